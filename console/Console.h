@@ -1,0 +1,6 @@
+// The pull-down console.
+#pragma once
+
+void ConsoleBanner();
+void DrawConsole();
+void ConsoleCommand();

@@ -1,0 +1,5 @@
+// The level-won picture (not written yet).
+#include "extras/LevelWonPicture.h"
+
+void StartLevelWonPicture() {}
+void DrawLevelWonPicture() {}

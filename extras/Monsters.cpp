@@ -1,0 +1,4 @@
+// The monsters (not written yet).
+#include "extras/Monsters.h"
+
+void UpdateMonsters() {}

@@ -1,0 +1,4 @@
+// The monsters that roam the playfield.
+#pragma once
+
+void UpdateMonsters();

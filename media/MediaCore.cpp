@@ -1,0 +1,161 @@
+// The layer's start and end, the clock, program arguments, message boxes, web pages and folders.
+#include <SDL.h>
+#include <SDL_image.h>
+#include <SDL_ttf.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <thread>
+
+#include "media/MediaInternal.h"
+
+namespace media {
+
+State& S() {
+  static State state;
+  return state;
+}
+
+}  // namespace media
+
+using media::S;
+
+namespace {
+
+std::function<void()> endHook;
+std::vector<std::string> programArguments;
+Uint64 clockStart = 0;
+
+}  // namespace
+
+bool MediaInit(const MediaOptions& options) {
+  auto& s = S();
+  s.options = options;
+  if (options.headless) {
+    // Nothing may ask for a display or a sound card.
+    SDL_setenv("SDL_VIDEODRIVER", "dummy", 1);
+    SDL_setenv("SDL_AUDIODRIVER", "dummy", 1);
+  }
+  if (SDL_Init(SDL_INIT_TIMER | SDL_INIT_EVENTS) != 0) {
+    std::fprintf(stderr, "SDL could not start: %s\n", SDL_GetError());
+    return false;
+  }
+  clockStart = SDL_GetTicks64();
+  if (options.seeded) SeedRandom(options.seed);
+  s.initialised = true;
+  return true;
+}
+
+bool IsHeadless() { return S().options.headless; }
+const MediaOptions& CurrentMediaOptions() { return S().options; }
+
+void SetProgramEndHook(std::function<void()> hook) { endHook = std::move(hook); }
+
+void MediaShutdown() {
+  auto& s = S();
+  if (!s.initialised) return;
+  media::InputShutdown();
+  CloseScreen();
+  s.quads.clear();
+  s.sprites.clear();
+  s.images.clear();
+  TTF_Quit();
+  IMG_Quit();
+  SDL_Quit();
+  s.initialised = false;
+}
+
+void EndProgram(int exitCode) {
+  if (endHook) {
+    auto hook = std::move(endHook);
+    endHook = nullptr;
+    hook();
+  }
+  media::InputShutdown();  // closes the journal being recorded
+  std::fflush(nullptr);
+  // The sound threads and the renderer are left to the process exit: a quick, quiet end.
+  std::_Exit(exitCode);
+}
+
+long MillisecondsNow() {
+  if (S().options.headless) {
+    // The virtual clock: 1000/60 ms for every presented frame, so runs repeat exactly.
+    return static_cast<long>(S().presented * 1000 / 60);
+  }
+  return static_cast<long>(SDL_GetTicks64() - clockStart);
+}
+
+void Sleep(int milliseconds) {
+  if (S().options.headless || milliseconds <= 0) return;
+  SDL_Delay(static_cast<Uint32>(milliseconds));
+}
+
+void ReseedRandom() {
+  auto& s = S();
+  if (s.options.seeded) {
+    SeedRandom(s.options.seed);
+  } else {
+    SeedRandom(static_cast<uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
+  }
+}
+
+int ArgumentCount() { return static_cast<int>(programArguments.size()); }
+std::string Argument(int n) {
+  if (n < 0 || n >= ArgumentCount()) return "";
+  return programArguments[n];
+}
+void SetArguments(const std::vector<std::string>& arguments) { programArguments = arguments; }
+
+int MessageBox(const std::string& title, const std::string& text, int buttons) {
+  int defaultAnswer = buttons == kButtonsYesNo ? kAnswerNo : kAnswerOk;
+  if (S().options.headless || S().options.replayPath.size()) {
+    // Nobody is there to answer: say what would have been asked and take the default.
+    std::fprintf(stderr, "[%s] %s -> %s\n", title.c_str(), text.c_str(),
+                 buttons == kButtonsYesNo ? "No" : "OK");
+    return defaultAnswer;
+  }
+  // The pointer must be free to click the box.
+  ReleasePointer(1);
+  SDL_MessageBoxButtonData yesNo[2] = {
+      {SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT, kAnswerYes, "Yes"},
+      {SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT, kAnswerNo, "No"}};
+  SDL_MessageBoxButtonData ok[1] = {
+      {SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT | SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT, kAnswerOk, "OK"}};
+  SDL_MessageBoxData data{};
+  data.flags = SDL_MESSAGEBOX_INFORMATION;
+  data.window = S().window;
+  data.title = title.c_str();
+  data.message = text.c_str();
+  data.numbuttons = buttons == kButtonsYesNo ? 2 : 1;
+  data.buttons = buttons == kButtonsYesNo ? yesNo : ok;
+  int answer = defaultAnswer;
+  if (SDL_ShowMessageBox(&data, &answer) != 0) {
+    std::fprintf(stderr, "[%s] %s\n", title.c_str(), text.c_str());
+    answer = defaultAnswer;
+  }
+  return answer;
+}
+
+bool OpenWebPage(const std::string& address) {
+  if (S().options.headless) return false;
+  return SDL_OpenURL(address.c_str()) == 0;
+}
+
+std::string CurrentDirectory() {
+  std::error_code error;
+  auto path = std::filesystem::current_path(error);
+  return error ? std::string() : path.string();
+}
+
+bool SetCurrentDirectory(const std::string& path) { return chdir(NativePath(path).c_str()) == 0; }
+
+std::string NativePath(const std::string& path) {
+  std::string out = path;
+  for (char& c : out) {
+    if (c == '\\') c = '/';
+  }
+  return out;
+}

@@ -1,0 +1,93 @@
+// State shared by the media layer's own files (SDL types live here, never in Media.h).
+#pragma once
+
+#include <SDL.h>
+
+#include <map>
+#include <memory>
+#include <string>
+
+#include "media/Media.h"
+
+namespace media {
+
+// A picture kept on the CPU (for blits into pictures, pixel reads and exact touch tests) with
+// textures made from it on demand for the renderer.
+struct Sprite {
+  SDL_Surface* surface = nullptr;   // ARGB8888
+  SDL_Texture* texture = nullptr;   // the picture with its alpha (quads, opaque blits)
+  SDL_Texture* keyedTexture = nullptr;  // key-colour pixels made transparent (keyed blits)
+  bool textureStale = true;         // the surface changed since the textures were made
+  bool keyedStale = true;
+  int flags = 0;                    // kSpriteQuadTexture, kSpriteKeepAlpha
+  int keyColour = 0;                // game colour (r + 256 g + 65536 b) skipped by keyed blits
+  SDL_Rect clip{0, 0, 0, 0};        // the part that blits use; w = 0 means the whole sprite
+  ~Sprite();
+};
+
+struct Quad {
+  std::shared_ptr<Sprite> sprite;  // kept alive while the quad exists
+  float width = 0, height = 0;     // drawn size in pixels
+  float angle = 0;                 // degrees, clockwise about the centre
+};
+
+struct Image {
+  SDL_Surface* surface = nullptr;  // ARGB8888
+  ~Image();
+};
+
+struct State {
+  MediaOptions options;
+  bool initialised = false;
+  SDL_Window* window = nullptr;
+  SDL_Renderer* renderer = nullptr;
+  SDL_Surface* headlessSurface = nullptr;  // what the software renderer draws into without a window
+  SDL_Texture* screen = nullptr;           // the 1024 x 768 back buffer, a render target
+  int screenWidth = 1024, screenHeight = 768;
+  bool customBlendAllowed = false;   // the renderer accepts composed blend modes
+  bool focus = true;
+  int frameRate = 60;
+  Uint64 nextPresent = 0;            // performance-counter time before which no present happens
+  int vsyncOn = -1;                  // the renderer's current vsync setting
+  long presented = 0;                // presents so far
+  std::map<int, std::shared_ptr<Sprite>> sprites;
+  std::map<int, Quad> quads;
+  std::map<int, std::unique_ptr<Image>> images;
+  int blitTarget = -1;               // sprite number, -1 the back buffer
+  int defaultKeyColour = 0;
+  // quad pass
+  SDL_BlendMode quadBlend = SDL_BLENDMODE_BLEND;
+  bool quadFiltering = true;
+  SDL_Rect viewport{0, 0, 1024, 768};
+};
+
+State& S();
+
+// Makes sure a sprite's texture matches its surface; null without a renderer.
+SDL_Texture* SpriteTexture(Sprite& sprite);
+SDL_Texture* SpriteKeyedTexture(Sprite& sprite);
+std::shared_ptr<Sprite> FindSprite(int number);
+SDL_Surface* NewSurface(int w, int h);
+SDL_Surface* ToArgb(SDL_Surface* decoded);  // takes ownership of `decoded`
+// Game colour (r + 256 g + 65536 b) to an opaque ARGB8888 pixel and back.
+inline Uint32 PixelOf(int colour) {
+  return 0xFF000000u | (static_cast<Uint32>(ColorRed(colour)) << 16) |
+         (static_cast<Uint32>(ColorGreen(colour)) << 8) | static_cast<Uint32>(ColorBlue(colour));
+}
+inline int ColourOf(Uint32 pixel) { return ColorRGB((pixel >> 16) & 255, (pixel >> 8) & 255, pixel & 255); }
+
+// The back buffer as the renderer's target, with the quad clip applied.
+void TargetScreen();
+// 2D drawing on the back buffer may hold a CPU copy of it; renderer drawing first writes it back.
+void FlushScreenCopy();
+SDL_Surface* ScreenCopy();  // reads the back buffer into a CPU surface on first use
+void DropScreenTextures();  // before the renderer goes away
+void ForgetDrawTextures();  // the drawing code's own textures, likewise
+void RebuildAfterDeviceReset();
+
+// Input, fed once per presented frame
+void PumpEvents();
+void BeginInputFrame();  // builds this frame's input from the devices or the replay journal
+void InputShutdown();
+
+}  // namespace media

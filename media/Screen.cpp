@@ -1,0 +1,267 @@
+// The screen: window or headless surface, the back buffer, pacing of presents, focus, captures.
+#include <SDL.h>
+#include <SDL_image.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+
+#include "media/MediaInternal.h"
+
+using media::S;
+
+namespace {
+
+// Writes through a temporary name so that an interrupted save never leaves half a picture.
+bool SaveSurface(SDL_Surface* surface, const std::string& path, bool png) {
+  std::string target = NativePath(path);
+  std::filesystem::path parent = std::filesystem::path(target).parent_path();
+  std::error_code error;
+  if (!parent.empty()) std::filesystem::create_directories(parent, error);
+  std::string temporary = target + ".tmp";
+  int result;
+  if (png) {
+    result = IMG_SavePNG(surface, temporary.c_str());
+  } else {
+    // Plain 24-bit bitmaps are what every viewer reads.
+    SDL_Surface* rgb = SDL_ConvertSurfaceFormat(surface, SDL_PIXELFORMAT_BGR24, 0);
+    if (rgb == nullptr) return false;
+    result = SDL_SaveBMP(rgb, temporary.c_str());
+    SDL_FreeSurface(rgb);
+  }
+  if (result != 0) {
+    std::remove(temporary.c_str());
+    return false;
+  }
+  std::filesystem::rename(temporary, target, error);
+  return !error;
+}
+
+bool ProbeCustomBlend(SDL_Renderer* renderer) {
+  SDL_Texture* probe = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STATIC, 1, 1);
+  if (probe == nullptr) return false;
+  SDL_BlendMode mode = SDL_ComposeCustomBlendMode(SDL_BLENDFACTOR_SRC_ALPHA, SDL_BLENDFACTOR_SRC_ALPHA,
+                                                  SDL_BLENDOPERATION_ADD, SDL_BLENDFACTOR_ZERO,
+                                                  SDL_BLENDFACTOR_ONE, SDL_BLENDOPERATION_ADD);
+  bool ok = SDL_SetTextureBlendMode(probe, mode) == 0;
+  SDL_DestroyTexture(probe);
+  return ok;
+}
+
+void WaitForNextPresent(bool vsync) {
+  auto& s = S();
+  Uint64 frequency = SDL_GetPerformanceFrequency();
+  Uint64 period = frequency / static_cast<Uint64>(std::max(1, s.frameRate));
+  // With the retrace doing the last bit of waiting, stop a little early so the right retrace is caught.
+  Uint64 slack = vsync ? frequency / 500 : 0;
+  Uint64 now = SDL_GetPerformanceCounter();
+  if (s.nextPresent != 0 && now + slack < s.nextPresent) {
+    Uint64 wait = s.nextPresent - slack - now;
+    Uint32 ms = static_cast<Uint32>(wait * 1000 / frequency);
+    if (ms > 1) SDL_Delay(ms - 1);  // yield the processor for the bulk of the wait
+    while (SDL_GetPerformanceCounter() + slack < s.nextPresent) SDL_Delay(0);
+    now = SDL_GetPerformanceCounter();
+  }
+  // After a stall (loading, a dragged window) start afresh instead of rushing to catch up.
+  if (s.nextPresent == 0 || now > s.nextPresent + period) {
+    s.nextPresent = now + period;
+  } else {
+    s.nextPresent += period;
+  }
+}
+
+}  // namespace
+
+namespace media {
+
+void TargetScreen() {
+  auto& s = S();
+  if (s.renderer == nullptr) return;
+  if (SDL_GetRenderTarget(s.renderer) != s.screen) SDL_SetRenderTarget(s.renderer, s.screen);
+  SDL_RenderSetClipRect(s.renderer, &s.viewport);
+}
+
+void DropScreenTextures() {
+  auto& s = S();
+  ForgetDrawTextures();
+  for (auto& [number, sprite] : s.sprites) {
+    (void)number;
+    if (sprite->texture) SDL_DestroyTexture(sprite->texture);
+    if (sprite->keyedTexture) SDL_DestroyTexture(sprite->keyedTexture);
+    sprite->texture = sprite->keyedTexture = nullptr;
+    sprite->textureStale = sprite->keyedStale = true;
+  }
+  if (s.screen) SDL_DestroyTexture(s.screen);
+  s.screen = nullptr;
+}
+
+void RebuildAfterDeviceReset() {
+  auto& s = S();
+  // The textures died with the device; the pictures live on in their surfaces and are uploaded again.
+  DropScreenTextures();
+  if (s.window != nullptr) {
+    s.screen = SDL_CreateTexture(s.renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET, s.screenWidth,
+                                 s.screenHeight);
+    if (s.screen) {
+      SDL_SetTextureScaleMode(s.screen, SDL_ScaleModeLinear);
+      SDL_SetTextureBlendMode(s.screen, SDL_BLENDMODE_NONE);
+    }
+  }
+  TargetScreen();
+  SDL_SetRenderDrawColor(s.renderer, 0, 0, 0, 255);
+  SDL_RenderClear(s.renderer);
+}
+
+}  // namespace media
+
+bool InitSprites2D() {
+  int wanted = IMG_INIT_PNG | IMG_INIT_JPG | IMG_INIT_TIF;
+  return (IMG_Init(wanted) & wanted) == wanted;
+}
+
+bool InitQuads3D() { return true; }  // the renderer comes with the screen
+
+bool OpenFullScreen(int width, int height, int /*depth*/, const std::string& title) {
+  auto& s = S();
+  if (s.renderer != nullptr) return true;
+  s.screenWidth = width;
+  s.screenHeight = height;
+  s.viewport = {0, 0, width, height};
+  if (s.options.headless) {
+    s.headlessSurface = SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_ARGB8888);
+    if (s.headlessSurface == nullptr) return false;
+    s.renderer = SDL_CreateSoftwareRenderer(s.headlessSurface);
+    if (s.renderer == nullptr) return false;
+  } else {
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return false;
+    Uint32 flags = s.options.windowed ? SDL_WINDOW_RESIZABLE : SDL_WINDOW_FULLSCREEN_DESKTOP;
+    s.window = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height,
+                                flags | SDL_WINDOW_ALLOW_HIGHDPI);
+    if (s.window == nullptr) return false;
+    s.renderer = SDL_CreateRenderer(s.window, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_TARGETTEXTURE);
+    if (s.renderer == nullptr) s.renderer = SDL_CreateRenderer(s.window, -1, SDL_RENDERER_SOFTWARE);
+    if (s.renderer == nullptr) {
+      SDL_DestroyWindow(s.window);
+      s.window = nullptr;
+      return false;
+    }
+    s.screen = SDL_CreateTexture(s.renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET, width, height);
+    if (s.screen == nullptr) return false;
+    SDL_SetTextureScaleMode(s.screen, SDL_ScaleModeLinear);
+    SDL_SetTextureBlendMode(s.screen, SDL_BLENDMODE_NONE);
+  }
+  s.customBlendAllowed = ProbeCustomBlend(s.renderer);
+  s.focus = true;
+  media::TargetScreen();
+  SDL_SetRenderDrawColor(s.renderer, 0, 0, 0, 255);
+  SDL_RenderClear(s.renderer);
+  return true;
+}
+
+void CloseScreen() {
+  auto& s = S();
+  media::DropScreenTextures();
+  if (s.renderer) SDL_DestroyRenderer(s.renderer);
+  if (s.window) SDL_DestroyWindow(s.window);
+  if (s.headlessSurface) SDL_FreeSurface(s.headlessSurface);
+  s.renderer = nullptr;
+  s.window = nullptr;
+  s.headlessSurface = nullptr;
+}
+
+void SetFrameRate(int framesPerSecond) { S().frameRate = std::clamp(framesPerSecond, 1, 1000); }
+
+void PresentFrame(int mode) {
+  auto& s = S();
+  media::FlushScreenCopy();
+  for (const auto& [frame, path] : s.options.screenshots) {
+    if (frame == s.presented && !SaveScreenPng(path)) {
+      std::fprintf(stderr, "Could not save the screenshot %s\n", path.c_str());
+    }
+  }
+  if (s.renderer != nullptr && s.window != nullptr) {
+    bool vsync = mode == 1;
+    if (s.vsyncOn != static_cast<int>(vsync)) {
+      SDL_RenderSetVSync(s.renderer, vsync ? 1 : 0);
+      s.vsyncOn = vsync;
+    }
+    // Every mode holds the 60 per second: on a 120 or 144 Hz display the retrace alone would
+    // run the whole game two or more times too fast.
+    WaitForNextPresent(vsync);
+    SDL_SetRenderTarget(s.renderer, nullptr);
+    SDL_RenderSetClipRect(s.renderer, nullptr);
+    SDL_SetRenderDrawColor(s.renderer, 0, 0, 0, 255);
+    SDL_RenderClear(s.renderer);
+    int outW = 0, outH = 0;
+    SDL_GetRendererOutputSize(s.renderer, &outW, &outH);
+    float scale = std::min(outW / static_cast<float>(s.screenWidth), outH / static_cast<float>(s.screenHeight));
+    SDL_FRect place{(outW - s.screenWidth * scale) / 2, (outH - s.screenHeight * scale) / 2, s.screenWidth * scale,
+                    s.screenHeight * scale};
+    SDL_RenderCopyF(s.renderer, s.screen, nullptr, &place);
+    SDL_RenderPresent(s.renderer);
+    media::TargetScreen();
+  }
+  s.presented += 1;
+  media::PumpEvents();
+  media::BeginInputFrame();
+  if (s.options.frameLimit > 0 && s.presented >= s.options.frameLimit) EndProgram(0);
+}
+
+long PresentedFrames() { return S().presented; }
+
+bool ScreenHasFocus() { return S().focus; }
+
+void ClearFrame(int colour) {
+  auto& s = S();
+  if (s.renderer == nullptr) return;
+  media::FlushScreenCopy();
+  media::TargetScreen();
+  SDL_RenderSetClipRect(s.renderer, nullptr);
+  SDL_SetRenderDrawColor(s.renderer, ColorRed(colour), ColorGreen(colour), ColorBlue(colour), 255);
+  SDL_RenderClear(s.renderer);
+  SDL_RenderSetClipRect(s.renderer, &s.viewport);
+}
+
+int CaptureScreenArea(int sprite, int x, int y, int w, int h) {
+  auto& s = S();
+  SDL_Surface* screen = media::ScreenCopy();
+  if (screen == nullptr || w <= 0 || h <= 0) return 0;
+  int number = sprite;
+  if (number < 0) {
+    number = 1 << 20;
+    while (s.sprites.count(number)) ++number;
+  }
+  ReleaseSprite(number);
+  SDL_Surface* copy = media::NewSurface(w, h);
+  if (copy == nullptr) return 0;
+  SDL_Rect from{x, y, w, h};
+  SDL_SetSurfaceBlendMode(screen, SDL_BLENDMODE_NONE);
+  SDL_BlitSurface(screen, &from, copy, nullptr);
+  auto made = std::make_shared<media::Sprite>();
+  made->surface = copy;
+  made->flags = kSpriteQuadTexture;
+  made->keyColour = s.defaultKeyColour;
+  s.sprites[number] = made;
+  return sprite < 0 ? number : 1;
+}
+
+bool SaveSpriteBitmap(int sprite, const std::string& path) {
+  auto found = media::FindSprite(sprite);
+  return found && SaveSurface(found->surface, path, false);
+}
+
+bool SaveSpritePng(int sprite, const std::string& path) {
+  auto found = media::FindSprite(sprite);
+  return found && SaveSurface(found->surface, path, true);
+}
+
+bool SaveScreenPng(const std::string& path) {
+  SDL_Surface* screen = media::ScreenCopy();
+  if (screen == nullptr) return false;
+  // The back buffer has no alpha of its own: save it opaque.
+  SDL_Surface* rgb = SDL_ConvertSurfaceFormat(screen, SDL_PIXELFORMAT_RGB24, 0);
+  if (rgb == nullptr) return false;
+  bool ok = SaveSurface(rgb, path, true);
+  SDL_FreeSurface(rgb);
+  return ok;
+}

@@ -1,0 +1,5 @@
+// The ship (not written yet).
+#include "play/Ship.h"
+
+void UpdateShip() {}
+void DrawShip() {}

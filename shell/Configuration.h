@@ -1,0 +1,4 @@
+// The configuration window shown before the game when it starts without arguments.
+#pragma once
+
+void ConfigurationUtility();

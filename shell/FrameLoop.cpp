@@ -1,0 +1,193 @@
+// The 60 Hz frame loop of a level: input, hot keys and pause, the drawing pass, counters, countdown, exit test.
+#include <cmath>
+
+#include "console/Console.h"
+#include "extras/Capsules.h"
+#include "extras/Hud.h"
+#include "extras/LevelWonPicture.h"
+#include "extras/Monsters.h"
+#include "extras/Weapons.h"
+#include "media/Media.h"
+#include "play/Balls.h"
+#include "play/PlayState.h"
+#include "play/Scene.h"
+#include "play/Ship.h"
+#include "play/TileHits.h"
+#include "play/Tiles.h"
+#include "shell/Settings.h"
+#include "shell/Shell.h"
+
+namespace {
+
+constexpr int fps = framesPerSecond;
+
+void StartMusic() {
+  PlaySoundId(0, kSoundLoop);
+  SetSoundVolume(0, 50);
+}
+
+// The display went away (task switch): wait for it with the pointer free and the music stopped.
+void WaitForFocus() {
+  ReleasePointer(1);
+  if (settings.musicEnabled) StopSoundId(0);
+  while (!ScreenHasFocus()) {
+    Sleep(1);
+    PresentFrame(1);
+  }
+  ReleasePointer(0);
+  if (settings.musicEnabled) StartMusic();
+}
+
+void SaveScreenshot() {
+  int sprite = CaptureScreenArea(-1, 0, 0, screenWidth, screenHeight);
+  if (sprite == 0) return;
+  SaveSpriteBitmap(sprite, "screenshots/screenshot" + std::to_string(RandomUpTo(65000)) + ".bmp");
+  ReleaseSprite(sprite);
+}
+
+void HandleHotKeys() {
+  play.escapeReleased = KeyReleased(Key::Escape);
+  bool f2 = KeyReleased(Key::F2) != 0;
+  bool j = KeyReleased(Key::J) != 0;
+  // Typing in the open console must not toggle anything.
+  if (play.consoleOpen) return;
+  if (f2) settings.effectsEnabled = settings.effectsEnabled ? 0 : 1;
+  if (j) settings.joystickEnabled = settings.joystickEnabled ? 0 : 1;
+  bool pausePressed = KeyReleased(Key::P) != 0 || play.escapeReleased;
+  bool levelDecided = play.levelWon || play.restartLevel;
+  if (pausePressed && !levelDecided) {
+    if (play.gameFrozen && play.escapeReleased) {
+      play.leaveGame = 1;
+      ReleasePointer(0);
+    } else if (!play.gameFrozen) {
+      play.gameFrozen = 1;
+      PlayEffectSound(18, -1, -1, -1);
+      play.pauseTicker = 0;
+      ReleasePointer(1);
+      if (settings.musicEnabled) StopSoundId(0);
+    } else {
+      play.gameFrozen = 0;
+      if (settings.musicEnabled) StartMusic();
+      ReleasePointer(0);
+    }
+  }
+  if (play.gameFrozen && !levelDecided && !play.leaveGame) {
+    int t = play.pauseTicker % (6 * fps);
+    if (t == 0) ShowMessage("PAUSE", 0);
+    if (t == 2 * fps) ShowMessage("PRESS P TO RESUME", 0);
+    if (t == 4 * fps) ShowMessage("ESC TO QUIT", 0);
+    play.pauseTicker += 1;
+    Sleep(2);
+  }
+  if (KeyReleased(Key::M)) {
+    settings.musicEnabled = settings.musicEnabled ? 0 : 1;
+    if (settings.musicEnabled) {
+      StartMusic();
+    } else {
+      StopSoundId(0);
+    }
+  }
+  if (KeyReleased(Key::S)) SaveScreenshot();
+  if (KeyHeld(Key::PageDown)) play.consoleOpen = 1;
+}
+
+void DrawPlayfield() {
+  SetViewport(fieldLeft, fieldTop + 12, fieldWidth, fieldHeight - 12);
+  AnimateScene();
+  DrawPanelInset();
+  QuadFiltering(1);
+  UpdateTiles();
+  DrawThread();
+  UpdateMissiles();
+  if (settings.effectsEnabled == 1) UpdateSmoke();
+  UpdateChaingun();
+  DrawShip();
+  UpdateCapsules();
+  UpdateMonsters();
+  UpdateEffects();
+  UpdateLaserShots();
+  DrawExplosions();
+  UpdateShrapnel();
+  UpdateBullets();
+  UpdateMuzzleFlashes();
+  DrawMissileTarget();
+  if (play.doorOpen) {
+    QuadBlendMode(5, 6);
+    DrawQuad(2119, 744 - 8 * std::sin(play.frameTick / 5.0f), 700);
+  }
+  bool moving = !play.gameFrozen && !play.chaingunActive && !play.levelWon;
+  if (moving) UpdateBalls();
+  bool finalLevel = play.levelIndex == (play.difficulty == difficultyHard ? finalLevelHard : finalLevelNormal);
+  // A lost level is not also won.
+  if (!play.levelWon && !play.restartLevel && !finalLevel) CheckLevelCleared();
+  DrawBalls();
+  if (play.missileArmed) PickMissileTarget();
+  if (play.restartLevel && play.frameTick % 4 == 1) {
+    float x = ship.x + RandomUpTo(64) - RandomUpTo(64);
+    float y = ship.y + RandomUpTo(64) - RandomUpTo(64);
+    AddBigExplosion(x, y, 128);
+  }
+  HandleFireButton();
+  FullViewport();
+  DrawHud(settings.playerName, play.score, play.letterMask, play.levelIndex);
+  if (play.levelEnding) DrawLevelWonPicture();
+  if (play.consoleOpen) DrawConsole();
+}
+
+}  // namespace
+
+void RunCountdown() {
+  if (play.bonusTimeLimit == 0 || play.restartLevel) return;
+  play.bonusTimeLeft -= 1.0f;
+  int n = static_cast<int>(std::lround(play.bonusTimeLeft));
+  for (int second = 5; second >= 1; --second) {
+    if (n == second * fps) {
+      ShowMessage(std::to_string(second), 0);
+      PlayEffectSound(18, -1, -1, -1);
+    }
+  }
+  if (n == 0) {
+    ShowMessage("COMING BACK...", 0);
+    play.levelWon = 1;
+  }
+}
+
+bool FrameLoopShouldExit() {
+  if (play.leaveGame) return true;
+  if (!play.levelWon && !play.restartLevel && !play.gameWon) return false;
+  bool acknowledged = PointerButton(1) || PointerButton(2) || PointerButton(3) || play.consoleOpen ||
+                      (settings.joystickEnabled && (joystick0.buttons & 1));
+  return acknowledged;
+}
+
+void RunFrame() {
+  if (!ScreenHasFocus()) {
+    WaitForFocus();
+    return;
+  }
+  SampleKeyboard();
+  SampleMouse();
+  if (settings.joystickEnabled) {
+    if (!ReadJoystick(0, joystick0)) joystick0 = JoystickState{};
+  }
+  HandleHotKeys();
+  if (!play.gameFrozen && !play.chaingunActive && !play.levelWon) UpdateShip();
+  if (BeginQuads()) {
+    DrawPlayfield();
+    EndQuads();
+    if (play.consoleOpen) ConsoleCommand();
+  }
+  play.frameTick += 1;
+  play.levelFrames += 1;
+  if (play.frameTick == fps * 60 * 5 || play.frameTick == fps * 60 * 10 || play.frameTick == fps * 60 * 15) {
+    play.maxMonsters += 4;
+  }
+  RunCountdown();
+}
+
+void RunFrameLoop() {
+  do {
+    PresentFrame(settings.flipMethod);
+    RunFrame();
+  } while (!FrameLoopShouldExit());
+}

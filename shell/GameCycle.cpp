@@ -1,0 +1,116 @@
+// The game cycle (menu, main assets, levels, scores) and the start of every level attempt.
+#include "console/Console.h"
+#include "extras/Capsules.h"
+#include "media/Media.h"
+#include "play/Balls.h"
+#include "play/PlayState.h"
+#include "play/Scene.h"
+#include "play/Tiles.h"
+#include "screens/Screens.h"
+#include "scores/Scores.h"
+#include "shell/Loaders.h"
+#include "shell/SavedGame.h"
+#include "shell/Settings.h"
+#include "shell/Shell.h"
+
+void NewGameValues() {
+  play.levelEnding = 0;
+  play.levelIndex = 0;
+  play.score = 0;
+  play.lives = 3;
+  play.letterMask = 0;
+  play.lastChanceLeft = 1;
+  play.levelsLocked = 1;
+  play.restartLevel = 0;
+  // A game that ended must not leave its end behind: the next one would stop on its first frame.
+  play.leaveGame = 0;
+  play.gameWon = 0;
+  play.levelWon = 0;
+  play.bonusTimeLimit = 0;
+  play.bonusTimeLeft = 0;
+  play.savedLevelIndex = 0;
+  lists.tiles.Clear();
+}
+
+void StartLevel() {
+  // 1.
+  ResetLevelState();
+  FreeAllResources();
+  // 2. A fresh level, or a replay with the tiles left after the lost ball.
+  if (play.restartLevel == 0 || play.levelWon) {
+    LoadLevelTiles();
+    PlaceLetterAndMalus();
+  }
+  play.levelWon = 0;
+  play.restartLevel = 0;
+  // 3.
+  SetUpLevel();
+  BuildTeleporterList();
+  // 4. First ball and banner; an ordinary level has no countdown.
+  bool hard = play.difficulty == difficultyHard;
+  if (hard) {
+    AddBall(ship.x, ship.y - 50, 3.0f, -4.0f, 8, 2083);
+  } else {
+    AddBall(ship.x, ship.y - 50, 2.0f, -3.0f, 8, 2083);
+  }
+  if (play.levelIndex < (hard ? finalLevelHard : finalLevelNormal)) {
+    play.bonusTimeLimit = 0;
+    play.bonusTimeLeft = 0;
+    ShowMessage("LEVEL " + std::to_string(play.levelIndex + 1), 0);
+  }
+  // 5.
+  if (play.levelIndex == lastChanceLevel) ShowMessage("LAST CHANCE", 0);
+  // 6.
+  constexpr int fps = framesPerSecond;
+  if (play.levelIndex == 10) {
+    ShowMessage("GRAVITY DETECTED", 2 * fps + 85);
+    ShowMessage("PUSH AND PULL", 4 * fps + 170);
+    ShowMessage("TO ALTER SPEED", 6 * fps + 255);
+  } else if (play.gravityOn) {
+    ShowMessage("GRAVITY DETECTED", 2 * fps + 85);
+  }
+  // 7.
+  PlayLevelIntro();
+  GlueAllBalls(10 * fps);
+  play.servePending = 1;
+  play.levelFrames = 0;
+  // Keys still held from before the level must not act in it.
+  ForgetKeyReleases();
+}
+
+void RunOneGame() {
+  ConsoleBanner();
+  LoadMainAssets();
+  if (play.levelIndex == 0 && settings.startLevel < 0) IntroStory();
+  while (!play.leaveGame) {
+    StartLevel();
+    RunFrameLoop();
+    HandleLevelExit();
+  }
+  SaveLocalScore();
+  SubmitLiveScore();
+  if (settings.musicEnabled) StopSoundId(0);
+}
+
+void RunGameCycle() {
+  bool skipMenu = settings.startLevel >= 0;
+  for (;;) {
+    NewGameValues();
+    LoadLocalScores();
+    if (settings.internetEnabled) FetchLiveScores();
+    settings.continueRequested = 0;
+    if (skipMenu) {
+      // Straight into play on the level asked for, once; later games go through the menu.
+      play.difficulty = settings.startHard ? difficultyHard : difficultyNormal;
+      play.levelIndex = settings.startLevel;
+      skipMenu = false;
+    } else {
+      MainMenu();
+    }
+    if (settings.continueRequested) {
+      LoadSavedGame();
+      play.difficulty = difficultyNormal;
+    }
+    RunOneGame();
+  }
+}

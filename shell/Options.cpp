@@ -1,0 +1,124 @@
+// Reading the command line into the run's options.
+#include "shell/Options.h"
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+
+namespace {
+
+bool ReadNumber(const std::string& text, long lowest, long highest, long& value) {
+  if (text.empty()) return false;
+  errno = 0;
+  char* end = nullptr;
+  long number = std::strtol(text.c_str(), &end, 10);
+  if (errno != 0 || *end != '\0' || number < lowest || number > highest) return false;
+  value = number;
+  return true;
+}
+
+std::string FromCaller(const std::string& path, const std::string& callerDirectory) {
+  if (path.empty() || path[0] == '/' || callerDirectory.empty()) return path;
+  return callerDirectory + "/" + path;
+}
+
+}  // namespace
+
+const char* UsageText() {
+  return "usage: novabouncer [options] [player name] [password]\n"
+         "  --headless              no window and no sound; frames run as fast as possible on a virtual clock\n"
+         "  --windowed              a resizable window instead of the full screen\n"
+         "  --seed N                fix the random numbers\n"
+         "  --frames N              end cleanly after N frames\n"
+         "  --screenshot F:FILE.png save frame F as a PNG picture (repeatable)\n"
+         "  --record FILE           write every frame's input to FILE\n"
+         "  --replay FILE           play the input of FILE instead of the devices\n"
+         "  --report FILE           write a JSON summary of the run when it ends\n"
+         "  --start-level N         start a game at once on level index N\n"
+         "  --hard                  with --start-level: the hard level set\n"
+         "  --autoplay              the ship plays by itself\n"
+         "  --benchmark             a busy scene, uncapped, with frame-time figures\n";
+}
+
+bool ParseOptions(const std::vector<std::string>& words, const std::string& callerDirectory, RunOptions& options,
+                  std::string& error) {
+  for (size_t i = 0; i < words.size(); ++i) {
+    const std::string& word = words[i];
+    if (word.rfind("--", 0) != 0) {
+      options.arguments.push_back(word);
+      continue;
+    }
+    auto value = [&](std::string& out) {
+      if (i + 1 >= words.size()) {
+        error = word + " needs a value";
+        return false;
+      }
+      out = words[++i];
+      return true;
+    };
+    std::string text;
+    long number = 0;
+    if (word == "--headless") {
+      options.media.headless = true;
+    } else if (word == "--windowed") {
+      options.media.windowed = true;
+    } else if (word == "--hard") {
+      options.hard = true;
+    } else if (word == "--autoplay") {
+      options.autoplay = true;
+    } else if (word == "--benchmark") {
+      options.media.benchmark = true;
+      options.media.headless = true;
+    } else if (word == "--help") {
+      options.help = true;
+    } else if (word == "--seed") {
+      if (!value(text)) return false;
+      char* end = nullptr;
+      errno = 0;
+      unsigned long long seed = std::strtoull(text.c_str(), &end, 10);
+      if (text.empty() || *end != '\0' || errno != 0 || text[0] == '-') {
+        error = "--seed takes a whole number, not \"" + text + "\"";
+        return false;
+      }
+      options.media.seeded = true;
+      options.media.seed = seed;
+    } else if (word == "--frames") {
+      if (!value(text)) return false;
+      if (!ReadNumber(text, 1, LONG_MAX, number)) {
+        error = "--frames takes a positive whole number, not \"" + text + "\"";
+        return false;
+      }
+      options.media.frameLimit = number;
+    } else if (word == "--screenshot") {
+      if (!value(text)) return false;
+      auto colon = text.find(':');
+      if (colon == std::string::npos || !ReadNumber(text.substr(0, colon), 0, LONG_MAX, number) ||
+          colon + 1 >= text.size()) {
+        error = "--screenshot takes FRAME:FILE.png, not \"" + text + "\"";
+        return false;
+      }
+      options.media.screenshots.emplace_back(number, FromCaller(text.substr(colon + 1), callerDirectory));
+    } else if (word == "--record" || word == "--replay" || word == "--report") {
+      if (!value(text)) return false;
+      std::string path = FromCaller(text, callerDirectory);
+      if (word == "--record") options.media.recordPath = path;
+      if (word == "--replay") options.media.replayPath = path;
+      if (word == "--report") options.reportPath = path;
+    } else if (word == "--start-level") {
+      if (!value(text)) return false;
+      if (!ReadNumber(text, 0, 102, number)) {
+        error = "--start-level takes a level index from 0 to 102, not \"" + text + "\"";
+        return false;
+      }
+      options.startLevel = static_cast<int>(number);
+    } else {
+      error = "unknown option " + word;
+      return false;
+    }
+  }
+  if (options.hard && options.startLevel > 50 && options.startLevel < 100) {
+    error = "the hard set has no level index " + std::to_string(options.startLevel);
+    return false;
+  }
+  return true;
+}

@@ -1,0 +1,23 @@
+// The command line: game options beginning with "--", the rest the player name and password.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "media/Media.h"
+
+struct RunOptions {
+  MediaOptions media;
+  std::vector<std::string> arguments;  // player name, password
+  std::string reportPath;
+  int startLevel = -1;
+  bool hard = false;
+  bool autoplay = false;
+  bool help = false;
+};
+
+// Paths given to options are taken relative to `callerDirectory`. False with `error` set for a
+// command line the game cannot follow.
+bool ParseOptions(const std::vector<std::string>& words, const std::string& callerDirectory, RunOptions& options,
+                  std::string& error);
+const char* UsageText();

@@ -1,0 +1,58 @@
+// The JSON summary of a run, written once when the program ends.
+#include <cinttypes>
+#include <cstdio>
+#include <filesystem>
+
+#include "media/Media.h"
+#include "play/PlayState.h"
+#include "shell/Shell.h"
+
+namespace {
+
+std::string reportPath;
+bool reportWritten = false;
+
+std::string JsonText(const std::string& text) {
+  std::string out = "\"";
+  for (unsigned char c : text) {
+    if (c == '"' || c == '\\') {
+      out += '\\';
+      out += static_cast<char>(c);
+    } else if (c < 32 || c > 126) {
+      char escaped[8];
+      std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
+      out += escaped;
+    } else {
+      out += static_cast<char>(c);
+    }
+  }
+  return out + "\"";
+}
+
+}  // namespace
+
+void SetReportPath(const std::string& path) {
+  reportPath = path;
+  reportWritten = false;
+}
+
+void WriteRunReport(const std::string& reason) {
+  if (reportPath.empty() || reportWritten) return;
+  reportWritten = true;
+  std::string temporary = reportPath + ".tmp";
+  FILE* file = std::fopen(temporary.c_str(), "w");
+  if (file == nullptr) {
+    std::fprintf(stderr, "Cannot write the report %s\n", reportPath.c_str());
+    return;
+  }
+  std::fprintf(file,
+               "{\n  \"reason\": %s,\n  \"frames\": %ld,\n  \"levelIndex\": %d,\n  \"difficulty\": %d,\n"
+               "  \"score\": %" PRId64 ",\n  \"lives\": %d,\n  \"letterMask\": %d,\n  \"digest\": \"%016" PRIx64
+               "\"\n}\n",
+               JsonText(reason).c_str(), PresentedFrames(), play.levelIndex, play.difficulty, play.score, play.lives,
+               play.letterMask, PlayStateDigest());
+  bool ok = std::fclose(file) == 0;
+  std::error_code error;
+  if (ok) std::filesystem::rename(temporary, reportPath, error);
+  if (!ok || error) std::fprintf(stderr, "Cannot write the report %s\n", reportPath.c_str());
+}

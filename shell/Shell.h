@@ -1,0 +1,30 @@
+// The spine of the game: start-up, the game and level cycles, the frame loop and the level exit.
+#pragma once
+
+#include <string>
+
+[[noreturn]] void Alert(const std::string& text);
+void PlayEffectSound(int id, int pan, int volume, int frequency);  // -1 leaves a setting as it is
+int PanOf(float x);
+
+void StartUp();
+void OpenGameScreen();
+void BlankSecond();
+void DetectJoysticks();
+void LockSystemKeys();
+void UnlockSystemKeys();
+[[noreturn]] void QuitProgram();
+
+[[noreturn]] void RunGameCycle();
+void NewGameValues();
+void RunOneGame();   // from the main assets to the saved score
+void StartLevel();   // steps 1 to 7 of a level attempt
+void RunFrameLoop();  // until the level's frame loop exits
+void RunFrame();      // one frame of play
+bool FrameLoopShouldExit();
+void HandleLevelExit();
+void RunCountdown();
+
+// The program's end: the report, then the exit.
+void WriteRunReport(const std::string& reason);
+void SetReportPath(const std::string& path);

@@ -1,0 +1,154 @@
+// Start-up of the program in its fixed order, the game screen, the blank second, joysticks, Alert and quitting.
+#include <cctype>
+#include <cmath>
+#include <cstdio>
+
+#include "media/Media.h"
+#include "play/PlayState.h"
+#include "screens/Screens.h"
+#include "scores/Scores.h"
+#include "shell/Configuration.h"
+#include "shell/Glyphs.h"
+#include "shell/Settings.h"
+#include "shell/Shell.h"
+
+void Alert(const std::string& text) {
+  // Fatal: tell the player (and standard error), then end with a failure status.
+  std::fprintf(stderr, "Alert: %s\n", text.c_str());
+  MessageBox("Alert", text, kButtonsOk);
+  if (settings.fontRegistered) UnregisterFontFile();
+  WriteRunReport("alert: " + text);
+  EndProgram(1);
+}
+
+void PlayEffectSound(int id, int pan, int volume, int frequency) {
+  if (!settings.soundEnabled) return;
+  if (pan != -1) SetSoundPan(id, pan);
+  if (volume != -1) SetSoundVolume(id, volume);
+  if (frequency != -1) SetSoundFrequency(id, frequency);
+  PlaySoundId(id, kSoundOverlap);
+}
+
+int PanOf(float x) { return static_cast<int>(std::lround(x)) * 200 / 720 - 100; }
+
+void OpenGameScreen() {
+  if (!OpenFullScreen(screenWidth, screenHeight, screenDepth, "Novabounc3r by the Zephyx team")) {
+    Alert("Can't create screen");
+  }
+  PresentFrame(2);
+  ClearFrame(0);
+  PresentFrame(2);
+  ClearFrame(0);
+  SetFrameRate(framesPerSecond);
+  QuadFiltering(1);
+  ReleasePointer(0);
+}
+
+void BlankSecond() {
+  for (int i = 0; i < framesPerSecond; ++i) {
+    PresentFrame(settings.flipMethod);
+    if (!ScreenHasFocus()) {
+      ReleasePointer(1);
+      while (!ScreenHasFocus()) {
+        Sleep(1);
+        PresentFrame(1);
+      }
+      ReleasePointer(0);
+    } else {
+      SampleKeyboard();
+      SampleMouse();
+      ClearFrame(0);
+    }
+    Sleep(1000 / framesPerSecond);
+  }
+}
+
+void DetectJoysticks() {
+  int rangeX = 0, rangeY = 0;
+  if (JoystickCount() > 0 && JoystickRange(0, rangeX, rangeY)) {
+    settings.joyRangeX = rangeX;
+    settings.joyRangeY = rangeY;
+  }
+}
+
+// Task-switch keys cannot be locked on current systems; nothing to do.
+void LockSystemKeys() {}
+void UnlockSystemKeys() {}
+
+void QuitProgram() {
+  CloseScreen();
+  ReleaseFont(0);
+  ReleaseFont(1);
+  if (settings.fontRegistered) UnregisterFontFile();
+  UnlockSystemKeys();
+  Sleep(3000);
+  WriteRunReport("quit");
+  EndProgram(0);
+}
+
+namespace {
+
+void LoadGameFonts() {
+  if (!LoadFontFace(0, "Designer Block", 20) && !LoadFontFace(0, "Arial", 20)) {
+    Alert("Designer Block Font can't be loaded");
+  }
+  if (!LoadFontFace(1, "Arial black", 80) && !LoadFontFace(1, "Arial", 80)) {
+    Alert("Arial black font can't be loaded");
+  }
+}
+
+std::string Upper(std::string text) {
+  for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  return text;
+}
+
+}  // namespace
+
+void StartUp() {
+  // 2. The game's own font, findable by its face name from now on.
+  settings.fontRegistered = RegisterFontFile("DESIB___.ttf") ? 1 : 0;
+  settings.startDirectory = CurrentDirectory();
+  // 3. Tables and start values.
+  FillGlyphTables();
+  play.difficulty = difficultyNormal;
+  settings.continueRequested = 0;
+  settings.effectsEnabled = 1;
+  settings.internetEnabled = 1;
+  settings.joystickEnabled = 0;
+  // 4. The 3D renderer comes with the level scenes.
+  settings.engine3DAvailable = 0;
+  // 5. Preferences.
+  ReadPreferences();
+  // 6. Devices, in this order.
+  if (!InitSprites2D()) Alert("Graphic (2D) initialisation problem");
+  if (!InitQuads3D()) Alert("Graphic (3D) initialisation problem");
+  if (!InitKeyboard()) Alert("Keyboard initialisation problem");
+  if (!InitMouse()) Alert("Mouse initialisation problem");
+  if (!InitSound()) Alert("Sound initialisation problem");
+  // 7. Player from the command line, or the configuration window.
+  if (ArgumentCount() >= 1) {
+    settings.playerName = Argument(0);
+    settings.playerPassword = Argument(1);
+  } else if (settings.startLevel < 0 && !IsHeadless()) {
+    ConfigurationUtility();
+  }
+  // 8.
+  if (Upper(settings.playerName) == "OFFLINE" || settings.playerName.empty()) settings.playerName = "Player 1";
+  // 9. Live scores, with the choice to play offline.
+  while (settings.internetEnabled) {
+    if (FetchLiveScores() == 1) break;
+    std::string text = "Can't receive scores from https://novabouncer.example/scores  \r\rRetry ?";
+    if (MessageBox("Novabounc3r live scores", text, kButtonsYesNo) == kAnswerNo) settings.internetEnabled = 0;
+  }
+  // 10.
+  OpenGameScreen();
+  UseLayoutKeyCodes(1);
+  DetectJoysticks();
+  LockSystemKeys();
+  ReseedRandom();
+  // 11.
+  LoadGameFonts();
+  // 12.
+  BlankSecond();
+  if (settings.startLevel < 0) ShowLogos();
+}

@@ -1,0 +1,110 @@
+// Keyboard and mouse sampling, key releases, and the input journal's text form.
+#include <gtest/gtest.h>
+
+#include "media/InputFrame.h"
+#include "media/Media.h"
+#include "support/Headless.h"
+
+namespace {
+
+void Frame() {
+  PresentFrame(0);
+  SampleKeyboard();
+  SampleMouse();
+}
+
+TEST(KeyReleased, FiresOncePerPressOnTheRelease) {
+  ResetGameForTest();
+  ReplayJournalText("1 keys=25\n5 keys=\n");
+  for (int i = 0; i < 4; ++i) {
+    Frame();
+    EXPECT_EQ(KeyHeld(Key::P), 1);
+    EXPECT_EQ(KeyReleased(Key::P), 0) << "held keys do not repeat";
+  }
+  Frame();
+  EXPECT_EQ(KeyHeld(Key::P), 0);
+  EXPECT_EQ(KeyReleased(Key::P), 1);
+  EXPECT_EQ(KeyReleased(Key::P), 0) << "read once";
+  Frame();
+  EXPECT_EQ(KeyReleased(Key::P), 0);
+}
+
+TEST(KeyReleased, AnyKeyAndKeysHeldAcrossANewScreen) {
+  ResetGameForTest();
+  ReplayJournalText("1 keys=1,28\n3 keys=28\n4 keys=\n");
+  Frame();
+  EXPECT_EQ(KeyHeld(-1), 1);
+  ForgetKeyReleases();  // a new screen starts with Escape and Enter down
+  Frame();
+  Frame();
+  EXPECT_EQ(KeyReleased(-1), 0);
+  Frame();
+  EXPECT_EQ(KeyReleased(Key::Enter), 0);
+  ReplayJournalText("1 keys=57\n2 keys=\n");
+  Frame();
+  Frame();
+  EXPECT_EQ(KeyReleased(-1), 1) << "a later press counts again";
+}
+
+TEST(Mouse, DeltasWheelAndTextGoToTheFirstSampleOfAFrame) {
+  ResetGameForTest();
+  ReplayJournalText("1 mouse=5,-3 wheel=2 text=ab%20c buttons=1\n3 mouse=0,0\n");
+  PresentFrame(0);
+  SampleMouse();
+  SampleKeyboard();
+  EXPECT_EQ(PointerDeltaX(), 5);
+  EXPECT_EQ(PointerDeltaY(), -3);
+  EXPECT_EQ(PointerWheel(), 2);
+  EXPECT_EQ(TypedKeys(), "ab c");
+  EXPECT_EQ(PointerButton(1), 1);
+  SampleMouse();
+  SampleKeyboard();
+  EXPECT_EQ(PointerDeltaX(), 0) << "no movement since the last sample";
+  EXPECT_EQ(TypedKeys(), "");
+  Frame();  // frame 2: motion held, events gone
+  EXPECT_EQ(PointerDeltaX(), 5);
+  EXPECT_EQ(PointerWheel(), 0);
+  EXPECT_EQ(TypedKeys(), "");
+  Frame();
+  EXPECT_EQ(PointerDeltaX(), 0);
+  EXPECT_EQ(PointerButton(1), 1);
+  EXPECT_EQ(PointerButton(4), 0);
+}
+
+TEST(Journal, LinesRoundTripAndOnlyChangesAreWritten) {
+  InputFrame before, now;
+  EXPECT_EQ(JournalLine(3, now, before), "");
+  now.keys.set(25);
+  now.keys.set(203);
+  now.mouseDx = -4;
+  now.text = "A b%\n";
+  now.joyX = 0;
+  std::string line = JournalLine(12, now, before);
+  EXPECT_EQ(line.find(' ') != std::string::npos, true);
+  InputFrame read;
+  long number = 0;
+  ASSERT_TRUE(ParseJournalLine(line, number, read));
+  EXPECT_EQ(number, 12);
+  EXPECT_EQ(read.keys, now.keys);
+  EXPECT_EQ(read.mouseDx, -4);
+  EXPECT_EQ(read.mouseDy, 0);
+  EXPECT_EQ(read.text, now.text);
+  EXPECT_EQ(read.joyX, 0);
+  EXPECT_EQ(read.joyY, 32767);
+}
+
+TEST(Journal, UnreadableLinesAreRefusedWithoutChangingTheFrame) {
+  InputFrame frame;
+  frame.buttons = 1;
+  long number = 7;
+  for (const char* bad : {"", "x keys=1", "-3 keys=1", "5 keys=300", "5 keys=1,,2", "5 mouse=1", "5 nonsense",
+                          "5 buttons=abc", "5 text=%4", "5 text=%zz", "5 joy=1,2"}) {
+    EXPECT_FALSE(ParseJournalLine(bad, number, frame)) << bad;
+    EXPECT_EQ(frame.buttons, 1);
+    EXPECT_EQ(number, 7);
+  }
+  EXPECT_TRUE(ParseJournalLine("9 keys=", number, frame));
+  EXPECT_TRUE(frame.keys.none());
+}
+
+}  // namespace

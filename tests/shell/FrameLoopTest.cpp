@@ -1,0 +1,194 @@
+// The frame loop driven by replayed input: pause and quit keys, hot keys, countdown, counters and the exit test.
+#include <gtest/gtest.h>
+
+#include "media/Media.h"
+#include "play/PlayState.h"
+#include "shell/Settings.h"
+#include "shell/Shell.h"
+#include "support/Headless.h"
+
+namespace {
+
+class FrameLoop : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ResetGameForTest();
+    StartLevel();
+  }
+};
+
+TEST_F(FrameLoop, EscapeFreezesAndASecondEscapeEndsTheGame) {
+  ReplayJournalText("1 keys=1\n2 keys=\n");
+  EXPECT_EQ(RunFramesUntilExit(10), 10);
+  EXPECT_EQ(play.gameFrozen, 1);
+  EXPECT_EQ(play.leaveGame, 0);
+  EXPECT_TRUE(MessageShown("PAUSE"));
+  ReplayJournalText("1 keys=1\n2 keys=\n");
+  EXPECT_EQ(RunFramesUntilExit(10), 2);
+  EXPECT_EQ(play.leaveGame, 1);
+}
+
+TEST_F(FrameLoop, PPausesAndResumesAndHoldingItDoesNotRepeat) {
+  ReplayJournalText("1 keys=25\n30 keys=\n");
+  RunFramesUntilExit(29);
+  EXPECT_EQ(play.gameFrozen, 0);  // held, not yet released
+  RunFramesUntilExit(5);
+  EXPECT_EQ(play.gameFrozen, 1);  // one release, one toggle
+  ReplayJournalText("1 keys=25\n2 keys=\n");
+  RunFramesUntilExit(5);
+  EXPECT_EQ(play.gameFrozen, 0);
+  EXPECT_EQ(play.leaveGame, 0);
+}
+
+TEST_F(FrameLoop, PauseCaptionsCycleEverySixSeconds) {
+  ReplayJournalText("1 keys=25\n2 keys=\n");
+  RunFramesUntilExit(2 * 60 + 2);
+  EXPECT_TRUE(MessageShown("PRESS P TO RESUME"));
+  EXPECT_FALSE(MessageShown("ESC TO QUIT"));
+}
+
+TEST_F(FrameLoop, EscapeHeldBeforeTheLevelDoesNotPauseIt) {
+  // Escape is down when the level starts (pressed on the screen before) and comes up in play.
+  ReplayJournalText("1 keys=1\n");
+  PresentFrame(0);
+  SampleKeyboard();
+  StartLevel();
+  ReplayJournalText("1 keys=\n");
+  RunFramesUntilExit(5);
+  EXPECT_EQ(play.gameFrozen, 0);
+}
+
+TEST_F(FrameLoop, HotKeysToggleButNotWhileTheConsoleIsOpen) {
+  ReplayJournalText("1 keys=60\n2 keys=\n3 keys=36\n4 keys=\n");
+  RunFramesUntilExit(5);
+  EXPECT_EQ(settings.effectsEnabled, 0);
+  EXPECT_EQ(settings.joystickEnabled, 1);
+  play.consoleOpen = 1;
+  ReplayJournalText("1 keys=60\n2 keys=\n3 keys=36\n4 keys=\n5 keys=25\n6 keys=\n");
+  for (int i = 0; i < 8; ++i) {
+    PresentFrame(0);
+    play.consoleOpen = 1;  // the console is not built yet and would close itself
+    RunFrame();
+  }
+  EXPECT_EQ(settings.effectsEnabled, 0);
+  EXPECT_EQ(settings.joystickEnabled, 1);
+  EXPECT_EQ(play.gameFrozen, 0);
+}
+
+TEST_F(FrameLoop, CountdownRunsWhileFrozenAndEndsWithComingBack) {
+  play.bonusTimeLimit = 1.0f;
+  play.bonusTimeLeft = 6 * 60 + 10;
+  ReplayJournalText("1 keys=25\n2 keys=\n");
+  RunFramesUntilExit(70);
+  EXPECT_EQ(play.gameFrozen, 1);
+  EXPECT_TRUE(MessageShown("5"));
+  RunFramesUntilExit(4 * 60);
+  EXPECT_TRUE(MessageShown("1"));
+  EXPECT_EQ(play.levelWon, 0);
+  RunFramesUntilExit(70);
+  EXPECT_EQ(play.levelWon, 1);
+  EXPECT_TRUE(MessageShown("COMING BACK..."));
+}
+
+TEST_F(FrameLoop, NoCountdownWhileALostLevelWaits) {
+  play.bonusTimeLimit = 1.0f;
+  play.bonusTimeLeft = 5;
+  play.restartLevel = 1;
+  RunFramesUntilExit(20);
+  EXPECT_EQ(play.levelWon, 0);
+  EXPECT_EQ(play.bonusTimeLeft, 5.0f);
+}
+
+TEST_F(FrameLoop, AWonLevelWaitsForAClick) {
+  play.levelWon = 1;
+  EXPECT_EQ(RunFramesUntilExit(30), 30);
+  ReplayJournalText("1 buttons=1\n2 buttons=0\n");
+  EXPECT_EQ(RunFramesUntilExit(30), 1);
+}
+
+TEST_F(FrameLoop, MonsterCapGrowsAtFiveTenAndFifteenMinutes) {
+  play.frameTick = 5 * 60 * 60 - 1;
+  RunFramesUntilExit(1);
+  EXPECT_EQ(play.maxMonsters, 8);
+  RunFramesUntilExit(1);
+  EXPECT_EQ(play.maxMonsters, 8);
+  play.frameTick = 15 * 60 * 60 - 1;
+  RunFramesUntilExit(1);
+  EXPECT_EQ(play.maxMonsters, 12);
+}
+
+TEST(NewGame, ClearsWhatTheLastGameLeft) {
+  ResetGameForTest();
+  play.leaveGame = play.gameWon = play.levelWon = 1;
+  play.bonusTimeLimit = 1.0f;
+  play.bonusTimeLeft = 99;
+  play.savedLevelIndex = 40;
+  play.score = 12345;
+  play.lives = 0;
+  NewGameValues();
+  EXPECT_EQ(play.leaveGame, 0);
+  EXPECT_EQ(play.gameWon, 0);
+  EXPECT_EQ(play.bonusTimeLimit, 0.0f);
+  EXPECT_EQ(play.bonusTimeLeft, 0.0f);
+  EXPECT_EQ(play.savedLevelIndex, 0);
+  EXPECT_EQ(play.score, 0);
+  EXPECT_EQ(play.lives, 3);
+  EXPECT_EQ(play.lastChanceLeft, 1);
+  EXPECT_EQ(play.levelsLocked, 1);
+}
+
+TEST(LevelStart, ResetKeepsScoreLivesLettersAndClearsTheSwitches) {
+  ResetGameForTest();
+  play.score = 500;
+  play.lives = 2;
+  play.letterMask = letterB | letterS;
+  play.laserOn = play.missileArmed = play.fireTimer = play.glueHoldFrames = play.shipLeaving = 1;
+  play.gameFrozen = 1;
+  ship.x = 100;
+  lists.balls.Add();
+  ResetLevelState();
+  EXPECT_EQ(play.score, 500);
+  EXPECT_EQ(play.lives, 2);
+  EXPECT_EQ(play.letterMask, letterB | letterS);
+  EXPECT_EQ(play.laserOn + play.missileArmed + play.fireTimer + play.glueHoldFrames + play.shipLeaving, 0);
+  EXPECT_EQ(play.gameFrozen, 0);
+  EXPECT_EQ(ship.x, 448.0f);
+  EXPECT_TRUE(lists.balls.Empty());
+}
+
+TEST(LevelStart, BannerAndCountdownResetInBothSets) {
+  ResetGameForTest();
+  play.difficulty = difficultyHard;
+  play.levelIndex = 12;
+  play.bonusTimeLimit = 1.0f;
+  StartLevel();
+  EXPECT_TRUE(MessageShown("LEVEL 13"));
+  EXPECT_EQ(play.bonusTimeLimit, 0.0f);
+  EXPECT_EQ(play.servePending, 1);
+  ASSERT_EQ(lists.balls.Count(), 1);
+  EXPECT_EQ(lists.balls.At(0)->vx, 3.0f);
+  // The last chance keeps its countdown and says so.
+  ResetGameForTest();
+  play.levelIndex = lastChanceLevel;
+  play.bonusTimeLimit = 1.0f;
+  play.bonusTimeLeft = 6000;
+  StartLevel();
+  EXPECT_TRUE(MessageShown("LAST CHANCE"));
+  EXPECT_FALSE(MessageShown("LEVEL 101"));
+  EXPECT_EQ(play.bonusTimeLeft, 6000.0f);
+}
+
+TEST(Sounds, PanFollowsThePositionAcrossThePlayfield) {
+  EXPECT_EQ(PanOf(448.0f), 24);
+  EXPECT_EQ(PanOf(88.0f), -76);
+  EXPECT_EQ(PanOf(0.0f), -100);
+  EXPECT_EQ(PanOf(720.0f), 100);
+  EXPECT_EQ(PanOf(359.6f), 0);  // rounded before the integer arithmetic
+}
+
+TEST(AlertTest, EndsWithAFailureAndSaysWhy) {
+  EnsureHeadlessMedia();
+  EXPECT_EXIT(Alert("No level file"), ::testing::ExitedWithCode(1), "Alert: No level file");
+}
+
+}  // namespace

@@ -1,0 +1,55 @@
+// The command line: options, the player's arguments, and odd input refused with a clear message.
+#include <gtest/gtest.h>
+
+#include "shell/Options.h"
+
+namespace {
+
+bool Parse(std::vector<std::string> words, RunOptions& options, std::string& error) {
+  return ParseOptions(words, "/home/player", options, error);
+}
+
+TEST(Options, ReadsEveryOptionAndKeepsTheRestAsArguments) {
+  RunOptions o;
+  std::string error;
+  ASSERT_TRUE(Parse({"Zoe", "--headless", "--seed", "7", "--frames", "600", "--screenshot", "10:a.png",
+                     "--screenshot", "20:/tmp/b.png", "--record", "in.txt", "--report", "r.json", "--start-level",
+                     "12", "--hard", "secret"},
+                    o, error))
+      << error;
+  EXPECT_TRUE(o.media.headless);
+  EXPECT_TRUE(o.media.seeded);
+  EXPECT_EQ(o.media.seed, 7u);
+  EXPECT_EQ(o.media.frameLimit, 600);
+  ASSERT_EQ(o.media.screenshots.size(), 2u);
+  EXPECT_EQ(o.media.screenshots[0].first, 10);
+  EXPECT_EQ(o.media.screenshots[0].second, "/home/player/a.png");
+  EXPECT_EQ(o.media.screenshots[1].second, "/tmp/b.png");
+  EXPECT_EQ(o.media.recordPath, "/home/player/in.txt");
+  EXPECT_EQ(o.reportPath, "/home/player/r.json");
+  EXPECT_EQ(o.startLevel, 12);
+  EXPECT_TRUE(o.hard);
+  EXPECT_EQ(o.arguments, (std::vector<std::string>{"Zoe", "secret"}));
+}
+
+TEST(Options, OddCommandLinesAreRefused) {
+  for (std::vector<std::string> words : std::vector<std::vector<std::string>>{
+           {"--frames"}, {"--frames", "0"}, {"--frames", "12x"}, {"--frames", "-5"}, {"--seed", "-1"},
+           {"--seed", ""}, {"--screenshot", "abc"}, {"--screenshot", "10:"}, {"--start-level", "103"},
+           {"--start-level", "70", "--hard"}, {"--fly"}, {"--frames", "99999999999999999999999"}}) {
+    RunOptions o;
+    std::string error;
+    EXPECT_FALSE(Parse(words, o, error)) << words[0];
+    EXPECT_FALSE(error.empty());
+  }
+}
+
+TEST(Options, BenchmarkRunsHeadless) {
+  RunOptions o;
+  std::string error;
+  ASSERT_TRUE(Parse({"--benchmark"}, o, error));
+  EXPECT_TRUE(o.media.headless);
+  EXPECT_TRUE(o.media.benchmark);
+}
+
+}  // namespace

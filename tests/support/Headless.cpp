@@ -1,0 +1,54 @@
+// Test support for driving the game headless.
+#include "support/Headless.h"
+
+#include "media/Media.h"
+#include "play/PlayState.h"
+#include "shell/Settings.h"
+#include "shell/Shell.h"
+
+namespace {
+bool started = false;
+}
+
+void EnsureHeadlessMedia() {
+  if (started) return;
+  MediaOptions options;
+  options.headless = true;
+  options.seeded = true;
+  options.seed = 7;
+  MediaInit(options);
+  InitSprites2D();
+  InitKeyboard();
+  InitSound();
+  OpenFullScreen(1024, 768, 32, "test");
+  started = true;
+}
+
+void ResetGameForTest() {
+  EnsureHeadlessMedia();
+  ResetAllPlayState();
+  settings = Settings{};
+  settings.soundEnabled = 0;
+  settings.musicEnabled = 0;
+  // Let go of every key so that no release from an earlier test is pending.
+  ReplayJournalText("1 keys= buttons=0\n");
+  PresentFrame(0);
+  SampleKeyboard();
+  SampleMouse();
+  KeyReleased(-1);
+}
+
+int RunFramesUntilExit(int limit) {
+  for (int frame = 1; frame <= limit; ++frame) {
+    PresentFrame(0);
+    RunFrame();
+    if (FrameLoopShouldExit()) return frame;
+  }
+  return limit;
+}
+
+bool MessageShown(const std::string& text) {
+  bool found = false;
+  lists.messages.ForEach([&](const Message& m) { found = found || m.text == text; });
+  return found;
+}

@@ -1,0 +1,13 @@
+// Test support: the media layer started headless once, and the game's records back to a known state.
+#pragma once
+
+#include <string>
+
+// Starts the headless media layer and screen on first use.
+void EnsureHeadlessMedia();
+// Play state, settings and keyboard back to a program start (sound effects off, no music).
+void ResetGameForTest();
+// Runs frames of play until the frame loop would exit or `limit` frames have passed; returns the count.
+int RunFramesUntilExit(int limit);
+// True when a floating word with this text was shown since the last reset.
+bool MessageShown(const std::string& text);

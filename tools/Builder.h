@@ -1,0 +1,9 @@
+// The parts of the pack builder: each writes the packs of one kind of content into the output folder.
+#pragma once
+
+#include <string>
+
+// Each returns false after printing what went wrong; the builder then fails the build.
+bool BuildMainGraphicsPacks(const std::string& outDir);  // packs/maingfx.pak and packs/panel.pak
+bool BuildSoundPacks(const std::string& outDir);         // packs/sounds.pak
+bool BuildLevelPacks(const std::string& levelSourceDir, const std::string& outDir);  // packs/normal, packs/hard
