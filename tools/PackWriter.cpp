@@ -23,13 +23,14 @@ bool AlreadyCompressed(const std::string& name) {
 
 bool WritePack(const std::string& path, const std::vector<PackEntry>& entries) {
   std::filesystem::path target(path);
-  if (target.has_parent_path()) std::filesystem::create_directories(target.parent_path());
+  std::error_code error;
+  if (target.has_parent_path()) std::filesystem::create_directories(target.parent_path(), error);
   std::string temporary = path + ".tmp";
-  std::filesystem::remove(temporary);
-  int error = 0;
-  zip_t* archive = zip_open(temporary.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &error);
+  std::filesystem::remove(temporary, error);
+  int zipError = 0;
+  zip_t* archive = zip_open(temporary.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &zipError);
   if (archive == nullptr) {
-    std::fprintf(stderr, "packbuilder: cannot create %s (zip error %d)\n", temporary.c_str(), error);
+    std::fprintf(stderr, "packbuilder: cannot create %s (zip error %d)\n", temporary.c_str(), zipError);
     return false;
   }
   // libzip keeps the buffers until zip_close, so the scrambled copies must outlive the loop.
@@ -62,7 +63,11 @@ bool WritePack(const std::string& path, const std::vector<PackEntry>& entries) {
     zip_discard(archive);
     return false;
   }
-  std::filesystem::rename(temporary, path);
+  std::filesystem::rename(temporary, path, error);
+  if (error) {
+    std::fprintf(stderr, "packbuilder: cannot rename %s into place: %s\n", temporary.c_str(), error.message().c_str());
+    return false;
+  }
   return true;
 }
 

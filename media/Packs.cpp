@@ -1,0 +1,109 @@
+// Reading the game's packs: zip archives whose entries are handed out one by one, in stored order.
+#include <zip.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "media/Media.h"
+
+namespace {
+
+// No picture, sound or level of the game comes near this; a larger size is a damaged directory.
+constexpr zip_uint64_t kLargestEntry = 256ull * 1024 * 1024;
+
+struct OpenedPack {
+  zip_t* archive = nullptr;
+  zip_uint64_t nextIndex = 0;   // the archive's index of the entry the next call reads
+  zip_uint64_t entryCount = 0;  // entries in the archive's directory, folders included
+  bool failed = false;          // a damaged entry ends the walk: later entries would be out of step
+  std::vector<uint8_t> bytes;   // the entry handed out last, plus one zero byte after its end
+  size_t size = 0;              // bytes of that entry
+  std::string name;             // its stored name
+};
+
+OpenedPack pack;
+
+void ForgetEntry() {
+  pack.bytes.clear();
+  pack.size = 0;
+  pack.name.clear();
+}
+
+// Reads the whole entry at `index` into the pack's buffer; false when it is damaged or absurd.
+bool ReadEntry(zip_uint64_t index, const zip_stat_t& stat) {
+  if (stat.size > kLargestEntry) return false;
+  zip_file_t* file = zip_fopen_index(pack.archive, index, 0);
+  if (file == nullptr) return false;
+  size_t size = static_cast<size_t>(stat.size);
+  pack.bytes.assign(size + 1, 0);
+  bool ok = true;
+  size_t got = 0;
+  while (ok && got < size) {
+    zip_int64_t n = zip_fread(file, pack.bytes.data() + got, size - got);
+    if (n <= 0) ok = false;
+    else got += static_cast<size_t>(n);
+  }
+  // One more read reaches the end of the entry, where libzip checks the CRC; it must yield nothing.
+  if (ok) {
+    uint8_t extra = 0;
+    ok = zip_fread(file, &extra, 1) == 0;
+  }
+  zip_fclose(file);
+  if (!ok) return false;
+  pack.bytes[size] = 0;
+  pack.size = size;
+  pack.name = stat.name;
+  return true;
+}
+
+}  // namespace
+
+bool OpenPack(const std::string& path) {
+  ClosePack();
+  int error = 0;
+  zip_t* archive = zip_open(NativePath(path).c_str(), ZIP_RDONLY, &error);
+  if (archive == nullptr) return false;
+  zip_int64_t count = zip_get_num_entries(archive, 0);
+  if (count < 0) {
+    zip_discard(archive);
+    return false;
+  }
+  pack.archive = archive;
+  pack.entryCount = static_cast<zip_uint64_t>(count);
+  return true;
+}
+
+uint8_t* NextPackEntry() {
+  ForgetEntry();
+  if (pack.archive == nullptr || pack.failed) return nullptr;
+  while (pack.nextIndex < pack.entryCount) {
+    zip_uint64_t index = pack.nextIndex++;
+    zip_stat_t stat;
+    zip_stat_init(&stat);
+    if (zip_stat_index(pack.archive, index, 0, &stat) != 0 || (stat.valid & ZIP_STAT_SIZE) == 0 ||
+        (stat.valid & ZIP_STAT_NAME) == 0 || stat.name == nullptr) {
+      pack.failed = true;
+      return nullptr;
+    }
+    // Folders that other zip tools record are not entries of the pack.
+    std::string name = stat.name;
+    if (stat.size == 0 && !name.empty() && name.back() == '/') continue;
+    if (!ReadEntry(index, stat)) {
+      ForgetEntry();
+      pack.failed = true;
+      return nullptr;
+    }
+    return pack.bytes.data();
+  }
+  return nullptr;
+}
+
+size_t PackEntrySize() { return pack.size; }
+
+std::string PackEntryName() { return pack.name; }
+
+void ClosePack() {
+  if (pack.archive != nullptr) zip_discard(pack.archive);  // read only: nothing to write back
+  pack = OpenedPack();
+}
