@@ -1,0 +1,132 @@
+// The committed level sets: complete, playable, distinct, and with the tile challenge possible where the game offers it.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <set>
+
+#include "levels/LevelModel.h"
+#include "levels/LevelSets.h"
+
+namespace {
+
+struct CompiledSets {
+  std::map<std::string, std::map<int, Level>> levels;
+  std::string errors;
+  bool ok = true;
+};
+
+// Compiling both sets takes a fraction of a second; do it once for all tests here.
+const CompiledSets& Sets() {
+  static const CompiledSets sets = [] {
+    CompiledSets result;
+    for (const LevelSetInfo& set : LevelSets())
+      result.ok = LoadLevelSet(std::string(SOURCE_DIR) + "/levels", set, result.levels[set.name], result.errors) && result.ok;
+    return result;
+  }();
+  return sets;
+}
+
+TEST(LevelSets, EveryIndexTheGameCanReachCompiles) {
+  ASSERT_TRUE(Sets().ok) << Sets().errors;
+  for (const LevelSetInfo& set : LevelSets()) {
+    const auto& levels = Sets().levels.at(set.name);
+    for (int index : set.indices) EXPECT_TRUE(levels.count(index)) << set.name << " " << index;
+  }
+  EXPECT_EQ(Sets().levels.at("normal").size(), 103u);  // 0..98, boss 99, 100, 101, 102
+  EXPECT_EQ(Sets().levels.at("hard").size(), 54u);     // 0..49, boss 50, 100, 101, 102
+}
+
+TEST(LevelSets, TilesStayInTheFieldAndLevelsCanEnd) {
+  for (const LevelSetInfo& set : LevelSets()) {
+    for (const auto& [index, level] : Sets().levels.at(set.name)) {
+      int breakable = 0, capsules = 0;
+      std::vector<LevelTile> decoded;
+      std::string error;
+      ASSERT_TRUE(DecodeLevel(EncodeLevel(level.tiles), decoded, error)) << error;
+      for (const LevelTile& tile : decoded) {
+        ASSERT_TRUE(IsKnownKind(tile.sprite)) << level.sourcePath;
+        ASSERT_TRUE(tile.keys.size() >= 1 && tile.keys.size() <= 60) << level.sourcePath;
+        for (const KeyPoint& key : tile.keys) {
+          EXPECT_GE(key.x - 32, 88 - 0.01) << level.sourcePath << ":" << tile.line;
+          EXPECT_LE(key.x + 32, 808 + 0.01) << level.sourcePath << ":" << tile.line;
+          EXPECT_GE(key.y - 10, 20 - 0.01) << level.sourcePath << ":" << tile.line;
+          EXPECT_LE(key.y + 10, 768 + 0.01) << level.sourcePath << ":" << tile.line;
+          if (tile.keys.size() > 1) {
+            EXPECT_GE(key.seconds, 1) << level.sourcePath;
+          }
+        }
+        if (tile.capsule != 0) {
+          EXPECT_TRUE(IsLevelCapsule(tile.capsule)) << level.sourcePath;  // never a letter or the malus
+          EXPECT_TRUE(IsBreakableKind(tile.sprite)) << level.sourcePath;
+          ++capsules;
+        }
+        breakable += IsBreakableKind(tile.sprite);
+      }
+      if (index != set.bossIndex) {
+        EXPECT_GT(breakable, 0) << level.sourcePath;
+      }
+      // A handful of capsules: never a capsule on every tile.
+      EXPECT_LE(capsules, 8) << level.sourcePath;
+      EXPECT_LT(capsules, static_cast<int>(decoded.size())) << level.sourcePath;
+    }
+  }
+}
+
+TEST(LevelSets, EveryCapsuleKindAppearsInEachSet) {
+  for (const LevelSetInfo& set : LevelSets()) {
+    std::set<int> used;
+    for (const auto& [index, level] : Sets().levels.at(set.name))
+      for (const LevelTile& tile : level.tiles)
+        if (tile.capsule) used.insert(tile.capsule);
+    for (int capsule = kCapsuleTriple; capsule <= kCapsuleLife; capsule += 16)
+      EXPECT_TRUE(used.count(capsule)) << set.name << " never uses " << CapsuleName(capsule);
+  }
+}
+
+TEST(LevelSets, NoTwoLevelsAreAlike) {
+  std::map<std::vector<uint8_t>, std::string> seen;
+  std::map<std::string, std::string> names;
+  for (const LevelSetInfo& set : LevelSets()) {
+    for (const auto& [index, level] : Sets().levels.at(set.name)) {
+      auto [where, fresh] = seen.emplace(EncodeLevel(level.tiles), level.sourcePath);
+      EXPECT_TRUE(fresh) << level.sourcePath << " is the same as " << where->second;
+      if (index == set.bossIndex || index >= 100) continue;  // the special levels share their names across sets
+      auto [named, unique] = names.emplace(level.name, level.sourcePath);
+      EXPECT_TRUE(unique) << level.sourcePath << " has the name of " << named->second;
+    }
+  }
+}
+
+// The challenge asks for every multi-hit tile to go before any colour tile. A sufficient condition:
+// the colour tiles stand still, and below every multi-hit tile the ball's corridor straight up from
+// the ship (the tile's width plus a ball on each side) holds no tile but multi-hit ones, so a ball
+// sent straight up under it meets multi-hit tiles only.
+TEST(LevelSets, TileChallengeLevelsLetEveryMultiHitTileGoFirst) {
+  for (const LevelSetInfo& set : LevelSets()) {
+    const Level& level = Sets().levels.at(set.name).at(set.challengeIndex);
+    int multiHit = 0, colour = 0;
+    for (const LevelTile& target : level.tiles) {
+      if (IsColourKind(target.sprite)) {
+        ++colour;
+        EXPECT_EQ(target.keys.size(), 1u) << level.sourcePath << ":" << target.line << " colour tiles stand still here";
+      }
+      if (!IsMultiHitKind(target.sprite)) continue;
+      ++multiHit;
+      for (const KeyPoint& at : target.keys) {
+        for (const LevelTile& other : level.tiles) {
+          if (&other == &target || IsMultiHitKind(other.sprite)) continue;
+          for (const KeyPoint& key : other.keys) {
+            bool inCorridor = std::fabs(key.x - at.x) < 32 + 32 + 8 && key.y > at.y;
+            EXPECT_FALSE(inCorridor) << level.sourcePath << ":" << other.line << " stands below the multi-hit tile of line "
+                                     << target.line;
+          }
+        }
+      }
+    }
+    EXPECT_GE(multiHit, 6) << level.sourcePath;
+    EXPECT_GE(colour, 6) << level.sourcePath;
+  }
+}
+
+}  // namespace
