@@ -1,0 +1,123 @@
+// The game's sound effects pack: synthesizes, encodes, measures and stores the 21 effects, and draws their sheet.
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+
+#include "Builder.h"
+#include "PackWriter.h"
+#include "sfx/Effects.h"
+#include "sfx/OggRead.h"
+#include "sfx/SoundSheet.h"
+
+namespace {
+
+// One effect ready for the pack, with the samples as the game will hear them (for Ogg entries,
+// decoded back, so that the measurements include what the encoder did).
+struct BuiltEffect {
+  const SoundEffect* effect = nullptr;  // its row of the effects table
+  std::vector<uint8_t> bytes;           // the pack entry: a WAV or an Ogg file
+  Samples heard;                        // samples at the effect's heard rate
+};
+
+bool BuildEffect(const SoundEffect& effect, BuiltEffect& built) {
+  built.effect = &effect;
+  built.heard = RenderEffect(effect);
+  std::string error;
+  if (!EncodeEffect(effect, built.heard, built.bytes, error)) {
+    std::fprintf(stderr, "packbuilder: %s: %s\n", effect.name, error.c_str());
+    return false;
+  }
+  if (effect.ogg) {
+    DecodedSound decoded;
+    if (!DecodeOggVorbis(built.bytes, decoded, error)) {
+      std::fprintf(stderr, "packbuilder: %s does not decode: %s\n", effect.name, error.c_str());
+      return false;
+    }
+    built.heard = std::move(decoded.samples);
+  }
+  return true;
+}
+
+std::string Details(const BuiltEffect& built) {
+  const SoundEffect& e = *built.effect;
+  SoundLevels levels = MeasureLevels(built.heard);
+  double heardMs = 1000.0 * static_cast<double>(built.heard.size()) / e.heardRate;
+  char text[200];
+  std::snprintf(text, sizeof text, "%d Hz file heard at %d Hz: %.0f ms, peak %.1f dBFS, RMS %.1f dBFS, %zu B",
+                e.storedRate, e.heardRate, heardMs, levels.peakDb, levels.rmsDb, built.bytes.size());
+  return text;
+}
+
+bool BuildAll(std::vector<BuiltEffect>& built) {
+  const std::vector<SoundEffect>& effects = SoundEffects();
+  built.assign(effects.size(), BuiltEffect{});
+  for (size_t i = 0; i < effects.size(); ++i) {
+    if (!BuildEffect(effects[i], built[i])) return false;
+  }
+  return true;
+}
+
+bool WriteFileAtomically(const std::filesystem::path& path, const std::vector<uint8_t>& bytes) {
+  std::filesystem::path temporary = path;
+  temporary += ".tmp";
+  {
+    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    if (!out) return false;
+  }
+  std::error_code error;
+  std::filesystem::rename(temporary, path, error);
+  if (!error) return true;
+  std::filesystem::remove(temporary, error);
+  return false;
+}
+
+}  // namespace
+
+bool BuildSoundPacks(const std::string& outDir) {
+  auto start = std::chrono::steady_clock::now();
+  std::vector<BuiltEffect> built;
+  if (!BuildAll(built)) return false;
+  std::vector<PackEntry> entries;
+  for (const BuiltEffect& b : built) {
+    std::printf("sounds: %2d %-24s %s\n", b.effect->number, b.effect->name, Details(b).c_str());
+    entries.push_back(PackEntry{b.effect->name, b.bytes, false});
+  }
+  // Checked here because the pack writer's own folder creation throws where this reports.
+  std::error_code folderError;
+  std::filesystem::create_directories(outDir, folderError);
+  if (folderError) {
+    std::fprintf(stderr, "packbuilder: cannot create the folder %s: %s\n", outDir.c_str(), folderError.message().c_str());
+    return false;
+  }
+  std::string path = outDir + "/sounds.pak";
+  if (!WritePack(path, entries)) return false;
+  double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  std::printf("sounds: %s written, %zu effects in %.2f s\n", path.c_str(), entries.size(), seconds);
+  return true;
+}
+
+bool WriteSoundSheets(const std::string& sheetDir) {
+  std::vector<BuiltEffect> built;
+  if (!BuildAll(built)) return false;
+  std::vector<SheetSound> sheet;
+  // The files themselves go beside the sheet, for listening on a machine that has speakers.
+  std::filesystem::path fileDir = std::filesystem::path(sheetDir) / "sounds";
+  std::error_code error;
+  std::filesystem::create_directories(fileDir, error);
+  for (const BuiltEffect& b : built) {
+    std::string name = b.effect->name;
+    std::filesystem::path file = fileDir / name.substr(name.rfind('/') + 1);
+    if (!WriteFileAtomically(file, b.bytes)) {
+      std::fprintf(stderr, "packbuilder: cannot write %s\n", file.string().c_str());
+      return false;
+    }
+    sheet.push_back(SheetSound{std::to_string(b.effect->number) + "  " + name, b.effect->what, Details(b),
+                               b.heard, static_cast<double>(b.effect->heardRate)});
+  }
+  std::string path = (std::filesystem::path(sheetDir) / "sounds.png").string();
+  if (!WriteSoundSheet(path, sheet)) return false;
+  std::printf("sounds: contact sheet %s\n", path.c_str());
+  return true;
+}
