@@ -27,9 +27,9 @@ bool IsGenericFamily(const std::string& family) {
   return f == "sans-serif" || f == "serif" || f == "monospace" || f == "sans" || f == "mono" || f == "system-ui";
 }
 
-// The file of the font fontconfig offers for a face name, or "" when it would only offer a
-// generic stand-in: the face itself or one of its declared aliases ("Arial" -> Liberation Sans)
-// must come before the generic families in the substituted pattern.
+// The file of the font fontconfig offers for a face name, or "" when it would only offer a stand-in:
+// the match must be the face itself or one of its declared equivalents ("Arial" is served by
+// Liberation Sans), not one of the weak defaults fontconfig appends for any unknown name.
 std::string FindFaceFile(const std::string& face, bool acceptGeneric) {
   if (!FcInit()) return "";
   FcPattern* pattern = FcNameParse(reinterpret_cast<const FcChar8*>(face.c_str()));
@@ -37,12 +37,14 @@ std::string FindFaceFile(const std::string& face, bool acceptGeneric) {
   FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
   FcDefaultSubstitute(pattern);
   std::vector<std::string> acceptable;
-  FcChar8* family = nullptr;
-  for (int i = 0; FcPatternGetString(pattern, FC_FAMILY, i, &family) == FcResultMatch; ++i) {
-    std::string name = reinterpret_cast<const char*>(family);
-    if (IsGenericFamily(name) && !acceptGeneric) break;
-    acceptable.push_back(Lower(name));
+  FcValue value;
+  FcValueBinding binding;
+  for (int i = 0; FcPatternGetWithBinding(pattern, FC_FAMILY, i, &value, &binding) == FcResultMatch; ++i) {
+    if (value.type != FcTypeString) continue;
+    std::string name = reinterpret_cast<const char*>(value.u.s);
+    if (binding != FcValueBindingWeak && !IsGenericFamily(name)) acceptable.push_back(Lower(name));
   }
+  FcChar8* family = nullptr;
   FcResult result;
   FcPattern* match = FcFontMatch(nullptr, pattern, &result);
   std::string file;
@@ -81,9 +83,26 @@ TTF_Font* FontFor(int handle) {
 
 }  // namespace media
 
-bool RegisterFontFile(const std::string& path) {
+bool RegisterFontFile(const std::string& path, const std::string& faceName) {
   if (!FcInit()) return false;
-  registered = FcConfigAppFontAddFile(nullptr, reinterpret_cast<const FcChar8*>(NativePath(path).c_str())) == FcTrue;
+  std::string file = NativePath(path);
+  const FcChar8* name = reinterpret_cast<const FcChar8*>(file.c_str());
+  registered = FcConfigAppFontAddFile(nullptr, name) == FcTrue;
+  if (!registered || faceName.empty()) return registered;
+  // The file's own family may be called otherwise: let the face name the game asks for lead to it.
+  int count = 0;
+  FcPattern* query = FcFreeTypeQuery(name, 0, nullptr, &count);
+  FcChar8* family = nullptr;
+  if (query != nullptr && FcPatternGetString(query, FC_FAMILY, 0, &family) == FcResultMatch) {
+    std::string own = reinterpret_cast<const char*>(family);
+    if (Lower(own) != Lower(faceName)) {
+      std::string config = "<?xml version=\"1.0\"?><!DOCTYPE fontconfig SYSTEM \"fonts.dtd\"><fontconfig>"
+                           "<alias binding=\"same\"><family>" + faceName + "</family><prefer><family>" + own +
+                           "</family></prefer></alias></fontconfig>";
+      FcConfigParseAndLoadFromMemory(FcConfigGetCurrent(), reinterpret_cast<const FcChar8*>(config.c_str()), FcFalse);
+    }
+  }
+  if (query != nullptr) FcPatternDestroy(query);
   return registered;
 }
 

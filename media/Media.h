@@ -150,7 +150,8 @@ void DrawImage(int number, int x, int y);       // onto the current drawing targ
 // ---------------------------------------------------------------------------
 // Fonts
 
-bool RegisterFontFile(const std::string& path);  // the game's own font, findable by face name afterwards
+// The game's own font file, findable by `faceName` afterwards whatever its family is called inside.
+bool RegisterFontFile(const std::string& path, const std::string& faceName);
 void UnregisterFontFile();
 bool LoadFontFace(int number, const std::string& face, int pointSize);  // false when no font of that face exists
 int FontHandle(int number);  // -1 when missing

@@ -106,7 +106,7 @@ std::string Upper(std::string text) {
 
 void StartUp() {
   // 2. The game's own font, findable by its face name from now on.
-  settings.fontRegistered = RegisterFontFile("DESIB___.ttf") ? 1 : 0;
+  settings.fontRegistered = RegisterFontFile("DESIB___.ttf", "Designer Block") ? 1 : 0;
   settings.startDirectory = CurrentDirectory();
   // 3. Tables and start values.
   FillGlyphTables();

@@ -1,6 +1,8 @@
 // Test support for driving the game headless.
 #include "support/Headless.h"
 
+#include <gtest/gtest.h>
+
 #include "media/Media.h"
 #include "play/PlayState.h"
 #include "shell/Settings.h"
@@ -8,7 +10,12 @@
 
 namespace {
 bool started = false;
-}
+// The sound streams run threads of their own: death tests must start a fresh process.
+const bool threadsafeDeathTests = [] {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  return true;
+}();
+}  // namespace
 
 void EnsureHeadlessMedia() {
   if (started) return;
