@@ -58,6 +58,7 @@ void MediaShutdown() {
   auto& s = S();
   if (!s.initialised) return;
   media::InputShutdown();
+  ShutdownSound();
   CloseScreen();
   s.quads.clear();
   s.sprites.clear();

@@ -124,7 +124,8 @@ void StartUp() {
   if (!InitQuads3D()) Alert("Graphic (3D) initialisation problem");
   if (!InitKeyboard()) Alert("Keyboard initialisation problem");
   if (!InitMouse()) Alert("Mouse initialisation problem");
-  if (!InitSound()) Alert("Sound initialisation problem");
+  // A machine without a sound card still plays, silently: refusing to start would help nobody.
+  if (!InitSound()) std::fprintf(stderr, "No sound device could be opened: playing without sound\n");
   // 7. Player from the command line, or the configuration window.
   if (ArgumentCount() >= 1) {
     settings.playerName = Argument(0);
