@@ -85,6 +85,8 @@ struct InputState {
   InputFrame replayNext;
   SDL_Joystick* joystick = nullptr;
   bool joystickTried = false;
+  bool injected = false;     // the next frame's input was made by the program
+  InputFrame injectedFrame;
 };
 
 InputState input;
@@ -197,11 +199,11 @@ void PumpEvents() {
 
 void BeginInputFrame() {
   long frameNumber = S().presented;
-  InputFrame frame;
+  // Held input goes on from frame to frame (as in the journal); events last one frame.
+  InputFrame frame = input.frame;
+  frame.wheel = 0;
+  frame.text.clear();
   if (input.replaying) {
-    frame = input.frame;
-    frame.wheel = 0;
-    frame.text.clear();
     while (!input.replayEnded && input.replayNextFrame >= 0 && input.replayNextFrame <= frameNumber) {
       frame = input.replayNext;
       if (input.replayNextFrame < frameNumber) {
@@ -213,6 +215,10 @@ void BeginInputFrame() {
     }
   } else if (!IsHeadless()) {
     frame = FromDevices();
+  }
+  if (input.injected) {
+    frame = input.injectedFrame;
+    input.injected = false;
   }
   input.pendingDx = input.pendingDy = input.pendingWheel = 0;
   input.pendingText.clear();
@@ -263,6 +269,19 @@ bool InitKeyboard() {
 }
 
 bool InitMouse() { return true; }
+
+bool InjectInput(const std::string& fields) {
+  InputFrame next = input.injected ? input.injectedFrame : input.frame;
+  if (!input.injected) {
+    next.wheel = 0;
+    next.text.clear();
+  }
+  long ignored = 0;
+  if (!ParseJournalLine("0 " + fields, ignored, next)) return false;
+  input.injectedFrame = next;
+  input.injected = true;
+  return true;
+}
 
 void ReplayJournalText(const std::string& journal) {
   input.replay = std::make_unique<std::istringstream>(journal);

@@ -177,6 +177,10 @@ std::string TypedKeys();    // text typed since the last sample
 void UseLayoutKeyCodes(int on);
 // Replays a journal held in memory from the next present on (its frame 1); for tests and demos.
 void ReplayJournalText(const std::string& journal);
+// Input made by the program itself (autoplay, attract mode) for the next frame, in the journal's
+// field syntax ("mouse=4,0 buttons=1 keys=28"); held fields not named keep their value. It enters
+// where device input enters, so it is recorded like a player's. Returns false for unreadable fields.
+bool InjectInput(const std::string& fields);
 
 void SampleMouse();
 int PointerDeltaX();

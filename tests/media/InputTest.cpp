@@ -108,3 +108,25 @@ TEST(Journal, UnreadableLinesAreRefusedWithoutChangingTheFrame) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(InjectedInput, EntersWhereDeviceInputEntersForOneFrame) {
+  ResetGameForTest();
+  ASSERT_TRUE(InjectInput("mouse=6,0 buttons=1"));
+  EXPECT_FALSE(InjectInput("mouse=x"));
+  PresentFrame(0);
+  SampleMouse();
+  EXPECT_EQ(PointerDeltaX(), 6);
+  EXPECT_EQ(PointerButton(1), 1);
+  PresentFrame(0);  // nothing injected: the held input of the last frame goes on
+  SampleMouse();
+  EXPECT_EQ(PointerDeltaX(), 6);
+  ASSERT_TRUE(InjectInput("mouse=0,0 buttons=0"));
+  PresentFrame(0);
+  SampleMouse();
+  EXPECT_EQ(PointerDeltaX(), 0);
+  EXPECT_EQ(PointerButton(1), 0);
+}
+
+}  // namespace
