@@ -91,7 +91,11 @@ class OrderedList {
   // Plain iteration that leaves the current position alone (for reading, drawing, digests).
   template <typename F>
   void ForEach(F&& f) const {
-    for (const auto& r : records_) f(*r);
+    for (const auto& r : records_) f(static_cast<const T&>(*r));
+  }
+  template <typename F>
+  void ForEach(F&& f) {
+    for (auto& r : records_) f(*r);
   }
 
  private:
