@@ -1,7 +1,87 @@
-// Level themes and scenes (not built yet: the background stays black).
+// Setting up a level's theme, title and music, and drawing its background scene every frame.
 #include "play/Scene.h"
 
-#include "media/Media.h"
+#include <cmath>
 
-void SetUpLevel() {}
-void AnimateScene() { ClearFrame(0); }
+#include "extras/ExtrasState.h"
+#include "media/Media.h"
+#include "play/PlayState.h"
+#include "shell/Loaders.h"
+#include "shell/Settings.h"
+
+std::string currentBackground;
+
+namespace {
+
+std::string SceneRoom(int levelIndex) {
+  char digits[16];
+  std::snprintf(digits, sizeof digits, "%04d", levelIndex);
+  return LevelSetDirectory() + digits + ".pak";
+}
+
+}  // namespace
+
+void RenderLevelTitle(const std::string& text) {
+  constexpr int width = 120, height = 100, lineHeight = 20;
+  if (HasQuad(2124)) ReleaseQuad(2124);
+  CreateBlankSprite(2124, width, height, kSpriteQuadTexture);
+  QuadFromSprite(2124, 2124);
+  if (text.empty() || !BeginDraw(DrawTargetKind::Sprite, 2124)) return;
+  SetDrawFont(FontHandle(0));
+  SetDrawMode(kDrawTransparentText);
+  int x = 0, y = 0;
+  for (char c : text) {
+    std::string one(1, c);
+    int w = TextPixelWidth(one);
+    if (x > width - w) {
+      x = 0;
+      y += lineHeight;
+    }
+    DrawTextAt(x, y, one, ColorRGB(128, 128, 128));
+    // A blank at the start of a line takes no room: runs of blanks break the lines.
+    if (!(c == ' ' && x == 0)) x += w;
+  }
+  SetDrawMode(0);
+  EndDraw();
+}
+
+void ChooseMusic() {
+  if (!settings.soundEnabled) return;
+  std::string track = MusicTrack(play.difficulty, play.levelIndex, play.changeMusic != 0);
+  if (track.empty()) return;
+  play.changeMusic = 0;
+  LoadLevelMusic(track);
+}
+
+void SetUpLevel() {
+  ChooseMusic();
+  ChoosePack(SceneRoom(play.levelIndex));
+  play.maxMonsters = 4;
+  extras.monsterKindsAllowed = 31;
+  LevelTheme theme = ThemeOf(play.difficulty, play.levelIndex);
+  // A hard level that names no theme keeps the picture of the level before it.
+  std::string background = theme.background.empty() ? currentBackground : theme.background;
+  if (!background.empty()) {
+    LoadBackground(background);
+    currentBackground = background;
+  }
+  RenderLevelTitle(theme.name);
+  extras.monsterKindsAllowed = theme.monsterKinds;
+  play.gravityOn = theme.gravity;
+  play.maxMonsters = theme.maxMonsters;
+  if (theme.boss) {
+    play.bonusTimeLimit = 1.0f;
+    play.bonusTimeLeft = 10000000.0f;
+    play.servePending = 1;
+    extras.spawnPeriod = 5;
+  }
+  play.sceneBuilt = 0;
+  if (settings.effectsEnabled) play.sceneBuilt = 1;
+  ClosePack();
+  Sleep(100);
+}
+
+void AnimateScene() {
+  ClearFrame(0);
+  if (HasSprite(2077)) BlitSprite(2077, 80, 20);
+}

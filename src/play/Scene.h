@@ -1,5 +1,23 @@
-// The level's theme, background, music and animated scene.
+// The level's theme (background, name, monsters, gravity), its music and its animated scene.
 #pragma once
+
+#include <string>
 
 void SetUpLevel();
 void AnimateScene();
+void RenderLevelTitle(const std::string& text);
+void ChooseMusic();
+
+// What a level's theme says; for the tables' tests.
+struct LevelTheme {
+  std::string background;  // "" keeps the background of the level before (hard set)
+  std::string name;
+  int monsterKinds = 31;   // bits of the allowed monster kinds
+  int gravity = 0;
+  int maxMonsters = 4;
+  std::string extraPicture;  // "gfx/goutte.png" or "gfx/strike.tif"
+  bool boss = false;
+};
+LevelTheme ThemeOf(int difficulty, int levelIndex);
+std::string MusicTrack(int difficulty, int levelIndex, bool changeRequested);  // "" keeps the music
+extern std::string currentBackground;  // the theme whose picture is 2077

@@ -173,17 +173,23 @@ void LoadSceneSound(int number, const std::string& name) {
 std::string LevelSetDirectory() { return play.difficulty == difficultyHard ? "packs/hard/" : "packs/normal/"; }
 
 void LoadBackground(const std::string& theme) {
-  ChoosePack("packs/" + theme + ".pak");
-  LoadSceneSprite(2077, "gfx/background/" + theme + "/" + theme + ".jpg");
-  ClosePack();
+  std::string pack = "packs/" + theme + ".pak";
+  // Without its pack a theme simply has no picture: the level is still playable.
+  if (FileExists(pack)) {
+    ChoosePack(pack);
+    LoadSceneSprite(2077, "gfx/background/" + theme + "/" + theme + ".jpg");
+    ClosePack();
+  }
   ChoosePack(LevelSetDirectory() + FourDigits(play.levelIndex) + ".pak");
 }
 
 void LoadLevelMusic(const std::string& music) {
   if (!settings.musicEnabled) return;
+  std::string pack = "packs/" + music + ".pak";
+  if (!FileExists(pack)) return;  // a missing track leaves the music as it is
   FadeOutMusic();
   StopMusic();
-  ChoosePack("packs/" + music + ".pak");
+  ChoosePack(pack);
   LoadSoundEntry(0, "sfx/" + music);
   ClosePack();
   if (HasSound(0)) {

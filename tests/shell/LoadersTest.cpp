@@ -66,6 +66,7 @@ std::vector<uint8_t> TinyBmp() {
 }
 
 TEST_F(Loaders, TakeEntriesInOrderAndRegisterSceneResources) {
+  FreeAllResources();  // what earlier scenes registered
   ChoosePack(Pack({{"gfx/a.bmp", TinyBmp()}, {"gfx/b.bmp", TinyBmp()}, {"gfx/c.bmp", TinyBmp()}}));
   LoadSpriteQuad(9001, "gfx/a.bmp");
   LoadSceneSpriteQuad(9002, "gfx\\b.bmp");  // either separator

@@ -10,14 +10,11 @@
 
 namespace {
 bool started = false;
-// The sound streams run threads of their own: death tests must start a fresh process.
-const bool threadsafeDeathTests = [] {
-  GTEST_FLAG_SET(death_test_style, "threadsafe");
-  return true;
-}();
 }  // namespace
 
 void EnsureHeadlessMedia() {
+  // The sound streams run threads of their own: death tests must start a fresh process.
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
   if (started) return;
   MediaOptions options;
   options.headless = true;
@@ -33,6 +30,8 @@ void EnsureHeadlessMedia() {
 
 void ResetGameForTest() {
   EnsureHeadlessMedia();
+  // The game runs from its folder, beside its packs.
+  SetCurrentDirectory(GAME_DIR);
   ResetAllPlayState();
   settings = Settings{};
   settings.soundEnabled = 0;

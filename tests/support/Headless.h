@@ -5,7 +5,7 @@
 
 // Starts the headless media layer and screen on first use.
 void EnsureHeadlessMedia();
-// Play state, settings and keyboard back to a program start (sound effects off, no music).
+// Play state, settings and keyboard back to a program start (sound effects off, no music), in the game folder.
 void ResetGameForTest();
 // Runs frames of play until the frame loop would exit or `limit` frames have passed; returns the count.
 int RunFramesUntilExit(int limit);

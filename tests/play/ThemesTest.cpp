@@ -1,0 +1,104 @@
+// Level themes: the tables of both sets, the title's line breaking, the music schedule, the kept background.
+#include <gtest/gtest.h>
+
+#include "extras/ExtrasState.h"
+#include "media/Media.h"
+#include "play/PlayState.h"
+#include "play/Scene.h"
+#include "support/Headless.h"
+
+namespace {
+
+// The rows of the title picture (20 pixels each) that hold any text.
+std::vector<int> TitleLines() {
+  std::vector<int> lines;
+  for (int line = 0; line < 5; ++line) {
+    bool ink = false;
+    for (int y = line * 20; y < line * 20 + 20 && !ink; ++y) {
+      for (int x = 0; x < 120 && !ink; ++x) ink = (SpritePixel(2124, x, y) & 0xFFFFFF) != 0;
+    }
+    if (ink) lines.push_back(line);
+  }
+  return lines;
+}
+
+TEST(Themes, NormalLevelTwelveIsTheMilkyWayWithOneMonsterKind) {
+  LevelTheme theme = ThemeOf(difficultyNormal, 12);
+  EXPECT_EQ(theme.background, "milkyway");
+  EXPECT_EQ(theme.name, "FOUND MY WAY");
+  EXPECT_EQ(theme.monsterKinds, 2);
+  EXPECT_EQ(theme.gravity, 0);
+  EXPECT_EQ(ThemeOf(difficultyNormal, 31).extraPicture, "gfx/goutte.png");
+  EXPECT_EQ(ThemeOf(difficultyNormal, 31).gravity, 1);
+  EXPECT_EQ(ThemeOf(difficultyNormal, 97).monsterKinds, 31);
+  LevelTheme boss = ThemeOf(difficultyHard, 50);
+  EXPECT_TRUE(boss.boss);
+  EXPECT_EQ(boss.background, "temple");
+  EXPECT_EQ(boss.monsterKinds, 12);
+  EXPECT_EQ(ThemeOf(difficultyHard, 2).maxMonsters, 2);
+  EXPECT_EQ(ThemeOf(difficultyHard, 5).background, "");
+}
+
+TEST(Themes, MusicChangesEveryFiveLevelsOrWhenAskedAndKeepsOnSpecialLevels) {
+  EXPECT_EQ(MusicTrack(difficultyNormal, 0, false), "nova3.ogg");
+  EXPECT_EQ(MusicTrack(difficultyNormal, 3, false), "");
+  EXPECT_EQ(MusicTrack(difficultyNormal, 5, false), "nova05_01.ogg");
+  EXPECT_EQ(MusicTrack(difficultyNormal, 7, true), "nova05_01.ogg");
+  EXPECT_EQ(MusicTrack(difficultyNormal, 25, false), "nova3.ogg");
+  EXPECT_EQ(MusicTrack(difficultyNormal, 99, false), "lethal3_trans_bis1.ogg");
+  EXPECT_EQ(MusicTrack(difficultyNormal, 100, true), "");
+  EXPECT_EQ(MusicTrack(difficultyNormal, 102, false), "");
+  EXPECT_EQ(MusicTrack(difficultyHard, 50, false), "lethal3_trans_bis1.ogg");
+  EXPECT_EQ(MusicTrack(difficultyHard, 20, false), "nova2_level(blade128).ogg");
+  EXPECT_EQ(MusicTrack(difficultyHard, 25, false), "nova3.ogg");
+}
+
+class LevelSetUp : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ResetGameForTest();
+    home = CurrentDirectory();
+    ASSERT_TRUE(SetCurrentDirectory(GAME_DIR));
+    RegisterFontFile("DESIB___.ttf", "Designer Block");
+    ASSERT_TRUE(LoadFontFace(0, "Designer Block", 20));
+  }
+  void TearDown() override { SetCurrentDirectory(home); }
+  std::string home;
+};
+
+TEST_F(LevelSetUp, TitlesBreakAtRunsOfBlanksWithinTheirWidth) {
+  RenderLevelTitle("GOING         AWAY");
+  EXPECT_EQ(TitleLines(), (std::vector<int>{0, 1}));
+  RenderLevelTitle("    TARON !       THE OLD         ENEMY!");
+  EXPECT_EQ(TitleLines(), (std::vector<int>{0, 1, 2}));
+  RenderLevelTitle("FOUND MY WAY");
+  EXPECT_GE(TitleLines().size(), 2u);
+  RenderLevelTitle("");
+  EXPECT_TRUE(TitleLines().empty());
+}
+
+TEST_F(LevelSetUp, AHardLevelWithoutAThemeKeepsTheBackgroundBeforeIt) {
+  play.difficulty = difficultyHard;
+  play.levelIndex = 3;
+  SetUpLevel();
+  EXPECT_EQ(currentBackground, "black");
+  EXPECT_EQ(play.gravityOn, 1);
+  play.levelIndex = 5;
+  SetUpLevel();
+  EXPECT_EQ(currentBackground, "black");
+  EXPECT_EQ(play.gravityOn, 0);
+  EXPECT_EQ(extras.monsterKindsAllowed, 31);
+}
+
+TEST_F(LevelSetUp, TheBossLevelHasNoPracticalTimeLimitAndWaitsForTheServe) {
+  play.levelIndex = finalLevelNormal;
+  SetUpLevel();
+  EXPECT_EQ(play.bonusTimeLimit, 1.0f);
+  EXPECT_GE(play.bonusTimeLeft, 1e7f);
+  EXPECT_EQ(play.servePending, 1);
+  EXPECT_EQ(play.maxMonsters, 10);
+  EXPECT_EQ(extras.monsterKindsAllowed, 12);
+  EXPECT_EQ(extras.spawnPeriod, 5);
+}
+
+}  // namespace
