@@ -6,6 +6,7 @@
 #include "extras/ExtrasState.h"
 #include "media/Media.h"
 #include "play/PlayState.h"
+#include "play/SceneEffects.h"
 #include "shell/Loaders.h"
 #include "shell/Settings.h"
 
@@ -77,6 +78,7 @@ void SetUpLevel() {
   }
   play.sceneBuilt = 0;
   if (settings.effectsEnabled) play.sceneBuilt = 1;
+  LoadScenePictures(settings.effectsEnabled != 0);
   ClosePack();
   Sleep(100);
 }
@@ -84,4 +86,5 @@ void SetUpLevel() {
 void AnimateScene() {
   ClearFrame(0);
   if (HasSprite(2077)) BlitSprite(2077, 80, 20);
+  if (play.sceneBuilt && settings.effectsEnabled) DrawSceneEffects();
 }

@@ -15,7 +15,7 @@
 #include "Builder.h"
 #include "PackWriter.h"
 #include "themes/Backdrop.h"
-#include "themes/SceneTable.h"
+#include "play/SceneTable.h"
 #include "themes/ScenePictures.h"
 #include "themes/ThemeTable.h"
 

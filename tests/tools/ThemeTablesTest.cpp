@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <set>
 
-#include "themes/SceneTable.h"
+#include "play/SceneTable.h"
 #include "themes/ThemeTable.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <map>
 
 #include "themes/Backdrop.h"
-#include "themes/SceneTable.h"
+#include "play/SceneTable.h"
 #include "themes/ScenePictures.h"
 
 Picture PaintRainDrop() {

@@ -7,7 +7,7 @@
 #include "Builder.h"
 #include "PackWriter.h"
 #include "art/ContactSheet.h"
-#include "themes/SceneTable.h"
+#include "play/SceneTable.h"
 #include "themes/ScenePictures.h"
 #include "themes/ThemeMock.h"
 #include "themes/ThemeTable.h"

@@ -1,4 +1,5 @@
-// The scene pack table: which pictures each level's setup loads from its scene pack, in load order.
+// The scene pack table, shared by the game and the pack builder: which pictures each level's setup loads
+// from its scene pack, in load order.
 //
 // The level setup reads its scene pack in this order:
 //   1. the picture the theme itself needs, effects on or off: "gfx/goutte.png" on the sea levels (rain),
@@ -10,7 +11,7 @@
 // With effects off the setup stops after step 2 and leaves the rest of the pack unread.
 // Glows, flares, clouds and the psyche pictures are colour on black, drawn additively; the plates, the
 // octopus, the cells, the star and the rain drop are pictures with alpha.
-#include "themes/SceneTable.h"
+#include "play/SceneTable.h"
 
 #include <cstdio>
 
@@ -113,11 +114,11 @@ Scene ElevatorBars() { return {"SceneElevatorBars", {kBar, kBlueGlow3, kStreaks}
 Scene RainClouds() { return {"SceneRainClouds", {kWhiteCloud, kWater}}; }
 
 ScenePack Pack(int difficulty, int level, const Names& before, const Scene& scene) {
-  return {difficulty, level, scene.name, Join({before, scene.pictures})};
+  return {difficulty, level, scene.name, Join({before, scene.pictures}), static_cast<int>(before.size())};
 }
 
 ScenePack PackWithoutScene(int difficulty, int level, const Names& before) {
-  return {difficulty, level, "", before};
+  return {difficulty, level, "", before, static_cast<int>(before.size())};
 }
 
 std::vector<ScenePack> MakeTable() {
@@ -196,4 +197,11 @@ std::vector<ScenePack> MakeTable() {
 const std::vector<ScenePack>& ScenePackTable() {
   static const std::vector<ScenePack> table = MakeTable();
   return table;
+}
+
+const ScenePack* FindScenePack(int difficulty, int levelIndex) {
+  for (const ScenePack& pack : ScenePackTable()) {
+    if (pack.difficulty == difficulty && pack.levelIndex == levelIndex) return &pack;
+  }
+  return nullptr;
 }

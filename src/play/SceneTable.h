@@ -9,7 +9,11 @@ struct ScenePack {
   int levelIndex = 0;                // the level index the setup runs for
   std::string scene;                 // the scene procedure the entries serve, for people reading the table
   std::vector<std::string> entries;  // entry names in load order, "/" separated
+  int sceneStart = 0;                // entries before this one load whatever the effects setting
 };
+
+// The pack of one level, or null when its setup loads nothing from a scene pack.
+const ScenePack* FindScenePack(int difficulty, int levelIndex);
 
 // Every scene pack of both sets, normal first, each set by ascending level index. Levels missing here load
 // nothing from their scene pack (their scene, if any, is made of 3D meshes and textures only).
