@@ -176,6 +176,7 @@ void PlayLevelIntro() {
       // The play viewport, so nothing shifts when play begins.
       SetViewport(fieldLeft, fieldTop + 12, fieldWidth, fieldHeight - 12);
       AnimateScene();
+      DrawPanelInset();  // the frame round the playfield, as in play
       DrawShip();
       UpdateEffects();
       UpdateTiles();
