@@ -6,4 +6,6 @@
 // Each returns false after printing what went wrong; the builder then fails the build.
 bool BuildMainGraphicsPacks(const std::string& outDir);  // packs/maingfx.pak and packs/panel.pak
 bool BuildSoundPacks(const std::string& outDir);         // packs/sounds.pak
+bool BuildThemePacks(const std::string& outDir);         // packs/<theme>.pak and the level scene packs
 bool BuildLevelPacks(const std::string& levelSourceDir, const std::string& outDir);  // packs/normal, packs/hard
+bool BuildMusicPacks(const std::string& outDir);         // packs/<track>.pak for the six level tracks

@@ -1,0 +1,30 @@
+// Effects on whole loops: echoes, room and limiter run round the loop, so their tails wrap onto its start.
+#pragma once
+
+#include <cstddef>
+#include <vector>
+
+#include "music/MusicDesign.h"
+
+namespace music {
+
+// Each effect first runs over the last `warm` samples of the loop (output thrown away) and then over the
+// whole loop: what rings at the end of the loop rings on at its start, as it will when the game loops it.
+// The warm-up is long enough for the echoes to have died below −90 dB.
+
+// A stereo echo bouncing between left and right: `in` (mono) is added to `left` and `right` as echoes
+// only, `delaySamples` apart, each `feedback` times the last and darker (`cutoffHz`).
+void AddPingPongEcho(const std::vector<float>& in, double delaySamples, float feedback, float cutoffHz,
+                     std::vector<float>& left, std::vector<float>& right);
+
+// A room: eight damped delay lines mixed by a Householder matrix; adds its stereo tail of `in`.
+void AddRoom(const std::vector<float>& in, const MixSound& mix, std::vector<float>& left, std::vector<float>& right);
+
+// Removes DC and rumble below about 25 Hz, round the loop.
+void LowCut(std::vector<float>& samples);
+
+// Brings every peak to at most `ceiling` (linear) with a look-ahead of about 1.5 ms and a smooth
+// release; returns the deepest gain reduction in dB (0 when the mix never reached the ceiling).
+double Limit(std::vector<float>& left, std::vector<float>& right, float ceiling);
+
+}  // namespace music

@@ -1,0 +1,202 @@
+// The music packs: the six tracks rendered on two threads, encoded as Ogg Vorbis, checked, packed and pictured.
+#include <atomic>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <thread>
+
+#include <time.h>
+
+#include "Builder.h"
+#include "PackWriter.h"
+#include "art/ContactSheet.h"
+#include "music/LoopMeasure.h"
+#include "music/MusicPacks.h"
+#include "music/MusicRender.h"
+#include "music/MusicSheet.h"
+#include "sfx/OggRead.h"
+#include "sfx/OggWrite.h"
+
+namespace music {
+
+namespace {
+
+constexpr float kQuality = 0.4f;
+constexpr double kMostPeakDb = -1.2;  // the decoded file must stay under −1 dBFS; a little margin
+
+double Since(std::chrono::steady_clock::time_point start) {
+  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+// Processor time of the calling thread: what a track costs, whatever else the machine is doing.
+double ThreadSeconds() {
+  timespec t{};
+  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+  return static_cast<double>(t.tv_sec) + 1e-9 * static_cast<double>(t.tv_nsec);
+}
+
+double ProcessSeconds() {
+  timespec t{};
+  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+  return static_cast<double>(t.tv_sec) + 1e-9 * static_cast<double>(t.tv_nsec);
+}
+
+}  // namespace
+
+bool BuildTrack(const TrackDesign& design, int bars, uint32_t serial, BuiltTrack& built) {
+  double start = ThreadSeconds();
+  built.design = &design;
+  RenderedTrack track = RenderTrack(design, bars);
+  built.renderSeconds = ThreadSeconds() - start;
+  built.gainDb = track.gainDb;
+  built.limiterDb = track.limiterDb;
+  OggVorbisSettings settings;
+  settings.channels = 2;
+  settings.rate = static_cast<int>(kRate);
+  settings.quality = kQuality;
+  settings.serial = serial;
+  // The encoder can push a peak a little above what went in; when it does, the track goes in again a
+  // little quieter.
+  for (int attempt = 0; attempt < 4; ++attempt) {
+    if (!EncodeOggVorbis(track.interleaved.data(), track.frames, settings, built.bytes, built.error)) return false;
+    DecodedSound decoded;
+    if (!DecodeOggVorbis(built.bytes, decoded, built.error)) {
+      built.error = "does not decode: " + built.error;
+      return false;
+    }
+    if (decoded.channels != 2 || decoded.samples.size() != track.frames * 2) {
+      built.error = "decodes to the wrong shape";
+      return false;
+    }
+    built.frames = track.frames;
+    built.heard = std::move(decoded.samples);
+    built.measures = MeasureLoop(built.heard, built.frames, settings.rate);
+    if (built.measures.peakDb <= kMostPeakDb) break;
+    float gain = static_cast<float>(std::pow(10.0, (kMostPeakDb - 0.3 - built.measures.peakDb) / 20.0));
+    for (float& v : track.interleaved) v *= gain;
+    built.gainDb += 20.0 * std::log10(gain);
+  }
+  built.totalSeconds = ThreadSeconds() - start;
+  if (built.measures.peakDb > kMostPeakDb) {
+    built.error = "peaks stay above " + std::to_string(kMostPeakDb) + " dBFS";
+    return false;
+  }
+  return true;
+}
+
+bool BuildAllTracks(std::vector<BuiltTrack>& built, int bars, int threads) {
+  const std::vector<TrackDesign>& designs = TrackDesigns();
+  built.assign(designs.size(), BuiltTrack{});
+  std::vector<char> ok(designs.size(), 0);
+  std::atomic<size_t> next{0};
+  auto work = [&] {
+    for (size_t i; (i = next++) < designs.size();) {
+      ok[i] = BuildTrack(designs[i], bars, 0x4E420100u + static_cast<uint32_t>(i), built[i]) ? 1 : 0;
+    }
+  };
+  std::vector<std::thread> workers;
+  for (int t = 1; t < threads; ++t) workers.emplace_back(work);
+  work();
+  for (std::thread& w : workers) w.join();
+  bool all = true;
+  for (size_t i = 0; i < designs.size(); ++i) {
+    if (!ok[i]) {
+      std::fprintf(stderr, "packbuilder: music %s: %s\n", designs[i].file.c_str(), built[i].error.c_str());
+      all = false;
+    }
+  }
+  return all;
+}
+
+std::string Describe(const BuiltTrack& b) {
+  const TrackDesign& d = *b.design;
+  const LoopMeasures& m = b.measures;
+  char text[400];
+  std::snprintf(text, sizeof text,
+                "%s, %.0f BPM, %d bars, %.1f s | peak %.1f dBFS, RMS %.1f dBFS (10 s windows %.1f .. %.1f), "
+                "limiter %.1f dB | seam jump %.4f (typical step %.4f, 1 in 1000 above %.4f) | width %.2f | %zu bytes",
+                d.keyName.c_str(), d.bpm, static_cast<int>(std::llround(m.seconds * d.bpm / 240.0)), m.seconds,
+                m.peakDb, m.rmsDb, m.quietestDb, m.loudestDb, b.limiterDb, m.seamStep, m.typicalStep, m.largeStep,
+                m.width, b.bytes.size());
+  return text;
+}
+
+namespace {
+
+bool WriteFileAtomically(const std::filesystem::path& path, const std::vector<uint8_t>& bytes) {
+  std::filesystem::path temporary = path;
+  temporary += ".tmp";
+  {
+    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    if (!out) return false;
+  }
+  std::error_code error;
+  std::filesystem::rename(temporary, path, error);
+  if (!error) return true;
+  std::filesystem::remove(temporary, error);
+  return false;
+}
+
+// Each track's picture, and the file itself for listening on a machine with speakers.
+bool WriteSheets(const std::string& sheetDir, const std::vector<BuiltTrack>& built) {
+  std::filesystem::path dir = std::filesystem::path(sheetDir) / "music";
+  std::error_code error;
+  std::filesystem::create_directories(dir, error);
+  for (const BuiltTrack& b : built) {
+    const TrackDesign& d = *b.design;
+    std::string stem = d.file.substr(0, d.file.rfind('.'));
+    if (!WriteFileAtomically(dir / d.file, b.bytes)) {
+      std::fprintf(stderr, "packbuilder: cannot write %s\n", (dir / d.file).string().c_str());
+      return false;
+    }
+    MusicSheet sheet;
+    sheet.lines = {d.file + "  \u2014  " + d.title, d.character, Describe(b)};
+    sheet.interleaved = b.heard;
+    sheet.frames = b.frames;
+    sheet.bars = static_cast<int>(std::llround(b.measures.seconds * d.bpm / 240.0));
+    sheet.targetDb = d.mix.targetRmsDb;
+    std::string path = (dir / (stem + ".png")).string();
+    if (!WriteMusicSheet(path, sheet)) return false;
+    std::printf("music: sheet %s\n", path.c_str());
+  }
+  return true;
+}
+
+}  // namespace
+
+}  // namespace music
+
+bool BuildMusicPacks(const std::string& outDir) {
+  using namespace music;
+  auto start = std::chrono::steady_clock::now();
+  double processorStart = ProcessSeconds();
+  // Checked first, so that a bad folder fails at once rather than after minutes of music.
+  std::error_code folderError;
+  std::filesystem::create_directories(outDir, folderError);
+  if (folderError || !std::filesystem::is_directory(outDir)) {
+    std::fprintf(stderr, "packbuilder: cannot create the folder %s: %s\n", outDir.c_str(),
+                 folderError ? folderError.message().c_str() : "a file of that name is in the way");
+    return false;
+  }
+  std::vector<BuiltTrack> built;
+  if (!BuildAllTracks(built, 0, 2)) return false;
+  size_t total = 0;
+  for (const BuiltTrack& b : built) {
+    const std::string& file = b.design->file;
+    std::printf("music: %-28s %s\n", file.c_str(), Describe(b).c_str());
+    std::printf("music: %-28s processor time: render %.2f s, with encoding and checks %.2f s\n", "", b.renderSeconds,
+                b.totalSeconds);
+    // The game opens "packs/<file>.pak" and takes its single entry "sfx/<file>".
+    std::string path = outDir + "/" + file + ".pak";
+    if (!WritePack(path, {PackEntry{"sfx/" + file, b.bytes, false}})) return false;
+    total += b.bytes.size();
+  }
+  const std::string& sheets = ContactSheetDirectory();
+  if (!sheets.empty() && !WriteSheets(sheets, built)) return false;
+  std::printf("music: %zu packs written to %s, %zu bytes, in %.2f s (%.2f s of processor time on two threads)\n",
+              built.size(), outDir.c_str(), total, Since(start), ProcessSeconds() - processorStart);
+  return true;
+}

@@ -1,0 +1,36 @@
+// Building the music tracks for their packs: render, encode, decode back and measure, on worker threads.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "music/LoopMeasure.h"
+#include "music/MusicDesign.h"
+
+namespace music {
+
+struct BuiltTrack {
+  const TrackDesign* design = nullptr;
+  std::vector<uint8_t> bytes;   // the Ogg Vorbis file
+  std::vector<float> heard;     // the file decoded again: stereo, interleaved
+  size_t frames = 0;            // samples per channel
+  LoopMeasures measures;        // of `heard`
+  double gainDb = 0;            // gain applied to reach the loudness target (and the peak limit)
+  double limiterDb = 0;         // deepest limiter gain reduction
+  double renderSeconds = 0;     // time spent synthesizing
+  double totalSeconds = 0;      // synthesizing, encoding and checking
+  std::string error;            // why it failed
+};
+
+// Renders the first `bars` bars (0: all) of `design`, encodes them with the stream serial `serial` and
+// checks the decoded file's peak; false with the reason in built.error.
+bool BuildTrack(const TrackDesign& design, int bars, uint32_t serial, BuiltTrack& built);
+
+// Every track, one per worker thread at a time; false (after printing which failed) on any failure.
+bool BuildAllTracks(std::vector<BuiltTrack>& built, int bars, int threads);
+
+// One line of figures: key, tempo, length, levels, seam, size.
+std::string Describe(const BuiltTrack& built);
+
+}  // namespace music
