@@ -34,3 +34,8 @@ void RunMinigameAfterLevel(int level) {
 void PlayTetris() {}
 void PlayDuel() {}
 void PlayDuck() {}
+
+int PlaySugar() {
+  play.sugarPoints = 0;
+  return 0;
+}

@@ -9,3 +9,5 @@ void RunMinigameAfterLevel(int level);
 void PlayTetris();
 void PlayDuel();
 void PlayDuck();
+// The Sugar minigame of the tile challenge; returns its points (also left in `play.sugarPoints`).
+int PlaySugar();

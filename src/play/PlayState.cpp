@@ -3,11 +3,13 @@
 
 #include <cstring>
 
+#include "extras/ExtrasState.h"
 #include "media/Media.h"
 
 PlayState play;
 Ship ship;
 Lists lists;
+RunCounts runCounts;
 
 void ResetLevelState() {
   lists.balls.Clear();
@@ -16,6 +18,10 @@ void ResetLevelState() {
   lists.hitSamples.Clear();
   lists.explosions.Clear();
   lists.messages.Clear();
+  lists.capsules.Clear();
+  lists.monsterExplosions.Clear();
+  lists.bigExplosions.Clear();
+  ClearExtrasForLevel();
   ship = Ship{};
   play.maxBallSpeed = 8.0f;
   play.frameTick = 0;
@@ -32,6 +38,8 @@ void ResetAllPlayState() {
   play = PlayState{};
   ship = Ship{};
   lists.tiles.Clear();
+  runCounts = RunCounts{};
+  extras.target = MissileTarget{};
   ResetLevelState();
 }
 

@@ -57,6 +57,8 @@ struct PlayState {
   int stuckFrames = 0;
   int shipLeaving = 0;       // the ship flies out through the open door
   int sceneFrozen = 0;       // the level's scene holds its animation
+  int sceneBuilt = 0;        // the scene objects of this level were made
+  int changeMusic = 0;       // the next level start plays its group's track whatever its index
   // flow of the level
   int gameFrozen = 0;        // pause
   int restartLevel = 0;      // the last ball was lost: replay with the remaining tiles
@@ -101,6 +103,7 @@ struct Ball {
   int sprite = 0;
   int lastTile = -1, lastTileTick = 0, sameTileHits = 0;
   TrailPoint trail[10];
+  int stuckFrames = 0;         // consecutive frames this ball has not moved (the watchdog frees it)
 };
 
 constexpr int maxKeyPoints = 60;
@@ -136,7 +139,21 @@ struct Explosion {
   int firstSprite = 0, frame = 0;
 };
 
-// A floating word waiting to be shown (the full effect list comes with the capsules).
+// A blast drawn zoomed: the lost ball's sparkles and other big bangs.
+struct BigExplosion {
+  float x = 0, y = 0;  // centre, pixels
+  int firstSprite = 0, frame = 0;
+  int size = 0;        // drawn width and height, pixels
+};
+
+// A capsule falling from a destroyed tile.
+struct Capsule {
+  float x = 0, y = 0;  // centre, pixels
+  int kind = 0;        // capsule kind, also the first of its 16 pictures
+  int frame = 0;       // 0..15
+};
+
+// A word given to ShowMessage, kept while its letters are on screen (its pictures are effects).
 struct Message {
   std::string text;
   int delay = 0;  // frames before it shows
@@ -151,7 +168,17 @@ struct Lists {
   OrderedList<TileIndex> hitSamples;
   OrderedList<Explosion> explosions;
   OrderedList<Message> messages;
+  OrderedList<Capsule> capsules;
+  OrderedList<Explosion> monsterExplosions;
+  OrderedList<BigExplosion> bigExplosions;
 };
+
+// Events counted over the whole run, for the run report.
+struct RunCounts {
+  long tilesDestroyed = 0, capsulesCaught = 0, laserShots = 0, missilesLaunched = 0, bulletsFired = 0;
+  long monstersDestroyed = 0;
+};
+extern RunCounts runCounts;
 
 extern PlayState play;
 extern Ship ship;

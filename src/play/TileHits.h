@@ -1,7 +1,22 @@
 // Tile hits, explosions, the level-cleared check and the won level.
 #pragma once
 
+struct Ball;
+
+// What one ball-to-tile contact turned out to be, for its reflection and its sound.
+struct TileContact {
+  int bounceKind = 1;  // 1 colour tile, 2 multi-hit tile, 3 teleporter, 4 unbreakable tile
+  int specialHit = 0;  // 1 when an unbreakable tile or a teleporter was touched (even a fire ball bounces)
+};
+
+// One sample point of `ball` on the alive tile `tileIndex`: what the hit does to the tile.
+void ApplyTileHit(Ball& ball, int tileIndex, TileContact& contact);
 void CheckLevelCleared();
 void DrawExplosions();
 void LevelWon();
 void AddBigExplosion(float x, float y, int size);
+// Counts of the level-cleared test: alive breakable tiles.
+int AliveBreakableTiles();
+// The tile challenge of normal level 91 and hard level 33: clear the multi-hit tiles without breaking
+// a single colour tile.
+bool IsTileChallengeLevel();

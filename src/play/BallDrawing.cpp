@@ -1,0 +1,91 @@
+// Drawing the balls: the ball pictures, their pulsing halos, and the fire trail while the fire ball burns.
+#include <algorithm>
+#include <cmath>
+
+#include "media/Media.h"
+#include "play/Balls.h"
+#include "play/PlayState.h"
+#include "shell/Shell.h"
+
+namespace {
+
+constexpr int haloPicture = 2036;
+constexpr int fireSound = 12;
+constexpr int fireFrames = 900;  // a fire capsule burns this long; the trail fades in and out at its ends
+
+int Round(float v) { return static_cast<int>(std::lround(v)); }
+
+int Spread(int max) {
+  int a = RandomUpTo(max);
+  int b = RandomUpTo(max);
+  return a - b;
+}
+
+// Zoomed to w × h, turned, centred; the quad gets its own size and no turn back afterwards.
+void DrawZoomed(int picture, float x, float y, float w, float h, int alpha, float degrees) {
+  if (!HasQuad(picture)) return;
+  ZoomQuad(picture, w, h);
+  RotateQuad(picture, degrees, 0);
+  DrawQuadAlpha(picture, x - w / 2, y - h / 2, alpha);
+  RotateQuad(picture, 0, 0);
+  ZoomQuad(picture, static_cast<float>(SpritePixelWidth(picture)), static_cast<float>(SpritePixelHeight(picture)));
+}
+
+void DrawBallPicture(const Ball& ball) {
+  if (!HasQuad(ball.sprite)) return;
+  int w = SpritePixelWidth(ball.sprite), h = SpritePixelHeight(ball.sprite);
+  ZoomQuad(ball.sprite, static_cast<float>(w), static_cast<float>(h));
+  float left = static_cast<float>(Round(ball.x - w / 2.0f)), top = static_cast<float>(Round(ball.y - h / 2.0f));
+  DrawQuadAlpha(ball.sprite, left, top, ball.stuck ? 128 : 255);
+}
+
+void DrawFireTrail(Ball& ball) {
+  for (int i = 9; i >= 1; --i) {
+    ball.trail[i].x = ball.trail[i - 1].x + Spread(i);
+    ball.trail[i].y = ball.trail[i - 1].y + Spread(i);
+  }
+  ball.trail[0].x = ball.x;
+  ball.trail[0].y = ball.y;
+  int alpha = 180 + RandomUpTo(64);
+  if (play.frameTick % 120 == 0) {
+    int pan = RandomUpTo(200) - 100;
+    int volume = 50 + RandomUpTo(50);
+    PlayEffectSound(fireSound, pan, volume, 20000);
+  }
+  if (play.fireTimer < 100) {
+    alpha = play.fireTimer;
+    SetSoundVolume(fireSound, std::max(0, play.fireTimer));
+  } else if (play.fireTimer > fireFrames - 100) {
+    alpha = fireFrames - play.fireTimer;
+    SetSoundVolume(fireSound, std::max(0, alpha));
+  }
+  QuadBlendMode(5, 2);
+  for (const TrailPoint& point : ball.trail) {
+    auto turn = static_cast<float>(RandomUpTo(360));
+    DrawZoomed(point.sprite, point.x, point.y, point.size, point.size, alpha, turn);
+  }
+  QuadBlendMode(5, 6);
+}
+
+void DrawHalo(const Ball& ball) {
+  float pulse = ball.radius * std::sin(play.frameTick / 10.0f);
+  auto turn = static_cast<float>((8 * play.frameTick) % 360);
+  float big = 4 * ball.radius + pulse, small = 4 * ball.radius - pulse;
+  DrawZoomed(haloPicture, ball.x, ball.y, big, big, 255, turn);
+  DrawZoomed(haloPicture, ball.x, ball.y, small, small, 255, turn);
+}
+
+}  // namespace
+
+void DrawBalls() {
+  QuadBlendMode(5, 6);
+  lists.balls.ForEach([](const Ball& ball) { DrawBallPicture(ball); });
+  if (play.fireOn == 1) {
+    // The fire timer itself runs down with the capsules' clock, once per unfrozen frame.
+    for (int i = 0; i < lists.balls.Count(); ++i) DrawFireTrail(*lists.balls.At(i));
+    return;
+  }
+  QuadBlendMode(5, 2);
+  lists.balls.ForEach([](const Ball& ball) { DrawHalo(ball); });
+  QuadBlendMode(5, 6);
+}
