@@ -1,4 +1,20 @@
-// The monsters that roam the playfield.
+// The monsters that roam the playfield: spawning, motion, drawing, ball contact and destruction.
 #pragma once
 
+struct Ball;
+struct Monster;
+
+// Moves (every fourth frame), draws, then gives a new monster its chance; once per frame.
 void UpdateMonsters();
+void SpawnMonsters();
+// Appends a monster of `kind` at its entry point on a random side.
+void AddMonster(int kind, float vx, float vy);
+// The ball's rim against every monster: a touched monster deflects the ball, scores 5 and dies.
+void BallHitsMonsters(Ball& ball);
+// The sound and explosion of a destroyed monster (the caller deletes it; no score here).
+void MonsterDestroyed(float x, float y);
+// A laser shot or missile at (x, y) destroys the first monster whose picture box strictly holds the
+// point; no score. Returns whether one was hit.
+bool ShootMonsterAt(float x, float y);
+// The picture a monster shows this frame.
+int MonsterPicture(const Monster& monster);

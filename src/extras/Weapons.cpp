@@ -1,6 +1,12 @@
-// The ship's weapons: the fire button (serve, laser, glue release, missile launch); the weapons themselves come later.
+// The fire button (serve, laser, glue release, missile launch) and the laser.
 #include "extras/Weapons.h"
 
+#include <cmath>
+
+#include "extras/ExtrasDraw.h"
+#include "extras/ExtrasState.h"
+#include "extras/Monsters.h"
+#include "extras/ProjectileHits.h"
 #include "media/Media.h"
 #include "play/Balls.h"
 #include "play/PlayState.h"
@@ -33,14 +39,57 @@ void HandleFireButton() {
   if (play.laserCooldown > 0) play.laserCooldown -= 1;
 }
 
-void FireLaser() {}
-void UpdateLaserShots() {}
-void LaunchMissile() {}
-void UpdateMissiles() {}
-void PickMissileTarget() {}
-void DrawMissileTarget() {}
-void UpdateSmoke() {}
-void UpdateShrapnel() {}
-void UpdateChaingun() {}
-void UpdateBullets() {}
-void UpdateMuzzleFlashes() {}
+void FireLaser() {
+  if (play.laserCooldown > 0) return;
+  PlayEffectSound(8, 0, 100, 20000);
+  for (float side : {-27.0f, 27.0f}) {
+    extras.laserShots.Reset();
+    while (extras.laserShots.Next() != nullptr) {
+    }
+    LaserShot* shot = extras.laserShots.Add();
+    shot->x = ship.x + side;
+    shot->y = ship.y - 70;
+  }
+  runCounts.laserShots += 2;
+  // A held button fires one pair every 16 frames.
+  play.laserCooldown = 16;
+}
+
+namespace {
+
+// What one laser shot does at its tip; true when the shot is spent.
+bool LaserShotHits(const LaserShot& shot) {
+  int index = TileAtPoint(static_cast<int>(std::lround(shot.x)), static_cast<int>(std::lround(shot.y)));
+  if (index < 0) return ShootMonsterAt(shot.x, shot.y);
+  Tile* tile = lists.tiles.At(index);
+  if (!tile->alive) return false;
+  if (tile->sprite == tileUnbreakable || tile->sprite == tileTeleporter) return true;
+  // A tile already hit in this frame lets the shot through.
+  if (tile->hitThisFrame) return false;
+  if (tile->sprite == tileThreeHits || tile->sprite == tileTwoHits) {
+    // The laser takes one hit off a multi-hit tile; only a ball or a stronger weapon finishes it at once.
+    tile->sprite = tile->sprite == tileThreeHits ? tileTwoHits : tileOneHit;
+    tile->hitThisFrame = 1;
+    play.score += 10;
+    return true;
+  }
+  if (IsBreakableTile(tile->sprite)) {
+    BlastTile(index, shot.x);
+    play.score += 10;
+    return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+void UpdateLaserShots() {
+  BlendNormal();
+  OrderedList<LaserShot>& shots = extras.laserShots;
+  shots.Reset();
+  while (LaserShot* shot = shots.Next()) {
+    DrawQuad(2111, shot->x - PictureWidth(2111) / 2.0f, shot->y);
+    if (!play.gameFrozen) shot->y -= 10;
+    if (shot->y < fieldTop || LaserShotHits(*shot)) shots.Delete();
+  }
+}

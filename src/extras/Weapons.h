@@ -8,8 +8,10 @@ void LaunchMissile();
 void UpdateMissiles();
 void PickMissileTarget();
 void DrawMissileTarget();
-void UpdateSmoke();
+void StartShrapnel(float x, float y);
 void UpdateShrapnel();
+void EmitSmoke(float x, float y, float heading);  // behind a missile at (x, y) flying along `heading`
+void UpdateSmoke();
 void UpdateChaingun();
 void UpdateBullets();
 void UpdateMuzzleFlashes();

@@ -48,9 +48,11 @@ void WriteRunReport(const std::string& reason) {
   std::fprintf(file,
                "{\n  \"reason\": %s,\n  \"frames\": %ld,\n  \"levelIndex\": %d,\n  \"difficulty\": %d,\n"
                "  \"score\": %" PRId64 ",\n  \"lives\": %d,\n  \"letterMask\": %d,\n  \"digest\": \"%016" PRIx64
-               "\"\n}\n",
+               "\",\n  \"tilesDestroyed\": %ld,\n  \"capsulesCaught\": %ld,\n  \"laserShots\": %ld,\n"
+               "  \"missilesLaunched\": %ld,\n  \"bulletsFired\": %ld,\n  \"monstersDestroyed\": %ld\n}\n",
                JsonText(reason).c_str(), PresentedFrames(), play.levelIndex, play.difficulty, play.score, play.lives,
-               play.letterMask, PlayStateDigest());
+               play.letterMask, PlayStateDigest(), runCounts.tilesDestroyed, runCounts.capsulesCaught,
+               runCounts.laserShots, runCounts.missilesLaunched, runCounts.bulletsFired, runCounts.monstersDestroyed);
   bool ok = std::fclose(file) == 0;
   std::error_code error;
   if (ok) std::filesystem::rename(temporary, reportPath, error);

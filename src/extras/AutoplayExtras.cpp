@@ -1,0 +1,74 @@
+// Autoplay's part in the extras: going for falling capsules when the balls allow it, firing the weapons.
+#include "extras/AutoplayExtras.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "extras/Capsules.h"
+#include "extras/ExtrasState.h"
+#include "play/Autoplay.h"
+#include "play/PlayState.h"
+
+namespace {
+
+constexpr float handSpeed = 30;  // pixels a frame the hand moves the ship, a little under its limit
+constexpr int safetyFrames = 15;  // spare time kept before a ball reaches the ship
+
+// The capsule worth going for: the one that reaches the ship first among those the ship can reach
+// and still be back before the next ball arrives. Maluses are left to fall.
+const Capsule* CapsuleToChase(const AutoplayPlan& plan) {
+  const float catchY = ship.y - ship.halfHeight - 16;  // capsule centre when its box meets the ship's top
+  const Capsule* best = nullptr;
+  float bestFrames = 0;
+  lists.capsules.ForEach([&](const Capsule& c) {
+    if (c.kind == capsuleMalus) return;
+    float untilCatchable = std::max(0.0f, catchY - c.y);
+    float lastChance = fieldBottom - 8 - c.y;
+    float travel = std::fabs(c.x - ship.x) / handSpeed;
+    if (travel > lastChance) return;
+    float back = std::fabs(plan.shipTargetX - c.x) / handSpeed;
+    float busy = std::max(travel, untilCatchable) + back;
+    if (plan.framesToContact >= 0 && plan.framesToContact < busy + safetyFrames) return;
+    if (best == nullptr || untilCatchable < bestFrames) {
+      best = &c;
+      bestFrames = untilCatchable;
+    }
+  });
+  return best;
+}
+
+// The lowest breakable tile: the chaingun's next target.
+const Tile* LowestBreakableTile() {
+  const Tile* lowest = nullptr;
+  lists.tiles.ForEach([&](const Tile& t) {
+    if (t.alive && IsBreakableTile(t.sprite) && (lowest == nullptr || t.y > lowest->y)) lowest = &t;
+  });
+  return lowest;
+}
+
+// While the chaingun is out the ship stands still and the mouse moves the crosshair.
+void AimChaingun(AutoplayPlan& plan) {
+  const Chaingun& gun = extras.chaingun;
+  const Tile* target = LowestBreakableTile();
+  plan.shipTargetX = ship.x;
+  // Without a target the rounds are fired anyway: the balls wait until the gun is empty.
+  plan.fire = true;
+  if (target == nullptr || target->y >= ship.y - 1) return;
+  float wantedAimX = ship.x + (target->x - ship.x) * (ship.y - gun.aimY) / (ship.y - target->y);
+  float move = std::clamp(wantedAimX, static_cast<float>(fieldLeft), static_cast<float>(fieldRight)) - gun.aimX;
+  // The mirror malus turns the hand, not the crosshair: undo the turn autoplay would make.
+  plan.shipTargetX = ship.x + (play.malusKind == 1 ? -move : move);
+  plan.fire = std::fabs(move) < 6;
+}
+
+}  // namespace
+
+void PlanCapsulesAndWeapons(AutoplayPlan& plan) {
+  if (play.chaingunActive) {
+    AimChaingun(plan);
+    return;
+  }
+  if (const Capsule* capsule = CapsuleToChase(plan)) plan.shipTargetX = capsule->x;
+  if (play.laserOn) plan.fire = true;
+  if (play.missileArmed && play.missileCountdown == 0 && extras.target.locked) plan.fire = true;
+}
