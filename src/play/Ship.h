@@ -3,3 +3,5 @@
 
 void UpdateShip();
 void DrawShip();
+// Width of the current shield picture in pixels: the ship's width against the walls.
+int ShipShieldWidth();

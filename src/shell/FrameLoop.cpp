@@ -8,6 +8,7 @@
 #include "extras/Monsters.h"
 #include "extras/Weapons.h"
 #include "media/Media.h"
+#include "play/Autoplay.h"
 #include "play/Balls.h"
 #include "play/PlayState.h"
 #include "play/Scene.h"
@@ -152,12 +153,22 @@ void RunCountdown() {
   }
 }
 
+namespace {
+// Every button has been up since the level was decided: a fire button still held from play (laser,
+// chaingun) must not skip the won picture in the frame the last tile breaks.
+bool buttonsLetGo = false;
+}  // namespace
+
 bool FrameLoopShouldExit() {
   if (play.leaveGame) return true;
-  if (!play.levelWon && !play.restartLevel && !play.gameWon) return false;
-  bool acknowledged = PointerButton(1) || PointerButton(2) || PointerButton(3) || play.consoleOpen ||
-                      (settings.joystickEnabled && (joystick0.buttons & 1));
-  return acknowledged;
+  bool held = PointerButton(1) || PointerButton(2) || PointerButton(3) ||
+              (settings.joystickEnabled && (joystick0.buttons & 1));
+  if (!play.levelWon && !play.restartLevel && !play.gameWon) {
+    buttonsLetGo = !held;
+    return false;
+  }
+  if (!held) buttonsLetGo = true;
+  return play.consoleOpen || (held && buttonsLetGo);
 }
 
 void RunFrame() {
@@ -187,7 +198,10 @@ void RunFrame() {
 
 void RunFrameLoop() {
   do {
+    // The machine player's input for the coming frame enters with the devices' input.
+    AutoplayFrame();
     PresentFrame(settings.flipMethod);
     RunFrame();
   } while (!FrameLoopShouldExit());
+  AutoplayLevelEnded();
 }

@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "media/Media.h"
+#include "shell/Benchmark.h"
 #include "shell/Options.h"
 #include "shell/Settings.h"
 #include "shell/Shell.h"
@@ -32,11 +33,15 @@ int main(int argc, char** argv) {
   settings.startLevel = options.startLevel;
   settings.startHard = options.hard ? 1 : 0;
   settings.autoplay = options.autoplay ? 1 : 0;
+  // The benchmark counts its own frames: the layer must not end the program before the figures.
+  long benchmarkFrames = options.media.frameLimit > 0 ? options.media.frameLimit : benchmarkDefaultFrames;
+  if (options.media.benchmark) options.media.frameLimit = 0;
   if (!MediaInit(options.media)) {
     std::fprintf(stderr, "novabouncer: the platform layer could not start\n");
     return 1;
   }
   SetProgramEndHook([] { WriteRunReport("end"); });
+  if (options.media.benchmark) EndProgram(RunBenchmark(benchmarkFrames));
   StartUp();
   RunGameCycle();
 }

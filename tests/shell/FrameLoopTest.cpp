@@ -106,6 +106,15 @@ TEST_F(FrameLoop, AWonLevelWaitsForAClick) {
   EXPECT_EQ(RunFramesUntilExit(30), 1);
 }
 
+TEST_F(FrameLoop, AButtonHeldWhenTheLevelIsWonMustBeLetGoFirst) {
+  ReplayJournalText("1 buttons=1\n");
+  RunFramesUntilExit(3);
+  play.levelWon = 1;
+  EXPECT_EQ(RunFramesUntilExit(20), 20) << "still the press from play";
+  ReplayJournalText("1 buttons=0\n5 buttons=1\n");
+  EXPECT_EQ(RunFramesUntilExit(20), 5);
+}
+
 TEST_F(FrameLoop, MonsterCapGrowsAtFiveTenAndFifteenMinutes) {
   play.frameTick = 5 * 60 * 60 - 1;
   RunFramesUntilExit(1);

@@ -1,0 +1,169 @@
+// The benchmark: a full level of moving tiles, 30 fire balls and explosions drawn through the normal
+// frame procedures for a fixed number of frames, timed with the real clock.
+#include "shell/Benchmark.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <vector>
+
+#include "media/Media.h"
+#include "play/Balls.h"
+#include "play/PlayState.h"
+#include "play/Scene.h"
+#include "play/TileHits.h"
+#include "play/Tiles.h"
+#include "shell/Glyphs.h"
+#include "shell/Loaders.h"
+#include "shell/Settings.h"
+#include "shell/Shell.h"
+
+namespace {
+
+constexpr int benchmarkBalls = 30;
+constexpr int benchmarkLevel = 60;  // its theme and background stand behind the scene
+constexpr int columns = 10, rows = 14;
+
+// The kinds of the busy level, row by row: colours, multi-hit tiles, a row with teleporters and walls.
+int KindOfRow(int row, int column) {
+  static const int colours[] = {tileRed, tileGreen, tileBlue, tileYellow, tileMagenta, tileCyan, tileWhite, tileBlack};
+  if (row == 4) return column % 3 == 0 ? tileTeleporter : tileUnbreakable;
+  if (row == 9) return column % 2 ? tileThreeHits : tileTwoHits;
+  return colours[(row + column) % 8];
+}
+
+// Every tile glides on its own little rectangle, as a moving level's tiles do.
+void BuildBusyLevel() {
+  lists.tiles.Clear();
+  for (int row = 0; row < rows; ++row) {
+    for (int column = 0; column < columns; ++column) {
+      Tile* tile = lists.tiles.Add();
+      tile->sprite = KindOfRow(row, column);
+      tile->alive = 1;
+      tile->width = SpritePixelWidth(tile->sprite);
+      tile->height = SpritePixelHeight(tile->sprite);
+      float x = 142 + 68.0f * column - (row % 2 ? 20 : 0), y = 60 + 24.0f * row;
+      const float dx[] = {0, 24, 24, 0}, dy[] = {0, 0, 8, 8};
+      tile->keyCount = 4;
+      for (int k = 0; k < 4; ++k) {
+        int at = (k + row + column) % 4;
+        tile->keyX[k] = x + dx[at];
+        tile->keyY[k] = y + dy[at];
+        tile->keySeconds[k] = 1;
+      }
+      tile->x = tile->keyX[0];
+      tile->y = tile->keyY[0];
+      tile->startX = static_cast<int>(tile->x);
+      tile->startY = static_cast<int>(tile->y);
+      tile->secondsLeft = 1;
+      tile->vx = (tile->keyX[1] - tile->keyX[0]) / framesPerSecond;
+      tile->vy = (tile->keyY[1] - tile->keyY[0]) / framesPerSecond;
+    }
+  }
+  play.frameCounter = 0;
+}
+
+void AddBenchmarkBall() {
+  float x = static_cast<float>(fieldLeft + 40 + RandomUpTo(fieldWidth - 80));
+  float vx = static_cast<float>(RandomUpTo(10) - 5) + 0.5f;
+  float vy = -static_cast<float>(3 + RandomUpTo(4));
+  AddBall(x, 560, vx, vy, 8, 2083);
+}
+
+// The scene stays as busy as it started: broken tiles come back, lost balls are replaced, the fire
+// burns on, explosions keep coming and the level never ends.
+void KeepSceneBusy(const std::vector<int>& kinds) {
+  int index = 0;
+  lists.tiles.Reset();
+  while (Tile* tile = lists.tiles.Next()) {
+    if (!tile->alive) {
+      tile->alive = 1;
+      tile->sprite = kinds[index];
+    }
+    ++index;
+  }
+  play.levelWon = play.levelEnding = play.restartLevel = play.gameFrozen = 0;
+  play.fireOn = 1;
+  play.fireTimer = 500;
+  while (lists.balls.Count() < benchmarkBalls) AddBenchmarkBall();
+  if (play.frameTick % 3 == 0) {
+    AddBigExplosion(fieldLeft + RandomUpTo(fieldWidth), fieldTop + RandomUpTo(500), 96 + RandomUpTo(64));
+  }
+}
+
+void StartDevices() {
+  settings.fontRegistered = RegisterFontFile("DESIB___.ttf", "Designer Block") ? 1 : 0;
+  FillGlyphTables();
+  if (!InitSprites2D()) Alert("Graphic (2D) initialisation problem");
+  if (!InitQuads3D()) Alert("Graphic (3D) initialisation problem");
+  InitKeyboard();
+  InitMouse();
+  InitSound();
+  OpenGameScreen();
+  ReseedRandom();
+  if (!LoadFontFace(0, "Designer Block", 20) && !LoadFontFace(0, "Arial", 20)) {
+    Alert("Designer Block Font can't be loaded");
+  }
+  if (!LoadFontFace(1, "Arial black", 80) && !LoadFontFace(1, "Arial", 80)) Alert("Arial black font can't be loaded");
+  settings.playerName = "Benchmark";
+  settings.musicEnabled = 0;
+  settings.internetEnabled = 0;
+}
+
+void SetUpScene() {
+  play = PlayState{};
+  play.difficulty = difficultyNormal;
+  play.levelIndex = benchmarkLevel;
+  ResetLevelState();
+  FreeAllResources();
+  BuildBusyLevel();
+  SetUpLevel();
+  BuildTeleporterList();
+  play.tileOffsetY = 0;
+  play.servePending = 0;
+}
+
+double Percentile(std::vector<double> values, double share) {
+  if (values.empty()) return 0;
+  std::sort(values.begin(), values.end());
+  size_t at = static_cast<size_t>(share * static_cast<double>(values.size() - 1) + 0.5);
+  return values[std::min(at, values.size() - 1)];
+}
+
+}  // namespace
+
+int RunBenchmark(long frames) {
+  StartDevices();
+  LoadMainAssets();
+  SetUpScene();
+  std::vector<int> kinds;
+  lists.tiles.ForEach([&](const Tile& t) { kinds.push_back(t.sprite); });
+  KeepSceneBusy(kinds);
+
+  std::vector<double> milliseconds;
+  milliseconds.reserve(static_cast<size_t>(frames));
+  using Clock = std::chrono::steady_clock;
+  Clock::time_point start = Clock::now();
+  for (long frame = 0; frame < frames; ++frame) {
+    Clock::time_point before = Clock::now();
+    PresentFrame(0);
+    RunFrame();
+    Clock::time_point after = Clock::now();
+    milliseconds.push_back(std::chrono::duration<double, std::milli>(after - before).count());
+    KeepSceneBusy(kinds);
+  }
+  double seconds = std::chrono::duration<double>(Clock::now() - start).count();
+
+  int moving = 0;
+  lists.tiles.ForEach([&](const Tile& t) { moving += t.keyCount > 1 ? 1 : 0; });
+  std::printf("benchmark: %ld frames of a busy scene: %d moving tiles (broken ones come back), %d balls with fire "
+              "trails, big explosions every third frame, the HUD and the level's background\n",
+              frames, moving, benchmarkBalls);
+  std::printf("drawn headless, uncapped, by SDL's software renderer into a 1024 x 768 surface: the figures measure "
+              "that renderer on this machine's processor, not a graphics card\n");
+  std::printf("frames per second: %.1f\n", seconds > 0 ? static_cast<double>(frames) / seconds : 0.0);
+  std::printf("frame time median: %.2f ms\n", Percentile(milliseconds, 0.5));
+  std::printf("frame time 95th percentile: %.2f ms\n", Percentile(milliseconds, 0.95));
+  std::fflush(stdout);
+  return 0;
+}
