@@ -65,42 +65,42 @@ bool ParseNumber(const std::string& word, double& value) {
   return end == word.c_str() + word.size() && std::isfinite(value);
 }
 
-bool ParsePathSpec(const std::vector<std::string>& words, PathSpec& spec, std::string& error) {
+bool ParsePathPlan(const std::vector<std::string>& words, PathPlan& plan, std::string& error) {
   if (words.empty()) {
     error = "a path needs a shape: keys, slide, rect, circle, ellipse, spin or swing";
     return false;
   }
-  spec = PathSpec{};
-  spec.shape = words[0];
+  plan = PathPlan{};
+  plan.shape = words[0];
   const ShapeForm* form = nullptr;
   for (const ShapeForm& candidate : kForms)
-    if (spec.shape == candidate.shape) form = &candidate;
+    if (plan.shape == candidate.shape) form = &candidate;
   if (form == nullptr) {
-    error = "unknown path shape '" + spec.shape + "' (keys, slide, rect, circle, ellipse, spin, swing)";
+    error = "unknown path shape '" + plan.shape + "' (keys, slide, rect, circle, ellipse, spin, swing)";
     return false;
   }
   for (size_t i = 1; i < words.size(); ++i) {
     double value = 0;
-    if (words[i] == "ccw" && i + 1 == words.size() && spec.shape != "keys" && spec.shape != "slide" &&
-        spec.shape != "swing") {
-      spec.counterClockwise = true;
+    if (words[i] == "ccw" && i + 1 == words.size() && plan.shape != "keys" && plan.shape != "slide" &&
+        plan.shape != "swing") {
+      plan.counterClockwise = true;
     } else if (ParseNumber(words[i], value)) {
-      spec.numbers.push_back(value);
+      plan.numbers.push_back(value);
     } else {
       error = "'" + words[i] + "' is not a number; write " + form->usage;
       return false;
     }
   }
-  const std::vector<double>& n = spec.numbers;
+  const std::vector<double>& n = plan.numbers;
   if (n.size() < form->minNumbers || n.size() > form->maxNumbers) {
-    if (spec.shape == "keys" && n.size() > form->maxNumbers) {
+    if (plan.shape == "keys" && n.size() > form->maxNumbers) {
       error = "a path has at most " + std::to_string(kMaxKeyPoints) + " key points (got " + std::to_string(n.size() / 3) + ")";
     } else {
       error = "write " + std::string(form->usage);
     }
     return false;
   }
-  if (spec.shape == "keys") {
+  if (plan.shape == "keys") {
     if (n.size() % 3 != 0) {
       error = "key points come in threes: DX DY SECONDS";
       return false;
@@ -111,7 +111,7 @@ bool ParsePathSpec(const std::vector<std::string>& words, PathSpec& spec, std::s
     }
     for (size_t i = 2; i < n.size(); i += 3)
       if (!CheckSeconds(n[i], error)) return false;
-  } else if (spec.shape == "slide" || spec.shape == "rect") {
+  } else if (plan.shape == "slide" || plan.shape == "rect") {
     for (size_t i = 2; i < n.size(); ++i)
       if (!CheckSeconds(n[i], error)) return false;
   } else {
@@ -120,41 +120,41 @@ bool ParsePathSpec(const std::vector<std::string>& words, PathSpec& spec, std::s
   return true;
 }
 
-std::vector<KeyPoint> PathKeys(const PathSpec& spec, float x, float y) {
-  const std::vector<double>& n = spec.numbers;
+std::vector<KeyPoint> PathKeys(const PathPlan& plan, float x, float y) {
+  const std::vector<double>& n = plan.numbers;
   std::vector<KeyPoint> keys;
-  double direction = spec.counterClockwise ? -1.0 : 1.0;
-  if (spec.shape == "keys") {
+  double direction = plan.counterClockwise ? -1.0 : 1.0;
+  if (plan.shape == "keys") {
     for (size_t i = 0; i + 2 < n.size(); i += 3)
       keys.push_back({static_cast<int>(n[i + 2]), Tidy(x + n[i]), Tidy(y + n[i + 1])});
-  } else if (spec.shape == "slide") {
+  } else if (plan.shape == "slide") {
     int there = static_cast<int>(n[2]);
     int back = n.size() > 3 ? static_cast<int>(n[3]) : there;
     keys.push_back({there, x, y});
     keys.push_back({back, Tidy(x + n[0]), Tidy(y + n[1])});
-  } else if (spec.shape == "rect") {
+  } else if (plan.shape == "rect") {
     int across = static_cast<int>(n[2]);
     int down = n.size() > 3 ? static_cast<int>(n[3]) : across;
     double w = n[0], h = n[1];
-    if (spec.counterClockwise) {
+    if (plan.counterClockwise) {
       keys = {{down, x, y}, {across, x, Tidy(y + h)}, {down, Tidy(x + w), Tidy(y + h)}, {across, Tidy(x + w), y}};
     } else {
       keys = {{across, x, y}, {down, Tidy(x + w), y}, {across, Tidy(x + w), Tidy(y + h)}, {down, x, Tidy(y + h)}};
     }
-  } else if (spec.shape == "circle" || spec.shape == "ellipse") {
+  } else if (plan.shape == "circle" || plan.shape == "ellipse") {
     // The tile circles round the place where it is written, starting at the top.
-    double rx = n[0], ry = spec.shape == "circle" ? n[0] : n[1];
+    double rx = n[0], ry = plan.shape == "circle" ? n[0] : n[1];
     int steps = static_cast<int>(n[n.size() - 2]);
     int seconds = static_cast<int>(n.back());
     for (int j = 0; j < steps; ++j) {
       double angle = -kPi / 2 + direction * 2 * kPi * j / steps;
       keys.push_back({seconds, Tidy(x + rx * std::cos(angle)), Tidy(y + ry * std::sin(angle))});
     }
-  } else if (spec.shape == "spin") {
+  } else if (plan.shape == "spin") {
     int steps = static_cast<int>(n[2]);
     int seconds = static_cast<int>(n[3]);
     for (int j = 0; j < steps; ++j) keys.push_back(Rotated(x, y, n[0], n[1], direction * 2 * kPi * j / steps, seconds));
-  } else if (spec.shape == "swing") {
+  } else if (plan.shape == "swing") {
     // Even time steps over a sine of the angle: the pendulum slows at both ends as a real one does.
     int steps = static_cast<int>(n[3]);
     int seconds = static_cast<int>(n[4]);

@@ -81,7 +81,7 @@ class Compiler {
   std::string path_;
   Level& level_;
   std::vector<Block> blocks_;
-  std::map<std::string, PathSpec> paths_;
+  std::map<std::string, PathPlan> paths_;
   std::map<std::string, std::vector<LevelTile>> shapes_;  // drawn round (0, 0), placed by `place`
   std::vector<PendingCapsule> capsules_;
   int line_ = 0;
@@ -188,11 +188,11 @@ bool Compiler::Options(const std::vector<std::string>& words, size_t first, bool
 }
 
 bool Compiler::Move(std::vector<LevelTile>& tiles, const std::string& pathName, int phase, int stagger) {
-  const PathSpec& spec = paths_.at(pathName);
+  const PathPlan& plan = paths_.at(pathName);
   for (size_t i = 0; i < tiles.size(); ++i) {
     LevelTile& tile = tiles[i];
     if (tile.keys.size() != 1) return FailAt(tile.line, "tile already follows a path; one path per tile");
-    std::vector<KeyPoint> keys = PathKeys(spec, tile.keys[0].x, tile.keys[0].y);
+    std::vector<KeyPoint> keys = PathKeys(plan, tile.keys[0].x, tile.keys[0].y);
     size_t shift = (static_cast<size_t>(phase) + i * static_cast<size_t>(stagger)) % keys.size();
     tile.keys.assign(keys.begin() + static_cast<std::ptrdiff_t>(shift), keys.end());
     tile.keys.insert(tile.keys.end(), keys.begin(), keys.begin() + static_cast<std::ptrdiff_t>(shift));
@@ -226,10 +226,10 @@ bool Compiler::Statement(const std::vector<std::string>& words) {
   if (verb == "path") {
     if (words.size() < 3) return Fail("write 'path NAME SHAPE NUMBERS...'");
     if (paths_.count(words[1])) return Fail("path '" + words[1] + "' is already defined");
-    PathSpec spec;
+    PathPlan plan;
     std::string why;
-    if (!ParsePathSpec(std::vector<std::string>(words.begin() + 2, words.end()), spec, why)) return Fail(why);
-    paths_[words[1]] = spec;
+    if (!ParsePathPlan(std::vector<std::string>(words.begin() + 2, words.end()), plan, why)) return Fail(why);
+    paths_[words[1]] = plan;
     return true;
   }
   if (verb == "tile") {
