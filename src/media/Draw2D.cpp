@@ -36,6 +36,7 @@ SDL_Surface* CpuTarget(bool needPixels) {
       auto sprite = media::FindSprite(draw.number);
       if (!sprite) return nullptr;
       sprite->textureStale = sprite->keyedStale = true;
+      sprite->contentVersion += 1;
       return sprite->surface;
     }
     case DrawTargetKind::Image: {

@@ -22,6 +22,9 @@ struct Sprite {
   int flags = 0;                    // kSpriteQuadTexture, kSpriteKeepAlpha
   int keyColour = 0;                // game colour (r + 256 g + 65536 b) skipped by keyed blits
   SDL_Rect clip{0, 0, 0, 0};        // the part that blits use; w = 0 means the whole sprite
+  int contentVersion = 0;           // grows whenever the pixels change (turned copies go stale)
+  std::map<int, SDL_Texture*> turned;  // turned copies by angle step, for the software renderer
+  int turnedVersion = 0;            // the contentVersion the turned copies were made from
   ~Sprite();
 };
 
@@ -45,6 +48,7 @@ struct State {
   SDL_Texture* screen = nullptr;           // the 1024 x 768 back buffer, a render target
   int screenWidth = 1024, screenHeight = 768;
   bool customBlendAllowed = false;   // the renderer accepts composed blend modes
+  bool softwareRenderer = false;     // turning pictures is costly: turned copies are kept
   bool focus = true;
   int frameRate = 60;
   Uint64 nextPresent = 0;            // performance-counter time before which no present happens

@@ -1,6 +1,7 @@
 // Quads: sprites drawn through the renderer with zoom, rotation, opacity, blend factor pairs and a viewport.
 #include <SDL.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "media/MediaInternal.h"
@@ -25,6 +26,59 @@ SDL_BlendFactor FactorOf(int d3d) {
     case 10: return SDL_BLENDFACTOR_ONE_MINUS_DST_COLOR;
     default: return SDL_BLENDFACTOR_ONE;
   }
+}
+
+constexpr int turnStep = 5;  // degrees between the kept turned copies
+
+// A copy of the picture turned clockwise by step * turnStep degrees, in its bounding box, sampled
+// bilinearly. SDL's software renderer would otherwise build such a surface for every turned draw.
+SDL_Texture* TurnedCopy(media::Sprite& sprite, int step, int& w, int& h) {
+  auto& s = S();
+  if (sprite.turnedVersion != sprite.contentVersion) {
+    for (auto& [k, copy] : sprite.turned) {
+      (void)k;
+      if (copy) SDL_DestroyTexture(copy);
+    }
+    sprite.turned.clear();
+    sprite.turnedVersion = sprite.contentVersion;
+  }
+  SDL_Surface* from = sprite.surface;
+  double radians = step * turnStep * M_PI / 180.0;
+  double c = std::cos(radians), sn = std::sin(radians);
+  w = static_cast<int>(std::ceil(std::fabs(from->w * c) + std::fabs(from->h * sn)));
+  h = static_cast<int>(std::ceil(std::fabs(from->w * sn) + std::fabs(from->h * c)));
+  auto found = sprite.turned.find(step);
+  if (found != sprite.turned.end()) return found->second;
+  SDL_Surface* to = SDL_CreateRGBSurfaceWithFormat(0, w, h, 32, SDL_PIXELFORMAT_ARGB8888);
+  if (to == nullptr) return nullptr;
+  bool opaque = !(sprite.flags & kSpriteKeepAlpha);
+  auto pixel = [&](int x, int y) -> Uint32 {
+    if (x < 0 || y < 0 || x >= from->w || y >= from->h) return 0;
+    Uint32 p = reinterpret_cast<const Uint32*>(static_cast<const Uint8*>(from->pixels) + y * from->pitch)[x];
+    return opaque ? (p | 0xFF000000u) : p;
+  };
+  double fromCx = from->w / 2.0, fromCy = from->h / 2.0, toCx = w / 2.0, toCy = h / 2.0;
+  for (int y = 0; y < h; ++y) {
+    Uint32* row = reinterpret_cast<Uint32*>(static_cast<Uint8*>(to->pixels) + y * to->pitch);
+    for (int x = 0; x < w; ++x) {
+      double dx = x + 0.5 - toCx, dy = y + 0.5 - toCy;
+      double sx = dx * c + dy * sn + fromCx - 0.5, sy = -dx * sn + dy * c + fromCy - 0.5;
+      int x0 = static_cast<int>(std::floor(sx)), y0 = static_cast<int>(std::floor(sy));
+      double fx = sx - x0, fy = sy - y0;
+      Uint32 p00 = pixel(x0, y0), p10 = pixel(x0 + 1, y0), p01 = pixel(x0, y0 + 1), p11 = pixel(x0 + 1, y0 + 1);
+      Uint32 out = 0;
+      for (int shift = 0; shift < 32; shift += 8) {
+        double v = ((p00 >> shift) & 255) * (1 - fx) * (1 - fy) + ((p10 >> shift) & 255) * fx * (1 - fy) +
+                   ((p01 >> shift) & 255) * (1 - fx) * fy + ((p11 >> shift) & 255) * fx * fy;
+        out |= static_cast<Uint32>(v + 0.5) << shift;
+      }
+      row[x] = out;
+    }
+  }
+  SDL_Texture* texture = SDL_CreateTextureFromSurface(s.renderer, to);
+  SDL_FreeSurface(to);
+  sprite.turned[step] = texture;
+  return texture;
 }
 
 SDL_BlendMode BuiltInFor(BlendKind kind) {
@@ -89,9 +143,25 @@ void DrawQuadAlpha(int quad, float x, float y, int alpha) {
   SDL_FRect place{x, y, q.width, q.height};
   if (q.angle == 0.0f) {
     SDL_RenderCopyF(s.renderer, texture, nullptr, &place);
-  } else {
-    SDL_RenderCopyExF(s.renderer, texture, nullptr, &place, q.angle, nullptr, SDL_FLIP_NONE);
+    return;
   }
+  float scaleX = q.width / q.sprite->surface->w, scaleY = q.height / q.sprite->surface->h;
+  bool uniform = std::fabs(scaleX - scaleY) <= 0.01f * std::max(scaleX, scaleY);
+  if (s.softwareRenderer && uniform) {
+    int step = static_cast<int>(std::lround(std::fmod(q.angle + 360.0f, 360.0f) / turnStep)) % (360 / turnStep);
+    int w = 0, h = 0;
+    SDL_Texture* turned = TurnedCopy(*q.sprite, step, w, h);
+    if (turned != nullptr) {
+      SDL_SetTextureBlendMode(turned, s.quadBlend);
+      SDL_SetTextureAlphaMod(turned, static_cast<Uint8>(alpha > 255 ? 255 : alpha));
+      SDL_SetTextureScaleMode(turned, s.quadFiltering ? SDL_ScaleModeLinear : SDL_ScaleModeNearest);
+      float cx = x + q.width / 2, cy = y + q.height / 2;
+      SDL_FRect box{cx - w * scaleX / 2, cy - h * scaleY / 2, w * scaleX, h * scaleY};
+      SDL_RenderCopyF(s.renderer, turned, nullptr, &box);
+      return;
+    }
+  }
+  SDL_RenderCopyExF(s.renderer, texture, nullptr, &place, q.angle, nullptr, SDL_FLIP_NONE);
 }
 
 void DrawQuad(int quad, float x, float y) { DrawQuadAlpha(quad, x, y, 255); }

@@ -89,6 +89,11 @@ void DropScreenTextures() {
     if (sprite->texture) SDL_DestroyTexture(sprite->texture);
     if (sprite->keyedTexture) SDL_DestroyTexture(sprite->keyedTexture);
     sprite->texture = sprite->keyedTexture = nullptr;
+    for (auto& [step, copy] : sprite->turned) {
+      (void)step;
+      if (copy) SDL_DestroyTexture(copy);
+    }
+    sprite->turned.clear();
     sprite->textureStale = sprite->keyedStale = true;
   }
   if (s.screen) SDL_DestroyTexture(s.screen);
@@ -151,6 +156,8 @@ bool OpenFullScreen(int width, int height, int /*depth*/, const std::string& tit
     SDL_SetTextureBlendMode(s.screen, SDL_BLENDMODE_NONE);
   }
   s.customBlendAllowed = ProbeCustomBlend(s.renderer);
+  SDL_RendererInfo info{};
+  s.softwareRenderer = SDL_GetRendererInfo(s.renderer, &info) == 0 && (info.flags & SDL_RENDERER_SOFTWARE);
   s.focus = true;
   media::TargetScreen();
   SDL_SetRenderDrawColor(s.renderer, 0, 0, 0, 255);

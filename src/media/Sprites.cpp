@@ -11,6 +11,10 @@ using media::S;
 namespace media {
 
 Sprite::~Sprite() {
+  for (auto& [step, copy] : turned) {
+    (void)step;
+    if (copy) SDL_DestroyTexture(copy);
+  }
   if (texture) SDL_DestroyTexture(texture);
   if (keyedTexture) SDL_DestroyTexture(keyedTexture);
   if (surface) SDL_FreeSurface(surface);
@@ -113,6 +117,7 @@ void BlitIntoSprite(Sprite& from, Sprite& to, int x, int y, bool keyed) {
     }
   }
   to.textureStale = to.keyedStale = true;
+  to.contentVersion += 1;
 }
 
 void Blit(int number, int x, int y, bool keyed) {
