@@ -106,40 +106,13 @@ void Loudness(cairo_t* cr, const MusicSheet& s) {
   BarLines(cr, s, kLoudTop, kLoudHeight);
 }
 
-void HeatColour(double db, uint8_t& r, uint8_t& g, uint8_t& b) {
-  double x = std::clamp((db + 90.0) / 90.0, 0.0, 1.0);
-  const double stops[][3] = {{0.02, 0.02, 0.06}, {0.18, 0.05, 0.42}, {0.72, 0.15, 0.52}, {0.98, 0.55, 0.1},
-                             {1.0, 0.97, 0.72}};
-  double position = x * 4.0;
-  int k = std::min(3, static_cast<int>(position));
-  double f = position - k;
-  r = static_cast<uint8_t>(255 * (stops[k][0] + (stops[k + 1][0] - stops[k][0]) * f));
-  g = static_cast<uint8_t>(255 * (stops[k][1] + (stops[k + 1][1] - stops[k][1]) * f));
-  b = static_cast<uint8_t>(255 * (stops[k][2] + (stops[k + 1][2] - stops[k][2]) * f));
-}
-
 // The spectrogram of the first `frames` samples, drawn `height` pixels high from `top`.
 void Spectrum(cairo_t* cr, const MusicSheet& s, size_t frames, int top, int kSpecHeight) {
   const int kSpecTop = top;
   std::vector<float> mono(frames);
   for (size_t i = 0; i < frames; ++i) mono[i] = 0.5f * (s.interleaved[2 * i] + s.interleaved[2 * i + 1]);
   std::vector<float> db = Spectrogram(mono, s.rate, kPlot, kSpecHeight);
-  cairo_surface_t* image = cairo_image_surface_create(CAIRO_FORMAT_RGB24, kPlot, kSpecHeight);
-  cairo_surface_flush(image);
-  unsigned char* data = cairo_image_surface_get_data(image);
-  int stride = cairo_image_surface_get_stride(image);
-  for (int row = 0; row < kSpecHeight; ++row) {
-    uint32_t* line = reinterpret_cast<uint32_t*>(data + static_cast<size_t>(stride) * row);
-    for (int column = 0; column < kPlot; ++column) {
-      uint8_t r, g, b;
-      HeatColour(db[static_cast<size_t>(column) * kSpecHeight + (kSpecHeight - 1 - row)], r, g, b);
-      line[column] = (static_cast<uint32_t>(r) << 16) | (static_cast<uint32_t>(g) << 8) | b;
-    }
-  }
-  cairo_surface_mark_dirty(image);
-  cairo_set_source_surface(cr, image, kLeft, kSpecTop);
-  cairo_paint(cr);
-  cairo_surface_destroy(image);
+  PaintSpectrogram(cr, db, kPlot, kSpecHeight, kLeft, kSpecTop, -90.0);
   double highest = std::log(s.rate / 2.0), bottom = std::log(40.0);
   for (double f : {100.0, 300.0, 1000.0, 3000.0, 10000.0}) {
     double yy = kSpecTop + kSpecHeight * (1.0 - (std::log(f) - bottom) / (highest - bottom));

@@ -41,8 +41,8 @@ void Fft(std::vector<std::complex<double>>& a) {
 }
 
 // Dark blue through magenta and orange to pale yellow, for −80..0 dB.
-void HeatColour(double db, uint8_t& r, uint8_t& g, uint8_t& b) {
-  double x = std::clamp((db + 80.0) / 80.0, 0.0, 1.0);
+void HeatColour(double db, double floorDb, uint8_t& r, uint8_t& g, uint8_t& b) {
+  double x = std::clamp((db - floorDb) / -floorDb, 0.0, 1.0);
   const double stops[][3] = {{0.02, 0.02, 0.06}, {0.20, 0.05, 0.45}, {0.75, 0.15, 0.55}, {0.98, 0.55, 0.10},
                              {1.0, 0.97, 0.70}};
   double position = x * 4.0;
@@ -84,23 +84,7 @@ void DrawWaveform(cairo_t* cr, const SheetSound& sound, double x0, double y0) {
 
 void DrawSpectrogram(cairo_t* cr, const SheetSound& sound, double x0, double y0) {
   std::vector<float> db = Spectrogram(sound.samples, sound.rate, kPlotWidth, kSpectrumHeight);
-  cairo_surface_t* image = cairo_image_surface_create(CAIRO_FORMAT_RGB24, kPlotWidth, kSpectrumHeight);
-  cairo_surface_flush(image);
-  unsigned char* data = cairo_image_surface_get_data(image);
-  int stride = cairo_image_surface_get_stride(image);
-  for (int row = 0; row < kSpectrumHeight; ++row) {
-    uint32_t* line = reinterpret_cast<uint32_t*>(data + static_cast<size_t>(stride) * row);
-    for (int column = 0; column < kPlotWidth; ++column) {
-      uint8_t r, g, b;
-      // Row 0 of the picture is the highest band.
-      HeatColour(db[static_cast<size_t>(column) * kSpectrumHeight + (kSpectrumHeight - 1 - row)], r, g, b);
-      line[column] = (static_cast<uint32_t>(r) << 16) | (static_cast<uint32_t>(g) << 8) | b;
-    }
-  }
-  cairo_surface_mark_dirty(image);
-  cairo_set_source_surface(cr, image, x0, y0);
-  cairo_paint(cr);
-  cairo_surface_destroy(image);
+  PaintSpectrogram(cr, db, kPlotWidth, kSpectrumHeight, x0, y0, -80.0);
   // Frequency marks at 100 Hz, 1 kHz and 10 kHz on the logarithmic axis.
   double top = std::log(sound.rate / 2.0), bottom = std::log(40.0);
   cairo_set_font_size(cr, 9);
@@ -208,4 +192,25 @@ bool WriteSoundSheet(const std::string& path, const std::vector<SheetSound>& sou
     return false;
   }
   return true;
+}
+
+void PaintSpectrogram(cairo_t* cr, const std::vector<float>& db, int columns, int rows, double x, double y,
+                      double floorDb) {
+  cairo_surface_t* image = cairo_image_surface_create(CAIRO_FORMAT_RGB24, columns, rows);
+  cairo_surface_flush(image);
+  unsigned char* data = cairo_image_surface_get_data(image);
+  int stride = cairo_image_surface_get_stride(image);
+  for (int row = 0; row < rows; ++row) {
+    uint32_t* line = reinterpret_cast<uint32_t*>(data + static_cast<size_t>(stride) * row);
+    for (int column = 0; column < columns; ++column) {
+      uint8_t r, g, b;
+      // Row 0 of the picture is the highest band.
+      HeatColour(db[static_cast<size_t>(column) * rows + (rows - 1 - row)], floorDb, r, g, b);
+      line[column] = (static_cast<uint32_t>(r) << 16) | (static_cast<uint32_t>(g) << 8) | b;
+    }
+  }
+  cairo_surface_mark_dirty(image);
+  cairo_set_source_surface(cr, image, x, y);
+  cairo_paint(cr);
+  cairo_surface_destroy(image);
 }

@@ -1,6 +1,8 @@
 // The contact sheet of the sound effects: a waveform and a spectrogram of each, to check shapes by eye.
 #pragma once
 
+#include <cairo.h>
+
 #include <string>
 #include <vector>
 
@@ -22,3 +24,8 @@ bool WriteSoundSheet(const std::string& path, const std::vector<SheetSound>& sou
 // reduced to `rows` bands on a logarithmic frequency axis from 40 Hz to half the rate; values in dB
 // relative to the loudest cell (0 at the top, down to about −120).
 std::vector<float> Spectrogram(const Samples& s, double rate, int columns, int rows);
+
+// Paints a spectrogram (as Spectrogram returns it) as a heat map with its top-left at (x, y), the
+// highest band on top; `floorDb` is the level painted darkest (e.g. -80).
+void PaintSpectrogram(cairo_t* cr, const std::vector<float>& db, int columns, int rows, double x, double y,
+                      double floorDb);
