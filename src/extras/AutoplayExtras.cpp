@@ -6,6 +6,7 @@
 
 #include "extras/Capsules.h"
 #include "extras/ExtrasState.h"
+#include "extras/Taron.h"
 #include "play/Autoplay.h"
 #include "play/PlayState.h"
 
@@ -61,7 +62,61 @@ void AimChaingun(AutoplayPlan& plan) {
   plan.fire = std::fabs(move) < 6;
 }
 
+// True when a shot of Taron's would strike the ship on its way to `x`: the hand moves it at most
+// `handSpeed` pixels a frame, so where it is when the shot comes down depends on how far it has to go.
+// Shots that come down after `horizon` frames are left for later.
+bool ShotWouldStrike(float x, float horizon = 1e9f) {
+  bool strikes = false;
+  float margin = ship.halfWidth + 14.0f;
+  taron.shots.ForEach([&](const TaronShot& shot) {
+    if (shot.vy <= 0 || shot.y > ship.y + ship.halfHeight) return;
+    // The shot is a danger from when it reaches the ship's top until it has passed its bottom.
+    float enter = std::max((ship.y - ship.halfHeight - shot.y) / shot.vy, 0.0f);
+    float leave = std::max((ship.y + ship.halfHeight - shot.y) / shot.vy, 0.0f);
+    if (enter > horizon) return;
+    for (float frames : {enter, (enter + leave) / 2, leave}) {
+      float reach = handSpeed * frames;
+      float shipThen = ship.x + std::clamp(x - ship.x, -reach, reach);
+      strikes = strikes || std::fabs(shot.x + shot.vx * frames - shipThen) < margin;
+    }
+  });
+  return strikes;
+}
+
+// A shot costs every ball, so the ship steps aside from it, as little as it must: first to a place
+// that still meets the coming ball, then anywhere.
+void DodgeShots(AutoplayPlan& plan) {
+  // A shot that comes down after the ball's bounce is dodged once the ball is on its way up.
+  constexpr int stepAsideFrames = 6;
+  float horizon = plan.framesToContact >= 0 ? static_cast<float>(plan.framesToContact + stepAsideFrames) : 1e9f;
+  if (!ShotWouldStrike(plan.shipTargetX, horizon)) return;
+  auto meetsBall = [&](float x) {
+    if (plan.framesToContact < 0) return true;
+    return std::fabs(x - plan.contactX) < 0.85f * ship.halfWidth &&
+           std::fabs(x - ship.x) <= handSpeed * static_cast<float>(plan.framesToContact);
+  };
+  for (bool needBall : {true, false}) {
+    for (float step = 8; step <= fieldWidth; step += 8) {
+      for (float side : {-1.0f, 1.0f}) {
+        float x = plan.shipTargetX + side * step;
+        if (x < fieldLeft + ship.halfWidth || x > fieldRight - ship.halfWidth) continue;
+        if ((!needBall || meetsBall(x)) && !ShotWouldStrike(x)) {
+          plan.shipTargetX = x;
+          return;
+        }
+      }
+    }
+  }
+}
+
 }  // namespace
+
+bool AutoplayBossAim(float& aimX, float& aimY) {
+  if (!IsBossLevel() || taron.state < 1 || taron.state > 21) return false;
+  aimX = static_cast<float>(taron.x);
+  aimY = taron.y;
+  return true;
+}
 
 void PlanCapsulesAndWeapons(AutoplayPlan& plan) {
   if (play.chaingunActive) {
@@ -71,4 +126,5 @@ void PlanCapsulesAndWeapons(AutoplayPlan& plan) {
   if (const Capsule* capsule = CapsuleToChase(plan)) plan.shipTargetX = capsule->x;
   if (play.laserOn) plan.fire = true;
   if (play.missileArmed && play.missileCountdown == 0 && extras.target.locked) plan.fire = true;
+  if (IsBossLevel()) DodgeShots(plan);
 }

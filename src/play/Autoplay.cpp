@@ -107,8 +107,9 @@ AutoplayPlan PlanForBalls() {
     return plan;
   }
   plan.framesToContact = chosenFrames;
+  plan.contactX = chosenX;
   float aimX = chosenX, aimY = fieldTop;
-  if (!AimTile(aimX, aimY)) aimX = chosenX;
+  if (!AutoplayBossAim(aimX, aimY) && !AimTile(aimX, aimY)) aimX = chosenX;
   float contactY = ShipTop() - chosen->radius;
   plan.shipTargetX = ClampShipX(ShipXForAim(chosenX, contactY, aimX, aimY));
   if (memory.stalled >= stallLimit) {

@@ -15,6 +15,7 @@ struct AutoplayInput {
 struct AutoplayPlan {
   float shipTargetX = 0;   // where the ship's centre should be, pixels
   int framesToContact = -1;  // frames until the next ball meets the ship; -1 when none is coming
+  float contactX = 0;      // where that ball meets the ship's line, pixels
   int swipe = 0;           // sideways hand movement in the frame of the bounce, pixels (0: none)
   int pushY = 0;           // vertical hand movement at the bounce, pixels (negative: a push up)
   bool fire = false;       // press the button in the next frame

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "extras/ExtrasState.h"
+#include "extras/Taron.h"
 #include "media/Media.h"
 #include "play/PlayState.h"
 #include "play/SceneEffects.h"
@@ -47,7 +48,7 @@ void RenderLevelTitle(const std::string& text) {
 }
 
 void ChooseMusic() {
-  if (!settings.soundEnabled) return;
+  if (!settings.musicEnabled) return;
   std::string track = MusicTrack(play.difficulty, play.levelIndex, play.changeMusic != 0);
   if (track.empty()) return;
   play.changeMusic = 0;
@@ -75,6 +76,7 @@ void SetUpLevel() {
     play.bonusTimeLeft = 10000000.0f;
     play.servePending = 1;
     extras.spawnPeriod = 5;
+    ResetTaron();
   }
   play.sceneBuilt = 0;
   if (settings.effectsEnabled) play.sceneBuilt = 1;
@@ -87,4 +89,6 @@ void AnimateScene() {
   ClearFrame(0);
   if (HasSprite(2077)) BlitSprite(2077, 80, 20);
   if (play.sceneBuilt && settings.effectsEnabled) DrawSceneEffects();
+  // The boss is how the final level ends, so he fights whatever the effects setting.
+  if (IsBossLevel()) UpdateTaron();
 }

@@ -9,3 +9,4 @@ void DrawSceneEffects();
 
 constexpr int rainDropSprite = 2170, lightningSprite = 2171;
 constexpr int firstScenePicture = 3000;  // the scene's own pictures, in the order the pack holds them
+constexpr int templeEyeGlow = firstScenePicture;  // the temple's red glow, also Taron's eyes

@@ -29,6 +29,8 @@ void NewGameValues() {
   play.bonusTimeLimit = 0;
   play.bonusTimeLeft = 0;
   play.savedLevelIndex = 0;
+  // A game may start anywhere (a continued game, a chosen level): its first level plays its group's track.
+  play.changeMusic = 1;
   lists.tiles.Clear();
 }
 

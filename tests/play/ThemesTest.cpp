@@ -5,6 +5,8 @@
 #include "media/Media.h"
 #include "play/PlayState.h"
 #include "play/Scene.h"
+#include "shell/Settings.h"
+#include "shell/Shell.h"
 #include "support/Headless.h"
 
 namespace {
@@ -99,6 +101,54 @@ TEST_F(LevelSetUp, TheBossLevelHasNoPracticalTimeLimitAndWaitsForTheServe) {
   EXPECT_EQ(play.maxMonsters, 10);
   EXPECT_EQ(extras.monsterKindsAllowed, 12);
   EXPECT_EQ(extras.spawnPeriod, 5);
+}
+
+TEST_F(LevelSetUp, AGameContinuedInsideAGroupStartsItsTrackAtOnce) {
+  settings.musicEnabled = 1;
+  if (HasSound(0)) ReleaseSound(0);
+  NewGameValues();
+  play.levelIndex = 7;
+  ChooseMusic();
+  EXPECT_TRUE(HasSound(0));
+  EXPECT_EQ(play.changeMusic, 0);
+  ReleaseSound(0);
+  play.levelIndex = 8;  // the next level of the group keeps the music
+  ChooseMusic();
+  EXPECT_FALSE(HasSound(0));
+  settings.musicEnabled = 0;
+}
+
+// Frames the scene behind the tiles and tells whether the playfield shows the background alone.
+bool PlayfieldIsBackgroundOnly() {
+  ClearFrame(0);
+  BeginQuads();
+  AnimateScene();
+  EndQuads();
+  BeginDraw(DrawTargetKind::Screen);
+  int differing = 0;
+  for (int y = 40; y < 760; y += 16) {
+    for (int x = 96; x < 800; x += 16) {
+      uint32_t picture = SpritePixel(2077, x - 80, y - 20);
+      int expected = ColorRGB((picture >> 16) & 255, (picture >> 8) & 255, picture & 255);
+      differing += PixelColour(x, y) != expected ? 1 : 0;
+    }
+  }
+  EndDraw();
+  return differing == 0;
+}
+
+TEST_F(LevelSetUp, WithEffectsOffOnlyTheBackgroundIsDrawn) {
+  play.levelIndex = 10;  // the pulsar's glows and streaks
+  play.frameTick = 300;
+  settings.effectsEnabled = 0;
+  SetUpLevel();
+  ASSERT_TRUE(HasSprite(2077));
+  EXPECT_EQ(play.sceneBuilt, 0);
+  EXPECT_TRUE(PlayfieldIsBackgroundOnly());
+  settings.effectsEnabled = 1;
+  SetUpLevel();
+  EXPECT_EQ(play.sceneBuilt, 1);
+  EXPECT_FALSE(PlayfieldIsBackgroundOnly());
 }
 
 }  // namespace
