@@ -191,6 +191,7 @@ void TakeHits() {
     play.score += hitScore;
     taron.pulse = 0;
     taron.hitPoints -= 1;
+    runCounts.bossHits += 1;
     if (taron.hitPoints <= 0) {
       Defeated();
     } else {
@@ -219,7 +220,8 @@ void DrawTaron() {
     DrawCentred(face, x, taron.y, std::cos(taron.pulse / 20.0f) * 32 + faceSize, 128);
   }
   if (taron.hitCooldown > 0) {
-    QuadBlendMode(5, 6);
+    // Added rather than laid over: the face glows red through the flash instead of vanishing under it.
+    QuadBlendMode(5, 2);
     DrawCentred(taronMask, x, taron.y, faceSize, taron.hitCooldown * 4);
   }
   // The eye glows belong to the temple scene: drawn only when its pictures were loaded.

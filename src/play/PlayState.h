@@ -177,6 +177,7 @@ struct Lists {
 struct RunCounts {
   long tilesDestroyed = 0, capsulesCaught = 0, laserShots = 0, missilesLaunched = 0, bulletsFired = 0;
   long monstersDestroyed = 0;
+  long bossHits = 0;  // hits that counted against Taron
 };
 extern RunCounts runCounts;
 

@@ -32,9 +32,17 @@ void RenderLevelTitle(const std::string& text) {
   SetDrawFont(FontHandle(0));
   SetDrawMode(kDrawTransparentText);
   int x = 0, y = 0;
-  for (char c : text) {
+  for (size_t i = 0; i < text.size(); ++i) {
+    char c = text[i];
     std::string one(1, c);
     int w = TextPixelWidth(one);
+    // A word that would cross the edge starts the next line whole, unless it is longer than a line.
+    bool wordStart = c != ' ' && (i == 0 || text[i - 1] == ' ');
+    if (wordStart && x > 0) {
+      size_t end = text.find(' ', i);
+      int wordWidth = TextPixelWidth(text.substr(i, end == std::string::npos ? std::string::npos : end - i));
+      if (x + wordWidth > width && wordWidth <= width) x = width;
+    }
     if (x > width - w) {
       x = 0;
       y += lineHeight;

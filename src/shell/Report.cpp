@@ -49,10 +49,12 @@ void WriteRunReport(const std::string& reason) {
                "{\n  \"reason\": %s,\n  \"frames\": %ld,\n  \"levelIndex\": %d,\n  \"difficulty\": %d,\n"
                "  \"score\": %" PRId64 ",\n  \"lives\": %d,\n  \"letterMask\": %d,\n  \"digest\": \"%016" PRIx64
                "\",\n  \"tilesDestroyed\": %ld,\n  \"capsulesCaught\": %ld,\n  \"laserShots\": %ld,\n"
-               "  \"missilesLaunched\": %ld,\n  \"bulletsFired\": %ld,\n  \"monstersDestroyed\": %ld\n}\n",
+               "  \"missilesLaunched\": %ld,\n  \"bulletsFired\": %ld,\n  \"monstersDestroyed\": %ld,\n"
+               "  \"bossHits\": %ld\n}\n",
                JsonText(reason).c_str(), PresentedFrames(), play.levelIndex, play.difficulty, play.score, play.lives,
                play.letterMask, PlayStateDigest(), runCounts.tilesDestroyed, runCounts.capsulesCaught,
-               runCounts.laserShots, runCounts.missilesLaunched, runCounts.bulletsFired, runCounts.monstersDestroyed);
+               runCounts.laserShots, runCounts.missilesLaunched, runCounts.bulletsFired, runCounts.monstersDestroyed,
+               runCounts.bossHits);
   bool ok = std::fclose(file) == 0;
   std::error_code error;
   if (ok) std::filesystem::rename(temporary, reportPath, error);

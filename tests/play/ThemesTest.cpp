@@ -1,6 +1,8 @@
 // Level themes: the tables of both sets, the title's line breaking, the music schedule, the kept background.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "extras/ExtrasState.h"
 #include "media/Media.h"
 #include "play/PlayState.h"
@@ -22,6 +24,25 @@ std::vector<int> TitleLines() {
     if (ink) lines.push_back(line);
   }
   return lines;
+}
+
+// The rightmost inked column of a title line, -1 for none.
+int InkRight(int line) {
+  int right = -1;
+  for (int y = line * 20; y < line * 20 + 20; ++y) {
+    for (int x = 0; x < 120; ++x) {
+      if ((SpritePixel(2124, x, y) & 0xFFFFFF) != 0) right = std::max(right, x);
+    }
+  }
+  return right;
+}
+
+int TextWidth(const std::string& text) {
+  BeginDraw(DrawTargetKind::Screen);
+  SetDrawFont(FontHandle(0));
+  int width = TextPixelWidth(text);
+  EndDraw();
+  return width;
 }
 
 TEST(Themes, NormalLevelTwelveIsTheMilkyWayWithOneMonsterKind) {
@@ -73,8 +94,14 @@ TEST_F(LevelSetUp, TitlesBreakAtRunsOfBlanksWithinTheirWidth) {
   EXPECT_EQ(TitleLines(), (std::vector<int>{0, 1}));
   RenderLevelTitle("    TARON !       THE OLD         ENEMY!");
   EXPECT_EQ(TitleLines(), (std::vector<int>{0, 1, 2}));
+  // Words stay whole: "M" would still fit after "FOUND ", but "MY" would not.
   RenderLevelTitle("FOUND MY WAY");
-  EXPECT_GE(TitleLines().size(), 2u);
+  EXPECT_EQ(TitleLines(), (std::vector<int>{0, 1}));
+  EXPECT_LE(InkRight(0), TextWidth("FOUND") + 1);
+  EXPECT_GE(InkRight(1), TextWidth("MY WAY") - 4);
+  // A word longer than a line is broken where the line ends.
+  RenderLevelTitle("WWWWWWW");
+  EXPECT_EQ(TitleLines(), (std::vector<int>{0, 1}));
   RenderLevelTitle("");
   EXPECT_TRUE(TitleLines().empty());
 }
