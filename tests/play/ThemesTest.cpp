@@ -7,6 +7,7 @@
 #include "media/Media.h"
 #include "play/PlayState.h"
 #include "play/Scene.h"
+#include "shell/Loaders.h"
 #include "shell/Settings.h"
 #include "shell/Shell.h"
 #include "support/Headless.h"
@@ -176,6 +177,32 @@ TEST_F(LevelSetUp, WithEffectsOffOnlyTheBackgroundIsDrawn) {
   SetUpLevel();
   EXPECT_EQ(play.sceneBuilt, 1);
   EXPECT_FALSE(PlayfieldIsBackgroundOnly());
+}
+
+TEST_F(LevelSetUp, EveryLevelOfBothSetsSetsUpAndAnimatesWithItsBackground) {
+  settings.effectsEnabled = 1;
+  for (int difficulty : {difficultyNormal, difficultyHard}) {
+    int last = difficulty == difficultyNormal ? finalLevelNormal : finalLevelHard;
+    std::vector<int> levels;
+    for (int level = 0; level <= last; ++level) levels.push_back(level);
+    levels.push_back(lastChanceLevel);
+    levels.push_back(bonusLevel);
+    for (int level : levels) {
+      SCOPED_TRACE("difficulty " + std::to_string(difficulty) + " level " + std::to_string(level));
+      FreeAllResources();
+      play.difficulty = difficulty;
+      play.levelIndex = level;
+      SetUpLevel();  // a missing picture or object would end the program here
+      EXPECT_TRUE(HasSprite(2077));
+      EXPECT_FALSE(currentBackground.empty());
+      for (int frame = 0; frame < 3; ++frame) {
+        BeginQuads();
+        AnimateScene();
+        EndQuads();
+        play.frameTick += 97;
+      }
+    }
+  }
 }
 
 }  // namespace
