@@ -199,7 +199,7 @@ AutoplayInput DecideAutoplayInput() {
   if (play.levelWon || play.restartLevel || play.gameWon) {
     memory.endWait += 1;
     bool ready = false;
-    if (play.levelWon && play.levelEnding) {
+    if ((play.levelWon || play.gameWon) && play.levelEnding) {
       ready = (LevelWonPictureComplete() && memory.endWait >= pictureLingerFrames) ||
               memory.endWait >= pictureWaitLimit;
     } else {

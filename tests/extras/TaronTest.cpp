@@ -11,6 +11,7 @@
 #include "play/PlayState.h"
 #include "play/Scene.h"
 #include "shell/Settings.h"
+#include "shell/Shell.h"
 #include "support/Headless.h"
 
 namespace {
@@ -237,6 +238,38 @@ TEST_F(TaronFight, HeFightsWithTheEffectsSwitchedOff) {
   }
   EXPECT_EQ(taron.state, 0);
   EXPECT_NEAR(taron.y, 10, 1e-3f);
+}
+
+// The whole way through the game's own loop: the last hit wins the game, the winner picture is built
+// while Taron rises away, and a click ends the game with its ending.
+TEST(TaronInPlay, TheLastHitWinsTheGameAndAClickLeavesForTheEnding) {
+  ResetGameForTest();
+  play.levelIndex = finalLevelNormal;
+  StartLevel();
+  ASSERT_EQ(taron.state, 0);
+  taron.state = 2;
+  taron.stateTimer = framesPerSecond;
+  taron.y = taronHoverY;
+  taron.hitPoints = 1;
+  Ball& ball = *lists.balls.At(0);
+  std::vector<uint32_t> solid(16 * 16, 0xFFFFFFFFu);
+  ASSERT_TRUE(SpriteFromPixels(testBall, 16, 16, solid.data(), kSpriteQuadTexture | kSpriteKeepAlpha));
+  ball.sprite = testBall;
+  ball.stuck = 0;
+  ball.x = static_cast<float>(taron.x);
+  ball.y = taron.y + 40;
+  ball.vx = 0;
+  ball.vy = -2;
+  play.servePending = 0;
+  EXPECT_EQ(RunFramesUntilExit(120), 120) << "the win waits for a click";
+  EXPECT_EQ(play.gameWon, 1);
+  EXPECT_EQ(taron.state, 23);
+  EXPECT_EQ(play.levelEnding, 1);
+  EXPECT_LT(taron.y, taronHoverY);  // on his way up
+  ReplayJournalText("1 buttons=1\n2 buttons=0\n");
+  EXPECT_EQ(RunFramesUntilExit(10), 1);
+  HandleLevelExit();
+  EXPECT_EQ(play.leaveGame, 1);
 }
 
 }  // namespace
