@@ -9,3 +9,4 @@ bool BuildSoundPacks(const std::string& outDir);         // packs/sounds.pak
 bool BuildThemePacks(const std::string& outDir);         // packs/<theme>.pak and the level scene packs
 bool BuildLevelPacks(const std::string& levelSourceDir, const std::string& outDir);  // packs/normal, packs/hard
 bool BuildMusicPacks(const std::string& outDir);         // packs/<track>.pak for the six level tracks
+bool Build3DArchive(const std::string& outDir);          // packs/3d.zip, the 3D scenes' meshes and textures

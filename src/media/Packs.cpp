@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "media/Media.h"
+#include "media/ZipFiles.h"
 
 namespace {
 
@@ -32,27 +33,8 @@ void ForgetEntry() {
 
 // Reads the whole entry at `index` into the pack's buffer; false when it is damaged or absurd.
 bool ReadEntry(zip_uint64_t index, const zip_stat_t& stat) {
-  if (stat.size > kLargestEntry) return false;
-  zip_file_t* file = zip_fopen_index(pack.archive, index, 0);
-  if (file == nullptr) return false;
-  size_t size = static_cast<size_t>(stat.size);
-  pack.bytes.assign(size + 1, 0);
-  bool ok = true;
-  size_t got = 0;
-  while (ok && got < size) {
-    zip_int64_t n = zip_fread(file, pack.bytes.data() + got, size - got);
-    if (n <= 0) ok = false;
-    else got += static_cast<size_t>(n);
-  }
-  // One more read reaches the end of the entry, where libzip checks the CRC; it must yield nothing.
-  if (ok) {
-    uint8_t extra = 0;
-    ok = zip_fread(file, &extra, 1) == 0;
-  }
-  zip_fclose(file);
-  if (!ok) return false;
-  pack.bytes[size] = 0;
-  pack.size = size;
+  if (!media::ReadZipEntry(pack.archive, index, kLargestEntry, 1, pack.bytes)) return false;
+  pack.size = pack.bytes.size() - 1;
   pack.name = stat.name;
   return true;
 }
@@ -61,16 +43,11 @@ bool ReadEntry(zip_uint64_t index, const zip_stat_t& stat) {
 
 bool OpenPack(const std::string& path) {
   ClosePack();
-  int error = 0;
-  zip_t* archive = zip_open(NativePath(path).c_str(), ZIP_RDONLY, &error);
+  zip_uint64_t count = 0;
+  zip_t* archive = media::OpenZipForReading(path, count);
   if (archive == nullptr) return false;
-  zip_int64_t count = zip_get_num_entries(archive, 0);
-  if (count < 0) {
-    zip_discard(archive);
-    return false;
-  }
   pack.archive = archive;
-  pack.entryCount = static_cast<zip_uint64_t>(count);
+  pack.entryCount = count;
   return true;
 }
 

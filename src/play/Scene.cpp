@@ -7,6 +7,7 @@
 #include "extras/Taron.h"
 #include "media/Media.h"
 #include "play/PlayState.h"
+#include "play/Scene3D.h"
 #include "play/SceneEffects.h"
 #include "shell/Loaders.h"
 #include "shell/Settings.h"
@@ -88,6 +89,7 @@ void SetUpLevel() {
   }
   play.sceneBuilt = 0;
   if (settings.effectsEnabled) play.sceneBuilt = 1;
+  if (settings.effectsEnabled && settings.engine3DAvailable) BuildScene3D();
   LoadScenePictures(settings.effectsEnabled != 0);
   ClosePack();
   Sleep(100);
@@ -96,6 +98,7 @@ void SetUpLevel() {
 void AnimateScene() {
   ClearFrame(0);
   if (HasSprite(2077)) BlitSprite(2077, 80, 20);
+  AnimateScene3D();
   if (play.sceneBuilt && settings.effectsEnabled) DrawSceneEffects();
   // The boss is how the final level ends, so he fights whatever the effects setting.
   if (IsBossLevel()) UpdateTaron();

@@ -3,6 +3,7 @@
 
 #include <cstdio>
 
+#include "media/Engine3D.h"
 #include "media/Media.h"
 #include "media/OrderedList.h"
 #include "media/PackFormat.h"
@@ -92,6 +93,7 @@ void RegisterResource(int kind, int number) {
 int RegisteredResourceCount() { return registry.Count(); }
 
 void FreeAllResources() {
+  static void (*const free3D[])(int) = {FreeMesh, FreeTexture, FreeEntity, FreeMaterial, FreeCamera, FreeLight};
   registry.ForEach([](const Resource& r) {
     switch (r.kind) {
       case resourceSprite:
@@ -110,7 +112,9 @@ void FreeAllResources() {
         if (HasSound(r.number)) ReleaseSound(r.number);
         break;
       default:
-        break;  // the 3D objects belong to the 3D renderer
+        // The 3D objects, which the renderer frees by kind.
+        if (r.kind >= resourceMesh && r.kind <= resourceLight) free3D[r.kind - resourceMesh](r.number);
+        break;
     }
   });
   Sleep(1000);
@@ -168,6 +172,16 @@ void LoadSceneSprite(int number, const std::string& name) {
 void LoadSceneSound(int number, const std::string& name) {
   MakeSound(number, name);
   RegisterResource(resourceSound, number);
+}
+
+void LoadSceneMesh(int number, const std::string& name) {
+  if (!LoadMesh(number, name)) Fail(name);
+  RegisterResource(resourceMesh, number);
+}
+
+void LoadSceneTexture(int number, const std::string& name) {
+  if (!LoadTexture(number, name)) Fail(name);
+  RegisterResource(resourceTexture, number);
 }
 
 std::string LevelSetDirectory() { return play.difficulty == difficultyHard ? "packs/hard/" : "packs/normal/"; }

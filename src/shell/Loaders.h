@@ -16,7 +16,10 @@ void EnsurePackOpen();
 uint8_t* TakePackEntry(const std::string& expectedName, size_t& size);
 
 // The resources a scene registers, freed together at the next scene change.
-enum ResourceKind { resourceSprite = 0, resourceQuad = 1, resourceImage = 2, resourceFont = 3, resourceSound = 4 };
+enum ResourceKind {
+  resourceSprite = 0, resourceQuad = 1, resourceImage = 2, resourceFont = 3, resourceSound = 4,
+  resourceMesh = 5, resourceTexture = 6, resourceEntity = 7, resourceMaterial = 8, resourceCamera = 9, resourceLight = 10
+};
 void RegisterResource(int kind, int number);
 void FreeAllResources();
 int RegisteredResourceCount();
@@ -36,6 +39,9 @@ void LoadSceneSpriteQuad(int number, const std::string& name);
 void LoadSceneOpaqueSpriteQuad(int number, const std::string& name);
 void LoadSceneSprite(int number, const std::string& name);
 void LoadSceneSound(int number, const std::string& name);
+// A mesh or texture of the 3D archive for this scene; a failure ends through Alert.
+void LoadSceneMesh(int number, const std::string& name);
+void LoadSceneTexture(int number, const std::string& name);
 
 std::string LevelSetDirectory();
 void LoadBackground(const std::string& theme);

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "media/Engine3D.h"
 #include "media/Media.h"
 #include "play/PlayState.h"
 #include "screens/Screens.h"
@@ -115,8 +116,9 @@ void StartUp() {
   settings.effectsEnabled = 1;
   settings.internetEnabled = 1;
   settings.joystickEnabled = 0;
-  // 4. The 3D renderer comes with the level scenes.
-  settings.engine3DAvailable = 0;
+  // 4. The 3D renderer and its archive; without the archive the levels simply have no 3D scenes.
+  InitEngine3D();
+  settings.engine3DAvailable = Add3DArchive("packs\\3d.zip", 1) ? 1 : 0;
   // 5. Preferences.
   ReadPreferences();
   // 6. Devices, in this order.
