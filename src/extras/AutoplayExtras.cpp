@@ -67,12 +67,13 @@ void AimChaingun(AutoplayPlan& plan) {
 // Shots that come down after `horizon` frames are left for later.
 bool ShotWouldStrike(float x, float horizon = 1e9f) {
   bool strikes = false;
-  float margin = ship.halfWidth + 14.0f;
+  float margin = ShipStrikeHalfWidth() + 10.0f;
+  float halfHeight = static_cast<float>(ShipStrikeHalfHeight());
   taron.shots.ForEach([&](const TaronShot& shot) {
-    if (shot.vy <= 0 || shot.y > ship.y + ship.halfHeight) return;
+    if (shot.vy <= 0 || shot.y > ship.y + halfHeight) return;
     // The shot is a danger from when it reaches the ship's top until it has passed its bottom.
-    float enter = std::max((ship.y - ship.halfHeight - shot.y) / shot.vy, 0.0f);
-    float leave = std::max((ship.y + ship.halfHeight - shot.y) / shot.vy, 0.0f);
+    float enter = std::max((ship.y - halfHeight - shot.y) / shot.vy, 0.0f);
+    float leave = std::max((ship.y + halfHeight - shot.y) / shot.vy, 0.0f);
     if (enter > horizon) return;
     for (float frames : {enter, (enter + leave) / 2, leave}) {
       float reach = handSpeed * frames;

@@ -135,10 +135,7 @@ void Advance() {
 
 // The shot is inside the ship's picture.
 bool ShotReachesShip(const TaronShot& shot) {
-  int halfW = SpritePixelWidth(ship.tiltSprite) / 2, halfH = SpritePixelHeight(ship.tiltSprite) / 2;
-  if (halfW <= 0) halfW = ship.halfWidth;
-  if (halfH <= 0) halfH = ship.halfHeight;
-  return std::fabs(shot.x - ship.x) < halfW && std::fabs(shot.y - ship.y) < halfH;
+  return std::fabs(shot.x - ship.x) < ShipStrikeHalfWidth() && std::fabs(shot.y - ship.y) < ShipStrikeHalfHeight();
 }
 
 // A shot that reaches the ship costs every ball in play, and with the last one the life.
@@ -239,6 +236,16 @@ void DrawTaron() {
 }
 
 }  // namespace
+
+int ShipStrikeHalfWidth() {
+  int half = SpritePixelWidth(ship.tiltSprite) / 2;
+  return half > 0 ? half : ship.halfWidth;
+}
+
+int ShipStrikeHalfHeight() {
+  int half = SpritePixelHeight(ship.tiltSprite) / 2;
+  return half > 0 ? half : ship.halfHeight;
+}
 
 bool IsBossLevel() {
   return play.levelIndex == (play.difficulty == difficultyHard ? finalLevelHard : finalLevelNormal);

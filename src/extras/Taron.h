@@ -33,6 +33,9 @@ constexpr float taronTopSpeed = 8.0f;  // volleys speed up by 0.2 while below th
 
 // True on the final level of the set being played (normal 99, hard 50).
 bool IsBossLevel();
+// Half the ship's picture: a shot closer to the ship's centre than this on both axes strikes it.
+int ShipStrikeHalfWidth();
+int ShipStrikeHalfHeight();
 // Back to the start of the fight: above the playfield, twelve hits to go, no shots.
 void ResetTaron();
 // One frame of the fight: moves, fires, takes hits and draws. The state holds while the game is paused.

@@ -257,7 +257,8 @@ void AutoplayFrame() {
   if (!settings.autoplay) return;
   // Headless runs find their way by these lines: when the level was won and when the picture was left.
   if (play.levelWon && !memory.winAnnounced) {
-    std::printf("autoplay: level index %d won at frame %ld\n", play.levelIndex, PresentedFrames());
+    std::printf("autoplay: level index %d won at frame %ld with %d lives\n", play.levelIndex, PresentedFrames(),
+                play.lives);
     memory.winAnnounced = true;
   }
   AutoplayInput input = DecideAutoplayInput();
