@@ -5,10 +5,13 @@
 #include <cmath>
 
 #include "media/MediaInternal.h"
+#include "media/TriangleFill.h"
 
 using media::S;
 
 namespace {
+
+bool trianglesThroughRenderer = false;  // tests compare SDL's own filling with ours
 
 // Direct3D blend factor numbers: 2 one, 3 source colour, 5 source alpha, 6 inverse source alpha,
 // 7 destination alpha. The back buffer has no alpha of its own, so destination alpha counts as 1.
@@ -79,6 +82,53 @@ SDL_Texture* TurnedCopy(media::Sprite& sprite, int step, int& w, int& h) {
   SDL_FreeSurface(to);
   sprite.turned[step] = texture;
   return texture;
+}
+
+// SDL's software renderer fills triangles pixel by pixel through its general blitter, slowly; on the headless
+// surface they are filled here instead, straight into its pixels. Anything else stays with the renderer.
+bool FilledOnCpu(const media::Sprite* sprite, const QuadVertex* vertices, int vertexCount, const int* indices,
+                 int indexCount) {
+  auto& s = S();
+  SDL_Surface* surface = s.headlessSurface;
+  if (!s.softwareRenderer || trianglesThroughRenderer || surface == nullptr ||
+      surface->format->format != SDL_PIXELFORMAT_ARGB8888 || SDL_GetRenderTarget(s.renderer) != nullptr) {
+    return false;
+  }
+  SDL_Rect port{};
+  float scaleX = 0, scaleY = 0;
+  SDL_RenderGetViewport(s.renderer, &port);
+  SDL_RenderGetScale(s.renderer, &scaleX, &scaleY);
+  if (port.x != 0 || port.y != 0 || scaleX != 1.0f || scaleY != 1.0f) return false;
+  media::FillBlend blend = media::FillBlend::Blend;
+  switch (s.quadBlend) {
+    case SDL_BLENDMODE_NONE: blend = media::FillBlend::Replace; break;
+    case SDL_BLENDMODE_BLEND: blend = media::FillBlend::Blend; break;
+    case SDL_BLENDMODE_ADD: blend = media::FillBlend::Add; break;
+    case SDL_BLENDMODE_MOD: blend = media::FillBlend::Modulate; break;
+    default: return false;
+  }
+  media::FillTexture texture;
+  if (sprite != nullptr) {
+    const SDL_Surface* from = sprite->surface;
+    if (from == nullptr || from->format->format != SDL_PIXELFORMAT_ARGB8888 || SDL_MUSTLOCK(from) ||
+        from->w > media::kLargestFillTexture || from->h > media::kLargestFillTexture) {
+      return false;
+    }
+    texture.pixels = static_cast<const uint32_t*>(from->pixels);
+    texture.pitch = from->pitch / 4;
+    texture.width = from->w;
+    texture.height = from->h;
+    texture.opaque = !(sprite->flags & kSpriteKeepAlpha);
+    texture.bilinear = s.quadFiltering;
+  }
+  // Draws still queued in the renderer land first; later ones find our pixels in the surface.
+  SDL_RenderFlush(s.renderer);
+  if (SDL_MUSTLOCK(surface) && SDL_LockSurface(surface) != 0) return false;
+  media::PixelRows target{static_cast<uint32_t*>(surface->pixels), surface->pitch / 4, surface->w, surface->h};
+  media::FillClip clip{s.viewport.x, s.viewport.y, s.viewport.x + s.viewport.w, s.viewport.y + s.viewport.h};
+  media::FillTriangles(target, clip, texture, blend, vertices, vertexCount, indices, indexCount);
+  if (SDL_MUSTLOCK(surface)) SDL_UnlockSurface(surface);
+  return true;
 }
 
 SDL_BlendMode BuiltInFor(BlendKind kind) {
@@ -215,16 +265,16 @@ void SetViewport(int x, int y, int w, int h) {
 
 void FullViewport() { SetViewport(0, 0, S().screenWidth, S().screenHeight); }
 
+void media::FillTrianglesThroughRenderer(bool on) { trianglesThroughRenderer = on; }
+
 void DrawTriangles(int sprite, const QuadVertex* vertices, int vertexCount, const int* indices, int indexCount) {
   auto& s = S();
   if (s.renderer == nullptr || vertexCount <= 0) return;
-  SDL_Texture* texture = nullptr;
-  if (sprite >= 0) {
-    auto found = media::FindSprite(sprite);
-    if (found) texture = media::SpriteTexture(*found);
-  }
+  auto found = sprite >= 0 ? media::FindSprite(sprite) : nullptr;
   media::FlushScreenCopy();
   media::TargetScreen();
+  if (FilledOnCpu(found.get(), vertices, vertexCount, indices, indexCount)) return;
+  SDL_Texture* texture = found ? media::SpriteTexture(*found) : nullptr;
   if (texture) {
     SDL_SetTextureBlendMode(texture, s.quadBlend);
     SDL_SetTextureAlphaMod(texture, 255);

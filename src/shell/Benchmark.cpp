@@ -165,7 +165,7 @@ void Benchmark3DScenes(long frames) {
     }
     double median = Percentile(milliseconds, 0.5), fill = Percentile(filling, 0.5);
     std::printf("3D scene (level %d, %s): %ld triangles, %.2f ms per RenderWorld (median; %.2f ms transforming, "
-                "lighting, clipping and sorting, %.2f ms SDL filling the pixels), %.2f ms (95th percentile)\n",
+                "lighting, clipping and sorting, %.2f ms filling the pixels), %.2f ms (95th percentile)\n",
                 scene.level + 1, scene.name, frames > 0 ? triangles / frames : 0, median, median - fill, fill,
                 Percentile(milliseconds, 0.95));
   }

@@ -1,0 +1,46 @@
+// Screen-space triangles filled on the CPU straight into 32-bit pixels, for the software renderer's surface.
+#pragma once
+
+#include <cstdint>
+
+#include "media/Media.h"
+
+namespace media {
+
+enum class FillBlend { Replace, Blend, Add, Modulate };
+
+// ARGB8888 pixels, row after row.
+struct PixelRows {
+  uint32_t* pixels = nullptr;
+  int pitch = 0;               // pixels from one row to the next
+  int width = 0, height = 0;   // pixels
+};
+
+// The texture the triangles sample; pixels null: the vertex colours alone.
+struct FillTexture {
+  const uint32_t* pixels = nullptr;  // ARGB8888
+  int pitch = 0;                     // texels from one row to the next
+  int width = 0, height = 0;         // texels, at most kLargestFillTexture
+  bool opaque = false;               // the texels' alpha is taken as 255
+  bool bilinear = false;             // false: the nearest texel
+};
+
+struct FillClip {
+  int x0 = 0, y0 = 0, x1 = 0, y1 = 0;  // pixels; x1 and y1 are outside
+};
+
+constexpr int kLargestFillTexture = 16384;  // texels along a side
+constexpr float kFarthestFillPixel = 65536.0f;  // pixels from the origin; beyond that a triangle is refused
+
+// Fills indexed triangles (indices null: the vertices three by three) with the half-open top-left rule:
+// a pixel whose centre lies exactly on a left or top edge is drawn, on a right or bottom edge not, so
+// triangles that share an edge never both draw a pixel. u and v are clamped to 0..1. A triangle with an index
+// outside the vertices, a coordinate that is not a number or lies beyond kFarthestFillPixel, or no area
+// draws nothing.
+void FillTriangles(const PixelRows& target, const FillClip& clip, const FillTexture& texture, FillBlend blend,
+                   const QuadVertex* vertices, int vertexCount, const int* indices, int indexCount);
+
+// For tests: true hands the software renderer's triangles to SDL's own filling again, to compare the two.
+void FillTrianglesThroughRenderer(bool on);
+
+}  // namespace media
