@@ -69,6 +69,7 @@ void SetUpLevel() {
   ChoosePack(SceneRoom(play.levelIndex));
   play.maxMonsters = 4;
   extras.monsterKindsAllowed = 31;
+  extras.spawnPeriod = 20;
   LevelTheme theme = ThemeOf(play.difficulty, play.levelIndex);
   // A hard level that names no theme keeps the picture of the level before it.
   std::string background = theme.background.empty() ? currentBackground : theme.background;

@@ -129,6 +129,9 @@ TEST_F(LevelSetUp, TheBossLevelHasNoPracticalTimeLimitAndWaitsForTheServe) {
   EXPECT_EQ(play.maxMonsters, 10);
   EXPECT_EQ(extras.monsterKindsAllowed, 12);
   EXPECT_EQ(extras.spawnPeriod, 5);
+  play.levelIndex = 3;  // the level after sets its own defaults again
+  SetUpLevel();
+  EXPECT_EQ(extras.spawnPeriod, 20);
 }
 
 TEST_F(LevelSetUp, AGameContinuedInsideAGroupStartsItsTrackAtOnce) {
