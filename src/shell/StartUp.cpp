@@ -121,6 +121,8 @@ void StartUp() {
   settings.engine3DAvailable = Add3DArchive("packs\\3d.zip", 1) ? 1 : 0;
   // 5. Preferences.
   ReadPreferences();
+  // Autoplay steers with the mouse: a joystick switched on in an earlier game would leave the ship still.
+  if (settings.autoplay) settings.joystickEnabled = 0;
   // 6. Devices, in this order.
   if (!InitSprites2D()) Alert("Graphic (2D) initialisation problem");
   if (!InitQuads3D()) Alert("Graphic (3D) initialisation problem");
