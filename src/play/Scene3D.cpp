@@ -87,7 +87,7 @@ void BuildFireSea() {
   MakeCamera();
   CameraLocate(kCamera, 0, 100, 0);
   RotateCamera(kCamera, -15, 0, 0, 0);
-  AmbientColor(150, 100, 70);
+  AmbientColor(205, 150, 105);
 }
 
 void AnimateFireSea(float t) {
