@@ -1,4 +1,4 @@
-// Drawing helpers of the extras: pictures zoomed, turned and centred without leaving the quad changed.
+// Drawing helpers of the extras, the balls and the scenes: pictures zoomed, turned and centred without leaving the quad changed.
 #pragma once
 
 // The picture's own size in pixels (0 when it is not loaded), whatever zoom its quad was left with.
@@ -9,6 +9,6 @@ int PictureHeight(int picture);
 void DrawPictureCentred(int picture, float x, float y, float w, float h, int alpha, float degrees = 0);
 // The same at the picture's own size.
 void DrawPictureCentred(int picture, float x, float y, int alpha = 255, float degrees = 0);
-// Normal transparency and additive glow, the two blends the extras use.
+// Normal transparency and additive glow, the two blends the effects use.
 void BlendNormal();
 void BlendAdditive();

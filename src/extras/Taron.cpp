@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "extras/ExtrasDraw.h"
 #include "extras/LevelWonPicture.h"
 #include "media/Media.h"
 #include "play/Balls.h"
@@ -198,41 +199,33 @@ void TakeHits() {
   }
 }
 
-void DrawCentred(int picture, float x, float y, float size, int alpha) {
-  if (!HasQuad(picture) || size <= 0 || alpha <= 0) return;
-  ZoomQuad(picture, size, size);
-  RotateQuad(picture, 0, 0);
-  DrawQuadAlpha(picture, x - size / 2, y - size / 2, std::min(alpha, 255));
-}
-
 void DrawTaron() {
   float x = static_cast<float>(taron.x);
   int face = FaceFor(taron.state);
-  QuadBlendMode(5, 6);
+  BlendNormal();
   if (taron.state == 0 || taron.state == 23) {
-    DrawCentred(face, x, taron.y, taron.scale, 255);
+    if (taron.scale > 0) DrawPictureCentred(face, x, taron.y, taron.scale, taron.scale, 255);
   } else {
-    DrawCentred(face, x, taron.y, faceSize, 255);
-    QuadBlendMode(5, 2);
-    DrawCentred(face, x, taron.y, std::cos(taron.pulse / 20.0f) * 32 + faceSize, 128);
+    DrawPictureCentred(face, x, taron.y, faceSize, faceSize, 255);
+    BlendAdditive();
+    float glow = std::cos(taron.pulse / 20.0f) * 32 + faceSize;
+    DrawPictureCentred(face, x, taron.y, glow, glow, 128);
   }
   if (taron.hitCooldown > 0) {
     // Added rather than laid over: the face glows red through the flash instead of vanishing under it.
-    QuadBlendMode(5, 2);
-    DrawCentred(taronMask, x, taron.y, faceSize, taron.hitCooldown * 4);
+    BlendAdditive();
+    DrawPictureCentred(taronMask, x, taron.y, faceSize, faceSize, taron.hitCooldown * 4);
   }
   // The eye glows belong to the temple scene: drawn only when its pictures were loaded.
   if (settings.effectsEnabled && play.sceneBuilt && taron.eyeAlpha > 0 && taron.state != 23) {
-    QuadBlendMode(5, 2);
+    BlendAdditive();
     float eyeY = taron.y + eyeOffsetY;
     float glow = 40 + 8 * std::sin(play.frameTick / 6.0f);
-    for (int side : {-1, 1}) DrawCentred(templeEyeGlow, x + side * eyeOffsetX, eyeY, glow, taron.eyeAlpha);
+    for (int side : {-1, 1}) DrawPictureCentred(templeEyeGlow, x + side * eyeOffsetX, eyeY, glow, glow, taron.eyeAlpha);
   }
-  QuadBlendMode(5, 2);
-  taron.shots.ForEach([](const TaronShot& shot) {
-    DrawCentred(taronShotPicture, shot.x, shot.y, static_cast<float>(SpritePixelWidth(taronShotPicture)), 255);
-  });
-  QuadBlendMode(5, 6);
+  BlendAdditive();
+  taron.shots.ForEach([](const TaronShot& shot) { DrawPictureCentred(taronShotPicture, shot.x, shot.y); });
+  BlendNormal();
 }
 
 }  // namespace

@@ -82,6 +82,21 @@ void StopVoicesOf(int number, Leftovers& left) {
   }
 }
 
+// With the table locked: silences every voice of `number` and moves its entry out into `taken`, so that the
+// caller frees it (and the voices' leftovers) only after letting the locks go. False when there was none.
+bool TakeOutSound(SoundTable& t, int number, Leftovers& left, SoundEntry& taken) {
+  {
+    std::lock_guard<std::mutex> mix(TheMixer().lock);
+    StopVoicesOf(number, left);
+    ReapFinished(left);
+  }
+  auto found = t.sounds.find(number);
+  if (found == t.sounds.end()) return false;
+  taken = std::move(found->second);
+  t.sounds.erase(found);
+  return true;
+}
+
 double StepFor(int frequency) { return double(frequency) / double(kMixRate); }
 
 bool Refuse(const std::string& why) {
@@ -123,13 +138,7 @@ bool SoundFromMemory(int number, const void* data, size_t size) {
   SoundEntry replaced;
   SoundTable& t = Table();
   std::lock_guard<std::mutex> hold(t.lock);
-  {
-    std::lock_guard<std::mutex> mix(TheMixer().lock);
-    StopVoicesOf(number, left);
-    ReapFinished(left);
-  }
-  auto found = t.sounds.find(number);
-  if (found != t.sounds.end()) replaced = std::move(found->second);
+  TakeOutSound(t, number, left, replaced);
   t.sounds[number] = std::move(entry);
   return true;
 }
@@ -266,15 +275,7 @@ void ReleaseSound(int number) {
   SoundEntry released;
   SoundTable& t = Table();
   std::lock_guard<std::mutex> hold(t.lock);
-  {
-    std::lock_guard<std::mutex> mix(TheMixer().lock);
-    StopVoicesOf(number, left);
-    ReapFinished(left);
-  }
-  auto found = t.sounds.find(number);
-  if (found == t.sounds.end()) return;
-  released = std::move(found->second);
-  t.sounds.erase(found);
+  TakeOutSound(t, number, left, released);
 }
 
 bool HasSound(int number) {

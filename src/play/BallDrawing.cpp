@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "extras/ExtrasDraw.h"
 #include "media/Media.h"
 #include "play/Balls.h"
 #include "play/PlayState.h"
@@ -19,16 +20,6 @@ int Spread(int max) {
   int a = RandomUpTo(max);
   int b = RandomUpTo(max);
   return a - b;
-}
-
-// Zoomed to w × h, turned, centred; the quad gets its own size and no turn back afterwards.
-void DrawZoomed(int picture, float x, float y, float w, float h, int alpha, float degrees) {
-  if (!HasQuad(picture)) return;
-  ZoomQuad(picture, w, h);
-  RotateQuad(picture, degrees, 0);
-  DrawQuadAlpha(picture, x - w / 2, y - h / 2, alpha);
-  RotateQuad(picture, 0, 0);
-  ZoomQuad(picture, static_cast<float>(SpritePixelWidth(picture)), static_cast<float>(SpritePixelHeight(picture)));
 }
 
 void DrawBallPicture(const Ball& ball) {
@@ -62,7 +53,7 @@ void DrawFireTrail(Ball& ball) {
   QuadBlendMode(5, 2);
   for (const TrailPoint& point : ball.trail) {
     auto turn = static_cast<float>(RandomUpTo(360));
-    DrawZoomed(point.sprite, point.x, point.y, point.size, point.size, alpha, turn);
+    DrawPictureCentred(point.sprite, point.x, point.y, point.size, point.size, alpha, turn);
   }
   QuadBlendMode(5, 6);
 }
@@ -71,8 +62,8 @@ void DrawHalo(const Ball& ball) {
   float pulse = ball.radius * std::sin(play.frameTick / 10.0f);
   auto turn = static_cast<float>((8 * play.frameTick) % 360);
   float big = 4 * ball.radius + pulse, small = 4 * ball.radius - pulse;
-  DrawZoomed(haloPicture, ball.x, ball.y, big, big, 255, turn);
-  DrawZoomed(haloPicture, ball.x, ball.y, small, small, 255, turn);
+  DrawPictureCentred(haloPicture, ball.x, ball.y, big, big, 255, turn);
+  DrawPictureCentred(haloPicture, ball.x, ball.y, small, small, 255, turn);
 }
 
 }  // namespace
