@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "media/PackFormat.h"
+#include "base/PackFormat.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <memory>
 #include <sstream>
 
-#include "media/InputFrame.h"
+#include "base/InputFrame.h"
 #include "media/MediaInternal.h"
 
 using media::S;

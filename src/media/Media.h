@@ -7,6 +7,11 @@
 #include <string>
 #include <vector>
 
+#include "base/Compress.h"
+#include "base/Paths.h"
+#include "base/Prefs.h"
+#include "base/Random.h"
+
 // ---------------------------------------------------------------------------
 // Start-up of the layer and run options
 
@@ -232,22 +237,6 @@ uint8_t* NextPackEntry();   // valid until the next call; null at the end
 size_t PackEntrySize();
 std::string PackEntryName();  // the name the entry was stored under
 void ClosePack();
-// zlib blocks with a 16 KB window; DecompressBlock returns -1 for a damaged or oversized block
-long CompressBlock(const void* source, void* destination, size_t size, size_t capacity);
-long DecompressBlock(const void* source, size_t size, void* destination, size_t capacity);
-
-// ---------------------------------------------------------------------------
-// Preferences: a plain text file of "key = value" lines and [group] headings
-
-bool OpenPrefs(const std::string& name);
-bool CreatePrefs(const std::string& name);
-void PrefsGroup(const std::string& name);  // "" is the top of the file
-bool PrefsGroupExists(const std::string& name);
-int ReadPrefInt(const std::string& key, int defaultValue);
-std::string ReadPrefText(const std::string& key, const std::string& defaultValue);
-void WritePrefInt(const std::string& key, int value);
-void WritePrefText(const std::string& key, const std::string& value);
-bool ClosePrefs();  // writes the file back when it changed
 
 // ---------------------------------------------------------------------------
 // Files: created files are written under a temporary name and renamed when closed
@@ -259,17 +248,13 @@ long ReadBytes(int number, void* buffer, long count);
 long WriteBytes(int number, const void* data, long count);
 bool CloseFileId(int number);
 bool FileExists(const std::string& path);
-std::string NativePath(const std::string& path);  // "\" becomes "/"
 
 // ---------------------------------------------------------------------------
 // Time and randomness
 
 long MillisecondsNow();
 void Sleep(int milliseconds);
-int RandomUpTo(int max);  // uniform over 0..max inclusive
 void ReseedRandom();      // from the clock, or the fixed seed of the run
-void SeedRandom(uint64_t seed);
-uint64_t RandomState();
 
 // ---------------------------------------------------------------------------
 // Program and system

@@ -152,11 +152,3 @@ std::string CurrentDirectory() {
 }
 
 bool SetCurrentDirectory(const std::string& path) { return chdir(NativePath(path).c_str()) == 0; }
-
-std::string NativePath(const std::string& path) {
-  std::string out = path;
-  for (char& c : out) {
-    if (c == '\\') c = '/';
-  }
-  return out;
-}

@@ -1,21 +1,21 @@
 // The 60 Hz frame loop of a level: input, hot keys and pause, the drawing pass, counters, countdown, exit test.
 #include <cmath>
 
-#include "console/Console.h"
-#include "extras/Capsules.h"
-#include "extras/Hud.h"
-#include "extras/LevelWonPicture.h"
-#include "extras/Monsters.h"
-#include "extras/Weapons.h"
+#include "front/Console.h"
+#include "game/Capsules.h"
+#include "game/Hud.h"
+#include "game/LevelWonPicture.h"
+#include "game/Monsters.h"
+#include "game/Weapons.h"
 #include "media/Media.h"
-#include "play/Autoplay.h"
-#include "play/Balls.h"
-#include "play/PlayState.h"
-#include "play/Scene.h"
-#include "play/Ship.h"
-#include "play/TileHits.h"
-#include "play/Tiles.h"
-#include "shell/Settings.h"
+#include "game/Autoplay.h"
+#include "game/Balls.h"
+#include "game/PlayState.h"
+#include "game/Scene.h"
+#include "game/Ship.h"
+#include "game/TileHits.h"
+#include "game/Tiles.h"
+#include "runtime/Settings.h"
 #include "shell/Shell.h"
 
 namespace {
@@ -188,6 +188,7 @@ void RunFrame() {
     EndQuads();
     if (play.consoleOpen) ConsoleCommand();
   }
+  if (play.tileChallengePending) RunTileChallenge();
   play.frameTick += 1;
   play.levelFrames += 1;
   if (play.frameTick == fps * 60 * 5 || play.frameTick == fps * 60 * 10 || play.frameTick == fps * 60 * 15) {

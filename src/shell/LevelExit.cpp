@@ -1,11 +1,11 @@
 // What follows a level: the ending, the next level, a minigame, the bonus level, the last chance or the game over.
 #include "media/Media.h"
-#include "minigames/Minigames.h"
-#include "play/PlayState.h"
-#include "scores/Scores.h"
-#include "screens/Screens.h"
-#include "shell/SavedGame.h"
-#include "shell/Settings.h"
+#include "front/Minigames.h"
+#include "game/PlayState.h"
+#include "front/Scores.h"
+#include "front/Screens.h"
+#include "front/SavedGame.h"
+#include "runtime/Settings.h"
 #include "shell/Shell.h"
 
 namespace {

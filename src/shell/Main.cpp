@@ -7,7 +7,7 @@
 #include "media/Media.h"
 #include "shell/Benchmark.h"
 #include "shell/Options.h"
-#include "shell/Settings.h"
+#include "runtime/Settings.h"
 #include "shell/Shell.h"
 
 int main(int argc, char** argv) {
@@ -40,7 +40,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "novabouncer: the platform layer could not start\n");
     return 1;
   }
-  SetProgramEndHook([] { WriteRunReport("end"); });
+  SetProgramEndHook([] { WriteRunReport(EndReason()); });
   if (options.media.benchmark) EndProgram(RunBenchmark(benchmarkFrames));
   StartUp();
   RunGameCycle();

@@ -4,7 +4,7 @@
 #include <filesystem>
 
 #include "media/Media.h"
-#include "play/PlayState.h"
+#include "game/PlayState.h"
 #include "shell/Shell.h"
 
 namespace {

@@ -3,9 +3,8 @@
 
 #include <string>
 
-[[noreturn]] void Alert(const std::string& text);
-void PlayEffectSound(int id, int pan, int volume, int frequency);  // -1 leaves a setting as it is
-int PanOf(float x);
+#include "runtime/Alert.h"
+#include "runtime/SoundCues.h"
 
 void StartUp();
 void OpenGameScreen();
@@ -24,6 +23,8 @@ void RunFrame();      // one frame of play
 bool FrameLoopShouldExit();
 void HandleLevelExit();
 void RunCountdown();
+void PlayLevelIntro();    // the tiles slide in from above
+void RunTileChallenge();  // the sugar minigame of a met challenge, then the level is won
 
 // The program's end: the report, then the exit.
 void WriteRunReport(const std::string& reason);

@@ -1,36 +1,18 @@
-// Start-up of the program in its fixed order, the game screen, the blank second, joysticks, Alert and quitting.
+// Start-up of the program in its fixed order, the game screen, the blank second, joysticks and quitting.
 #include <cctype>
 #include <cmath>
 #include <cstdio>
 
 #include "media/Engine3D.h"
 #include "media/Media.h"
-#include "play/PlayState.h"
-#include "screens/Screens.h"
-#include "scores/Scores.h"
-#include "shell/Configuration.h"
-#include "shell/Glyphs.h"
-#include "shell/Settings.h"
+#include "game/PlayState.h"
+#include "front/Screens.h"
+#include "front/Scores.h"
+#include "front/Configuration.h"
+#include "runtime/Glyphs.h"
+#include "runtime/Settings.h"
+#include "runtime/Alert.h"
 #include "shell/Shell.h"
-
-void Alert(const std::string& text) {
-  // Fatal: tell the player (and standard error), then end with a failure status.
-  std::fprintf(stderr, "Alert: %s\n", text.c_str());
-  MessageBox("Alert", text, kButtonsOk);
-  if (settings.fontRegistered) UnregisterFontFile();
-  WriteRunReport("alert: " + text);
-  EndProgram(1);
-}
-
-void PlayEffectSound(int id, int pan, int volume, int frequency) {
-  if (!settings.soundEnabled) return;
-  if (pan != -1) SetSoundPan(id, pan);
-  if (volume != -1) SetSoundVolume(id, volume);
-  if (frequency != -1) SetSoundFrequency(id, frequency);
-  PlaySoundId(id, kSoundOverlap);
-}
-
-int PanOf(float x) { return static_cast<int>(std::lround(x)) * 200 / 720 - 100; }
 
 void OpenGameScreen() {
   if (!OpenFullScreen(screenWidth, screenHeight, screenDepth, "Novabounc3r by the Zephyx team")) {
@@ -83,6 +65,7 @@ void QuitProgram() {
   if (settings.fontRegistered) UnregisterFontFile();
   UnlockSystemKeys();
   Sleep(3000);
+  SetEndReason("quit");
   WriteRunReport("quit");
   EndProgram(0);
 }

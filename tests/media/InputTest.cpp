@@ -1,7 +1,7 @@
 // Keyboard and mouse sampling, key releases, and the input journal's text form.
 #include <gtest/gtest.h>
 
-#include "media/InputFrame.h"
+#include "base/InputFrame.h"
 #include "media/Media.h"
 #include "support/Headless.h"
 

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "media/Media.h"
-#include "media/PackFormat.h"
+#include "base/PackFormat.h"
 #include "tools/PackWriter.h"
 
 namespace {

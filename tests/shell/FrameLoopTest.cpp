@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "media/Media.h"
-#include "play/PlayState.h"
-#include "shell/Settings.h"
+#include "game/PlayState.h"
+#include "runtime/Settings.h"
 #include "shell/Shell.h"
 #include "support/Headless.h"
 

@@ -1,8 +1,8 @@
 // The level exit, row by row for both level sets, and the minigame offer rules.
 #include <gtest/gtest.h>
 
-#include "minigames/Minigames.h"
-#include "play/PlayState.h"
+#include "front/Minigames.h"
+#include "game/PlayState.h"
 #include "shell/Shell.h"
 #include "support/Headless.h"
 

@@ -15,7 +15,7 @@
 #include "Builder.h"
 #include "PackWriter.h"
 #include "themes/Backdrop.h"
-#include "play/SceneTable.h"
+#include "base/SceneTable.h"
 #include "themes/ScenePictures.h"
 #include "themes/ThemeTable.h"
 

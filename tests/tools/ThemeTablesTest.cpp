@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <set>
 
-#include "play/SceneTable.h"
+#include "base/SceneTable.h"
 #include "themes/ThemeTable.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <map>
 
 #include "themes/Backdrop.h"
-#include "play/SceneTable.h"
+#include "base/SceneTable.h"
 #include "themes/ScenePictures.h"
 
 Picture PaintRainDrop() {

@@ -7,7 +7,7 @@
 #include "Builder.h"
 #include "PackWriter.h"
 #include "art/ContactSheet.h"
-#include "play/SceneTable.h"
+#include "base/SceneTable.h"
 #include "themes/ScenePictures.h"
 #include "themes/ThemeMock.h"
 #include "themes/ThemeTable.h"

@@ -1,0 +1,5 @@
+// The saved game (not written yet).
+#include "front/SavedGame.h"
+
+void SaveGame() {}
+void LoadSavedGame() {}

@@ -1,0 +1,113 @@
+// The floating words and the effect list: pictures that move, scale, animate and fade by themselves.
+#include "game/Effects.h"
+
+#include <cctype>
+
+#include "game/ExtrasDraw.h"
+#include "game/ExtrasState.h"
+#include "media/Media.h"
+#include "game/PlayState.h"
+#include "runtime/Glyphs.h"
+
+void ShowMessage(const std::string& text, int delay) {
+  int length = static_cast<int>(text.size());
+  // The word is centred on the playfield, its letters 40 pixels apart.
+  float x0 = fieldLeft + fieldWidth / 2.0f - (length * 40 - 40) / 2.0f;
+  float y = fieldTop + fieldHeight / 2.0f - 19;
+  for (int i = 0; i < length; ++i) {
+    unsigned char code = static_cast<unsigned char>(std::toupper(static_cast<unsigned char>(text[i])));
+    // A blank needs no picture; a character the gold font lacks is left out, keeping its place.
+    if (code == ' ' || goldGlyph[code] == 0) continue;
+    float x = x0 + 40.0f * i;
+    for (float vy : {2.0f, -2.0f}) {
+      SpawnEffect(x, y, 0, vy, static_cast<float>(goldFontBase + code), 0, -delay, messageFadeFrames, 255, -3,
+                  messageHoldFrames, 0, 0, 0, 1, 0);
+    }
+  }
+  // The word itself is kept while its letters are on screen, so that the game can tell what was said.
+  lists.messages.Reset();
+  while (lists.messages.Next() != nullptr) {
+  }
+  Message* message = lists.messages.Add();
+  message->text = text;
+  message->delay = delay;
+}
+
+void SpawnEffect(float x, float y, float vx, float vy, float sprite, float spriteStep, int startAge, int lifetime,
+                 float alpha, float alphaStep, int holdFrames, int tailFrames, int spriteLow, int spriteHigh,
+                 float scale, float scaleStep) {
+  OrderedList<Effect>& effects = extras.effects;
+  effects.Reset();
+  while (effects.Next() != nullptr) {
+  }
+  Effect* e = effects.Add();
+  e->x = x;
+  e->y = y;
+  e->vx = vx;
+  e->vy = vy;
+  e->sprite = sprite;
+  e->spriteStep = spriteStep;
+  e->age = startAge;
+  e->lifetime = lifetime;
+  e->alpha = alpha;
+  e->alphaStep = alphaStep;
+  e->holdFrames = holdFrames;
+  e->tailFrames = tailFrames;
+  e->spriteLow = spriteLow;
+  e->spriteHigh = spriteHigh;
+  e->scale = scale;
+  e->scaleStep = scaleStep;
+}
+
+namespace {
+
+void DrawEffect(const Effect& e) {
+  int picture = static_cast<int>(e.sprite);
+  float w = PictureWidth(picture) * e.scale;
+  float h = PictureHeight(picture) * e.scale;
+  int alpha = static_cast<int>(e.alpha);
+  DrawPictureCentred(picture, e.x, e.y, w, h, alpha > 255 ? 255 : alpha);
+}
+
+void AgeMessages() {
+  lists.messages.Reset();
+  while (Message* message = lists.messages.Next()) {
+    if (message->delay > 0) {
+      message->delay -= 1;
+    } else if (++message->age > messageHoldFrames + messageFadeFrames) {
+      lists.messages.Delete();
+    }
+  }
+}
+
+}  // namespace
+
+void UpdateEffects() {
+  BlendNormal();
+  OrderedList<Effect>& effects = extras.effects;
+  effects.Reset();
+  while (Effect* e = effects.Next()) {
+    if (e->age < 0) {
+      e->age += 1;
+    } else if (e->age < e->lifetime) {
+      DrawEffect(*e);
+      if (e->holdFrames > 0) {
+        e->holdFrames -= 1;
+      } else {
+        e->sprite += e->spriteStep;
+        if (e->spriteLow != e->spriteHigh && e->sprite > e->spriteHigh) e->sprite = static_cast<float>(e->spriteLow);
+        e->alpha += e->alphaStep;
+        e->age += 1;
+        e->x += e->vx;
+        e->y += e->vy;
+        e->scale += e->scaleStep;
+      }
+    } else if (e->tailFrames > 0) {
+      DrawEffect(*e);
+      e->tailFrames -= 1;
+    } else {
+      effects.Delete();
+    }
+  }
+  AgeMessages();
+}

@@ -1,0 +1,120 @@
+// The records of the gameplay extras: effects, monsters, projectiles, shrapnel and smoke slots, the chaingun.
+#pragma once
+
+#include "base/OrderedList.h"
+
+// One moving, fading picture (the letters of a floating word, a capsule's ghost, a growth burst).
+struct Effect {
+  float x = 0, vx = 0, y = 0, vy = 0;  // pixels, pixels per frame
+  float scale = 1, scaleStep = 0;      // drawn size over the picture's own size, per frame
+  float sprite = 0, spriteStep = 0;    // picture number (fractional while animating), per frame
+  int spriteLow = 0, spriteHigh = 0;   // animation wraps from above spriteHigh to spriteLow when they differ
+  float alpha = 255, alphaStep = 0;    // 0..255, per frame
+  int age = 0;                         // frames; negative while waiting to show
+  int lifetime = 0;                    // frames
+  int holdFrames = 0;                  // frames it stands still before it starts to change
+  int tailFrames = 0;                  // frames it stays drawn unchanged after its lifetime
+};
+
+struct Monster {
+  float x = 0, y = 0;    // centre, pixels
+  float vx = 0, vy = 0;  // pixels per movement step (one step every fourth frame)
+  int wanderTimer = 0;   // movement steps until a new drift
+  int entrySteps = 0;    // movement steps left before it moves freely
+  int kind = 0;          // first picture: 568, 584, 600, 616 or 648
+  int frame = 0;
+};
+
+struct LaserShot {
+  float x = 0, y = 0;  // top centre, pixels
+};
+
+struct Missile {
+  float x = 0, y = 0;        // centre, pixels
+  float speed = 0;           // pixels per frame
+  float heading = 0;         // radians, 0 straight up, growing towards the left
+  float wantedHeading = 0;   // radians
+  int frame = 0;             // 0..31
+  long nextSmokeTime = 0;    // milliseconds
+};
+
+struct MissileTarget {
+  int tileIndex = -1;
+  float x = 0, y = 0;             // centre of the target tile, pixels
+  int halfWidth = 0, halfHeight = 0;  // pixels
+  int locked = 0;
+};
+
+struct Shrapnel {
+  float x0 = 0, y0 = 0;  // start point, pixels
+  float x = 0, y = 0;    // pixels
+  float angle = 0;       // degrees
+  int active = 0;
+  float speed = 0;       // pixels per unit of flight time
+  float t = 0;           // flight time, grows by 0.1 per frame
+  int armTime = 0;       // flight time before it can hit a tile
+  int picture = 0;
+};
+
+struct SmokePuff {
+  float x = 0, y = 0;  // centre, pixels
+  int alpha = 0;       // 0..255
+  float size = 0;      // pixels
+  float angle = 0;     // degrees
+  float speed = 0;     // pixels per frame
+  int active = 0;
+  int picture = 0;
+};
+
+struct Chaingun {
+  float gunX = 0, gunY = 0;  // top-left of the gun picture, pixels
+  float angle = 0;           // degrees
+  int aimX = 0, aimY = 0;    // crosshair, pixels
+  float muzzle1X = 0, muzzle1Y = 0, muzzle2X = 0, muzzle2Y = 0;  // barrel tips, pixels
+  long nextShotTime = 0;     // milliseconds
+  int ammo = 0, ammoMax = 0, ammoPerClip = 0;  // rounds
+  int muzzleToggle = 0;      // 0 or -1: which barrel fires next
+  int gauge = 0;             // 0..5
+  int nudgeX = 0, nudgeY = 0;  // arrow-key accumulators of the crosshair, pixels per frame
+};
+
+struct Bullet {
+  float x = 0, y = 0;  // pixels
+  float speed = 0;     // pixels per frame
+  float angle = 0;     // radians
+  int active = 0;
+  int picture = 1460;
+};
+
+struct MuzzleFlash {
+  float x = 0, y = 0;  // centre, pixels
+  int active = 0;
+  int alpha = 0;       // 0..255
+  float size = 0;      // pixels
+};
+
+constexpr int shrapnelSlots = 25, smokeSlots = 150;
+
+struct Extras {
+  OrderedList<Effect> effects;
+  OrderedList<Monster> monsters;
+  OrderedList<LaserShot> laserShots;
+  OrderedList<Missile> missiles;
+  OrderedList<Bullet> bullets;
+  OrderedList<MuzzleFlash> muzzleFlashes;
+  Shrapnel shrapnel[shrapnelSlots + 1];  // slots 1..25; 0 unused
+  int shrapnelCount = 0;                 // active slots
+  SmokePuff smoke[smokeSlots + 1];       // slots 1..150; 0 unused
+  MissileTarget target;
+  Chaingun chaingun;
+  float launcherAngle = 0;  // degrees, -90..0, swings while a loaded missile waits
+  float threadAnimation = 0;  // picture phase of the thread, grows by 0.5 per frame
+  int monsterKindsAllowed = 31;  // bit 1 kind 568, 2 kind 584, 4 kind 616, 8 kind 648, 16 kind 600
+  int spawnPeriod = 20;          // frames between spawn chances
+};
+
+extern Extras extras;
+
+// What a level start clears: every list and slot, the switches' companions; the target lock stays
+// (it is replaced as soon as its tile is found gone).
+void ClearExtrasForLevel();

@@ -1,0 +1,298 @@
+// The missile: loading and launcher, the target lock, flight with smoke, the hit and its shrapnel.
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "game/ExtrasDraw.h"
+#include "game/ExtrasState.h"
+#include "game/Monsters.h"
+#include "game/ProjectileHits.h"
+#include "game/Weapons.h"
+#include "media/Media.h"
+#include "game/PlayState.h"
+#include "runtime/Alert.h"
+#include "runtime/SoundCues.h"
+
+namespace {
+
+constexpr float pi = static_cast<float>(M_PI);
+constexpr float twoPi = 2 * pi;
+constexpr int missilePicture = 724;
+
+bool Running() { return !play.gameFrozen && !play.levelEnding; }
+
+float Normalised(float angle) {
+  angle = std::fmod(angle, twoPi);
+  return angle < 0 ? angle + twoPi : angle;
+}
+
+// The way a missile flying along `heading` goes: 0 is straight up, growing towards the left.
+float AheadX(float heading) { return std::cos(3 * pi / 2 - heading); }
+float AheadY(float heading) { return std::sin(3 * pi / 2 - heading); }
+
+// The heading that points along (dx, dy): the angle of the opposite direction measured from straight down.
+float HeadingTowards(float dx, float dy) {
+  float length = std::sqrt(dx * dx + dy * dy);
+  if (length == 0) return 0;
+  float ux = -dx / length, uy = -dy / length;
+  float theta = std::acos(std::fmax(-1.0f, std::fmin(1.0f, uy)));
+  return ux < 0 ? twoPi - theta : theta;
+}
+
+bool TargetTileValid() {
+  const Tile* tile = lists.tiles.At(extras.target.tileIndex);
+  return tile != nullptr && tile->alive && IsBreakableTile(tile->sprite);
+}
+
+void AdvanceMissileFrame(int& frame) {
+  if (play.levelFrames % 2 == 0) frame = (frame + 1) & 31;
+}
+
+int missileFrame = 0;  // the loaded missile's picture, 0..31
+
+// The loaded missile rising onto the ship, then the launcher swinging while it waits.
+void DrawLoadedMissile() {
+  if (!play.missileArmed) return;
+  AdvanceMissileFrame(missileFrame);
+  BlendNormal();
+  if (play.missileCountdown > 0) {
+    DrawPictureCentred(missilePicture + missileFrame, ship.x, ship.y + play.missileCountdown);
+    if (Running()) play.missileCountdown -= 1;
+    return;
+  }
+  extras.launcherAngle = std::cos(MillisecondsNow() / 250.0f) * 45 - 45;
+  float left = ship.x - 128, top = ship.y - 276;
+  DrawQuadAlpha(1140, left, top, 150);
+  RotateQuad(1172, -extras.launcherAngle - 45, 0);
+  DrawQuadAlpha(1172, left, top, 150);
+  RotateQuad(1172, 0, 0);
+  DrawPictureCentred(missilePicture + missileFrame, ship.x, ship.y);
+}
+
+// What the missile's nose finds; true when the missile is spent.
+bool MissileHits(const Missile& missile) {
+  if (missile.y < 0) return false;
+  float px = missile.x + AheadX(missile.heading) * 50, py = missile.y + AheadY(missile.heading) * 50;
+  int index = TileInBox(px - 10, py - 10, px + 10, py + 10);
+  if (index >= 0) {
+    Tile* tile = lists.tiles.At(index);
+    if (tile->sprite == tileUnbreakable || tile->sprite == tileTeleporter) {
+      AddDebris(missile.x, missile.y);
+      extras.target.locked = 0;
+      return true;
+    }
+    if (IsBreakableTile(tile->sprite) && !tile->hitThisFrame) {
+      StartShrapnel(tile->x, tile->y);
+      BlastTile(index, missile.x);
+      play.score += 10;
+      extras.target.locked = 0;
+      return true;
+    }
+    return false;
+  }
+  if (ShootMonsterAt(missile.x, missile.y)) {
+    extras.target.locked = 0;
+    return true;
+  }
+  return false;
+}
+
+bool OffScreen(const Missile& missile) {
+  float size = static_cast<float>(std::max(PictureWidth(missilePicture), PictureHeight(missilePicture)));
+  // Below the screen too: a missile turned downwards would otherwise fly on for ever.
+  return missile.y < -size || missile.x < -size || missile.x > screenWidth + size || missile.y > screenHeight + size;
+}
+
+}  // namespace
+
+void PickMissileTarget() {
+  if (!play.missileArmed || extras.target.locked) return;
+  std::vector<int> candidates;
+  int count = lists.tiles.Count();
+  for (int i = 0; i < count; ++i) {
+    const Tile* tile = lists.tiles.At(i);
+    if (tile->alive && IsBreakableTile(tile->sprite)) candidates.push_back(i);
+  }
+  // With no breakable tile left the launcher stays unlocked.
+  if (candidates.empty()) return;
+  int index = candidates[RandomUpTo(static_cast<int>(candidates.size()) - 1)];
+  const Tile* tile = lists.tiles.At(index);
+  extras.target.tileIndex = index;
+  extras.target.x = tile->x;
+  extras.target.y = tile->y;
+  extras.target.halfWidth = PictureWidth(tile->sprite) / 2;
+  extras.target.halfHeight = PictureHeight(tile->sprite) / 2;
+  extras.target.locked = 1;
+}
+
+void DrawMissileTarget() {
+  if (!play.missileArmed || !extras.target.locked) return;
+  if (!TargetTileValid()) {
+    // The tile went by other means: lock on another one.
+    extras.target.locked = 0;
+    PickMissileTarget();
+    if (!extras.target.locked) return;
+  }
+  const Tile* tile = lists.tiles.At(extras.target.tileIndex);
+  extras.target.x = tile->x;
+  extras.target.y = tile->y + play.tileOffsetY;
+  long ms = MillisecondsNow();
+  float turn = std::cos(ms / 1000.0f) * 180 + 180;
+  BlendAdditive();
+  DrawPictureCentred(756, extras.target.x, extras.target.y, 255, turn);
+  DrawPictureCentred(788, extras.target.x, extras.target.y, 255, turn);
+  if (play.missileCountdown == 0) {
+    float size = std::cos(ms / 250.0f) * 64 + 128;
+    DrawPictureCentred(820, extras.target.x, extras.target.y, size, size, 255);
+  }
+  BlendNormal();
+}
+
+void LaunchMissile() {
+  PlayEffectSound(10, 0, 100, 30000);
+  play.missileArmed = 0;
+  OrderedList<Missile>& missiles = extras.missiles;
+  missiles.Reset();
+  while (missiles.Next() != nullptr) {
+  }
+  Missile* missile = missiles.Add();
+  missile->x = ship.x;
+  missile->y = ship.y;
+  missile->speed = 0;
+  missile->heading = 0;
+  missile->frame = 0;
+  // Towards the target (its last known place when none was locked), swung a little by the launcher.
+  float offset = (extras.launcherAngle + 45) / 4 * pi / 180;
+  missile->wantedHeading = Normalised(HeadingTowards(extras.target.x - missile->x, extras.target.y - missile->y) + offset);
+  missile->nextSmokeTime = 0;
+  runCounts.missilesLaunched += 1;
+}
+
+void UpdateMissiles() {
+  DrawLoadedMissile();
+  BlendNormal();
+  long ms = MillisecondsNow();
+  OrderedList<Missile>& missiles = extras.missiles;
+  missiles.Reset();
+  while (Missile* missile = missiles.Next()) {
+    AdvanceMissileFrame(missile->frame);
+    DrawPictureCentred(missilePicture + missile->frame, missile->x, missile->y, 255, -missile->heading * 180 / pi);
+    if (Running()) {
+      missile->x += AheadX(missile->heading) * missile->speed;
+      missile->y += AheadY(missile->heading) * missile->speed;
+      // Turn the short way round towards the wanted heading, 0.01 radians a frame.
+      float heading = Normalised(missile->heading), wanted = Normalised(missile->wantedHeading);
+      float difference = wanted - heading;
+      if (difference > pi) difference -= twoPi;
+      if (difference < -pi) difference += twoPi;
+      if (std::fabs(difference) <= 0.01f) {
+        heading = wanted;
+      } else {
+        heading += difference > 0 ? 0.01f : -0.01f;
+      }
+      missile->heading = Normalised(heading);
+      if (missile->speed < 8) missile->speed += 0.08f;
+      if (ms > missile->nextSmokeTime) {
+        missile->nextSmokeTime = ms + 25;
+        EmitSmoke(missile->x, missile->y, missile->heading);
+      }
+    }
+    if (OffScreen(*missile)) {
+      extras.target.locked = 0;
+      missiles.Delete();
+      continue;
+    }
+    if (MissileHits(*missile)) missiles.Delete();
+  }
+}
+
+void StartShrapnel(float x, float y) {
+  // As many fragments as there are free places, taken from slot 1 on: a low slot still flying restarts.
+  int starting = shrapnelSlots - extras.shrapnelCount;
+  for (int slot = 1; slot <= starting; ++slot) {
+    Shrapnel& s = extras.shrapnel[slot];
+    s.x0 = s.x = x;
+    s.y0 = s.y = y;
+    s.angle = -static_cast<float>(RandomUpTo(180));
+    s.active = 1;
+    s.speed = static_cast<float>(RandomUpTo(40) + 40);
+    s.t = -0.5f;
+    s.armTime = RandomUpTo(5) + 1;
+    s.picture = 852 + 32 * RandomUpTo(3);
+    PlayEffectSound(13, -1, -1, -1);
+  }
+  int active = 0;
+  for (int slot = 1; slot <= shrapnelSlots; ++slot) active += extras.shrapnel[slot].active;
+  extras.shrapnelCount = active;
+}
+
+void UpdateShrapnel() {
+  BlendNormal();
+  float spin = static_cast<float>(MillisecondsNow() % 360000) / 2.0f;
+  for (int slot = 1; slot <= shrapnelSlots; ++slot) {
+    Shrapnel& s = extras.shrapnel[slot];
+    if (!s.active) continue;
+    DrawPictureCentred(s.picture, s.x, s.y, 255, std::fmod(spin + slot * 37.0f, 360.0f));
+    if (!Running()) continue;
+    float radians = s.angle * pi / 180;
+    s.x = s.x0 + (s.t + 0.5f) * std::cos(radians) * s.speed;
+    s.y = s.y0 + s.t * s.t * 9.8f + (s.t + 0.5f) * std::sin(radians) * s.speed;
+    s.t += 0.1f;
+    if (s.x < fieldLeft || s.x > fieldRight || s.y < fieldTop || s.y > fieldBottom) {
+      s.active = 0;
+      continue;
+    }
+    if (s.t < s.armTime) continue;
+    int index = TileInBox(s.x - 10, s.y - 10, s.x + 10, s.y + 10);
+    if (index < 0) continue;
+    Tile* tile = lists.tiles.At(index);
+    if (tile->sprite == tileUnbreakable || tile->sprite == tileTeleporter) {
+      AddDebris(s.x, s.y);
+      s.active = 0;
+    } else if (IsBreakableTile(tile->sprite) && !tile->hitThisFrame) {
+      BlastTile(index, s.x);
+      play.score += 10;
+      s.active = 0;
+    }
+  }
+  int active = 0;
+  for (int slot = 1; slot <= shrapnelSlots; ++slot) active += extras.shrapnel[slot].active;
+  extras.shrapnelCount = active;
+}
+
+void EmitSmoke(float x, float y, float heading) {
+  for (int slot = 1; slot <= smokeSlots; ++slot) {
+    SmokePuff& puff = extras.smoke[slot];
+    if (puff.active) continue;
+    float backX = -AheadX(heading), backY = -AheadY(heading);
+    puff.x = x + backX * 36;
+    puff.y = y + backY * 36;
+    puff.size = 40;
+    puff.alpha = 255 - RandomUpTo(100);
+    puff.speed = 2;
+    // Puffs move along (angle + 270) degrees: start them backwards from the missile, spread a little.
+    float backwards = std::atan2(backY, backX) * 180 / pi + 90;
+    puff.angle = backwards + RandomUpTo(30) - RandomUpTo(30);
+    puff.picture = 980 + 32 * RandomUpTo(4);
+    puff.active = 1;
+    return;
+  }
+}
+
+void UpdateSmoke() {
+  BlendNormal();
+  for (int slot = 1; slot <= smokeSlots; ++slot) {
+    SmokePuff& puff = extras.smoke[slot];
+    if (!puff.active) continue;
+    DrawPictureCentred(puff.picture, puff.x, puff.y, puff.size, puff.size, puff.alpha, puff.angle);
+    if (!Running()) continue;
+    float radians = (puff.angle + 270) * pi / 180;
+    puff.x += std::cos(radians) * puff.speed;
+    puff.y += std::sin(radians) * puff.speed;
+    puff.speed -= 0.1f;
+    if (puff.speed < -1.5f) puff.speed = -1.5f;
+    puff.alpha -= 2;
+    if (puff.size < 256) puff.size += 5;
+    if (puff.alpha < 1) puff.active = 0;
+  }
+}

@@ -1,0 +1,265 @@
+// Taron's fight: the descent, the hover, the volleys, the hits against his mask, his win and his fall.
+#include "game/Taron.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "game/ExtrasDraw.h"
+#include "game/LevelWonPicture.h"
+#include "media/Media.h"
+#include "game/Balls.h"
+#include "game/PlayState.h"
+#include "game/SceneEffects.h"
+#include "game/TileHits.h"
+#include "runtime/Settings.h"
+#include "runtime/Alert.h"
+#include "runtime/SoundCues.h"
+
+Taron taron;
+
+namespace {
+
+constexpr int fps = framesPerSecond;
+constexpr int centreX = fieldLeft + fieldWidth / 2;  // 448
+constexpr int faceSize = 256;                        // pixels
+constexpr int eyeOffsetX = 24, eyeOffsetY = -22;     // from the face's centre, pixels
+constexpr int hitCooldownFrames = 60;
+constexpr int hitScore = 500;
+
+// The face the state shows.
+int FaceFor(int state) {
+  if (state <= 2) return taronFirstFace;
+  if (state <= 9) return taronFirstFace + state - 2;           // 3 -> 2233 .. 9 -> 2239
+  if (state <= 11) return taronFirstFace + 7;                  // the mouth wide open while firing
+  if (state <= 19) return taronFirstFace + 7 - (state - 12);   // 12 -> 2239 .. 19 -> 2232
+  if (state <= 21) return taronFirstFace;
+  return state == 22 ? taronWinFace : taronLostFace;
+}
+
+void Hover(float amplitude) {
+  float t = static_cast<float>(play.frameTick);
+  taron.x = centreX + static_cast<int>(std::lround(amplitude * std::cos(3 * std::sin(t / 117))));
+  taron.y = taronHoverY + amplitude * std::sin(3 * std::cos(t / 120));
+}
+
+// Both eyes fire at the ship, each aimed at its own side of it.
+void FireVolley() {
+  for (int side : {-1, 1}) {
+    TaronShot* shot = taron.shots.Add();
+    shot->x = static_cast<float>(taron.x + side * eyeOffsetX);
+    shot->y = taron.y + eyeOffsetY;
+    float dx = ship.x + side * eyeOffsetX - shot->x, dy = ship.y - shot->y;
+    float length = std::hypot(dx, dy);
+    if (length < 1) dx = 0, dy = 1, length = 1;
+    shot->vx = dx / length * taron.shotSpeed;
+    shot->vy = dy / length * taron.shotSpeed;
+  }
+  PlayEffectSound(8, 0, 100, 4000);
+  taron.volleys += 1;
+  if (taron.shotSpeed < taronTopSpeed) taron.shotSpeed += 0.2f;
+}
+
+// Counts the state's timer down; true in the frame it runs out.
+bool TimerDone() { return --taron.stateTimer <= 0; }
+
+void Advance() {
+  switch (taron.state) {
+    case 0:
+      taron.y += 60.0f / fps;
+      taron.scale += 26.97f / fps;
+      if (taron.y >= taronHoverY) {
+        taron.state = 1;
+        taron.stateTimer = fps;
+      }
+      return;
+    case 1:
+      Hover(static_cast<float>(fps - taron.stateTimer) * 32 / fps);
+      taron.scale = faceSize;
+      if (TimerDone()) taron.state = 2, taron.stateTimer = fps;
+      return;
+    case 23:
+      if (taron.y > -faceSize) {
+        taron.y -= 30.0f / fps;
+        taron.scale = std::max(0.0f, taron.scale - 13.48f / fps);
+      }
+      if ((play.frameTick & 7) == 1) {
+        int reach = std::max(8, static_cast<int>(taron.scale) / 2);
+        AddBigExplosion(static_cast<float>(taron.x + RandomUpTo(2 * reach) - reach),
+                        taron.y + RandomUpTo(2 * reach) - reach, 128);
+      }
+      return;
+    default:
+      break;
+  }
+  Hover(32);
+  switch (taron.state) {
+    case 2:
+      taron.eyeAlpha = 255 - taron.stateTimer * 255 / fps;
+      if (TimerDone()) taron.state = 3, taron.stateTimer = fps;
+      break;
+    case 3:
+      taron.eyeAlpha = 255;
+      if (TimerDone()) taron.state = 4;
+      break;
+    case 10:
+      FireVolley();
+      taron.stateTimer = static_cast<int>(2 * fps / taron.shotSpeed);
+      taron.state = 11;
+      break;
+    case 11:
+      if (TimerDone()) taron.state = 12, taron.stateTimer = fps / 30;
+      break;
+    case 20:
+      // A pause of one to two seconds, shorter as the volleys grow faster.
+      taron.stateTimer = std::max(1, static_cast<int>((fps + RandomUpTo(fps)) / taron.shotSpeed));
+      taron.state = 21;
+      break;
+    case 21:
+      taron.eyeAlpha = 0;
+      if (TimerDone()) taron.state = 2, taron.stateTimer = fps;
+      break;
+    case 22:
+      break;
+    default:
+      if (taron.state >= 4 && taron.state <= 9) {
+        taron.eyeAlpha = 255;
+        taron.state += 1;  // one frame for each step of the opening mouth
+      } else if (taron.state >= 12 && taron.state <= 19) {
+        taron.eyeAlpha = 255 - (taron.state - 11) * 255 / 9;  // the eyes dim as the mouth closes
+        if (TimerDone()) {
+          taron.state += 1;
+          taron.stateTimer = fps / 30;
+        }
+      }
+      break;
+  }
+}
+
+// The shot is inside the ship's picture.
+bool ShotReachesShip(const TaronShot& shot) {
+  return std::fabs(shot.x - ship.x) < ShipStrikeHalfWidth() && std::fabs(shot.y - ship.y) < ShipStrikeHalfHeight();
+}
+
+// A shot that reaches the ship costs every ball in play, and with the last one the life.
+void ShipStruck() {
+  taron.state = 22;
+  PlayEffectSound(13, -1, -1, 5000);
+  while (lists.balls.First() != nullptr) LoseBall();
+}
+
+void MoveShots() {
+  int shotHeight = std::max(1, SpritePixelHeight(taronShotPicture));
+  taron.shots.Reset();
+  while (TaronShot* shot = taron.shots.Next()) {
+    shot->x += shot->vx;
+    shot->y += shot->vy;
+    if (ShotReachesShip(*shot)) {
+      taron.shots.Delete();
+      ShipStruck();
+      return;
+    }
+    bool gone = shot->y - shotHeight > screenHeight || shot->x < -faceSize || shot->x > screenWidth + faceSize ||
+                shot->y < -faceSize;
+    if (gone) taron.shots.Delete();
+  }
+}
+
+void Defeated() {
+  PlayEffectSound(13, -1, -1, 5000);
+  play.sceneFrozen = 1;
+  play.gameWon = 1;
+  StartLevelWonPicture(wonPictureWinner);
+  taron.state = 23;
+  taron.shots.Clear();
+  lists.balls.Clear();
+}
+
+// The first ball whose picture overlaps the mask's solid pixels hits: one hit a frame at most.
+void TakeHits() {
+  if (taron.hitCooldown > 0 || taron.state < 1 || taron.state > 21) return;
+  for (int i = 0; i < lists.balls.Count(); ++i) {
+    Ball& ball = *lists.balls.At(i);
+    int w = SpritePixelWidth(ball.sprite), h = SpritePixelHeight(ball.sprite);
+    int left = static_cast<int>(std::lround(ball.x)) - w / 2, top = static_cast<int>(std::lround(ball.y)) - h / 2;
+    if (!SpritesTouchExactly(ball.sprite, left, top, taronMask, taron.x - faceSize / 2,
+                             static_cast<int>(std::lround(taron.y)) - faceSize / 2))
+      continue;
+    ball.vx = -ball.vx;
+    ball.vy = -ball.vy;
+    taron.hitCooldown = hitCooldownFrames;
+    play.score += hitScore;
+    taron.pulse = 0;
+    taron.hitPoints -= 1;
+    runCounts.bossHits += 1;
+    if (taron.hitPoints <= 0) {
+      Defeated();
+    } else {
+      PlayEffectSound(6, 0, 100, 10000);
+    }
+    return;
+  }
+}
+
+void DrawTaron() {
+  float x = static_cast<float>(taron.x);
+  int face = FaceFor(taron.state);
+  BlendNormal();
+  if (taron.state == 0 || taron.state == 23) {
+    if (taron.scale > 0) DrawPictureCentred(face, x, taron.y, taron.scale, taron.scale, 255);
+  } else {
+    DrawPictureCentred(face, x, taron.y, faceSize, faceSize, 255);
+    BlendAdditive();
+    float glow = std::cos(taron.pulse / 20.0f) * 32 + faceSize;
+    DrawPictureCentred(face, x, taron.y, glow, glow, 128);
+  }
+  if (taron.hitCooldown > 0) {
+    // Added rather than laid over: the face glows red through the flash instead of vanishing under it.
+    BlendAdditive();
+    DrawPictureCentred(taronMask, x, taron.y, faceSize, faceSize, taron.hitCooldown * 4);
+  }
+  // The eye glows belong to the temple scene: drawn only when its pictures were loaded.
+  if (settings.effectsEnabled && play.sceneBuilt && taron.eyeAlpha > 0 && taron.state != 23) {
+    BlendAdditive();
+    float eyeY = taron.y + eyeOffsetY;
+    float glow = 40 + 8 * std::sin(play.frameTick / 6.0f);
+    for (int side : {-1, 1}) DrawPictureCentred(templeEyeGlow, x + side * eyeOffsetX, eyeY, glow, glow, taron.eyeAlpha);
+  }
+  BlendAdditive();
+  taron.shots.ForEach([](const TaronShot& shot) { DrawPictureCentred(taronShotPicture, shot.x, shot.y); });
+  BlendNormal();
+}
+
+}  // namespace
+
+int ShipStrikeHalfWidth() {
+  int half = SpritePixelWidth(ship.tiltSprite) / 2;
+  return half > 0 ? half : ship.halfWidth;
+}
+
+int ShipStrikeHalfHeight() {
+  int half = SpritePixelHeight(ship.tiltSprite) / 2;
+  return half > 0 ? half : ship.halfHeight;
+}
+
+bool IsBossLevel() {
+  return play.levelIndex == (play.difficulty == difficultyHard ? finalLevelHard : finalLevelNormal);
+}
+
+void ResetTaron() {
+  taron.shots.Clear();
+  taron = Taron{};
+  taron.x = centreX;
+}
+
+void UpdateTaron() {
+  if (play.restartLevel && taron.state != 23) taron.state = 22;  // a life is being lost: Taron has won
+  bool paused = play.gameFrozen != 0;
+  if (!paused) {
+    taron.pulse += 1;
+    Advance();
+    if (!play.restartLevel && taron.state != 23) MoveShots();
+    TakeHits();
+  }
+  DrawTaron();
+  if (!paused && taron.hitCooldown > 0) taron.hitCooldown -= 1;
+}

@@ -1,0 +1,190 @@
+// What a ball does to a tile, the explosions, the level-cleared check with its tile challenge, the won level.
+#include "game/TileHits.h"
+
+#include <cmath>
+
+#include "game/Capsules.h"
+#include "game/LevelWonPicture.h"
+#include "media/Media.h"
+#include "game/BallSteps.h"
+#include "game/PlayState.h"
+#include "runtime/Settings.h"
+#include "runtime/Alert.h"
+#include "runtime/SoundCues.h"
+
+namespace {
+
+constexpr int tileExplosionSprite = 514, bigExplosionSprite = 544;
+// The tile explosion has 30 pictures (514..543); 544 is already the first big-explosion picture.
+constexpr int tileExplosionLastFrame = 29, bigExplosionLastFrame = 23;
+constexpr int tilePoints = 10;
+
+int Round(float v) { return static_cast<int>(std::lround(v)); }
+
+void AppendExplosion(OrderedList<Explosion>& list, float x, float y) {
+  list.Reset();
+  while (list.Next() != nullptr) {
+  }
+  Explosion* explosion = list.Add();
+  explosion->x = x;
+  explosion->y = y;
+  explosion->firstSprite = tileExplosionSprite;
+  explosion->frame = 0;
+}
+
+bool AnotherTeleporterFree(int tileIndex) {
+  for (int i = 0; i < lists.teleporters.Count(); ++i) {
+    int other = lists.teleporters.At(i)->tile;
+    if (other == tileIndex) continue;
+    const Tile* tile = lists.tiles.At(other);
+    if (tile != nullptr && !tile->teleportBusy) return true;
+  }
+  return false;
+}
+
+void DestroyTile(Tile& tile) {
+  if (tile.capsule != 0) ReleaseCapsule(tile.x, tile.y, tile.capsule);
+  AppendExplosion(lists.explosions, tile.x, tile.y);
+  PlayEffectSound(4, PanOf(tile.x), 50, 20000);
+  tile.alive = 0;
+  play.score += tilePoints;
+  runCounts.tilesDestroyed += 1;
+}
+
+// Draws a picture at its own size with its corner rounded, or zoomed to size × size, centred.
+void DrawCentred(int picture, float x, float y, int size) {
+  if (!HasQuad(picture)) return;
+  float w = static_cast<float>(SpritePixelWidth(picture)), h = static_cast<float>(SpritePixelHeight(picture));
+  if (size > 0) {
+    ZoomQuad(picture, static_cast<float>(size), static_cast<float>(size));
+    DrawQuad(picture, x - size / 2.0f, y - size / 2.0f);
+    ZoomQuad(picture, w, h);
+  } else {
+    DrawQuad(picture, static_cast<float>(Round(x - w / 2)), static_cast<float>(Round(y - h / 2)));
+  }
+}
+
+void DrawExplosionList(OrderedList<Explosion>& list) {
+  list.Reset();
+  while (Explosion* explosion = list.Next()) {
+    if (explosion->frame > tileExplosionLastFrame) {
+      list.Delete();
+      continue;
+    }
+    DrawCentred(explosion->firstSprite + explosion->frame, explosion->x, explosion->y, 0);
+    explosion->frame += 1;
+  }
+}
+
+int DestroyedColourTiles() {
+  int count = 0;
+  lists.tiles.ForEach([&](const Tile& tile) {
+    if (IsColourTile(tile.sprite) && !tile.alive) count += 1;
+  });
+  return count;
+}
+
+int AliveMultiHitTiles() {
+  int count = 0;
+  lists.tiles.ForEach([&](const Tile& tile) {
+    bool multiHit = tile.sprite == tileThreeHits || tile.sprite == tileTwoHits || tile.sprite == tileOneHit;
+    if (multiHit && tile.alive) count += 1;
+  });
+  return count;
+}
+
+}  // namespace
+
+void ApplyTileHit(Ball& ball, int tileIndex, TileContact& contact) {
+  Tile* tile = lists.tiles.At(tileIndex);
+  if (tile == nullptr || !tile->alive) return;
+  int kind = tile->sprite;
+  if (IsColourTile(kind) || kind == tileOneHit) {
+    // Later samples of the same frame find the tile gone; a one-hit tile made this frame waits.
+    if (!tile->hitThisFrame) DestroyTile(*tile);
+  } else if (kind == tileThreeHits || kind == tileTwoHits) {
+    contact.bounceKind = 2;
+    if (!tile->hitThisFrame) {
+      tile->sprite = kind == tileThreeHits ? tileTwoHits : tileOneHit;
+      tile->hitThisFrame = 1;
+      play.score += tilePoints;
+    }
+  } else if (kind == tileTeleporter) {
+    contact.specialHit = 1;
+    // One chance in two, and only towards a free teleporter.
+    bool enters = !tile->hitThisFrame && !tile->teleportBusy && RandomUpTo(3) <= 1 &&
+                  AnotherTeleporterFree(tileIndex) && !ball.teleported;
+    if (!enters) return;
+    if (!lists.teleporters.Empty()) {
+      StartTeleportTrip(ball, tileIndex);
+      play.score += tilePoints;
+    }
+    tile->hitThisFrame = 1;
+    contact.bounceKind = 3;
+  } else if (kind == tileUnbreakable) {
+    contact.bounceKind = 4;
+    contact.specialHit = 1;
+  }
+}
+
+void AddBigExplosion(float x, float y, int size) {
+  lists.bigExplosions.Reset();
+  while (lists.bigExplosions.Next() != nullptr) {
+  }
+  BigExplosion* explosion = lists.bigExplosions.Add();
+  explosion->x = x;
+  explosion->y = y;
+  explosion->firstSprite = bigExplosionSprite;
+  explosion->frame = 0;
+  explosion->size = size;
+}
+
+void DrawExplosions() {
+  QuadBlendMode(5, 6);
+  DrawExplosionList(lists.explosions);
+  DrawExplosionList(lists.monsterExplosions);
+  // The big blasts glow: source alpha onto the whole back buffer.
+  QuadBlendMode(5, 7);
+  lists.bigExplosions.Reset();
+  while (BigExplosion* explosion = lists.bigExplosions.Next()) {
+    if (explosion->frame > bigExplosionLastFrame) {
+      lists.bigExplosions.Delete();
+      continue;
+    }
+    DrawCentred(explosion->firstSprite + explosion->frame, explosion->x, explosion->y, explosion->size);
+    explosion->frame += 1;
+  }
+  QuadBlendMode(5, 6);
+}
+
+int AliveBreakableTiles() {
+  int count = 0;
+  lists.tiles.ForEach([&](const Tile& tile) {
+    if (tile.alive && IsBreakableTile(tile.sprite)) count += 1;
+  });
+  return count;
+}
+
+bool IsTileChallengeLevel() {
+  return (play.difficulty == difficultyHard && play.levelIndex == 33) ||
+         (play.difficulty == difficultyNormal && play.levelIndex == 91);
+}
+
+void CheckLevelCleared() {
+  if (play.tileChallengePending) return;
+  int breakable = AliveBreakableTiles();
+  if (IsTileChallengeLevel() && !play.levelEnding && AliveMultiHitTiles() == 0 && DestroyedColourTiles() == 0) {
+    // The minigame runs between frames, once this frame's drawing is done.
+    play.tileChallengePending = true;
+    return;
+  }
+  bool lettersComplete = play.letterMask == allLetters && play.levelIndex != bonusLevel;
+  if ((breakable == 0 || lettersComplete) && !play.levelEnding) LevelWon();
+}
+
+void LevelWon() {
+  play.levelWon = 1;
+  bool lettersComplete = play.letterMask == allLetters && play.levelIndex != bonusLevel;
+  StartLevelWonPicture(lettersComplete ? wonPictureBonus : wonPictureWinner);
+  lists.balls.Clear();
+}

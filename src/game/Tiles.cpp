@@ -1,0 +1,152 @@
+// Level files and tiles: reading the tile records, gliding along their paths, animating, drawing, the intro.
+#include "game/Tiles.h"
+
+#include <cmath>
+#include <cstring>
+
+#include "game/Capsules.h"
+#include "game/Hud.h"
+#include "media/Media.h"
+#include "game/PlayState.h"
+#include "game/Scene.h"
+#include "game/Ship.h"
+#include "runtime/Loaders.h"
+#include "runtime/Settings.h"
+#include "runtime/Alert.h"
+#include "runtime/SoundCues.h"
+
+namespace {
+
+int32_t ReadInt(const uint8_t* p) {
+  uint32_t v = static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8) |
+               (static_cast<uint32_t>(p[2]) << 16) | (static_cast<uint32_t>(p[3]) << 24);
+  return static_cast<int32_t>(v);
+}
+
+float ReadFloat(const uint8_t* p) {
+  uint32_t bits = static_cast<uint32_t>(ReadInt(p));
+  float value;
+  std::memcpy(&value, &bits, sizeof value);
+  return value;
+}
+
+// The velocity that brings the tile from key point `from` to the next one in its segment's time.
+void AimAtNextKey(Tile& tile, int from) {
+  int next = (from + 1) % tile.keyCount;
+  float frames = static_cast<float>(tile.keySeconds[from] * framesPerSecond);
+  tile.vx = (tile.keyX[next] - tile.keyX[from]) / frames;
+  tile.vy = (tile.keyY[next] - tile.keyY[from]) / frames;
+}
+
+}  // namespace
+
+std::string LevelFileName(int difficulty, int levelIndex) {
+  return std::string(difficulty == difficultyHard ? "packs/hard/" : "packs/normal/") + "level" +
+         std::to_string(levelIndex) + ".pak";
+}
+
+bool ReadTileRecords(const uint8_t* data, size_t size, std::string& error) {
+  size_t at = 0;
+  while (data != nullptr && at + 12 <= size) {
+    int sprite = ReadInt(data + at);
+    int capsule = ReadInt(data + at + 4);
+    int keyCount = ReadInt(data + at + 8);
+    if (keyCount < 1 || keyCount > maxKeyPoints) {
+      error = "a tile with " + std::to_string(keyCount) + " key points";
+      return false;
+    }
+    size_t recordSize = 12 + 12 * static_cast<size_t>(keyCount);
+    if (at + recordSize > size) break;  // cut short by the end of the entry: the reading stops here
+    Tile* tile = lists.tiles.Add();
+    tile->sprite = sprite;
+    tile->capsule = capsule;
+    tile->keyCount = keyCount;
+    for (int k = 0; k < keyCount; ++k) {
+      const uint8_t* key = data + at + 12 + 12 * k;
+      // A segment of no time would divide by zero: it lasts a second.
+      tile->keySeconds[k] = std::max(1, ReadInt(key));
+      tile->keyX[k] = ReadFloat(key + 4);
+      tile->keyY[k] = ReadFloat(key + 8);
+      if (!std::isfinite(tile->keyX[k]) || !std::isfinite(tile->keyY[k])) {
+        lists.tiles.Delete();
+        error = "a key point that is not a number";
+        return false;
+      }
+    }
+    tile->alive = 1;
+    tile->width = SpritePixelWidth(sprite);
+    tile->height = SpritePixelHeight(sprite);
+    tile->animFrame = 0;
+    tile->teleportBusy = 0;
+    tile->keyIndex = 0;
+    tile->secondsLeft = tile->keySeconds[0];
+    tile->x = tile->keyX[0];
+    tile->y = tile->keyY[0];
+    tile->startX = static_cast<int>(std::lround(tile->keyX[0]));
+    tile->startY = static_cast<int>(std::lround(tile->keyY[0]));
+    if (keyCount > 1) AimAtNextKey(*tile, 0);
+    at += recordSize;
+  }
+  return true;
+}
+
+void LoadLevelTiles() {
+  std::string path = LevelFileName(play.difficulty, play.levelIndex);
+  if (!OpenPack(path)) Alert("No level file");
+  uint8_t* data = NextPackEntry();
+  size_t size = data != nullptr ? PackEntrySize() : 0;
+  lists.tiles.Clear();
+  std::string error;
+  bool ok = ReadTileRecords(data, size, error);
+  ClosePack();
+  if (!ok) Alert("The level file " + path + " is damaged: " + error);
+  play.frameCounter = 0;
+}
+
+void BuildTeleporterList() {
+  lists.teleporters.Clear();
+  for (int i = 0; i < lists.tiles.Count(); ++i) {
+    Tile* tile = lists.tiles.At(i);
+    if (tile->sprite != tileTeleporter) continue;
+    lists.teleporters.Add()->tile = i;
+    tile->teleportBusy = 0;
+  }
+}
+
+void UpdateTiles() {
+  play.frameCounter += 1;
+  if (play.frameCounter >= framesPerSecond) play.frameCounter = 0;
+  QuadBlendMode(5, 6);
+  int count = 0;
+  lists.tiles.ForEach([&](Tile& tile) {
+    if (tile.alive != 1) return;
+    tile.hitThisFrame = 0;
+    float oldX = tile.x, oldY = tile.y;
+    if (tile.keyCount > 1) {
+      tile.x += tile.vx;
+      tile.y += tile.vy;
+      // Once a second the segment timer ticks; at its end the tile snaps onto its key point.
+      if (play.frameCounter == 0) {
+        tile.secondsLeft -= 1;
+        if (tile.secondsLeft <= 0) {
+          tile.keyIndex += 1;
+          if (tile.keyIndex >= tile.keyCount) tile.keyIndex = 0;
+          tile.secondsLeft = tile.keySeconds[tile.keyIndex];
+          AimAtNextKey(tile, tile.keyIndex);
+          tile.x = tile.keyX[tile.keyIndex];
+          tile.y = tile.keyY[tile.keyIndex];
+        }
+      }
+    }
+    tile.dx = oldX - tile.x;
+    tile.dy = oldY - tile.y;
+    if ((play.frameCounter & 3) == 1) {
+      tile.animFrame += 1;
+      if (tile.animFrame >= 16) tile.animFrame = 0;
+    }
+    DrawQuad(tile.sprite + tile.animFrame, std::round(tile.x - tile.width / 2),
+             std::round(tile.y - tile.height / 2 + play.tileOffsetY));
+    count += 1;
+  });
+  play.liveTileCount = count;
+}

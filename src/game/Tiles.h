@@ -1,0 +1,15 @@
+// Level files and tiles: loading, the teleporter list, gliding and drawing, the level intro.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+// packs/normal/level12.pak for normal level index 12.
+std::string LevelFileName(int difficulty, int levelIndex);
+void LoadLevelTiles();
+// Appends the tile records of a level entry to `lists.tiles`. A record cut short by the end of the
+// entry ends the reading; false (with `error` set) for a record the game cannot hold.
+bool ReadTileRecords(const uint8_t* data, size_t size, std::string& error);
+void BuildTeleporterList();
+void UpdateTiles();

@@ -1,0 +1,17 @@
+// Sound effects as the game asks for them.
+#include "runtime/SoundCues.h"
+
+#include <cmath>
+
+#include "media/Media.h"
+#include "runtime/Settings.h"
+
+void PlayEffectSound(int id, int pan, int volume, int frequency) {
+  if (!settings.soundEnabled) return;
+  if (pan != -1) SetSoundPan(id, pan);
+  if (volume != -1) SetSoundVolume(id, volume);
+  if (frequency != -1) SetSoundFrequency(id, frequency);
+  PlaySoundId(id, kSoundOverlap);
+}
+
+int PanOf(float x) { return static_cast<int>(std::lround(x)) * 200 / 720 - 100; }

@@ -1,7 +1,0 @@
-// Scores (not built yet: there is no table to fetch, so there is nothing to fail).
-#include "scores/Scores.h"
-
-void LoadLocalScores() {}
-void SaveLocalScore() {}
-int FetchLiveScores() { return 1; }
-void SubmitLiveScore() {}

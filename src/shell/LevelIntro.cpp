@@ -1,0 +1,52 @@
+// The level's opening: the tiles slide down from above the screen while the scene already moves.
+#include "game/Capsules.h"
+#include "game/Effects.h"
+#include "game/Hud.h"
+#include "game/PlayState.h"
+#include "game/Scene.h"
+#include "game/Ship.h"
+#include "game/Tiles.h"
+#include "media/Media.h"
+#include "runtime/Settings.h"
+#include "shell/Shell.h"
+
+void PlayLevelIntro() {
+  ClearFrame(0);
+  PresentFrame(settings.flipMethod);
+  ClearFrame(0);
+  play.tileOffsetY = -screenHeight;
+  while (play.tileOffsetY < 0 && !KeyHeld(Key::Escape)) {
+    if (!ScreenHasFocus()) {
+      ReleasePointer(1);
+      if (settings.musicEnabled) StopSoundId(0);
+      while (!ScreenHasFocus()) {
+        Sleep(1);
+        PresentFrame(1);
+      }
+      ReleasePointer(0);
+      if (settings.musicEnabled) {
+        PlaySoundId(0, kSoundLoop);
+        SetSoundVolume(0, 50);
+      }
+      continue;
+    }
+    SampleKeyboard();
+    SampleMouse();
+    if (BeginQuads()) {
+      // The play viewport, so nothing shifts when play begins.
+      SetViewport(fieldLeft, fieldTop + 12, fieldWidth, fieldHeight - 12);
+      AnimateScene();
+      DrawPanelInset();  // the frame round the playfield, as in play
+      DrawShip();
+      UpdateEffects();
+      UpdateTiles();
+      FullViewport();
+      DrawHud(settings.playerName, play.score, play.letterMask, play.levelIndex);
+      EndQuads();
+    }
+    play.tileOffsetY += 8;
+    PresentFrame(settings.flipMethod);
+    play.frameTick += 1;
+  }
+  play.tileOffsetY = 0;
+}

@@ -1,0 +1,16 @@
+// The sugar challenge met on its level: its minigame runs between two frames, then the level is won.
+#include "front/Minigames.h"
+#include "game/PlayState.h"
+#include "game/TileHits.h"
+#include "media/Media.h"
+#include "runtime/Settings.h"
+#include "shell/Shell.h"
+
+void RunTileChallenge() {
+  play.tileChallengePending = false;
+  if (settings.musicEnabled) SetSoundVolume(0, 0);
+  play.sugarPoints = PlaySugar();
+  play.score += 10 * play.sugarPoints;
+  if (settings.musicEnabled) SetSoundVolume(0, 50);
+  LevelWon();
+}

@@ -1,0 +1,76 @@
+// Test support for the extras.
+#include "ExtrasTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include "game/Capsules.h"
+#include "media/Media.h"
+#include "runtime/Loaders.h"
+#include "support/Headless.h"
+
+namespace {
+bool assetsLoaded = false;
+}
+
+void EnsureMainAssets() {
+  EnsureHeadlessMedia();
+  if (assetsLoaded) return;
+  std::string before = CurrentDirectory();
+  ASSERT_TRUE(SetCurrentDirectory(GAME_DIR));
+  LoadMainAssets();
+  SetCurrentDirectory(before);
+  assetsLoaded = true;
+}
+
+void ResetExtrasTest() {
+  EnsureMainAssets();
+  ResetGameForTest();
+}
+
+int AddTestTile(float x, float y, int sprite, int capsule) {
+  lists.tiles.Reset();
+  while (lists.tiles.Next() != nullptr) {
+  }
+  Tile* tile = lists.tiles.Add();
+  tile->x = x;
+  tile->y = y;
+  tile->sprite = sprite;
+  tile->width = tileWidth;
+  tile->height = tileHeight;
+  tile->capsule = capsule;
+  tile->alive = 1;
+  tile->keyCount = 1;
+  tile->keyX[0] = x;
+  tile->keyY[0] = y;
+  return lists.tiles.Count() - 1;
+}
+
+Ball* AddTestBall(float x, float y, float vx, float vy) {
+  lists.balls.Reset();
+  while (lists.balls.Next() != nullptr) {
+  }
+  Ball* ball = lists.balls.Add();
+  ball->x = ball->prevX = x;
+  ball->y = ball->prevY = y;
+  ball->vx = vx;
+  ball->vy = vy;
+  ball->radius = 8;
+  ball->sprite = 2083;
+  ball->mass = 8 * 8 * 8 * 12.566371f / 3.0f;
+  return ball;
+}
+
+void CatchCapsule(int kind) {
+  ReleaseCapsule(ship.x, ship.y - ship.halfHeight - 15, kind);
+  int before = lists.capsules.Count();
+  UpdateCapsules();
+  ASSERT_EQ(lists.capsules.Count(), before - 1) << "the capsule was not caught";
+}
+
+void HoldFire(bool held) { ReplayJournalText(held ? "1 buttons=1\n" : "1 buttons=0\n"); }
+
+void SampleFrame() {
+  PresentFrame(0);
+  SampleKeyboard();
+  SampleMouse();
+}

@@ -1,0 +1,189 @@
+// The ship: keyboard nudge, mirror malus, joystick speed, tilt, walls and the exit door, the enlarged shape.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "media/Media.h"
+#include "game/PlayState.h"
+#include "game/Ship.h"
+#include "runtime/Settings.h"
+#include "support/Headless.h"
+
+namespace {
+
+class ShipControl : public ::testing::Test {
+ protected:
+  void SetUp() override { ResetGameForTest(); }
+  void TearDown() override {
+    // Nothing held may leak into the next test.
+    ReplayJournalText("1 keys= mouse=0,0 buttons=0\n");
+    PresentFrame(0);
+  }
+  // One frame of input as the frame loop takes it, then the ship's update.
+  static void Frame() {
+    PresentFrame(0);
+    SampleKeyboard();
+    SampleMouse();
+    UpdateShip();
+  }
+  static void Frames(int count) {
+    for (int i = 0; i < count; ++i) Frame();
+  }
+};
+
+TEST_F(ShipControl, TenFramesOfTheRightArrowMoveFiftyFivePixelsAndReleasingHalvesTheNudge) {
+  float start = ship.x;
+  ReplayJournalText("1 keys=205\n11 keys=\n");
+  Frames(10);
+  EXPECT_FLOAT_EQ(ship.x - start, 55.0f);
+  EXPECT_EQ(ship.keyNudgeX, 10);
+  Frame();
+  EXPECT_EQ(ship.keyNudgeX, 5);
+  EXPECT_FLOAT_EQ(ship.x - start, 60.0f);
+  Frames(3);  // 2, 1, 0
+  EXPECT_EQ(ship.keyNudgeX, 0);
+  EXPECT_FLOAT_EQ(ship.x - start, 63.0f);
+  EXPECT_FLOAT_EQ(ship.y, fieldBottom - 40.0f) << "the ship never moves vertically";
+}
+
+TEST_F(ShipControl, MirrorMalusTurnsTheMouseTheOtherWayAndTiltsToTheLeft) {
+  play.malusKind = 1;
+  float start = ship.x;
+  ReplayJournalText("1 mouse=6,0\n");
+  Frame();
+  EXPECT_FLOAT_EQ(ship.x - start, -6.0f);
+  EXPECT_EQ(ship.tiltSprite, 2093);
+  play.malusKind = 0;
+  Frame();
+  EXPECT_FLOAT_EQ(ship.x - start, 0.0f);
+  EXPECT_EQ(ship.tiltSprite, 2094);
+}
+
+TEST_F(ShipControl, JoystickGivesAboutThirtyTwoPixelsAtFullDeflectionAndAZeroRangeKeepsTheSpeed) {
+  settings.joystickEnabled = 1;
+  settings.joyRangeX = 65535;
+  settings.joyRangeY = 0;
+  joystick0.x = 65535;
+  ship.vy = 2.5f;
+  float start = ship.x;
+  Frame();
+  EXPECT_NEAR(ship.vx, 32.0f, 0.01f);
+  EXPECT_FLOAT_EQ(ship.vy, 2.5f);
+  EXPECT_NEAR(ship.x - start, 32.0f, 0.01f);
+  joystick0.x = 32767;  // centred: the ship stands
+  Frame();
+  EXPECT_FLOAT_EQ(ship.vx, 0.0f);
+  joystick0 = JoystickState{};
+}
+
+TEST_F(ShipControl, TiltStopsAtTheLastPictureAndComesBackUprightFromBothSides) {
+  ReplayJournalText("1 mouse=4,0\n");
+  Frames(8);
+  EXPECT_EQ(ship.tiltSprite, 2099);
+  for (int tilted : {2099, 2089, 2095, 2093}) {
+    ship.tiltSprite = tilted;
+    ship.tiltHold = 3;
+    ReplayJournalText("1 mouse=0,0\n");
+    Frames(3 * 4);
+    EXPECT_EQ(ship.tiltSprite, 2094) << "from " << tilted;
+  }
+  // Halfway back every third idle frame: 2099, 2096, 2095, 2094.
+  ship.tiltSprite = 2099;
+  ship.tiltHold = 3;
+  Frames(3);
+  EXPECT_EQ(ship.tiltSprite, 2096);
+  Frames(3);
+  EXPECT_EQ(ship.tiltSprite, 2095);
+}
+
+TEST_F(ShipControl, WallsHoldTheShipByItsShieldWidth) {
+  ReplayJournalText("1 mouse=-50,0\n");
+  Frames(10);
+  EXPECT_FLOAT_EQ(ship.x, 73.0f + ShipShieldWidth() / 2.0f);
+  ReplayJournalText("1 mouse=50,0\n");
+  Frames(20);
+  EXPECT_FLOAT_EQ(ship.x, 825.0f - ShipShieldWidth() / 2.0f);
+  EXPECT_EQ(play.levelWon, 0) << "no door, no win";
+  // Enlarged, the wider shield stops it sooner.
+  play.enlargeOn = 1;
+  play.enlargeStep = 10;
+  Frames(2);  // the wall is tested before the shape grows
+  EXPECT_EQ(ShipShieldWidth(), 130);
+  EXPECT_FLOAT_EQ(ship.x, 825.0f - 65.0f);
+}
+
+TEST_F(ShipControl, TheOpenDoorWinsTheLevelOnce) {
+  play.doorOpen = 1;
+  ship.x = 780;
+  ReplayJournalText("1 mouse=10,0\n");
+  Frame();
+  EXPECT_FLOAT_EQ(ship.x, 785.0f);
+  EXPECT_EQ(play.doorOpen, 0);
+  EXPECT_EQ(play.shipLeaving, 1);
+  EXPECT_EQ(play.levelWon, 1);
+  EXPECT_EQ(play.levelEnding, 1);
+  // Pushing on against the wall does not win again.
+  play.levelWon = 0;
+  Frames(3);
+  EXPECT_EQ(play.levelWon, 0);
+  // The leaving ship drifts out to the right as it is drawn.
+  float before = ship.x;
+  DrawShip();
+  EXPECT_FLOAT_EQ(ship.x, before + 1.0f);
+}
+
+TEST_F(ShipControl, TheDoorDoesNothingOnTheFinalLevelOfEitherSet) {
+  for (int hard : {0, 1}) {
+    play.difficulty = hard;
+    play.levelIndex = hard ? finalLevelHard : finalLevelNormal;
+    play.doorOpen = 1;
+    play.shipLeaving = 0;
+    ship.x = 780;
+    ReplayJournalText("1 mouse=10,0\n");
+    Frame();
+    EXPECT_FLOAT_EQ(ship.x, 785.0f);
+    EXPECT_EQ(play.levelWon, 0);
+    EXPECT_EQ(play.shipLeaving, 0);
+  }
+}
+
+TEST_F(ShipControl, EnlargedShapeWidensAtOnceCyclesItsShieldAndShrinksThroughEveryRow) {
+  play.enlargeOn = 1;
+  play.enlargeStep = 10;  // as the capsule leaves it
+  Frame();
+  EXPECT_EQ(play.enlargeStep, 11);
+  EXPECT_EQ(ship.shieldSprite, 2105);
+  EXPECT_EQ(ship.halfWidth, 65);
+  Frames(7);  // step 18
+  EXPECT_EQ(ship.shieldSprite, 2106);
+  Frames(32);  // step 50
+  EXPECT_EQ(ship.shieldSprite, 2110);
+  Frames(7);  // step 57
+  EXPECT_EQ(play.enlargeStep, 57);
+  Frame();  // 58 wraps to 10
+  EXPECT_EQ(play.enlargeStep, 10);
+  EXPECT_EQ(ship.shieldSprite, 2105);
+
+  play.enlargeOn = 0;
+  play.enlargeStep = 31;
+  Frame();  // 30: the row of step 26
+  EXPECT_EQ(ship.shieldSprite, 2107);
+  EXPECT_EQ(ship.halfWidth, 65);
+  play.enlargeStep = 10;
+  int seenHalfWidths[5] = {};
+  for (int i = 0; i < 10; ++i) {
+    Frame();
+    if (play.enlargeStep % 2 == 0) seenHalfWidths[play.enlargeStep / 2] = ship.halfWidth;
+  }
+  EXPECT_EQ(play.enlargeStep, 0);
+  EXPECT_EQ(ship.shieldSprite, 2100);
+  EXPECT_EQ(ship.halfWidth, 40);
+  EXPECT_EQ(seenHalfWidths[1], 45);
+  EXPECT_EQ(seenHalfWidths[2], 50);
+  EXPECT_EQ(seenHalfWidths[3], 55);
+  EXPECT_EQ(seenHalfWidths[4], 60);
+  Frame();
+  EXPECT_EQ(play.enlargeStep, 0) << "never below 0";
+}
+
+}  // namespace

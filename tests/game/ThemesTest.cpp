@@ -1,0 +1,211 @@
+// Level themes: the tables of both sets, the title's line breaking, the music schedule, the kept background.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "game/ExtrasState.h"
+#include "media/Media.h"
+#include "game/PlayState.h"
+#include "game/Scene.h"
+#include "runtime/Loaders.h"
+#include "runtime/Settings.h"
+#include "shell/Shell.h"
+#include "support/Headless.h"
+
+namespace {
+
+// The rows of the title picture (20 pixels each) that hold any text.
+std::vector<int> TitleLines() {
+  std::vector<int> lines;
+  for (int line = 0; line < 5; ++line) {
+    bool ink = false;
+    for (int y = line * 20; y < line * 20 + 20 && !ink; ++y) {
+      for (int x = 0; x < 120 && !ink; ++x) ink = (SpritePixel(2124, x, y) & 0xFFFFFF) != 0;
+    }
+    if (ink) lines.push_back(line);
+  }
+  return lines;
+}
+
+// The rightmost inked column of a title line, -1 for none.
+int InkRight(int line) {
+  int right = -1;
+  for (int y = line * 20; y < line * 20 + 20; ++y) {
+    for (int x = 0; x < 120; ++x) {
+      if ((SpritePixel(2124, x, y) & 0xFFFFFF) != 0) right = std::max(right, x);
+    }
+  }
+  return right;
+}
+
+int TextWidth(const std::string& text) {
+  BeginDraw(DrawTargetKind::Screen);
+  SetDrawFont(FontHandle(0));
+  int width = TextPixelWidth(text);
+  EndDraw();
+  return width;
+}
+
+TEST(Themes, NormalLevelTwelveIsTheMilkyWayWithOneMonsterKind) {
+  LevelTheme theme = ThemeOf(difficultyNormal, 12);
+  EXPECT_EQ(theme.background, "milkyway");
+  EXPECT_EQ(theme.name, "FOUND MY WAY");
+  EXPECT_EQ(theme.monsterKinds, 2);
+  EXPECT_EQ(theme.gravity, 0);
+  EXPECT_EQ(ThemeOf(difficultyNormal, 31).extraPicture, "gfx/goutte.png");
+  EXPECT_EQ(ThemeOf(difficultyNormal, 31).gravity, 1);
+  EXPECT_EQ(ThemeOf(difficultyNormal, 97).monsterKinds, 31);
+  LevelTheme boss = ThemeOf(difficultyHard, 50);
+  EXPECT_TRUE(boss.boss);
+  EXPECT_EQ(boss.background, "temple");
+  EXPECT_EQ(boss.monsterKinds, 12);
+  EXPECT_EQ(ThemeOf(difficultyHard, 2).maxMonsters, 2);
+  EXPECT_EQ(ThemeOf(difficultyHard, 5).background, "");
+}
+
+TEST(Themes, MusicChangesEveryFiveLevelsOrWhenAskedAndKeepsOnSpecialLevels) {
+  EXPECT_EQ(MusicTrack(difficultyNormal, 0, false), "nova3.ogg");
+  EXPECT_EQ(MusicTrack(difficultyNormal, 3, false), "");
+  EXPECT_EQ(MusicTrack(difficultyNormal, 5, false), "nova05_01.ogg");
+  EXPECT_EQ(MusicTrack(difficultyNormal, 7, true), "nova05_01.ogg");
+  EXPECT_EQ(MusicTrack(difficultyNormal, 25, false), "nova3.ogg");
+  EXPECT_EQ(MusicTrack(difficultyNormal, 99, false), "lethal3_trans_bis1.ogg");
+  EXPECT_EQ(MusicTrack(difficultyNormal, 100, true), "");
+  EXPECT_EQ(MusicTrack(difficultyNormal, 102, false), "");
+  EXPECT_EQ(MusicTrack(difficultyHard, 50, false), "lethal3_trans_bis1.ogg");
+  EXPECT_EQ(MusicTrack(difficultyHard, 20, false), "nova2_level(blade128).ogg");
+  EXPECT_EQ(MusicTrack(difficultyHard, 25, false), "nova3.ogg");
+}
+
+class LevelSetUp : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ResetGameForTest();
+    home = CurrentDirectory();
+    ASSERT_TRUE(SetCurrentDirectory(GAME_DIR));
+    RegisterFontFile("DESIB___.ttf", "Designer Block");
+    ASSERT_TRUE(LoadFontFace(0, "Designer Block", 20));
+  }
+  void TearDown() override { SetCurrentDirectory(home); }
+  std::string home;
+};
+
+TEST_F(LevelSetUp, TitlesBreakAtRunsOfBlanksWithinTheirWidth) {
+  RenderLevelTitle("GOING         AWAY");
+  EXPECT_EQ(TitleLines(), (std::vector<int>{0, 1}));
+  RenderLevelTitle("    TARON !       THE OLD         ENEMY!");
+  EXPECT_EQ(TitleLines(), (std::vector<int>{0, 1, 2}));
+  // Words stay whole: "M" would still fit after "FOUND ", but "MY" would not.
+  RenderLevelTitle("FOUND MY WAY");
+  EXPECT_EQ(TitleLines(), (std::vector<int>{0, 1}));
+  EXPECT_LE(InkRight(0), TextWidth("FOUND") + 1);
+  EXPECT_GE(InkRight(1), TextWidth("MY WAY") - 4);
+  // A word longer than a line is broken where the line ends.
+  RenderLevelTitle("WWWWWWW");
+  EXPECT_EQ(TitleLines(), (std::vector<int>{0, 1}));
+  RenderLevelTitle("");
+  EXPECT_TRUE(TitleLines().empty());
+}
+
+TEST_F(LevelSetUp, AHardLevelWithoutAThemeKeepsTheBackgroundBeforeIt) {
+  play.difficulty = difficultyHard;
+  play.levelIndex = 3;
+  SetUpLevel();
+  EXPECT_EQ(currentBackground, "black");
+  EXPECT_EQ(play.gravityOn, 1);
+  play.levelIndex = 5;
+  SetUpLevel();
+  EXPECT_EQ(currentBackground, "black");
+  EXPECT_EQ(play.gravityOn, 0);
+  EXPECT_EQ(extras.monsterKindsAllowed, 31);
+}
+
+TEST_F(LevelSetUp, TheBossLevelHasNoPracticalTimeLimitAndWaitsForTheServe) {
+  play.levelIndex = finalLevelNormal;
+  SetUpLevel();
+  EXPECT_EQ(play.bonusTimeLimit, 1.0f);
+  EXPECT_GE(play.bonusTimeLeft, 1e7f);
+  EXPECT_EQ(play.servePending, 1);
+  EXPECT_EQ(play.maxMonsters, 10);
+  EXPECT_EQ(extras.monsterKindsAllowed, 12);
+  EXPECT_EQ(extras.spawnPeriod, 5);
+  play.levelIndex = 3;  // the level after sets its own defaults again
+  SetUpLevel();
+  EXPECT_EQ(extras.spawnPeriod, 20);
+}
+
+TEST_F(LevelSetUp, AGameContinuedInsideAGroupStartsItsTrackAtOnce) {
+  settings.musicEnabled = 1;
+  if (HasSound(0)) ReleaseSound(0);
+  NewGameValues();
+  play.levelIndex = 7;
+  ChooseMusic();
+  EXPECT_TRUE(HasSound(0));
+  EXPECT_EQ(play.changeMusic, 0);
+  ReleaseSound(0);
+  play.levelIndex = 8;  // the next level of the group keeps the music
+  ChooseMusic();
+  EXPECT_FALSE(HasSound(0));
+  settings.musicEnabled = 0;
+}
+
+// Frames the scene behind the tiles and tells whether the playfield shows the background alone.
+bool PlayfieldIsBackgroundOnly() {
+  ClearFrame(0);
+  BeginQuads();
+  AnimateScene();
+  EndQuads();
+  BeginDraw(DrawTargetKind::Screen);
+  int differing = 0;
+  for (int y = 40; y < 760; y += 16) {
+    for (int x = 96; x < 800; x += 16) {
+      uint32_t picture = SpritePixel(2077, x - 80, y - 20);
+      int expected = ColorRGB((picture >> 16) & 255, (picture >> 8) & 255, picture & 255);
+      differing += PixelColour(x, y) != expected ? 1 : 0;
+    }
+  }
+  EndDraw();
+  return differing == 0;
+}
+
+TEST_F(LevelSetUp, WithEffectsOffOnlyTheBackgroundIsDrawn) {
+  play.levelIndex = 10;  // the pulsar's glows and streaks
+  play.frameTick = 300;
+  settings.effectsEnabled = 0;
+  SetUpLevel();
+  ASSERT_TRUE(HasSprite(2077));
+  EXPECT_EQ(play.sceneBuilt, 0);
+  EXPECT_TRUE(PlayfieldIsBackgroundOnly());
+  settings.effectsEnabled = 1;
+  SetUpLevel();
+  EXPECT_EQ(play.sceneBuilt, 1);
+  EXPECT_FALSE(PlayfieldIsBackgroundOnly());
+}
+
+TEST_F(LevelSetUp, EveryLevelOfBothSetsSetsUpAndAnimatesWithItsBackground) {
+  settings.effectsEnabled = 1;
+  for (int difficulty : {difficultyNormal, difficultyHard}) {
+    int last = difficulty == difficultyNormal ? finalLevelNormal : finalLevelHard;
+    std::vector<int> levels;
+    for (int level = 0; level <= last; ++level) levels.push_back(level);
+    levels.push_back(lastChanceLevel);
+    levels.push_back(bonusLevel);
+    for (int level : levels) {
+      SCOPED_TRACE("difficulty " + std::to_string(difficulty) + " level " + std::to_string(level));
+      FreeAllResources();
+      play.difficulty = difficulty;
+      play.levelIndex = level;
+      SetUpLevel();  // a missing picture or object would end the program here
+      EXPECT_TRUE(HasSprite(2077));
+      EXPECT_FALSE(currentBackground.empty());
+      for (int frame = 0; frame < 3; ++frame) {
+        BeginQuads();
+        AnimateScene();
+        EndQuads();
+        play.frameTick += 97;
+      }
+    }
+  }
+}
+
+}  // namespace

@@ -1,0 +1,138 @@
+// The level's end: cleared levels, the five letters, the tile challenge of normal 91 and hard 33, explosions' lives.
+#include <gtest/gtest.h>
+
+#include "game/LevelWonPicture.h"
+#include "game/BallTestSupport.h"
+#include "game/PlayState.h"
+#include "game/TileHits.h"
+#include "shell/Shell.h"
+#include "support/Headless.h"
+
+namespace {
+
+class TileHits : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ResetGameForTest();
+    play.levelIndex = 4;
+    PutBall(400, 400, 2, -3);
+  }
+};
+
+TEST_F(TileHits, ALevelOfOnlyUnbreakableTilesAndTeleportersIsClearedAtOnce) {
+  AddTile(200, 200, tileUnbreakable);
+  AddTile(300, 200, tileTeleporter);
+  AddTile(400, 200, tileRed)->alive = 0;
+  AddTile(500, 200, tileThreeHits)->alive = 0;
+  CheckLevelCleared();
+  EXPECT_EQ(play.levelWon, 1);
+  EXPECT_EQ(play.levelEnding, 1);
+  EXPECT_EQ(wonPicture.pictureImage, wonPictureWinner);
+  EXPECT_TRUE(lists.balls.Empty());
+}
+
+TEST_F(TileHits, AnyAliveBreakableTileKeepsTheLevelGoing) {
+  for (int sprite : {tileRed, tileBlack, tileThreeHits, tileTwoHits, tileOneHit}) {
+    ResetGameForTest();
+    AddTile(200, 200, tileUnbreakable);
+    AddTile(300, 200, sprite);
+    CheckLevelCleared();
+    EXPECT_EQ(play.levelWon, 0) << sprite;
+  }
+}
+
+TEST_F(TileHits, FiveLettersEndALevelButNotTheBonusLevel) {
+  AddTile(300, 200, tileRed);
+  play.letterMask = allLetters;
+  play.levelIndex = bonusLevel;
+  CheckLevelCleared();
+  EXPECT_EQ(play.levelWon, 0);
+  lists.tiles.At(0)->alive = 0;
+  CheckLevelCleared();
+  EXPECT_EQ(play.levelWon, 1);
+  EXPECT_EQ(wonPicture.pictureImage, wonPictureWinner);
+
+  ResetGameForTest();
+  AddTile(300, 200, tileRed);
+  play.letterMask = allLetters;
+  play.levelIndex = 12;
+  CheckLevelCleared();
+  EXPECT_EQ(play.levelWon, 1);
+  EXPECT_EQ(wonPicture.pictureImage, wonPictureBonus);
+}
+
+struct Challenge {
+  int difficulty;
+  int level;
+};
+
+class TileChallenge : public ::testing::TestWithParam<Challenge> {
+ protected:
+  void SetUp() override {
+    ResetGameForTest();
+    play.difficulty = GetParam().difficulty;
+    play.levelIndex = GetParam().level;
+    play.score = 500;
+    PutBall(400, 400, 2, -3);
+    AddTile(200, 200, tileRed);
+    AddTile(264, 200, tileBlue);
+    AddTile(400, 300, tileOneHit);
+    AddTile(464, 300, tileThreeHits);
+  }
+};
+
+TEST_P(TileChallenge, ClearingTheMultiHitTilesWithoutBreakingAColourTileWinsAtOnce) {
+  CheckLevelCleared();
+  EXPECT_EQ(play.levelWon, 0);
+  lists.tiles.At(2)->alive = 0;
+  CheckLevelCleared();
+  EXPECT_EQ(play.levelWon, 0) << "a multi-hit tile is left";
+  lists.tiles.At(3)->alive = 0;
+  CheckLevelCleared();
+  EXPECT_TRUE(play.tileChallengePending) << "colour tiles remain, but the challenge was met";
+  EXPECT_EQ(play.levelWon, 0) << "the minigame runs between frames, not inside the drawing pass";
+  CheckLevelCleared();
+  EXPECT_EQ(play.levelWon, 0) << "a pending challenge is not also an ordinary win";
+  RunTileChallenge();
+  EXPECT_FALSE(play.tileChallengePending);
+  EXPECT_EQ(play.levelWon, 1);
+  EXPECT_EQ(play.score, 500 + 10 * play.sugarPoints);
+  EXPECT_TRUE(lists.balls.Empty());
+}
+
+TEST_P(TileChallenge, OneBrokenColourTileForfeitsTheChallenge) {
+  lists.tiles.At(0)->alive = 0;
+  lists.tiles.At(2)->alive = 0;
+  lists.tiles.At(3)->alive = 0;
+  CheckLevelCleared();
+  EXPECT_EQ(play.levelWon, 0);
+  lists.tiles.At(1)->alive = 0;
+  CheckLevelCleared();
+  EXPECT_EQ(play.levelWon, 1) << "the ordinary end once every breakable tile is gone";
+}
+
+INSTANTIATE_TEST_SUITE_P(NormalAndHard, TileChallenge,
+                         ::testing::Values(Challenge{difficultyNormal, 91}, Challenge{difficultyHard, 33}));
+
+TEST_F(TileHits, ExplosionsLiveTheirPictureCount) {
+  Explosion* tile = lists.explosions.Add();
+  tile->firstSprite = 514;
+  Explosion* monster = lists.monsterExplosions.Add();
+  monster->firstSprite = 514;
+  AddBigExplosion(300, 300, 128);
+  ASSERT_EQ(lists.bigExplosions.Count(), 1);
+  EXPECT_EQ(lists.bigExplosions.At(0)->firstSprite, 544);
+  EXPECT_EQ(lists.bigExplosions.At(0)->size, 128);
+  for (int frame = 0; frame < 24; ++frame) DrawExplosions();
+  EXPECT_EQ(lists.bigExplosions.Count(), 1);
+  DrawExplosions();
+  EXPECT_TRUE(lists.bigExplosions.Empty()) << "24 pictures";
+  for (int frame = 25; frame < 30; ++frame) DrawExplosions();
+  ASSERT_EQ(lists.explosions.Count(), 1);
+  EXPECT_EQ(lists.explosions.At(0)->frame, 30) << "pictures 514..543 were drawn";
+  DrawExplosions();
+  EXPECT_TRUE(lists.explosions.Empty());
+  EXPECT_TRUE(lists.monsterExplosions.Empty());
+}
+
+}  // namespace

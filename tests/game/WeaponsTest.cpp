@@ -1,0 +1,256 @@
+// Weapons: the laser's rate and tile rules, bullets, the missile's lock, flight and shrapnel, the chaingun's end.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "ExtrasTestSupport.h"
+#include "game/Capsules.h"
+#include "game/ExtrasState.h"
+#include "game/Monsters.h"
+#include "game/Weapons.h"
+#include "media/Media.h"
+#include "game/PlayState.h"
+#include "runtime/Settings.h"
+#include "support/Headless.h"
+
+namespace {
+
+class Weapons : public ::testing::Test {
+ protected:
+  void SetUp() override { ResetExtrasTest(); }
+  void TearDown() override {
+    HoldFire(false);
+    PresentFrame(0);
+  }
+  // The firing part of a frame: the button, then the shots' flight.
+  static void FireFrame() {
+    SampleFrame();
+    HandleFireButton();
+    UpdateLaserShots();
+  }
+};
+
+TEST_F(Weapons, HeldFireGivesALaserPairEverySixteenFrames) {
+  play.laserOn = 1;
+  HoldFire(true);
+  int pairs = 0;
+  for (int frame = 0; frame < 64; ++frame) {
+    long before = runCounts.laserShots;
+    FireFrame();
+    if (runCounts.laserShots != before) {
+      EXPECT_EQ(frame % 16, 0) << "a pair came at frame " << frame;
+      pairs += 1;
+    }
+  }
+  EXPECT_EQ(pairs, 4);
+}
+
+TEST_F(Weapons, LaserShotsStartBesideTheShipAndRiseTenPixelsAFrame) {
+  play.laserOn = 1;
+  FireLaser();
+  ASSERT_EQ(extras.laserShots.Count(), 2);
+  EXPECT_FLOAT_EQ(extras.laserShots.At(0)->x, ship.x - 27);
+  EXPECT_FLOAT_EQ(extras.laserShots.At(1)->x, ship.x + 27);
+  UpdateLaserShots();
+  EXPECT_FLOAT_EQ(extras.laserShots.At(0)->y, ship.y - 80);
+  for (int i = 0; i < 70; ++i) UpdateLaserShots();
+  EXPECT_EQ(extras.laserShots.Count(), 0) << "shots leave at the ceiling";
+}
+
+TEST_F(Weapons, LaserStepsAThreeHitTileWhileABulletDestroysIt) {
+  int tile = AddTestTile(ship.x - 27, 400, tileThreeHits);
+  FireLaser();
+  for (int i = 0; i < 40 && extras.laserShots.Count() == 2; ++i) UpdateLaserShots();
+  EXPECT_EQ(lists.tiles.At(tile)->sprite, tileTwoHits);
+  EXPECT_EQ(lists.tiles.At(tile)->alive, 1);
+  EXPECT_EQ(play.score, 10);
+
+  lists.tiles.At(tile)->sprite = tileThreeHits;
+  lists.tiles.At(tile)->hitThisFrame = 0;
+  Bullet* bullet = extras.bullets.Add();
+  bullet->x = ship.x - 27;
+  bullet->y = 500;
+  bullet->angle = static_cast<float>(-M_PI / 2);
+  bullet->speed = 3;
+  bullet->active = 1;
+  for (int i = 0; i < 40 && lists.tiles.At(tile)->alive; ++i) UpdateBullets();
+  EXPECT_EQ(lists.tiles.At(tile)->alive, 0);
+  EXPECT_EQ(play.score, 60);
+  EXPECT_EQ(extras.bullets.Count(), 0);
+}
+
+TEST_F(Weapons, LaserStopsOnUnbreakableTilesAndPassesATileAlreadyHitThisFrame) {
+  int wall = AddTestTile(ship.x - 27, 300, tileUnbreakable);
+  int hit = AddTestTile(ship.x + 27, 500, tileRed, capsuleGlue);
+  lists.tiles.At(hit)->hitThisFrame = 1;
+  FireLaser();
+  for (int i = 0; i < 35; ++i) UpdateLaserShots();
+  EXPECT_EQ(lists.tiles.At(wall)->alive, 1);
+  EXPECT_EQ(lists.tiles.At(hit)->alive, 1);
+  ASSERT_EQ(extras.laserShots.Count(), 1) << "the left shot stops at the wall, the right one flies on";
+  lists.tiles.At(hit)->hitThisFrame = 0;
+  lists.tiles.At(hit)->y = extras.laserShots.At(0)->y - 12;
+  UpdateLaserShots();
+  EXPECT_EQ(lists.tiles.At(hit)->alive, 0);
+  EXPECT_EQ(lists.capsules.Count(), 1) << "a blasted tile lets its capsule fall";
+  EXPECT_EQ(runCounts.tilesDestroyed, 1);
+}
+
+TEST_F(Weapons, BulletsGoThroughUnbreakableTiles) {
+  int wall = AddTestTile(400, 400, tileUnbreakable);
+  int target = AddTestTile(400, 200, tileGreen);
+  Bullet* bullet = extras.bullets.Add();
+  bullet->x = 400;
+  bullet->y = 600;
+  bullet->angle = static_cast<float>(-M_PI / 2);
+  bullet->speed = 3;
+  bullet->active = 1;
+  for (int i = 0; i < 100; ++i) UpdateBullets();
+  EXPECT_EQ(lists.tiles.At(wall)->alive, 1);
+  EXPECT_EQ(lists.tiles.At(target)->alive, 0);
+  EXPECT_EQ(play.score, 50);
+}
+
+TEST_F(Weapons, MissileTargetIsPickedAgainWhenItsTileIsGone) {
+  int first = AddTestTile(300, 100, tileRed);
+  AddTestTile(600, 100, tileUnbreakable);
+  play.missileArmed = 1;
+  PickMissileTarget();
+  ASSERT_EQ(extras.target.locked, 1);
+  EXPECT_EQ(extras.target.tileIndex, first) << "only breakable tiles are candidates";
+  int second = AddTestTile(500, 200, tileThreeHits);
+  lists.tiles.At(first)->alive = 0;
+  DrawMissileTarget();
+  EXPECT_EQ(extras.target.locked, 1);
+  EXPECT_EQ(extras.target.tileIndex, second);
+  EXPECT_FLOAT_EQ(extras.target.x, 500);
+  // With nothing breakable left the launcher stays unlocked.
+  lists.tiles.At(second)->alive = 0;
+  DrawMissileTarget();
+  EXPECT_EQ(extras.target.locked, 0);
+  PickMissileTarget();
+  EXPECT_EQ(extras.target.locked, 0);
+}
+
+TEST_F(Weapons, LaunchedMissileHeadsForItsTargetAndBlastsIt) {
+  // A target up and to the left, and one to the right, each alone in its level.
+  for (float targetX : {200.0f, 700.0f}) {
+    ResetExtrasTest();
+    int target = AddTestTile(targetX, 150, tileOneHit);
+    play.missileArmed = 1;
+    PickMissileTarget();
+    extras.launcherAngle = -45;  // the launcher's swing adds nothing
+    LaunchMissile();
+    ASSERT_EQ(extras.missiles.Count(), 1);
+    EXPECT_EQ(play.missileArmed, 0);
+    const Missile* missile = extras.missiles.At(0);
+    float aheadX = -std::sin(missile->wantedHeading), aheadY = -std::cos(missile->wantedHeading);
+    float dx = targetX - ship.x, dy = 150 - ship.y, d = std::sqrt(dx * dx + dy * dy);
+    EXPECT_NEAR(aheadX, dx / d, 1e-3);
+    EXPECT_NEAR(aheadY, dy / d, 1e-3);
+    for (int i = 0; i < 600 && extras.missiles.Count() > 0; ++i) UpdateMissiles();
+    EXPECT_EQ(lists.tiles.At(target)->alive, 0) << "target at x " << targetX;
+    EXPECT_EQ(extras.missiles.Count(), 0);
+    EXPECT_EQ(extras.target.locked, 0);
+    EXPECT_GT(extras.shrapnelCount, 0);
+  }
+}
+
+TEST_F(Weapons, MissileLoadsInOneHundredAndFiftyFramesBeforeItCanLeave) {
+  CatchCapsule(capsuleMissile);
+  for (int i = 0; i < 149; ++i) UpdateMissiles();
+  EXPECT_EQ(play.missileCountdown, 1);
+  HoldFire(true);
+  SampleFrame();
+  HandleFireButton();
+  EXPECT_EQ(extras.missiles.Count(), 0);
+  UpdateMissiles();
+  HandleFireButton();
+  EXPECT_EQ(extras.missiles.Count(), 1);
+}
+
+TEST_F(Weapons, TwentyFiveFragmentsFlyingTakeNoMoreAndNewHitsRestartLowSlots) {
+  StartShrapnel(400, 300);
+  EXPECT_EQ(extras.shrapnelCount, 25);
+  float before = extras.shrapnel[1].t;
+  StartShrapnel(600, 300);
+  EXPECT_EQ(extras.shrapnelCount, 25);
+  EXPECT_FLOAT_EQ(extras.shrapnel[1].x0, 400) << "no slot was restarted";
+  EXPECT_FLOAT_EQ(extras.shrapnel[1].t, before);
+  // Five fragments come down; the next hit restarts slots 1..5, flying or not.
+  for (int slot = 21; slot <= 25; ++slot) extras.shrapnel[slot].active = 0;
+  extras.shrapnelCount = 20;
+  StartShrapnel(600, 300);
+  EXPECT_EQ(extras.shrapnelCount, 20);
+  for (int slot = 1; slot <= 5; ++slot) EXPECT_FLOAT_EQ(extras.shrapnel[slot].x0, 600);
+  EXPECT_FLOAT_EQ(extras.shrapnel[6].x0, 400);
+}
+
+TEST_F(Weapons, EveryFragmentFallsOutOfTheField) {
+  StartShrapnel(448, 400);
+  for (int i = 0; i < 200; ++i) UpdateShrapnel();
+  EXPECT_EQ(extras.shrapnelCount, 0) << "every fragment falls out of the field";
+}
+
+TEST_F(Weapons, ChaingunFiresTenShotsAtFourASecondAndEnds) {
+  CatchCapsule(capsuleChaingun);
+  HoldFire(true);
+  int frames = 0;
+  while (play.chaingunActive && frames < 1000) {
+    SampleFrame();
+    UpdateChaingun();
+    frames += 1;
+  }
+  EXPECT_EQ(runCounts.bulletsFired, 10);
+  EXPECT_EQ(extras.chaingun.gauge, 5) << "the last gauge picture shows when it ends";
+  EXPECT_EQ(extras.chaingun.ammo, 0);
+  // Ten shots at most four a second: at least 9 × 250 ms of frames.
+  EXPECT_GE(frames, 9 * 15);
+  EXPECT_EQ(extras.muzzleFlashes.Count(), 10);
+  for (int i = 0; i < 40; ++i) UpdateMuzzleFlashes();
+  EXPECT_EQ(extras.muzzleFlashes.Count(), 0);
+}
+
+TEST_F(Weapons, ChaingunAimsAtTheCrosshairFromEitherBarrel) {
+  play.chaingunActive = 1;
+  UpdateChaingun();
+  EXPECT_EQ(play.chaingunActive, 2);
+  EXPECT_EQ(extras.chaingun.ammoPerClip, 2) << "armed without a clip size, the gun makes one";
+  // Crosshair straight above: the barrels are 32 pixels either side, 88 above the ship's centre.
+  EXPECT_NEAR(extras.chaingun.muzzle1X, ship.x - 32.15f, 0.1f);
+  EXPECT_NEAR(extras.chaingun.muzzle1Y, ship.y - 88.33f, 0.1f);
+  EXPECT_NEAR(extras.chaingun.muzzle2X, ship.x + 32.15f, 0.1f);
+  HoldFire(true);
+  SampleFrame();
+  UpdateChaingun();
+  ASSERT_EQ(extras.bullets.Count(), 1);
+  EXPECT_NEAR(extras.bullets.At(0)->angle, -M_PI / 2, 1e-3);
+}
+
+TEST_F(Weapons, ChaingunStickAimIsCentredOnThePlayfield) {
+  settings.joystickEnabled = 1;
+  settings.joyRangeX = settings.joyRangeY = 65535;
+  joystick0 = JoystickState{};
+  play.chaingunActive = 1;
+  UpdateChaingun();
+  EXPECT_NEAR(extras.chaingun.aimX, fieldLeft + fieldWidth / 2, 2);
+  EXPECT_NEAR(extras.chaingun.aimY, fieldTop + fieldHeight / 2, 2);
+  joystick0.x = 65535;
+  UpdateChaingun();
+  EXPECT_EQ(extras.chaingun.aimX, fieldRight);
+  settings.joystickEnabled = 0;
+}
+
+TEST_F(Weapons, LaserKillsAMonsterForNoPoints) {
+  AddMonster(584, 2, 1);
+  Monster* monster = extras.monsters.At(0);
+  monster->x = ship.x - 27;
+  monster->y = 400;
+  FireLaser();
+  for (int i = 0; i < 40; ++i) UpdateLaserShots();
+  EXPECT_EQ(extras.monsters.Count(), 0);
+  EXPECT_EQ(play.score, 0);
+  EXPECT_EQ(runCounts.monstersDestroyed, 1);
+}
+
+}  // namespace
