@@ -336,11 +336,17 @@ void DrawTextAt(int x, int y, const std::string& text) { DrawTextAt(x, y, text, 
 // Images
 
 bool ImageFromMemory(int number, const void* data, size_t size) {
-  if (data == nullptr || size == 0 || size > 10000000u) return false;
+  if (data == nullptr || size == 0 || size > 10000000u) {
+    media::SetMediaError("the picture is empty or larger than 10 MB");
+    return false;
+  }
   SDL_RWops* stream = SDL_RWFromConstMem(data, static_cast<int>(size));
   if (stream == nullptr) return false;
   SDL_Surface* surface = media::ToArgb(IMG_Load_RW(stream, 1));
-  if (surface == nullptr) return false;
+  if (surface == nullptr) {
+    media::SetSdlError("the picture cannot be decoded");
+    return false;
+  }
   auto image = std::make_unique<media::Image>();
   image->surface = surface;
   S().images[number] = std::move(image);

@@ -4,6 +4,7 @@
 #include "media/Engine3D.h"
 #include "media/Engine3DInternal.h"
 #include "media/Media.h"
+#include "media/MediaInternal.h"
 
 using engine3d::TheWorld;
 
@@ -62,9 +63,15 @@ void ShutdownEngine3D() {
 
 bool LoadMesh(int number, const std::string& name) {
   std::vector<uint8_t> bytes;
-  if (!engine3d::ReadArchiveEntry(name, bytes) && !engine3d::ReadArchiveEntry(ObjName(name), bytes)) return false;
+  if (!engine3d::ReadArchiveEntry(name, bytes) && !engine3d::ReadArchiveEntry(ObjName(name), bytes)) {
+    media::SetMediaError("the 3D archive holds neither " + name + " nor " + ObjName(name));
+    return false;
+  }
   auto mesh = std::make_shared<engine3d::MeshData>();
-  if (!engine3d::ParseObj(std::string(bytes.begin(), bytes.end()), *mesh)) return false;
+  if (!engine3d::ParseObj(std::string(bytes.begin(), bytes.end()), *mesh)) {
+    media::SetMediaError(name + " is not a mesh the renderer can read");
+    return false;
+  }
   TheWorld().meshes[number] = std::move(mesh);
   return true;
 }
@@ -81,7 +88,10 @@ int MeshFrameCount(int number) {
 bool LoadTexture(int number, const std::string& name) {
   if (number < 0 || number >= kMostTextures) return false;
   std::vector<uint8_t> bytes;
-  if (!engine3d::ReadArchiveEntry(name, bytes)) return false;
+  if (!engine3d::ReadArchiveEntry(name, bytes)) {
+    media::SetMediaError("the 3D archive holds no " + name);
+    return false;
+  }
   int sprite = kTextureSpriteBase + number;
   FreeTexture(number);
   if (!SpriteFromMemory(sprite, bytes.data(), bytes.size(), kSpriteQuadTexture | kSpriteKeepAlpha)) return false;

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "media/FontsInternal.h"
+#include "media/MediaInternal.h"
 
 namespace {
 
@@ -114,10 +115,16 @@ void UnregisterFontFile() {
 bool LoadFontFace(int number, const std::string& face, int pointSize) {
   if (!StartTtf() || pointSize <= 0) return false;
   std::string file = FindFaceFile(face, false);
-  if (file.empty()) return false;
+  if (file.empty()) {
+    media::SetMediaError("no font file of the face " + face + " is installed");
+    return false;
+  }
   // Sizes are points on a 96-dpi screen, as the game's screens were laid out.
   TTF_Font* font = TTF_OpenFontDPI(file.c_str(), pointSize, 96, 96);
-  if (font == nullptr) return false;
+  if (font == nullptr) {
+    media::SetSdlError(file);
+    return false;
+  }
   ReleaseFont(number);
   fonts[number] = font;
   return true;

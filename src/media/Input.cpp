@@ -2,6 +2,8 @@
 #include <SDL.h>
 
 #include <array>
+#include <cerrno>
+#include <cstring>
 #include <cstdio>
 #include <fstream>
 #include <memory>
@@ -249,6 +251,7 @@ bool InitKeyboard() {
     input.record = std::fopen(options.recordPath.c_str(), "w");
     if (input.record == nullptr) {
       std::fprintf(stderr, "Cannot write the input journal %s\n", options.recordPath.c_str());
+      media::SetMediaError("the input journal " + options.recordPath + " cannot be written: " + std::strerror(errno));
       return false;
     }
     std::fprintf(input.record, "# novabouncer input journal 1\n");
@@ -257,6 +260,7 @@ bool InitKeyboard() {
     auto file = std::make_unique<std::ifstream>(options.replayPath);
     if (!*file) {
       std::fprintf(stderr, "Cannot read the input journal %s\n", options.replayPath.c_str());
+      media::SetMediaError("the input journal " + options.replayPath + " cannot be read: " + std::strerror(errno));
       return false;
     }
     input.replay = std::move(file);

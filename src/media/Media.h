@@ -37,6 +37,10 @@ const MediaOptions& CurrentMediaOptions();
 void SetProgramEndHook(std::function<void()> hook);
 [[noreturn]] void EndProgram(int exitCode);  // runs the end hook, shuts the layer down, exits
 
+// Why the last operation of the layer that said no (a screen, a pack, a picture, a font) failed, in words
+// fit for a fatal message: the file and the platform's own reason.
+std::string LastMediaError();
+
 // ---------------------------------------------------------------------------
 // Colours: red + 256 * green + 65536 * blue
 

@@ -69,6 +69,19 @@ void MediaShutdown() {
   s.initialised = false;
 }
 
+namespace {
+std::string mediaError;
+}  // namespace
+
+void media::SetMediaError(const std::string& reason) { mediaError = reason; }
+
+void media::SetSdlError(const std::string& what) {
+  const char* reason = SDL_GetError();
+  mediaError = what + ": " + (reason != nullptr && *reason ? reason : "no reason given");
+}
+
+std::string LastMediaError() { return mediaError.empty() ? "no reason given" : mediaError; }
+
 void EndProgram(int exitCode) {
   if (endHook) {
     auto hook = std::move(endHook);

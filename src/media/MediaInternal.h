@@ -94,4 +94,8 @@ void PumpEvents();
 void BeginInputFrame();  // builds this frame's input from the devices or the replay journal
 void InputShutdown();
 
+// Remembers why an operation failed, for LastMediaError; the SDL variant adds SDL's own reason.
+void SetMediaError(const std::string& reason);
+void SetSdlError(const std::string& what);
+
 }  // namespace media

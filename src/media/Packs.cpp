@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "media/Media.h"
+#include "media/MediaInternal.h"
 #include "media/ZipFiles.h"
 
 namespace {
@@ -15,6 +16,7 @@ constexpr zip_uint64_t kLargestEntry = 256ull * 1024 * 1024;
 
 struct OpenedPack {
   zip_t* archive = nullptr;
+  std::string path;             // as the game named it, for messages
   zip_uint64_t nextIndex = 0;   // the archive's index of the entry the next call reads
   zip_uint64_t entryCount = 0;  // entries in the archive's directory, folders included
   bool failed = false;          // a damaged entry ends the walk: later entries would be out of step
@@ -47,19 +49,28 @@ bool OpenPack(const std::string& path) {
   zip_t* archive = media::OpenZipForReading(path, count);
   if (archive == nullptr) return false;
   pack.archive = archive;
+  pack.path = path;
   pack.entryCount = count;
   return true;
 }
 
 uint8_t* NextPackEntry() {
   ForgetEntry();
-  if (pack.archive == nullptr || pack.failed) return nullptr;
+  if (pack.archive == nullptr) {
+    media::SetMediaError("no pack is open");
+    return nullptr;
+  }
+  if (pack.failed) {
+    media::SetMediaError(pack.path + ": a damaged entry ended the pack");
+    return nullptr;
+  }
   while (pack.nextIndex < pack.entryCount) {
     zip_uint64_t index = pack.nextIndex++;
     zip_stat_t stat;
     zip_stat_init(&stat);
     if (zip_stat_index(pack.archive, index, 0, &stat) != 0 || (stat.valid & ZIP_STAT_SIZE) == 0 ||
         (stat.valid & ZIP_STAT_NAME) == 0 || stat.name == nullptr) {
+      media::SetMediaError(pack.path + ": entry " + std::to_string(index) + " has no readable name or size");
       pack.failed = true;
       return nullptr;
     }
@@ -67,12 +78,14 @@ uint8_t* NextPackEntry() {
     std::string name = stat.name;
     if (stat.size == 0 && !name.empty() && name.back() == '/') continue;
     if (!ReadEntry(index, stat)) {
+      media::SetMediaError(pack.path + ": " + name + " is damaged (its checksum or size is wrong)");
       ForgetEntry();
       pack.failed = true;
       return nullptr;
     }
     return pack.bytes.data();
   }
+  media::SetMediaError(pack.path + ": the pack ends here");
   return nullptr;
 }
 

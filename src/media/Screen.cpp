@@ -121,12 +121,26 @@ void RebuildAfterDeviceReset() {
 
 bool InitSprites2D() {
   int wanted = IMG_INIT_PNG | IMG_INIT_JPG | IMG_INIT_TIF;
-  return (IMG_Init(wanted) & wanted) == wanted;
+  if ((IMG_Init(wanted) & wanted) == wanted) return true;
+  media::SetSdlError("the PNG, JPEG and TIFF decoders");
+  return false;
 }
 
 bool InitQuads3D() { return true; }  // the renderer comes with the screen
 
+namespace {
+bool OpenScreenOnce(int width, int height, const std::string& title);
+}  // namespace
+
 bool OpenFullScreen(int width, int height, int /*depth*/, const std::string& title) {
+  if (OpenScreenOnce(width, height, title)) return true;
+  media::SetSdlError(std::to_string(width) + " x " + std::to_string(height) + (IsHeadless() ? " headless screen" : " screen"));
+  return false;
+}
+
+namespace {
+
+bool OpenScreenOnce(int width, int height, const std::string& title) {
   auto& s = S();
   if (s.renderer != nullptr) return true;
   s.screenWidth = width;
@@ -164,6 +178,8 @@ bool OpenFullScreen(int width, int height, int /*depth*/, const std::string& tit
   SDL_RenderClear(s.renderer);
   return true;
 }
+
+}  // namespace
 
 void CloseScreen() {
   auto& s = S();

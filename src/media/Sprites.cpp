@@ -156,10 +156,17 @@ SDL_Texture* SpriteKeyedTexture(Sprite& sprite) {
 using media::FindSprite;
 
 bool SpriteFromMemory(int number, const void* data, size_t size, int flags) {
-  if (data == nullptr || size == 0 || size > 64u * 1024 * 1024) return false;
+  if (data == nullptr || size == 0 || size > 64u * 1024 * 1024) {
+    media::SetMediaError("the picture is empty or larger than 64 MB");
+    return false;
+  }
   SDL_RWops* stream = SDL_RWFromConstMem(data, static_cast<int>(size));
   if (stream == nullptr) return false;
   SDL_Surface* decoded = IMG_Load_RW(stream, 1);
+  if (decoded == nullptr) {
+    media::SetSdlError("the picture cannot be decoded");
+    return false;
+  }
   return media::StoreSprite(number, media::ToArgb(decoded), flags);
 }
 

@@ -2,15 +2,23 @@
 #include "media/ZipFiles.h"
 
 #include "media/Media.h"
+#include "media/MediaInternal.h"
 
 namespace media {
 
 zip_t* OpenZipForReading(const std::string& path, zip_uint64_t& count) {
   int error = 0;
   zip_t* archive = zip_open(NativePath(path).c_str(), ZIP_RDONLY, &error);
-  if (archive == nullptr) return nullptr;
+  if (archive == nullptr) {
+    zip_error_t reason;
+    zip_error_init_with_code(&reason, error);
+    SetMediaError(path + ": " + zip_error_strerror(&reason));
+    zip_error_fini(&reason);
+    return nullptr;
+  }
   zip_int64_t entries = zip_get_num_entries(archive, 0);
   if (entries < 0) {
+    SetMediaError(path + ": the archive's directory cannot be read");
     zip_discard(archive);
     return nullptr;
   }

@@ -24,7 +24,12 @@ struct Resource {
 };
 OrderedList<Resource> registry;
 
-void Fail(const std::string& name) { Alert(name + " loading problem"); }
+// The fixed message names the asset; the reason after it says which pack and what went wrong.
+[[noreturn]] void Fail(const std::string& name, const std::string& reason) {
+  Alert(name + " loading problem (" + reason + ")");
+}
+
+std::string InPack(const std::string& reason) { return currentPack + ": " + reason; }
 
 // Loading into a used number replaces the resource: the quad goes first, then its sprite.
 void FreeSpriteAndQuad(int number) {
@@ -35,15 +40,15 @@ void FreeSpriteAndQuad(int number) {
 void MakeSprite(int number, const std::string& name, int flags, bool withQuad) {
   size_t size = 0;
   uint8_t* data = TakePackEntry(name, size);
-  if (!SpriteFromMemory(number, data, size, flags)) Fail(name);
-  if (withQuad && !QuadFromSprite(number, number)) Fail(name);
+  if (!SpriteFromMemory(number, data, size, flags)) Fail(name, InPack(LastMediaError()));
+  if (withQuad && !QuadFromSprite(number, number)) Fail(name, InPack("no texture could be made of it"));
   entriesTaken += 1;
 }
 
 void MakeSound(int number, const std::string& name) {
   size_t size = 0;
   uint8_t* data = TakePackEntry(name, size);
-  if (!SoundFromMemory(number, data, size)) Fail(name);
+  if (!SoundFromMemory(number, data, size)) Fail(name, InPack(LastSoundError()));
   entriesTaken += 1;
 }
 
@@ -54,12 +59,6 @@ std::string Normalised(std::string name) {
   return name;
 }
 
-std::string FourDigits(int n) {
-  char text[16];
-  std::snprintf(text, sizeof text, "%04d", n);
-  return text;
-}
-
 }  // namespace
 
 void ChoosePack(const std::string& path) {
@@ -68,14 +67,17 @@ void ChoosePack(const std::string& path) {
 }
 
 void EnsurePackOpen() {
-  if (entriesTaken == 0 && !OpenPack(currentPack)) Fail(currentPack);
+  if (entriesTaken == 0 && !OpenPack(currentPack)) Fail(currentPack, LastMediaError());
 }
 
 uint8_t* TakePackEntry(const std::string& expectedName, size_t& size) {
   EnsurePackOpen();
   uint8_t* data = NextPackEntry();
+  if (data == nullptr) Fail(expectedName, LastMediaError());
   // A name that differs means the pack and the game disagree on the order: say so at once.
-  if (data == nullptr || Normalised(PackEntryName()) != Normalised(expectedName)) Fail(expectedName);
+  if (Normalised(PackEntryName()) != Normalised(expectedName)) {
+    Fail(expectedName, InPack("the pack holds " + PackEntryName() + " in its place"));
+  }
   size = PackEntrySize();
   ScramblePackEntry(data, size);  // the rule undoes itself
   return data;
@@ -140,7 +142,7 @@ void LoadImageEntry(int number, const std::string& name) {
   if (HasImage(number)) ReleaseImage(number);
   size_t size = 0;
   uint8_t* data = TakePackEntry(name, size);
-  if (!ImageFromMemory(number, data, size)) Fail(name);
+  if (!ImageFromMemory(number, data, size)) Fail(name, InPack(LastMediaError()));
   entriesTaken += 1;
 }
 
@@ -175,12 +177,12 @@ void LoadSceneSound(int number, const std::string& name) {
 }
 
 void LoadSceneMesh(int number, const std::string& name) {
-  if (!LoadMesh(number, name)) Fail(name);
+  if (!LoadMesh(number, name)) Fail(name, LastMediaError());
   RegisterResource(resourceMesh, number);
 }
 
 void LoadSceneTexture(int number, const std::string& name) {
-  if (!LoadTexture(number, name)) Fail(name);
+  if (!LoadTexture(number, name)) Fail(name, LastMediaError());
   RegisterResource(resourceTexture, number);
 }
 

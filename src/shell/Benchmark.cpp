@@ -96,7 +96,7 @@ void KeepSceneBusy(const std::vector<int>& kinds) {
 void StartDevices() {
   settings.fontRegistered = RegisterFontFile("DESIB___.ttf", "Designer Block") ? 1 : 0;
   FillGlyphTables();
-  if (!InitSprites2D()) Alert("Graphic (2D) initialisation problem");
+  if (!InitSprites2D()) Alert("Graphic (2D) initialisation problem: " + LastMediaError());
   if (!InitQuads3D()) Alert("Graphic (3D) initialisation problem");
   InitKeyboard();
   InitMouse();
@@ -104,9 +104,9 @@ void StartDevices() {
   OpenGameScreen();
   ReseedRandom();
   if (!LoadFontFace(0, "Designer Block", 20) && !LoadFontFace(0, "Arial", 20)) {
-    Alert("Designer Block Font can't be loaded");
+    Alert("Designer Block Font can't be loaded: " + LastMediaError());
   }
-  if (!LoadFontFace(1, "Arial black", 80) && !LoadFontFace(1, "Arial", 80)) Alert("Arial black font can't be loaded");
+  if (!LoadFontFace(1, "Arial black", 80) && !LoadFontFace(1, "Arial", 80)) Alert("Arial black font can't be loaded: " + LastMediaError());
   settings.playerName = "Benchmark";
   settings.musicEnabled = 0;
   settings.internetEnabled = 0;

@@ -16,7 +16,7 @@
 
 void OpenGameScreen() {
   if (!OpenFullScreen(screenWidth, screenHeight, screenDepth, "Novabounc3r by the Zephyx team")) {
-    Alert("Can't create screen");
+    Alert("Can't create screen: " + LastMediaError());
   }
   PresentFrame(2);
   ClearFrame(0);
@@ -74,10 +74,10 @@ namespace {
 
 void LoadGameFonts() {
   if (!LoadFontFace(0, "Designer Block", 20) && !LoadFontFace(0, "Arial", 20)) {
-    Alert("Designer Block Font can't be loaded");
+    Alert("Designer Block Font can't be loaded: " + LastMediaError());
   }
   if (!LoadFontFace(1, "Arial black", 80) && !LoadFontFace(1, "Arial", 80)) {
-    Alert("Arial black font can't be loaded");
+    Alert("Arial black font can't be loaded: " + LastMediaError());
   }
 }
 
@@ -107,9 +107,9 @@ void StartUp() {
   // Autoplay steers with the mouse: a joystick switched on in an earlier game would leave the ship still.
   if (settings.autoplay) settings.joystickEnabled = 0;
   // 6. Devices, in this order.
-  if (!InitSprites2D()) Alert("Graphic (2D) initialisation problem");
+  if (!InitSprites2D()) Alert("Graphic (2D) initialisation problem: " + LastMediaError());
   if (!InitQuads3D()) Alert("Graphic (3D) initialisation problem");
-  if (!InitKeyboard()) Alert("Keyboard initialisation problem");
+  if (!InitKeyboard()) Alert("Keyboard initialisation problem: " + LastMediaError());
   if (!InitMouse()) Alert("Mouse initialisation problem");
   // A machine without a sound card still plays, silently: refusing to start would help nobody.
   if (!InitSound()) std::fprintf(stderr, "No sound device could be opened: playing without sound\n");

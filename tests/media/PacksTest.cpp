@@ -145,6 +145,7 @@ TEST_F(PacksTest, DamagedArchivesFailCleanly) {
   std::vector<uint8_t> noise = Bytes(5000, 42, true);
   WriteRaw(damaged, noise);
   EXPECT_FALSE(OpenPack(damaged));
+  EXPECT_NE(LastMediaError().find(damaged + ": "), std::string::npos) << "the reason names the file";
   noise[0] = 'P', noise[1] = 'K', noise[2] = 3, noise[3] = 4;
   WriteRaw(damaged, noise);
   if (OpenPack(damaged)) Drain();
@@ -179,6 +180,7 @@ TEST_F(PacksTest, ADamagedEntryIsRefusedAndEndsTheWalk) {
   for (int i = 0; i < 3; ++i) ASSERT_NE(NextPackEntry(), nullptr);
   EXPECT_EQ(NextPackEntry(), nullptr);
   EXPECT_EQ(PackEntrySize(), 0u);
+  EXPECT_EQ(LastMediaError(), damaged + ": " + entries_[3].name + " is damaged (its checksum or size is wrong)");
   // The entries after it would be out of step with the game's loads: none come out.
   EXPECT_EQ(NextPackEntry(), nullptr);
 }

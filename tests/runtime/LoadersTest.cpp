@@ -82,17 +82,18 @@ TEST_F(Loaders, TakeEntriesInOrderAndRegisterSceneResources) {
   EXPECT_EQ(RegisteredResourceCount(), 0);
 }
 
-TEST_F(Loaders, AnEntryOutOfOrderEndsWithItsName) {
+// Every fatal loading message names the asset, then the pack and why it failed.
+TEST_F(Loaders, AnEntryOutOfOrderEndsWithItsNameAndWhatThePackHolds) {
   std::string path = Pack({{"gfx/a.bmp", TinyBmp()}, {"gfx/b.bmp", TinyBmp()}});
   EXPECT_EXIT(
       {
         ChoosePack(path);
         LoadSpriteQuad(9010, "gfx/b.bmp");
       },
-      ::testing::ExitedWithCode(1), "gfx/b.bmp loading problem");
+      ::testing::ExitedWithCode(1), "gfx/b.bmp loading problem \\(.*: the pack holds gfx/a.bmp in its place\\)");
 }
 
-TEST_F(Loaders, APackThatRunsOutOrIsMissingEndsWithItsName) {
+TEST_F(Loaders, APackThatRunsOutOrIsMissingEndsWithItsNameAndTheReason) {
   std::string path = Pack({{"gfx/a.bmp", TinyBmp()}});
   EXPECT_EXIT(
       {
@@ -100,23 +101,23 @@ TEST_F(Loaders, APackThatRunsOutOrIsMissingEndsWithItsName) {
         LoadSpriteQuad(9011, "gfx/a.bmp");
         LoadSpriteQuad(9012, "gfx/b.bmp");
       },
-      ::testing::ExitedWithCode(1), "gfx/b.bmp loading problem");
+      ::testing::ExitedWithCode(1), "gfx/b.bmp loading problem \\(.*: the pack ends here\\)");
   EXPECT_EXIT(
       {
         ChoosePack("packs/nothing.pak");
         LoadSpriteQuad(9013, "gfx/a.bmp");
       },
-      ::testing::ExitedWithCode(1), "packs/nothing.pak loading problem");
+      ::testing::ExitedWithCode(1), "packs/nothing.pak loading problem \\(packs/nothing.pak: No such file");
 }
 
-TEST_F(Loaders, AnUndecodablePictureEndsWithItsName) {
+TEST_F(Loaders, AnUndecodablePictureEndsWithItsNameAndTheDecodersReason) {
   std::string path = Pack({{"gfx/broken.png", Bytes(300)}});
   EXPECT_EXIT(
       {
         ChoosePack(path);
         LoadSpriteQuad(9014, "gfx/broken.png");
       },
-      ::testing::ExitedWithCode(1), "gfx/broken.png loading problem");
+      ::testing::ExitedWithCode(1), "gfx/broken.png loading problem \\(.*: the picture cannot be decoded: .+\\)");
 }
 
 TEST(MainGraphicsOrder, HoldsEveryPictureTheRowsName) {
