@@ -27,17 +27,6 @@ void StartMusic() {
   SetSoundVolume(0, 50);
 }
 
-// The display went away (task switch): wait for it with the pointer free and the music stopped.
-void WaitForFocus() {
-  ReleasePointer(1);
-  if (settings.musicEnabled) StopSoundId(0);
-  while (!ScreenHasFocus()) {
-    Sleep(1);
-    PresentFrame(1);
-  }
-  ReleasePointer(0);
-  if (settings.musicEnabled) StartMusic();
-}
 
 void SaveScreenshot() {
   int sprite = CaptureScreenArea(-1, 0, 0, screenWidth, screenHeight);
@@ -136,6 +125,17 @@ void DrawPlayfield() {
 }
 
 }  // namespace
+
+void WaitForFocus() {
+  ReleasePointer(1);
+  if (settings.musicEnabled) StopSoundId(0);
+  while (!ScreenHasFocus()) {
+    Sleep(1);
+    PresentFrame(1);
+  }
+  ReleasePointer(0);
+  if (settings.musicEnabled) StartMusic();
+}
 
 void RunCountdown() {
   if (play.bonusTimeLimit == 0 || play.restartLevel) return;

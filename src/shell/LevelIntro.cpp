@@ -17,17 +17,7 @@ void PlayLevelIntro() {
   play.tileOffsetY = -screenHeight;
   while (play.tileOffsetY < 0 && !KeyHeld(Key::Escape)) {
     if (!ScreenHasFocus()) {
-      ReleasePointer(1);
-      if (settings.musicEnabled) StopSoundId(0);
-      while (!ScreenHasFocus()) {
-        Sleep(1);
-        PresentFrame(1);
-      }
-      ReleasePointer(0);
-      if (settings.musicEnabled) {
-        PlaySoundId(0, kSoundLoop);
-        SetSoundVolume(0, 50);
-      }
+      WaitForFocus();
       continue;
     }
     SampleKeyboard();

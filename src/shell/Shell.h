@@ -23,6 +23,8 @@ void RunFrame();      // one frame of play
 bool FrameLoopShouldExit();
 void HandleLevelExit();
 void RunCountdown();
+// The display went away (task switch): wait for it with the pointer free and the music stopped.
+void WaitForFocus();
 void PlayLevelIntro();    // the tiles slide in from above
 void RunTileChallenge();  // the sugar minigame of a met challenge, then the level is won
 
