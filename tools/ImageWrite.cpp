@@ -10,6 +10,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "base/ByteOrder.h"
+
 namespace {
 
 // libpng and libjpeg report fatal errors by longjmp; nothing with a destructor may live between the
@@ -80,16 +82,6 @@ int TiffClose(thandle_t) { return 0; }
 toff_t TiffSize(thandle_t handle) { return static_cast<TiffMemory*>(handle)->bytes.size(); }
 int TiffMap(thandle_t, tdata_t*, toff_t*) { return 0; }
 void TiffUnmap(thandle_t, tdata_t, toff_t) {}
-
-void PutLe16(std::vector<uint8_t>& out, uint32_t v) {
-  out.push_back(static_cast<uint8_t>(v));
-  out.push_back(static_cast<uint8_t>(v >> 8));
-}
-
-void PutLe32(std::vector<uint8_t>& out, uint32_t v) {
-  PutLe16(out, v & 0xFFFF);
-  PutLe16(out, v >> 16);
-}
 
 }  // namespace
 
@@ -277,20 +269,20 @@ std::vector<uint8_t> EncodeBmp(const Picture& picture) {
   out.reserve(54 + dataBytes);
   out.push_back('B');
   out.push_back('M');
-  PutLe32(out, 54 + dataBytes);
-  PutLe32(out, 0);
-  PutLe32(out, 54);
-  PutLe32(out, 40);
-  PutLe32(out, static_cast<uint32_t>(picture.width));
-  PutLe32(out, static_cast<uint32_t>(picture.height));  // positive: rows stored bottom up
-  PutLe16(out, 1);
-  PutLe16(out, 24);
-  PutLe32(out, 0);
-  PutLe32(out, dataBytes);
-  PutLe32(out, 2835);  // 72 dpi
-  PutLe32(out, 2835);
-  PutLe32(out, 0);
-  PutLe32(out, 0);
+  AppendLe32(out, 54 + dataBytes);
+  AppendLe32(out, 0);
+  AppendLe32(out, 54);
+  AppendLe32(out, 40);
+  AppendLe32(out, static_cast<uint32_t>(picture.width));
+  AppendLe32(out, static_cast<uint32_t>(picture.height));  // positive: rows stored bottom up
+  AppendLe16(out, 1);
+  AppendLe16(out, 24);
+  AppendLe32(out, 0);
+  AppendLe32(out, dataBytes);
+  AppendLe32(out, 2835);  // 72 dpi
+  AppendLe32(out, 2835);
+  AppendLe32(out, 0);
+  AppendLe32(out, 0);
   for (int y = picture.height - 1; y >= 0; --y) {
     for (int x = 0; x < picture.width; ++x) {
       const uint8_t* p = picture.At(x, y);

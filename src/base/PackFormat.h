@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "base/ByteOrder.h"
+
 // Entries of 256 bytes or more have their first 64 little-endian 32-bit words XORed with
 // i * size * 0x2F6B9D43 (mod 2^32). The rule is its own inverse, and word 0 never changes.
 inline void ScramblePackEntry(uint8_t* data, size_t size) {
@@ -11,12 +13,6 @@ inline void ScramblePackEntry(uint8_t* data, size_t size) {
   for (uint32_t i = 0; i < 64; ++i) {
     uint32_t key = i * static_cast<uint32_t>(size) * 0x2F6B9D43u;
     uint8_t* p = data + i * 4;
-    uint32_t word = static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8) |
-                    (static_cast<uint32_t>(p[2]) << 16) | (static_cast<uint32_t>(p[3]) << 24);
-    word ^= key;
-    p[0] = static_cast<uint8_t>(word);
-    p[1] = static_cast<uint8_t>(word >> 8);
-    p[2] = static_cast<uint8_t>(word >> 16);
-    p[3] = static_cast<uint8_t>(word >> 24);
+    WriteLe32(p, ReadLe32(p) ^ key);
   }
 }

@@ -8,6 +8,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "base/ByteOrder.h"
 #include "media/Media.h"
 #include "media/SoundMixer.h"
 
@@ -131,7 +132,7 @@ bool FindMidiData(std::vector<uint8_t>& file) {
     size_t at = 12;
     while (at + 8 <= file.size()) {
       const uint8_t* p = file.data() + at;
-      size_t length = p[4] | (p[5] << 8) | (p[6] << 16) | (size_t(p[7]) << 24);
+      size_t length = ReadLe32(p + 4);
       size_t body = at + 8;
       if (std::memcmp(p, "data", 4) == 0) {
         length = std::min(length, file.size() - body);

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "base/ByteOrder.h"
 #include "media/SoundDecode.h"
 
 namespace {
@@ -10,9 +11,6 @@ namespace {
 constexpr int kMaxWavChannels = 8;
 constexpr int kMaxWavRate = 768000;  // frames per second; anything above is a damaged header
 constexpr int kFormatPcm = 1, kFormatFloat = 3, kFormatExtensible = 0xFFFE;
-
-uint32_t Le32(const uint8_t* p) { return p[0] | (p[1] << 8) | (p[2] << 16) | (uint32_t(p[3]) << 24); }
-uint16_t Le16(const uint8_t* p) { return uint16_t(p[0] | (p[1] << 8)); }
 
 struct WavLayout {
   int format = 0;          // kFormatPcm or kFormatFloat
@@ -36,7 +34,7 @@ bool ParseWav(const uint8_t* p, size_t size, WavLayout& w, std::string& why) {
   size_t at = 12;
   while (at + 8 <= size) {
     const uint8_t* id = p + at;
-    size_t length = Le32(p + at + 4);
+    size_t length = ReadLe32(p + at + 4);
     size_t body = at + 8;
     size_t left = size - body;
     if (std::memcmp(id, "fmt ", 4) == 0) {
@@ -45,18 +43,18 @@ bool ParseWav(const uint8_t* p, size_t size, WavLayout& w, std::string& why) {
         return false;
       }
       const uint8_t* f = p + body;
-      w.format = Le16(f);
-      w.channels = Le16(f + 2);
-      w.rate = int(std::min<uint32_t>(Le32(f + 4), 0x7fffffff));
-      blockAlign = Le16(f + 12);
-      bits = Le16(f + 14);
+      w.format = ReadLe16(f);
+      w.channels = ReadLe16(f + 2);
+      w.rate = int(std::min<uint32_t>(ReadLe32(f + 4), 0x7fffffff));
+      blockAlign = ReadLe16(f + 12);
+      bits = ReadLe16(f + 14);
       if (w.format == kFormatExtensible) {
         // The real encoding is the first two bytes of the sub-format GUID.
         if (length < 40) {
           why = "WAV extensible format chunk is damaged";
           return false;
         }
-        w.format = Le16(f + 24);
+        w.format = ReadLe16(f + 24);
       }
       haveFormat = true;
     } else if (std::memcmp(id, "data", 4) == 0 && !haveData) {
@@ -123,9 +121,9 @@ float SampleAt(const uint8_t* s, const WavLayout& w) {
   }
   switch (w.bytesPerSample) {
     case 1: return (int(s[0]) - 128) / 128.0f;
-    case 2: return int16_t(Le16(s)) / 32768.0f;
+    case 2: return int16_t(ReadLe16(s)) / 32768.0f;
     case 3: return int32_t((uint32_t(s[0]) << 8) | (uint32_t(s[1]) << 16) | (uint32_t(s[2]) << 24)) / 2147483648.0f;
-    default: return int32_t(Le32(s)) / 2147483648.0f;
+    default: return int32_t(ReadLe32(s)) / 2147483648.0f;
   }
 }
 

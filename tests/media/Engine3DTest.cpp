@@ -8,6 +8,7 @@
 
 #include "media/Engine3D.h"
 #include "media/Engine3DMesh.h"
+#include "base/ByteOrder.h"
 #include "media/Media.h"
 #include "support/Headless.h"
 #include "tools/PackWriter.h"
@@ -19,9 +20,7 @@ std::vector<uint8_t> Bytes(const std::string& text) { return {text.begin(), text
 // A 24-bit BMP, `w` x `h`, whose left half is red and right half blue.
 std::vector<uint8_t> HalvesBmp(int w, int h) {
   int row = (w * 3 + 3) / 4 * 4, size = 54 + row * h;
-  auto le = [](std::vector<uint8_t>& b, uint32_t v, int n) {
-    for (int i = 0; i < n; ++i) b.push_back(static_cast<uint8_t>(v >> (8 * i)));
-  };
+  auto le = [](std::vector<uint8_t>& b, uint32_t v, int n) { n == 2 ? AppendLe16(b, v) : AppendLe32(b, v); };
   std::vector<uint8_t> b = {'B', 'M'};
   le(b, size, 4), le(b, 0, 4), le(b, 54, 4), le(b, 40, 4), le(b, w, 4), le(b, h, 4), le(b, 1, 2), le(b, 24, 2);
   le(b, 0, 4), le(b, row * h, 4), le(b, 2835, 4), le(b, 2835, 4), le(b, 0, 4), le(b, 0, 4);

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "media/Media.h"
+#include "base/ByteOrder.h"
 #include "base/PackFormat.h"
 #include "tools/PackWriter.h"
 
@@ -192,10 +193,8 @@ TEST_F(PacksTest, AnAbsurdEntrySizeIsRefusedWithoutAllocatingIt) {
   auto patch = [&](uint32_t signature, size_t sizeOffset, size_t nameOffset) {
     int patched = 0;
     for (size_t i = 0; i + nameOffset + name.size() <= whole.size(); ++i) {
-      uint32_t word = whole[i] | (whole[i + 1] << 8) | (whole[i + 2] << 16) | (static_cast<uint32_t>(whole[i + 3]) << 24);
-      if (word != signature || std::memcmp(&whole[i + nameOffset], name.data(), name.size()) != 0) continue;
-      whole[i + sizeOffset] = 0x00, whole[i + sizeOffset + 1] = 0x00;
-      whole[i + sizeOffset + 2] = 0x00, whole[i + sizeOffset + 3] = 0xC0;
+      if (ReadLe32(&whole[i]) != signature || std::memcmp(&whole[i + nameOffset], name.data(), name.size()) != 0) continue;
+      WriteLe32(&whole[i + sizeOffset], 0xC0000000u);
       ++patched;
     }
     return patched;

@@ -10,19 +10,15 @@
 #include <cstring>
 #include <vector>
 
+#include "base/ByteOrder.h"
 #include "media/Media.h"
 
 namespace soundtest {
 
 constexpr double kPi = 3.14159265358979323846;
 
-inline void Put16(std::vector<uint8_t>& b, int v) {
-  b.push_back(uint8_t(v));
-  b.push_back(uint8_t(v >> 8));
-}
-inline void Put32(std::vector<uint8_t>& b, uint32_t v) {
-  for (int i = 0; i < 4; ++i) b.push_back(uint8_t(v >> (8 * i)));
-}
+inline void Put16(std::vector<uint8_t>& b, int v) { AppendLe16(b, static_cast<uint32_t>(v)); }
+inline void Put32(std::vector<uint8_t>& b, uint32_t v) { AppendLe32(b, v); }
 inline void PutTag(std::vector<uint8_t>& b, const char* tag) {
   for (int i = 0; i < 4; ++i) b.push_back(uint8_t(tag[i]));
 }

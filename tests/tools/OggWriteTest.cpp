@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "base/ByteOrder.h"
 #include "sfx/OggRead.h"
 #include "sfx/OggWrite.h"
 
@@ -91,7 +92,7 @@ TEST(OggWrite, SameInputGivesSameBytesAndSerialIsUsed) {
   ASSERT_TRUE(EncodeOggVorbis(input.data(), input.size(), settings, other, error));
   ASSERT_GT(other.size(), 18u);
   // The serial number sits at bytes 14..17 of every page header.
-  EXPECT_EQ(other[14] | (other[15] << 8) | (other[16] << 16) | (other[17] << 24), 12345);
+  EXPECT_EQ(ReadLe32(other.data() + 14), 12345u);
 }
 
 TEST(OggWrite, EmptyAndOutOfRangeInput) {

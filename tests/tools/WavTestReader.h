@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "base/ByteOrder.h"
+
 struct WavTestFile {
   int format = 0;                // 1 for PCM
   int channels = 0;
@@ -13,14 +15,8 @@ struct WavTestFile {
   std::vector<int16_t> samples;  // interleaved
 };
 
-inline uint32_t WavTestU32(const std::vector<uint8_t>& b, size_t at) {
-  return static_cast<uint32_t>(b[at]) | (static_cast<uint32_t>(b[at + 1]) << 8) |
-         (static_cast<uint32_t>(b[at + 2]) << 16) | (static_cast<uint32_t>(b[at + 3]) << 24);
-}
-
-inline uint16_t WavTestU16(const std::vector<uint8_t>& b, size_t at) {
-  return static_cast<uint16_t>(b[at] | (b[at + 1] << 8));
-}
+inline uint32_t WavTestU32(const std::vector<uint8_t>& b, size_t at) { return ReadLe32(b.data() + at); }
+inline uint16_t WavTestU16(const std::vector<uint8_t>& b, size_t at) { return ReadLe16(b.data() + at); }
 
 // Walks the RIFF chunks and checks that every size and derived field agrees; `problem` says what did not.
 inline bool ReadWavForTest(const std::vector<uint8_t>& b, WavTestFile& out, std::string& problem) {

@@ -3,17 +3,9 @@
 
 #include <cmath>
 
+#include "base/ByteOrder.h"
+
 namespace {
-
-void PutU16(std::vector<uint8_t>& out, uint32_t v) {
-  out.push_back(static_cast<uint8_t>(v));
-  out.push_back(static_cast<uint8_t>(v >> 8));
-}
-
-void PutU32(std::vector<uint8_t>& out, uint32_t v) {
-  PutU16(out, v & 0xFFFF);
-  PutU16(out, v >> 16);
-}
 
 void PutTag(std::vector<uint8_t>& out, const char* tag) { out.insert(out.end(), tag, tag + 4); }
 
@@ -56,18 +48,18 @@ bool EncodeWav16(const std::vector<int16_t>& interleaved, int channels, int rate
   uint32_t blockAlign = static_cast<uint32_t>(channels) * 2;
   out.reserve(44 + dataBytes);
   PutTag(out, "RIFF");
-  PutU32(out, static_cast<uint32_t>(36 + dataBytes));
+  AppendLe32(out, static_cast<uint32_t>(36 + dataBytes));
   PutTag(out, "WAVE");
   PutTag(out, "fmt ");
-  PutU32(out, 16);
-  PutU16(out, 1);  // PCM
-  PutU16(out, static_cast<uint32_t>(channels));
-  PutU32(out, static_cast<uint32_t>(rate));
-  PutU32(out, static_cast<uint32_t>(rate) * blockAlign);
-  PutU16(out, blockAlign);
-  PutU16(out, 16);
+  AppendLe32(out, 16);
+  AppendLe16(out, 1);  // PCM
+  AppendLe16(out, static_cast<uint32_t>(channels));
+  AppendLe32(out, static_cast<uint32_t>(rate));
+  AppendLe32(out, static_cast<uint32_t>(rate) * blockAlign);
+  AppendLe16(out, blockAlign);
+  AppendLe16(out, 16);
   PutTag(out, "data");
-  PutU32(out, static_cast<uint32_t>(dataBytes));
-  for (int16_t v : interleaved) PutU16(out, static_cast<uint16_t>(v));
+  AppendLe32(out, static_cast<uint32_t>(dataBytes));
+  for (int16_t v : interleaved) AppendLe16(out, static_cast<uint16_t>(v));
   return true;
 }
