@@ -5,8 +5,8 @@
 #include <zip.h>
 
 #include <cstdio>
-#include <filesystem>
 
+#include "base/AtomicFile.h"
 #include "base/PackFormat.h"
 
 namespace {
@@ -22,53 +22,49 @@ bool AlreadyCompressed(const std::string& name) {
 }  // namespace
 
 bool WritePack(const std::string& path, const std::vector<PackEntry>& entries) {
-  std::filesystem::path target(path);
-  std::error_code error;
-  if (target.has_parent_path()) std::filesystem::create_directories(target.parent_path(), error);
-  std::string temporary = path + ".tmp";
-  std::filesystem::remove(temporary, error);
-  int zipError = 0;
-  zip_t* archive = zip_open(temporary.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &zipError);
-  if (archive == nullptr) {
-    std::fprintf(stderr, "packbuilder: cannot create %s (zip error %d)\n", temporary.c_str(), zipError);
-    return false;
-  }
-  // libzip keeps the buffers until zip_close, so the scrambled copies must outlive the loop.
-  std::vector<std::vector<uint8_t>> copies;
-  copies.reserve(entries.size());
-  for (const PackEntry& entry : entries) {
-    copies.push_back(entry.data);
-    std::vector<uint8_t>& bytes = copies.back();
-    if (!entry.plain) ScramblePackEntry(bytes.data(), bytes.size());
-    zip_source_t* source = zip_source_buffer(archive, bytes.data(), bytes.size(), 0);
-    if (source == nullptr) {
+  auto write = [&](const std::string& temporary, std::string& why) {
+    std::remove(temporary.c_str());
+    int zipError = 0;
+    zip_t* archive = zip_open(temporary.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &zipError);
+    if (archive == nullptr) {
+      why = "zip error " + std::to_string(zipError);
+      return false;
+    }
+    // libzip keeps the buffers until zip_close, so the scrambled copies must outlive the loop.
+    std::vector<std::vector<uint8_t>> copies;
+    copies.reserve(entries.size());
+    for (const PackEntry& entry : entries) {
+      copies.push_back(entry.data);
+      std::vector<uint8_t>& bytes = copies.back();
+      if (!entry.plain) ScramblePackEntry(bytes.data(), bytes.size());
+      zip_source_t* source = zip_source_buffer(archive, bytes.data(), bytes.size(), 0);
+      if (source == nullptr) {
+        zip_discard(archive);
+        return false;
+      }
+      zip_int64_t index = zip_file_add(archive, entry.name.c_str(), source, ZIP_FL_ENC_UTF_8);
+      if (index < 0) {
+        why = "cannot add " + entry.name + ": " + zip_strerror(archive);
+        zip_source_free(source);
+        zip_discard(archive);
+        return false;
+      }
+      zip_set_file_compression(archive, static_cast<zip_uint64_t>(index),
+                               AlreadyCompressed(entry.name) ? ZIP_CM_STORE : ZIP_CM_DEFLATE, 0);
+      // A fixed time stamp keeps the packs byte for byte the same from one build to the next.
+      zip_file_set_dostime(archive, static_cast<zip_uint64_t>(index), 0, (46 << 9) | (1 << 5) | 1, 0);
+    }
+    if (zip_close(archive) != 0) {
+      why = zip_strerror(archive);
       zip_discard(archive);
       return false;
     }
-    zip_int64_t index = zip_file_add(archive, entry.name.c_str(), source, ZIP_FL_ENC_UTF_8);
-    if (index < 0) {
-      std::fprintf(stderr, "packbuilder: cannot add %s to %s: %s\n", entry.name.c_str(), path.c_str(),
-                   zip_strerror(archive));
-      zip_source_free(source);
-      zip_discard(archive);
-      return false;
-    }
-    zip_set_file_compression(archive, static_cast<zip_uint64_t>(index),
-                             AlreadyCompressed(entry.name) ? ZIP_CM_STORE : ZIP_CM_DEFLATE, 0);
-    // A fixed time stamp keeps the packs byte for byte the same from one build to the next.
-    zip_file_set_dostime(archive, static_cast<zip_uint64_t>(index), 0, (46 << 9) | (1 << 5) | 1, 0);
-  }
-  if (zip_close(archive) != 0) {
-    std::fprintf(stderr, "packbuilder: cannot write %s: %s\n", path.c_str(), zip_strerror(archive));
-    zip_discard(archive);
-    return false;
-  }
-  std::filesystem::rename(temporary, path, error);
-  if (error) {
-    std::fprintf(stderr, "packbuilder: cannot rename %s into place: %s\n", temporary.c_str(), error.message().c_str());
-    return false;
-  }
-  return true;
+    return true;
+  };
+  std::string error;
+  if (WriteThroughTemporary(path, write, error, {.makeFolders = true})) return true;
+  std::fprintf(stderr, "packbuilder: %s\n", error.c_str());
+  return false;
 }
 
 bool ReadPack(const std::string& path, std::vector<PackEntry>& entries, bool unscramble) {

@@ -11,11 +11,6 @@
 // also "]") is written between double quotes with C-like escapes (\\ \" \n \r \t \xHH). Only text
 // that begins with a double quote and ends with its matching closing quote is unescaped, so a value
 // typed by hand such as C:\games reads as it stands.
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <charconv>
 #include <cstdio>
 #include <filesystem>
@@ -24,6 +19,7 @@
 #include <system_error>
 #include <vector>
 
+#include "base/AtomicFile.h"
 #include "base/Paths.h"
 #include "base/Prefs.h"
 
@@ -321,34 +317,13 @@ void WriteValue(const std::string& key, const std::string& value) {
   prefs.changed = true;
 }
 
-bool WriteAll(int descriptor, const std::string& content) {
-  const char* data = content.data();
-  size_t left = content.size();
-  while (left > 0) {
-    ssize_t n = write(descriptor, data, left);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;
-    data += n;
-    left -= static_cast<size_t>(n);
-  }
-  return true;
-}
-
 // Writes the whole file under a temporary name and renames it over the old one, so that a crash
 // leaves either the old file or the new one, never a half-written one.
 bool SaveFile() {
   std::string content = prefs.byteOrderMark ? kByteOrderMark : std::string();
   for (const PrefLine& line : prefs.lines) content += line.text + line.end;
-  std::string temporary = prefs.path + ".tmp";
-  int descriptor = open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-  if (descriptor < 0) return false;
-  struct stat old;
-  if (stat(prefs.path.c_str(), &old) == 0) fchmod(descriptor, old.st_mode & 07777);  // keeps its permissions
-  bool ok = WriteAll(descriptor, content) && fsync(descriptor) == 0;
-  ok = close(descriptor) == 0 && ok;
-  if (ok) ok = std::rename(temporary.c_str(), prefs.path.c_str()) == 0;
-  if (!ok) std::remove(temporary.c_str());
-  return ok;
+  std::string error;
+  return WriteFileAtomically(prefs.path, content, error, {.syncFirst = true});
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "base/AtomicFile.h"
 #include "media/Media.h"
 
 namespace {
@@ -34,21 +35,10 @@ OpenFile* Find(int number) {
   return it == files.end() ? nullptr : &it->second;
 }
 
-bool WriteAll(int descriptor, const uint8_t* data, size_t count) {
-  while (count > 0) {
-    ssize_t n = write(descriptor, data, count);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;
-    data += n;
-    count -= static_cast<size_t>(n);
-  }
-  return true;
-}
-
 bool FlushBlock(OpenFile& file) {
   if (file.failed) return false;
   if (file.block.empty()) return true;
-  if (!WriteAll(file.descriptor, file.block.data(), file.block.size())) {
+  if (!WriteWhole(file.descriptor, file.block.data(), file.block.size())) {
     file.failed = true;
     return false;
   }
@@ -64,7 +54,7 @@ bool CreateFileId(int number, const std::string& path) {
   if (path.empty()) return false;
   OpenFile file;
   file.path = NativePath(path);
-  file.temporaryPath = file.path + ".tmp";
+  file.temporaryPath = TemporaryPathFor(file.path);
   file.writing = true;
   file.descriptor = open(file.temporaryPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
   if (file.descriptor < 0) return false;
@@ -138,9 +128,8 @@ bool CloseFileId(int number) {
   // The old file is replaced only by a complete new one that has reached the disk.
   bool ok = FlushBlock(file) && fsync(file.descriptor) == 0;
   ok = close(file.descriptor) == 0 && ok;
-  if (ok) ok = std::rename(file.temporaryPath.c_str(), file.path.c_str()) == 0;
-  if (!ok) std::remove(file.temporaryPath.c_str());
-  return ok;
+  std::string error;
+  return ReplaceWithTemporary(file.path, ok, error);
 }
 
 bool FileExists(const std::string& path) {

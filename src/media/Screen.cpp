@@ -4,8 +4,8 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <filesystem>
 
+#include "base/AtomicFile.h"
 #include "media/MediaInternal.h"
 
 using media::S;
@@ -14,27 +14,19 @@ namespace {
 
 // Writes through a temporary name so that an interrupted save never leaves half a picture.
 bool SaveSurface(SDL_Surface* surface, const std::string& path, bool png) {
-  std::string target = NativePath(path);
-  std::filesystem::path parent = std::filesystem::path(target).parent_path();
-  std::error_code error;
-  if (!parent.empty()) std::filesystem::create_directories(parent, error);
-  std::string temporary = target + ".tmp";
-  int result;
-  if (png) {
-    result = IMG_SavePNG(surface, temporary.c_str());
-  } else {
-    // Plain 24-bit bitmaps are what every viewer reads.
-    SDL_Surface* rgb = SDL_ConvertSurfaceFormat(surface, SDL_PIXELFORMAT_BGR24, 0);
-    if (rgb == nullptr) return false;
-    result = SDL_SaveBMP(rgb, temporary.c_str());
-    SDL_FreeSurface(rgb);
-  }
-  if (result != 0) {
-    std::remove(temporary.c_str());
-    return false;
-  }
-  std::filesystem::rename(temporary, target, error);
-  return !error;
+  std::string error;
+  return WriteThroughTemporary(
+      NativePath(path),
+      [&](const std::string& temporary, std::string&) {
+        if (png) return IMG_SavePNG(surface, temporary.c_str()) == 0;
+        // Plain 24-bit bitmaps are what every viewer reads.
+        SDL_Surface* rgb = SDL_ConvertSurfaceFormat(surface, SDL_PIXELFORMAT_BGR24, 0);
+        if (rgb == nullptr) return false;
+        bool written = SDL_SaveBMP(rgb, temporary.c_str()) == 0;
+        SDL_FreeSurface(rgb);
+        return written;
+      },
+      error, {.makeFolders = true});
 }
 
 bool ProbeCustomBlend(SDL_Renderer* renderer) {

@@ -1,8 +1,10 @@
 // The JSON summary of a run, written once when the program ends.
+#include <cerrno>
 #include <cinttypes>
 #include <cstdio>
-#include <filesystem>
+#include <cstring>
 
+#include "base/AtomicFile.h"
 #include "media/Media.h"
 #include "game/PlayState.h"
 #include "shell/Shell.h"
@@ -39,24 +41,25 @@ void SetReportPath(const std::string& path) {
 void WriteRunReport(const std::string& reason) {
   if (reportPath.empty() || reportWritten) return;
   reportWritten = true;
-  std::string temporary = reportPath + ".tmp";
-  FILE* file = std::fopen(temporary.c_str(), "w");
-  if (file == nullptr) {
-    std::fprintf(stderr, "Cannot write the report %s\n", reportPath.c_str());
-    return;
-  }
-  std::fprintf(file,
-               "{\n  \"reason\": %s,\n  \"frames\": %ld,\n  \"levelIndex\": %d,\n  \"difficulty\": %d,\n"
-               "  \"score\": %" PRId64 ",\n  \"lives\": %d,\n  \"letterMask\": %d,\n  \"digest\": \"%016" PRIx64
-               "\",\n  \"tilesDestroyed\": %ld,\n  \"capsulesCaught\": %ld,\n  \"laserShots\": %ld,\n"
-               "  \"missilesLaunched\": %ld,\n  \"bulletsFired\": %ld,\n  \"monstersDestroyed\": %ld,\n"
-               "  \"bossHits\": %ld\n}\n",
-               JsonText(reason).c_str(), PresentedFrames(), play.levelIndex, play.difficulty, play.score, play.lives,
-               play.letterMask, PlayStateDigest(), runCounts.tilesDestroyed, runCounts.capsulesCaught,
-               runCounts.laserShots, runCounts.missilesLaunched, runCounts.bulletsFired, runCounts.monstersDestroyed,
-               runCounts.bossHits);
-  bool ok = std::fclose(file) == 0;
-  std::error_code error;
-  if (ok) std::filesystem::rename(temporary, reportPath, error);
-  if (!ok || error) std::fprintf(stderr, "Cannot write the report %s\n", reportPath.c_str());
+  std::string error;
+  auto write = [&](const std::string& temporary, std::string& why) {
+    FILE* file = std::fopen(temporary.c_str(), "w");
+    if (file == nullptr) {
+      why = std::strerror(errno);
+      return false;
+    }
+    std::fprintf(file,
+                 "{\n  \"reason\": %s,\n  \"frames\": %ld,\n  \"levelIndex\": %d,\n  \"difficulty\": %d,\n"
+                 "  \"score\": %" PRId64 ",\n  \"lives\": %d,\n  \"letterMask\": %d,\n  \"digest\": \"%016" PRIx64
+                 "\",\n  \"tilesDestroyed\": %ld,\n  \"capsulesCaught\": %ld,\n  \"laserShots\": %ld,\n"
+                 "  \"missilesLaunched\": %ld,\n  \"bulletsFired\": %ld,\n  \"monstersDestroyed\": %ld,\n"
+                 "  \"bossHits\": %ld\n}\n",
+                 JsonText(reason).c_str(), PresentedFrames(), play.levelIndex, play.difficulty, play.score, play.lives,
+                 play.letterMask, PlayStateDigest(), runCounts.tilesDestroyed, runCounts.capsulesCaught,
+                 runCounts.laserShots, runCounts.missilesLaunched, runCounts.bulletsFired, runCounts.monstersDestroyed,
+                 runCounts.bossHits);
+    return std::fclose(file) == 0;
+  };
+  if (!WriteThroughTemporary(reportPath, write, error))
+    std::fprintf(stderr, "Cannot write the report: %s\n", error.c_str());
 }

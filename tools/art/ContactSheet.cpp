@@ -3,10 +3,9 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
 
 #include "art/Paint.h"
+#include "base/AtomicFile.h"
 
 namespace {
 
@@ -81,25 +80,10 @@ Picture MakeContactSheet(const std::vector<SheetItem>& items, bool light, int sh
 }
 
 bool WriteSheetFile(const std::string& path, const std::vector<uint8_t>& bytes) {
-  std::filesystem::path target(path);
-  std::error_code error;
-  if (target.has_parent_path()) std::filesystem::create_directories(target.parent_path(), error);
-  std::string temporary = path + ".tmp";
-  {
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    if (!out) {
-      std::fprintf(stderr, "packbuilder: cannot write %s\n", temporary.c_str());
-      return false;
-    }
-  }
-  std::filesystem::rename(temporary, path, error);
-  if (error) {
-    std::fprintf(stderr, "packbuilder: cannot rename %s: %s\n", temporary.c_str(), error.message().c_str());
-    std::filesystem::remove(temporary, error);
-    return false;
-  }
-  return true;
+  std::string error;
+  if (WriteFileAtomically(path, bytes, error, {.makeFolders = true})) return true;
+  std::fprintf(stderr, "packbuilder: %s\n", error.c_str());
+  return false;
 }
 
 bool WriteContactSheets(const std::string& directory, const std::string& packName,

@@ -4,12 +4,12 @@
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <thread>
 
 #include <time.h>
 
 #include "Builder.h"
+#include "base/AtomicFile.h"
 #include "PackWriter.h"
 #include "art/ContactSheet.h"
 #include "music/LoopMeasure.h"
@@ -125,21 +125,6 @@ std::string Describe(const BuiltTrack& b) {
 
 namespace {
 
-bool WriteFileAtomically(const std::filesystem::path& path, const std::vector<uint8_t>& bytes) {
-  std::filesystem::path temporary = path;
-  temporary += ".tmp";
-  {
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    if (!out) return false;
-  }
-  std::error_code error;
-  std::filesystem::rename(temporary, path, error);
-  if (!error) return true;
-  std::filesystem::remove(temporary, error);
-  return false;
-}
-
 // Each track's picture, and the file itself for listening on a machine with speakers.
 bool WriteSheets(const std::string& sheetDir, const std::vector<BuiltTrack>& built) {
   std::filesystem::path dir = std::filesystem::path(sheetDir) / "music";
@@ -148,8 +133,9 @@ bool WriteSheets(const std::string& sheetDir, const std::vector<BuiltTrack>& bui
   for (const BuiltTrack& b : built) {
     const TrackDesign& d = *b.design;
     std::string stem = d.file.substr(0, d.file.rfind('.'));
-    if (!WriteFileAtomically(dir / d.file, b.bytes)) {
-      std::fprintf(stderr, "packbuilder: cannot write %s\n", (dir / d.file).string().c_str());
+    std::string writeError;
+    if (!WriteFileAtomically((dir / d.file).string(), b.bytes, writeError)) {
+      std::fprintf(stderr, "packbuilder: %s\n", writeError.c_str());
       return false;
     }
     MusicSheet sheet;

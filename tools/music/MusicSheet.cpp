@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <filesystem>
 
+#include "CairoPng.h"
 #include "music/LoopMeasure.h"
 #include "sfx/SoundSheet.h"
 
@@ -187,20 +187,9 @@ bool WriteMusicSheet(const std::string& path, const MusicSheet& s) {
   Label(cr, kLeft, kDetailTop - 9, "the first four bars (ticks on the beats)", 10, 0.6);
   Seam(cr, s);
   cairo_destroy(cr);
-  std::error_code error;
-  std::filesystem::path target(path);
-  if (target.has_parent_path()) std::filesystem::create_directories(target.parent_path(), error);
-  std::string temporary = path + ".tmp";
-  cairo_status_t status = cairo_surface_write_to_png(surface, temporary.c_str());
+  bool written = WriteCairoPng(surface, path);
   cairo_surface_destroy(surface);
-  if (status == CAIRO_STATUS_SUCCESS) std::filesystem::rename(temporary, path, error);
-  if (status != CAIRO_STATUS_SUCCESS || error) {
-    std::fprintf(stderr, "packbuilder: cannot write the music sheet %s: %s\n", path.c_str(),
-                 status != CAIRO_STATUS_SUCCESS ? cairo_status_to_string(status) : error.message().c_str());
-    std::filesystem::remove(temporary, error);
-    return false;
-  }
-  return true;
+  return written;
 }
 
 }  // namespace music

@@ -7,7 +7,8 @@
 #include <cmath>
 #include <complex>
 #include <cstdio>
-#include <filesystem>
+
+#include "CairoPng.h"
 
 namespace {
 
@@ -178,20 +179,9 @@ bool WriteSoundSheet(const std::string& path, const std::vector<SheetSound>& sou
     cairo_restore(cr);
   }
   cairo_destroy(cr);
-  std::filesystem::path target(path);
-  std::error_code renameError;
-  if (target.has_parent_path()) std::filesystem::create_directories(target.parent_path(), renameError);
-  std::string temporary = path + ".tmp";
-  cairo_status_t status = cairo_surface_write_to_png(surface, temporary.c_str());
+  bool written = WriteCairoPng(surface, path);
   cairo_surface_destroy(surface);
-  if (status == CAIRO_STATUS_SUCCESS) std::filesystem::rename(temporary, path, renameError);
-  if (status != CAIRO_STATUS_SUCCESS || renameError) {
-    std::fprintf(stderr, "packbuilder: cannot write the sound sheet %s: %s\n", path.c_str(),
-                 status != CAIRO_STATUS_SUCCESS ? cairo_status_to_string(status) : renameError.message().c_str());
-    std::filesystem::remove(temporary, renameError);
-    return false;
-  }
-  return true;
+  return written;
 }
 
 void PaintSpectrogram(cairo_t* cr, const std::vector<float>& db, int columns, int rows, double x, double y,

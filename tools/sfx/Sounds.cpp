@@ -2,9 +2,9 @@
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 
 #include "Builder.h"
+#include "base/AtomicFile.h"
 #include "PackWriter.h"
 #include "sfx/Effects.h"
 #include "sfx/OggRead.h"
@@ -58,21 +58,6 @@ bool BuildAll(std::vector<BuiltEffect>& built) {
   return true;
 }
 
-bool WriteFileAtomically(const std::filesystem::path& path, const std::vector<uint8_t>& bytes) {
-  std::filesystem::path temporary = path;
-  temporary += ".tmp";
-  {
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    if (!out) return false;
-  }
-  std::error_code error;
-  std::filesystem::rename(temporary, path, error);
-  if (!error) return true;
-  std::filesystem::remove(temporary, error);
-  return false;
-}
-
 }  // namespace
 
 bool BuildSoundPacks(const std::string& outDir) {
@@ -109,8 +94,9 @@ bool WriteSoundSheets(const std::string& sheetDir) {
   for (const BuiltEffect& b : built) {
     std::string name = b.effect->name;
     std::filesystem::path file = fileDir / name.substr(name.rfind('/') + 1);
-    if (!WriteFileAtomically(file, b.bytes)) {
-      std::fprintf(stderr, "packbuilder: cannot write %s\n", file.string().c_str());
+    std::string writeError;
+    if (!WriteFileAtomically(file.string(), b.bytes, writeError)) {
+      std::fprintf(stderr, "packbuilder: %s\n", writeError.c_str());
       return false;
     }
     sheet.push_back(SheetSound{std::to_string(b.effect->number) + "  " + name, b.effect->what, Details(b),

@@ -1,0 +1,19 @@
+// Saving a Cairo surface as a PNG file through a temporary name.
+#include "CairoPng.h"
+
+#include <cstdio>
+
+#include "base/AtomicFile.h"
+
+bool WriteCairoPng(cairo_surface_t* surface, const std::string& path) {
+  // Cairo writes straight to the path it is given, so it is given the temporary one.
+  auto write = [&](const std::string& temporary, std::string& why) {
+    cairo_status_t status = cairo_surface_write_to_png(surface, temporary.c_str());
+    if (status != CAIRO_STATUS_SUCCESS) why = cairo_status_to_string(status);
+    return status == CAIRO_STATUS_SUCCESS;
+  };
+  std::string error;
+  if (WriteThroughTemporary(path, write, error, {.makeFolders = true})) return true;
+  std::fprintf(stderr, "packbuilder: %s\n", error.c_str());
+  return false;
+}
