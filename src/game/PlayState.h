@@ -1,33 +1,15 @@
-// The state of a game in progress: playfield constants, the play state, the ship, the balls, tiles and lists.
+// The state of a game in progress: the play state, the ship, the balls, tiles and lists.
 #pragma once
 
 #include <cstdint>
 #include <string>
 
 #include "base/OrderedList.h"
+#include "base/Playfield.h"
+#include "base/TileKinds.h"
 
-// Screen and playfield, in pixels.
-constexpr int screenWidth = 1024, screenHeight = 768, screenDepth = 32;
+// Frames the game runs per second of play.
 constexpr int framesPerSecond = 60;
-constexpr int fieldLeft = 88, fieldTop = 20, fieldRight = 808, fieldBottom = 768;
-constexpr int fieldWidth = fieldRight - fieldLeft, fieldHeight = fieldBottom - fieldTop;
-constexpr int tileWidth = 64, tileHeight = 20;
-
-// Level indices with a meaning of their own.
-constexpr int lastOrdinaryLevelHard = 49, lastOrdinaryLevelNormal = 98;
-constexpr int finalLevelHard = 50, finalLevelNormal = 99;
-constexpr int lastChanceLevel = 100, bonusLevel = 102;
-
-// Tile kinds by base sprite.
-enum TileKind : int {
-  tileRed = 34, tileGreen = 50, tileBlue = 66, tileYellow = 82, tileMagenta = 98, tileCyan = 114,
-  tileWhite = 130, tileBlack = 146, tileUnbreakable = 162, tileThreeHits = 178, tileTwoHits = 194,
-  tileOneHit = 210, tileTeleporter = 226
-};
-inline bool IsColourTile(int sprite) { return sprite >= tileRed && sprite <= tileBlack; }
-inline bool IsBreakableTile(int sprite) {
-  return IsColourTile(sprite) || sprite == tileThreeHits || sprite == tileTwoHits || sprite == tileOneHit;
-}
 
 enum Difficulty : int { difficultyNormal = 0, difficultyHard = 1 };
 
@@ -77,7 +59,7 @@ struct PlayState {
 };
 
 struct Ship {
-  float x = fieldLeft + 360, y = fieldBottom - 40;  // centre, pixels
+  float x = shipStartX, y = shipStartY;            // centre, pixels
   float vx = 0, vy = 0;                            // this frame's movement, pixels per frame
   int halfWidth = 40, halfHeight = 40;             // pixels
   int tiltSprite = 2094, shieldSprite = 2100;
@@ -106,8 +88,6 @@ struct Ball {
   TrailPoint trail[10];
   int stuckFrames = 0;         // consecutive frames this ball has not moved (the watchdog frees it)
 };
-
-constexpr int maxKeyPoints = 60;
 
 struct Tile {
   float x = 0, y = 0;    // centre, pixels

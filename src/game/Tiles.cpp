@@ -1,9 +1,10 @@
 // Level files and tiles: reading the tile records, gliding along their paths, animating, drawing, the intro.
 #include "game/Tiles.h"
 
+#include <algorithm>
 #include <cmath>
-#include <cstring>
 
+#include "base/LevelFormat.h"
 #include "game/Capsules.h"
 #include "game/Hud.h"
 #include "media/Media.h"
@@ -17,25 +18,40 @@
 
 namespace {
 
-int32_t ReadInt(const uint8_t* p) {
-  uint32_t v = static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8) |
-               (static_cast<uint32_t>(p[2]) << 16) | (static_cast<uint32_t>(p[3]) << 24);
-  return static_cast<int32_t>(v);
-}
-
-float ReadFloat(const uint8_t* p) {
-  uint32_t bits = static_cast<uint32_t>(ReadInt(p));
-  float value;
-  std::memcpy(&value, &bits, sizeof value);
-  return value;
-}
-
 // The velocity that brings the tile from key point `from` to the next one in its segment's time.
 void AimAtNextKey(Tile& tile, int from) {
   int next = (from + 1) % tile.keyCount;
   float frames = static_cast<float>(tile.keySeconds[from] * framesPerSecond);
   tile.vx = (tile.keyX[next] - tile.keyX[from]) / frames;
   tile.vy = (tile.keyY[next] - tile.keyY[from]) / frames;
+}
+
+// Each record becomes a live tile standing at its first key point, aimed at the next one.
+void AddLevelTiles(const std::vector<TileRecord>& records) {
+  for (const TileRecord& record : records) {
+    Tile* tile = lists.tiles.Add();
+    tile->sprite = record.sprite;
+    tile->capsule = record.capsule;
+    tile->keyCount = static_cast<int>(record.keys.size());
+    for (int k = 0; k < tile->keyCount; ++k) {
+      // A segment of no time would divide by zero: it lasts a second.
+      tile->keySeconds[k] = std::max(1, record.keys[k].seconds);
+      tile->keyX[k] = record.keys[k].x;
+      tile->keyY[k] = record.keys[k].y;
+    }
+    tile->alive = 1;
+    tile->width = SpritePixelWidth(tile->sprite);
+    tile->height = SpritePixelHeight(tile->sprite);
+    tile->animFrame = 0;
+    tile->teleportBusy = 0;
+    tile->keyIndex = 0;
+    tile->secondsLeft = tile->keySeconds[0];
+    tile->x = tile->keyX[0];
+    tile->y = tile->keyY[0];
+    tile->startX = static_cast<int>(std::lround(tile->keyX[0]));
+    tile->startY = static_cast<int>(std::lround(tile->keyY[0]));
+    if (tile->keyCount > 1) AimAtNextKey(*tile, 0);
+  }
 }
 
 }  // namespace
@@ -46,48 +62,10 @@ std::string LevelFileName(int difficulty, int levelIndex) {
 }
 
 bool ReadTileRecords(const uint8_t* data, size_t size, std::string& error) {
-  size_t at = 0;
-  while (data != nullptr && at + 12 <= size) {
-    int sprite = ReadInt(data + at);
-    int capsule = ReadInt(data + at + 4);
-    int keyCount = ReadInt(data + at + 8);
-    if (keyCount < 1 || keyCount > maxKeyPoints) {
-      error = "a tile with " + std::to_string(keyCount) + " key points";
-      return false;
-    }
-    size_t recordSize = 12 + 12 * static_cast<size_t>(keyCount);
-    if (at + recordSize > size) break;  // cut short by the end of the entry: the reading stops here
-    Tile* tile = lists.tiles.Add();
-    tile->sprite = sprite;
-    tile->capsule = capsule;
-    tile->keyCount = keyCount;
-    for (int k = 0; k < keyCount; ++k) {
-      const uint8_t* key = data + at + 12 + 12 * k;
-      // A segment of no time would divide by zero: it lasts a second.
-      tile->keySeconds[k] = std::max(1, ReadInt(key));
-      tile->keyX[k] = ReadFloat(key + 4);
-      tile->keyY[k] = ReadFloat(key + 8);
-      if (!std::isfinite(tile->keyX[k]) || !std::isfinite(tile->keyY[k])) {
-        lists.tiles.Delete();
-        error = "a key point that is not a number";
-        return false;
-      }
-    }
-    tile->alive = 1;
-    tile->width = SpritePixelWidth(sprite);
-    tile->height = SpritePixelHeight(sprite);
-    tile->animFrame = 0;
-    tile->teleportBusy = 0;
-    tile->keyIndex = 0;
-    tile->secondsLeft = tile->keySeconds[0];
-    tile->x = tile->keyX[0];
-    tile->y = tile->keyY[0];
-    tile->startX = static_cast<int>(std::lround(tile->keyX[0]));
-    tile->startY = static_cast<int>(std::lround(tile->keyY[0]));
-    if (keyCount > 1) AimAtNextKey(*tile, 0);
-    at += recordSize;
-  }
-  return true;
+  LevelRead level = ReadLevelRecords(data, size);
+  error = level.error;
+  AddLevelTiles(level.tiles);
+  return error.empty();
 }
 
 void LoadLevelTiles() {

@@ -8,8 +8,8 @@
 // packs/normal/level12.pak for normal level index 12.
 std::string LevelFileName(int difficulty, int levelIndex);
 void LoadLevelTiles();
-// Appends the tile records of a level entry to `lists.tiles`. A record cut short by the end of the
-// entry ends the reading; false (with `error` set) for a record the game cannot hold.
+// Appends the tile records of a level entry to `lists.tiles`, each at its first key point. A damaged
+// entry (see ReadLevelRecords) adds nothing: false, with `error` saying what is wrong.
 bool ReadTileRecords(const uint8_t* data, size_t size, std::string& error);
 void BuildTeleporterList();
 void UpdateTiles();

@@ -1,11 +1,10 @@
-// Level files and tiles: reading records (and damaged ones), gliding along paths, teleporters, the intro.
+// Level files and tiles: tiles from records (and damaged entries refused), gliding along paths, teleporters, the intro.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <climits>
-#include <cstring>
 #include <filesystem>
 
+#include "base/LevelFormat.h"
 #include "media/Media.h"
 #include "game/PlayState.h"
 #include "game/Tiles.h"
@@ -15,30 +14,8 @@
 
 namespace {
 
-struct Key {
-  int seconds;
-  float x, y;
-};
-
-void Put(std::vector<uint8_t>& out, uint32_t v) {
-  for (int i = 0; i < 4; ++i) out.push_back(static_cast<uint8_t>(v >> (8 * i)));
-}
-
-constexpr int countOfKeys = INT_MIN;  // write the number of key points given
-
-void Record(std::vector<uint8_t>& out, int sprite, int capsule, std::vector<Key> keys, int keyCount = countOfKeys) {
-  Put(out, static_cast<uint32_t>(sprite));
-  Put(out, static_cast<uint32_t>(capsule));
-  Put(out, static_cast<uint32_t>(keyCount == countOfKeys ? static_cast<int>(keys.size()) : keyCount));
-  for (const Key& k : keys) {
-    Put(out, static_cast<uint32_t>(k.seconds));
-    uint32_t bits;
-    std::memcpy(&bits, &k.x, 4);
-    Put(out, bits);
-    std::memcpy(&bits, &k.y, 4);
-    Put(out, bits);
-  }
-}
+// A level entry written by the one writer of the level format.
+std::vector<uint8_t> Level(const std::vector<TileRecord>& tiles) { return WriteLevelRecords(tiles); }
 
 class Tiles : public ::testing::Test {
  protected:
@@ -50,13 +27,11 @@ class Tiles : public ::testing::Test {
 };
 
 TEST_F(Tiles, RecordsBecomeTilesAtTheirFirstKeyPoint) {
-  std::vector<uint8_t> level;
-  Record(level, tileRed, 242, {{1, 200.4f, 100.6f}});
-  Record(level, tileTwoHits, 0, {{5, 300, 200}, {3, 400, 200}});
-  ASSERT_TRUE(Read(level));
+  ASSERT_TRUE(Read(Level({{tileRed, capsuleTriple, {{1, 200.4f, 100.6f}}},
+                          {tileTwoHits, 0, {{5, 300, 200}, {3, 400, 200}}}})));
   ASSERT_EQ(lists.tiles.Count(), 2);
   Tile* first = lists.tiles.At(0);
-  EXPECT_EQ(first->capsule, 242);
+  EXPECT_EQ(first->capsule, capsuleTriple);
   EXPECT_EQ(first->alive, 1);
   EXPECT_EQ(first->startX, 200);
   EXPECT_EQ(first->startY, 101);
@@ -65,40 +40,28 @@ TEST_F(Tiles, RecordsBecomeTilesAtTheirFirstKeyPoint) {
   EXPECT_EQ(second->secondsLeft, 5);
 }
 
-TEST_F(Tiles, AnEmptyEntryGivesNoTilesAndACutRecordEndsTheReading) {
+TEST_F(Tiles, ADamagedEntryAddsNoTileAndSaysWhy) {
   ASSERT_TRUE(Read({}));
   EXPECT_EQ(lists.tiles.Count(), 0);
-  std::vector<uint8_t> level;
-  Record(level, tileRed, 0, {{1, 200, 100}});
-  Record(level, tileBlue, 0, {{1, 300, 100}, {2, 400, 100}});
-  level.resize(level.size() - 5);
-  ASSERT_TRUE(Read(level));
-  EXPECT_EQ(lists.tiles.Count(), 1);
+  std::vector<uint8_t> cut = Level({{tileRed, 0, {{1, 200, 100}}}, {tileBlue, 0, {{1, 300, 100}, {2, 400, 100}}}});
+  cut.resize(cut.size() - 5);
+  std::string error;
+  EXPECT_FALSE(ReadTileRecords(cut.data(), cut.size(), error));
+  EXPECT_EQ(lists.tiles.Count(), 0);
+  EXPECT_NE(error.find("tile 2"), std::string::npos) << error;
+  EXPECT_FALSE(Read(Level({{tileRed, 0, std::vector<KeyPoint>(maxKeyPoints + 1, KeyPoint{1, 200, 100})}})));
+  EXPECT_FALSE(Read(Level({{tileRed, 0, {}}})));
+  EXPECT_EQ(lists.tiles.Count(), 0);
 }
 
-TEST_F(Tiles, KeyCountsOutsideOneToSixtyAreRefusedAndZeroSecondsCountAsOne) {
-  std::vector<uint8_t> tooMany;
-  Record(tooMany, tileRed, 0, std::vector<Key>(61, Key{1, 200, 100}));
-  EXPECT_FALSE(Read(tooMany));
-  std::vector<uint8_t> none;
-  Record(none, tileRed, 0, {}, 0);
-  EXPECT_FALSE(Read(none));
-  std::vector<uint8_t> negative;
-  Record(negative, tileRed, 0, {{1, 200, 100}}, -7);
-  EXPECT_FALSE(Read(negative));
-  lists.tiles.Clear();
-  std::vector<uint8_t> zero;
-  Record(zero, tileRed, 0, {{0, 200, 100}, {0, 260, 100}});
-  ASSERT_TRUE(Read(zero));
+TEST_F(Tiles, ZeroSecondsCountAsOne) {
+  ASSERT_TRUE(Read(Level({{tileRed, 0, {{0, 200, 100}, {0, 260, 100}}}})));
   EXPECT_EQ(lists.tiles.At(0)->keySeconds[0], 1);
   EXPECT_FLOAT_EQ(lists.tiles.At(0)->vx, 1.0f);
 }
 
 TEST_F(Tiles, OneKeyPointNeverMovesAndTwoKeyPointsLoopInTheirSeconds) {
-  std::vector<uint8_t> level;
-  Record(level, tileRed, 0, {{1, 200, 100}});
-  Record(level, tileGreen, 0, {{5, 300, 200}, {3, 400, 200}});
-  ASSERT_TRUE(Read(level));
+  ASSERT_TRUE(Read(Level({{tileRed, 0, {{1, 200, 100}}}, {tileGreen, 0, {{5, 300, 200}, {3, 400, 200}}}})));
   Tile* still = lists.tiles.At(0);
   Tile* mover = lists.tiles.At(1);
   int arrivedAt = -1, backAt = -1;
@@ -115,11 +78,9 @@ TEST_F(Tiles, OneKeyPointNeverMovesAndTwoKeyPointsLoopInTheirSeconds) {
 }
 
 TEST_F(Tiles, TheTeleporterListFollowsTheTileOrder) {
-  std::vector<uint8_t> level;
-  Record(level, tileTeleporter, 0, {{1, 200, 100}});
-  Record(level, tileRed, 0, {{1, 300, 100}});
-  Record(level, tileTeleporter, 0, {{1, 400, 100}});
-  ASSERT_TRUE(Read(level));
+  ASSERT_TRUE(Read(Level({{tileTeleporter, 0, {{1, 200, 100}}},
+                          {tileRed, 0, {{1, 300, 100}}},
+                          {tileTeleporter, 0, {{1, 400, 100}}}})));
   lists.tiles.At(2)->teleportBusy = 1;
   BuildTeleporterList();
   ASSERT_EQ(lists.teleporters.Count(), 2);
@@ -166,11 +127,14 @@ class LevelFiles : public ::testing::Test {
 TEST_F(LevelFiles, AMissingOrDamagedFileEndsWithAClearMessage) {
   play.levelIndex = 5;
   EXPECT_EXIT(LoadLevelTiles(), ::testing::ExitedWithCode(1), "No level file");
-  std::vector<uint8_t> bad;
-  Record(bad, tileRed, 0, std::vector<Key>(61, Key{1, 200, 100}));
-  PackEntry entry{"level5.dat", bad, true};
-  ASSERT_TRUE(WritePack("packs/normal/level5.pak", {entry}));
-  EXPECT_EXIT(LoadLevelTiles(), ::testing::ExitedWithCode(1), "packs/normal/level5.pak");
+  std::vector<uint8_t> bad = Level({{tileRed, 0, std::vector<KeyPoint>(maxKeyPoints + 1, KeyPoint{1, 200, 100})}});
+  ASSERT_TRUE(WritePack("packs/normal/level5.pak", {PackEntry{"level5.dat", bad, true}}));
+  EXPECT_EXIT(LoadLevelTiles(), ::testing::ExitedWithCode(1), "packs/normal/level5.pak is damaged: tile 1 .* 61 key points");
+  // A record cut short is refused the same way, never read in part.
+  std::vector<uint8_t> cut = Level({{tileRed, 0, {{1, 200, 100}}}, {tileRed, 0, {{1, 300, 100}}}});
+  cut.pop_back();
+  ASSERT_TRUE(WritePack("packs/normal/level5.pak", {PackEntry{"level5.dat", cut, true}}));
+  EXPECT_EXIT(LoadLevelTiles(), ::testing::ExitedWithCode(1), "level5.pak is damaged: tile 2 .* cut short");
 }
 
 TEST(CompiledLevels, EveryLevelOfBothSetsLoads) {

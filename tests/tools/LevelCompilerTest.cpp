@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "base/LevelFormat.h"
 #include "levels/LevelModel.h"
 #include "levels/LevelSource.h"
 
@@ -60,7 +61,7 @@ TEST(LevelCompiler, RefusesMoreThanSixtyKeyPoints) {
 
 TEST(LevelCompiler, RecordBytesAreExactlyTheLevelFormat) {
   Level level = Compiled("name \"x\"\ntile red 448 100 cap LASER\npath p slide 100 -50 5 3\ntile hit3 300 200 move p\n");
-  std::vector<uint8_t> bytes = EncodeLevel(level.tiles);
+  std::vector<uint8_t> bytes = WriteLevelRecords(level.tiles);
   // 448.0f = 0x43E00000, 100.0f = 0x42C80000, 300.0f = 0x43960000, 200.0f = 0x43480000,
   // 400.0f = 0x43C80000, 150.0f = 0x43160000.
   const std::vector<uint8_t> expected = {
@@ -71,15 +72,10 @@ TEST(LevelCompiler, RecordBytesAreExactlyTheLevelFormat) {
       3, 0, 0, 0,    0, 0, 0xC8, 0x43,  0, 0, 0x16, 0x43,                 // 3 s back from (400, 150)
   };
   EXPECT_EQ(bytes, expected);
-  std::vector<LevelTile> decoded;
-  std::string error;
-  ASSERT_TRUE(DecodeLevel(bytes, decoded, error)) << error;
-  ASSERT_EQ(decoded.size(), 2u);
-  EXPECT_EQ(decoded[1].keys[1].x, 400.0f);
-  bytes.pop_back();
-  EXPECT_FALSE(DecodeLevel(bytes, decoded, error));
-  EXPECT_TRUE(DecodeLevel({}, decoded, error));
-  EXPECT_TRUE(decoded.empty());
+  LevelRead read = ReadLevelRecords(bytes);
+  ASSERT_EQ(read.error, "");
+  ASSERT_EQ(read.tiles.size(), 2u);
+  EXPECT_EQ(read.tiles[1].keys[1].x, 400.0f);
 }
 
 TEST(LevelCompiler, BlocksPlaceAndMoveTilesAsWritten) {
@@ -104,12 +100,12 @@ TEST(LevelCompiler, BlocksPlaceAndMoveTilesAsWritten) {
   ASSERT_EQ(level.tiles.size(), 13u);
   // The mirror copy keeps the capsule and stands across the field's centre line.
   EXPECT_EQ(level.tiles[1].keys[0].x, 596.0f);
-  EXPECT_EQ(level.tiles[1].capsule, kCapsuleTriple);
+  EXPECT_EQ(level.tiles[1].capsule, capsuleTriple);
   // Grid cells by character, pitch 68 × 24.
-  EXPECT_EQ(level.tiles[2].sprite, kKindRed);
-  EXPECT_EQ(level.tiles[3].sprite, kKindSolid);
-  EXPECT_EQ(level.tiles[4].sprite, kKindHit3);
-  EXPECT_EQ(level.tiles[5].sprite, kKindTeleporter);
+  EXPECT_EQ(level.tiles[2].sprite, tileRed);
+  EXPECT_EQ(level.tiles[3].sprite, tileUnbreakable);
+  EXPECT_EQ(level.tiles[4].sprite, tileThreeHits);
+  EXPECT_EQ(level.tiles[5].sprite, tileTeleporter);
   EXPECT_EQ(level.tiles[6].keys[0].x, 210.0f);
   EXPECT_EQ(level.tiles[6].keys[0].y, 324.0f);
   // Stagger starts each further tile one key point further along: a wave.
@@ -123,7 +119,7 @@ TEST(LevelCompiler, BlocksPlaceAndMoveTilesAsWritten) {
   EXPECT_NEAR(spun.keys[1].y, 300.0f, 0.01);
   EXPECT_EQ(spun.keys[1].seconds, 2);
   // Capsules find the tile written at the point, wherever its path begins.
-  EXPECT_EQ(level.tiles[12].capsule, kCapsuleFire);
+  EXPECT_EQ(level.tiles[12].capsule, capsuleFire);
   EXPECT_EQ(level.tiles[11].capsule, 0);
 }
 

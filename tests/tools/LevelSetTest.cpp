@@ -5,6 +5,7 @@
 #include <cmath>
 #include <set>
 
+#include "base/LevelFormat.h"
 #include "levels/LevelModel.h"
 #include "levels/LevelSets.h"
 
@@ -37,38 +38,58 @@ TEST(LevelSets, EveryIndexTheGameCanReachCompiles) {
   EXPECT_EQ(Sets().levels.at("hard").size(), 54u);     // 0..49, boss 50, 100, 101, 102
 }
 
+// What the builder writes, the game reads back record for record, bit for bit.
+TEST(LevelSets, EveryLevelRoundTripsThroughTheLevelFormat) {
+  for (const LevelSetInfo& set : LevelSets()) {
+    for (const auto& [index, level] : Sets().levels.at(set.name)) {
+      LevelRead read = ReadLevelRecords(WriteLevelRecords(level.tiles));
+      ASSERT_EQ(read.error, "") << level.sourcePath;
+      ASSERT_EQ(read.tiles.size(), level.tiles.size()) << level.sourcePath;
+      for (size_t i = 0; i < read.tiles.size(); ++i) {
+        const TileRecord& back = read.tiles[i];
+        const LevelTile& tile = level.tiles[i];
+        EXPECT_EQ(back.sprite, tile.sprite) << level.sourcePath << ":" << tile.line;
+        EXPECT_EQ(back.capsule, tile.capsule) << level.sourcePath << ":" << tile.line;
+        ASSERT_EQ(back.keys.size(), tile.keys.size()) << level.sourcePath << ":" << tile.line;
+        for (size_t k = 0; k < tile.keys.size(); ++k) {
+          EXPECT_EQ(back.keys[k].seconds, tile.keys[k].seconds) << level.sourcePath << ":" << tile.line;
+          EXPECT_EQ(back.keys[k].x, tile.keys[k].x) << level.sourcePath << ":" << tile.line;
+          EXPECT_EQ(back.keys[k].y, tile.keys[k].y) << level.sourcePath << ":" << tile.line;
+        }
+      }
+    }
+  }
+}
+
 TEST(LevelSets, TilesStayInTheFieldAndLevelsCanEnd) {
   for (const LevelSetInfo& set : LevelSets()) {
     for (const auto& [index, level] : Sets().levels.at(set.name)) {
       int breakable = 0, capsules = 0;
-      std::vector<LevelTile> decoded;
-      std::string error;
-      ASSERT_TRUE(DecodeLevel(EncodeLevel(level.tiles), decoded, error)) << error;
-      for (const LevelTile& tile : decoded) {
-        ASSERT_TRUE(IsKnownKind(tile.sprite)) << level.sourcePath;
-        ASSERT_TRUE(tile.keys.size() >= 1 && tile.keys.size() <= 60) << level.sourcePath;
+      for (const LevelTile& tile : level.tiles) {
+        ASSERT_TRUE(IsTileKind(tile.sprite)) << level.sourcePath;
+        ASSERT_TRUE(tile.keys.size() >= 1 && tile.keys.size() <= static_cast<size_t>(maxKeyPoints)) << level.sourcePath;
         for (const KeyPoint& key : tile.keys) {
-          EXPECT_GE(key.x - 32, 88 - 0.01) << level.sourcePath << ":" << tile.line;
-          EXPECT_LE(key.x + 32, 808 + 0.01) << level.sourcePath << ":" << tile.line;
-          EXPECT_GE(key.y - 10, 20 - 0.01) << level.sourcePath << ":" << tile.line;
-          EXPECT_LE(key.y + 10, 768 + 0.01) << level.sourcePath << ":" << tile.line;
+          EXPECT_GE(key.x - tileWidth / 2, fieldLeft - 0.01) << level.sourcePath << ":" << tile.line;
+          EXPECT_LE(key.x + tileWidth / 2, fieldRight + 0.01) << level.sourcePath << ":" << tile.line;
+          EXPECT_GE(key.y - tileHeight / 2, fieldTop - 0.01) << level.sourcePath << ":" << tile.line;
+          EXPECT_LE(key.y + tileHeight / 2, fieldBottom + 0.01) << level.sourcePath << ":" << tile.line;
           if (tile.keys.size() > 1) {
             EXPECT_GE(key.seconds, 1) << level.sourcePath;
           }
         }
         if (tile.capsule != 0) {
           EXPECT_TRUE(IsLevelCapsule(tile.capsule)) << level.sourcePath;  // never a letter or the malus
-          EXPECT_TRUE(IsBreakableKind(tile.sprite)) << level.sourcePath;
+          EXPECT_TRUE(IsBreakableTile(tile.sprite)) << level.sourcePath;
           ++capsules;
         }
-        breakable += IsBreakableKind(tile.sprite);
+        breakable += IsBreakableTile(tile.sprite);
       }
       if (index != set.bossIndex) {
         EXPECT_GT(breakable, 0) << level.sourcePath;
       }
       // A handful of capsules: never a capsule on every tile.
       EXPECT_LE(capsules, 8) << level.sourcePath;
-      EXPECT_LT(capsules, static_cast<int>(decoded.size())) << level.sourcePath;
+      EXPECT_LT(capsules, static_cast<int>(level.tiles.size())) << level.sourcePath;
     }
   }
 }
@@ -79,7 +100,7 @@ TEST(LevelSets, EveryCapsuleKindAppearsInEachSet) {
     for (const auto& [index, level] : Sets().levels.at(set.name))
       for (const LevelTile& tile : level.tiles)
         if (tile.capsule) used.insert(tile.capsule);
-    for (int capsule = kCapsuleTriple; capsule <= kCapsuleLife; capsule += 16)
+    for (int capsule = capsuleTriple; IsLevelCapsule(capsule); capsule += 16)
       EXPECT_TRUE(used.count(capsule)) << set.name << " never uses " << CapsuleName(capsule);
   }
 }
@@ -89,7 +110,7 @@ TEST(LevelSets, NoTwoLevelsAreAlike) {
   std::map<std::string, std::string> names;
   for (const LevelSetInfo& set : LevelSets()) {
     for (const auto& [index, level] : Sets().levels.at(set.name)) {
-      auto [where, fresh] = seen.emplace(EncodeLevel(level.tiles), level.sourcePath);
+      auto [where, fresh] = seen.emplace(WriteLevelRecords(level.tiles), level.sourcePath);
       EXPECT_TRUE(fresh) << level.sourcePath << " is the same as " << where->second;
       if (index == set.bossIndex || index >= 100) continue;  // the special levels share their names across sets
       auto [named, unique] = names.emplace(level.name, level.sourcePath);
@@ -107,15 +128,15 @@ TEST(LevelSets, TileChallengeLevelsLetEveryMultiHitTileGoFirst) {
     const Level& level = Sets().levels.at(set.name).at(set.challengeIndex);
     int multiHit = 0, colour = 0;
     for (const LevelTile& target : level.tiles) {
-      if (IsColourKind(target.sprite)) {
+      if (IsColourTile(target.sprite)) {
         ++colour;
         EXPECT_EQ(target.keys.size(), 1u) << level.sourcePath << ":" << target.line << " colour tiles stand still here";
       }
-      if (!IsMultiHitKind(target.sprite)) continue;
+      if (!IsMultiHitTile(target.sprite)) continue;
       ++multiHit;
       for (const KeyPoint& at : target.keys) {
         for (const LevelTile& other : level.tiles) {
-          if (&other == &target || IsMultiHitKind(other.sprite)) continue;
+          if (&other == &target || IsMultiHitTile(other.sprite)) continue;
           for (const KeyPoint& key : other.keys) {
             bool inCorridor = std::fabs(key.x - at.x) < 32 + 32 + 8 && key.y > at.y;
             EXPECT_FALSE(inCorridor) << level.sourcePath << ":" << other.line << " stands below the multi-hit tile of line "

@@ -16,7 +16,7 @@ struct ShapeForm {
 };
 
 const ShapeForm kForms[] = {
-    {"keys", 6, 3 * kMaxKeyPoints + 3, "keys DX DY SECONDS DX DY SECONDS ..."},
+    {"keys", 6, 3 * maxKeyPoints + 3, "keys DX DY SECONDS DX DY SECONDS ..."},
     {"slide", 3, 4, "slide DX DY SECONDS [BACK_SECONDS]"},
     {"rect", 3, 4, "rect WIDTH HEIGHT SECONDS [SIDE_SECONDS] [ccw]"},
     {"circle", 3, 3, "circle RADIUS STEPS SECONDS [ccw]"},
@@ -43,8 +43,8 @@ bool CheckSeconds(double seconds, std::string& error) {
 }
 
 bool CheckSteps(double steps, std::string& error) {
-  if (!WholeNumber(steps) || steps < 2 || steps > kMaxKeyPoints) {
-    error = "a path needs 2 to " + std::to_string(kMaxKeyPoints) + " key points (got " + std::to_string(steps) + ")";
+  if (!WholeNumber(steps) || steps < 2 || steps > maxKeyPoints) {
+    error = "a path needs 2 to " + std::to_string(maxKeyPoints) + " key points (got " + std::to_string(steps) + ")";
     return false;
   }
   return true;
@@ -94,7 +94,7 @@ bool ParsePathPlan(const std::vector<std::string>& words, PathPlan& plan, std::s
   const std::vector<double>& n = plan.numbers;
   if (n.size() < form->minNumbers || n.size() > form->maxNumbers) {
     if (plan.shape == "keys" && n.size() > form->maxNumbers) {
-      error = "a path has at most " + std::to_string(kMaxKeyPoints) + " key points (got " + std::to_string(n.size() / 3) + ")";
+      error = "a path has at most " + std::to_string(maxKeyPoints) + " key points (got " + std::to_string(n.size() / 3) + ")";
     } else {
       error = "write " + std::string(form->usage);
     }
@@ -105,8 +105,8 @@ bool ParsePathPlan(const std::vector<std::string>& words, PathPlan& plan, std::s
       error = "key points come in threes: DX DY SECONDS";
       return false;
     }
-    if (n.size() / 3 > static_cast<size_t>(kMaxKeyPoints)) {
-      error = "a path has at most " + std::to_string(kMaxKeyPoints) + " key points (got " + std::to_string(n.size() / 3) + ")";
+    if (n.size() / 3 > static_cast<size_t>(maxKeyPoints)) {
+      error = "a path has at most " + std::to_string(maxKeyPoints) + " key points (got " + std::to_string(n.size() / 3) + ")";
       return false;
     }
     for (size_t i = 2; i < n.size(); i += 3)

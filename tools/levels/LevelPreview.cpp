@@ -8,6 +8,8 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "CairoPng.h"
+
 namespace {
 
 struct Colour {
@@ -16,45 +18,45 @@ struct Colour {
 
 Colour KindColour(int sprite) {
   switch (sprite) {
-    case kKindRed: return {0.88, 0.20, 0.20};
-    case kKindGreen: return {0.22, 0.78, 0.30};
-    case kKindBlue: return {0.25, 0.42, 0.97};
-    case kKindYellow: return {0.96, 0.86, 0.20};
-    case kKindMagenta: return {0.86, 0.26, 0.82};
-    case kKindCyan: return {0.20, 0.82, 0.86};
-    case kKindWhite: return {0.94, 0.94, 0.94};
-    case kKindBlack: return {0.10, 0.10, 0.12};
-    case kKindSolid: return {0.52, 0.54, 0.60};
-    case kKindHit3: return {0.98, 0.52, 0.08};
-    case kKindHit2: return {0.90, 0.64, 0.22};
-    case kKindHit1: return {0.80, 0.74, 0.45};
-    case kKindTeleporter: return {0.50, 0.16, 0.92};
+    case tileRed: return {0.88, 0.20, 0.20};
+    case tileGreen: return {0.22, 0.78, 0.30};
+    case tileBlue: return {0.25, 0.42, 0.97};
+    case tileYellow: return {0.96, 0.86, 0.20};
+    case tileMagenta: return {0.86, 0.26, 0.82};
+    case tileCyan: return {0.20, 0.82, 0.86};
+    case tileWhite: return {0.94, 0.94, 0.94};
+    case tileBlack: return {0.10, 0.10, 0.12};
+    case tileUnbreakable: return {0.52, 0.54, 0.60};
+    case tileThreeHits: return {0.98, 0.52, 0.08};
+    case tileTwoHits: return {0.90, 0.64, 0.22};
+    case tileOneHit: return {0.80, 0.74, 0.45};
+    case tileTeleporter: return {0.50, 0.16, 0.92};
     default: return {1, 0, 1};
   }
 }
 
 Colour CapsuleColour(int capsule) {
   switch (capsule) {
-    case kCapsuleTriple: return {1.0, 1.0, 1.0};
-    case kCapsuleEnlarge: return {0.3, 1.0, 0.3};
-    case kCapsuleFire: return {1.0, 0.4, 0.0};
-    case kCapsuleLaser: return {1.0, 0.1, 0.1};
-    case kCapsuleGlue: return {0.6, 1.0, 0.9};
-    case kCapsuleMissile: return {1.0, 1.0, 0.2};
-    case kCapsuleDoor: return {0.2, 0.6, 1.0};
-    case kCapsuleRow: return {0.7, 0.5, 1.0};
-    case kCapsuleBigger: return {1.0, 0.6, 0.8};
-    case kCapsuleChaingun: return {0.8, 0.8, 0.3};
-    case kCapsuleLife: return {1.0, 0.2, 0.6};
+    case capsuleTriple: return {1.0, 1.0, 1.0};
+    case capsuleEnlarge: return {0.3, 1.0, 0.3};
+    case capsuleFire: return {1.0, 0.4, 0.0};
+    case capsuleLaser: return {1.0, 0.1, 0.1};
+    case capsuleGlue: return {0.6, 1.0, 0.9};
+    case capsuleMissile: return {1.0, 1.0, 0.2};
+    case capsuleDoor: return {0.2, 0.6, 1.0};
+    case capsuleRow: return {0.7, 0.5, 1.0};
+    case capsuleBigger: return {1.0, 0.6, 0.8};
+    case capsuleChaingun: return {0.8, 0.8, 0.3};
+    case capsuleExtraLife: return {1.0, 0.2, 0.6};
     default: return {0.5, 0.5, 0.5};
   }
 }
 
 const char* CapsuleMark(int capsule) {
   switch (capsule) {
-    case kCapsuleLife: return "+";
-    case kCapsuleChaingun: return "C";
-    case kCapsuleBigger: return "B";
+    case capsuleExtraLife: return "+";
+    case capsuleChaingun: return "C";
+    case capsuleBigger: return "B";
     default: return CapsuleName(capsule) + 0;
   }
 }
@@ -64,27 +66,27 @@ void SetColour(cairo_t* cr, Colour c, double alpha = 1.0) { cairo_set_source_rgb
 // Draws the field with its top-left corner at the current origin, in screen pixels (scale set by the caller).
 void DrawField(cairo_t* cr, const Level& level, bool detailed) {
   cairo_set_source_rgb(cr, 0.05, 0.05, 0.09);
-  cairo_rectangle(cr, 0, 0, kFieldRight - kFieldLeft, kFieldBottom - kFieldTop);
+  cairo_rectangle(cr, 0, 0, fieldRight - fieldLeft, fieldBottom - fieldTop);
   cairo_fill(cr);
-  cairo_translate(cr, -kFieldLeft, -kFieldTop);
+  cairo_translate(cr, -fieldLeft, -fieldTop);
   // The line below which early levels keep no tile, and the ship.
   cairo_set_source_rgba(cr, 1, 1, 1, 0.10);
   cairo_set_line_width(cr, 2);
   double dashes[] = {8, 8};
   cairo_set_dash(cr, dashes, 2, 0);
-  cairo_move_to(cr, kFieldLeft, 480);
-  cairo_line_to(cr, kFieldRight, 480);
+  cairo_move_to(cr, fieldLeft, 480);
+  cairo_line_to(cr, fieldRight, 480);
   cairo_stroke(cr);
   cairo_set_dash(cr, nullptr, 0, 0);
   cairo_set_source_rgba(cr, 0.7, 0.8, 1.0, 0.6);
-  cairo_rectangle(cr, 448 - 40, kShipY - 12, 80, 24);
+  cairo_rectangle(cr, shipStartX - 40, shipStartY - 12, 80, 24);
   cairo_fill(cr);
 
   // Paths first, so the tiles stand over them.
   for (const LevelTile& tile : level.tiles) {
     if (tile.keys.size() < 2) continue;
     SetColour(cr, KindColour(tile.sprite), 0.45);
-    if (tile.sprite == kKindBlack) cairo_set_source_rgba(cr, 0.6, 0.6, 0.6, 0.45);
+    if (tile.sprite == tileBlack) cairo_set_source_rgba(cr, 0.6, 0.6, 0.6, 0.45);
     cairo_set_line_width(cr, detailed ? 1.5 : 3);
     cairo_move_to(cr, tile.keys[0].x, tile.keys[0].y);
     for (const KeyPoint& key : tile.keys) cairo_line_to(cr, key.x, key.y);
@@ -96,36 +98,36 @@ void DrawField(cairo_t* cr, const Level& level, bool detailed) {
     }
   }
   for (const LevelTile& tile : level.tiles) {
-    double x = tile.keys[0].x - kTileWidth / 2, y = tile.keys[0].y - kTileHeight / 2;
+    double x = tile.keys[0].x - tileWidth / 2, y = tile.keys[0].y - tileHeight / 2;
     SetColour(cr, KindColour(tile.sprite));
-    cairo_rectangle(cr, x, y, kTileWidth, kTileHeight);
+    cairo_rectangle(cr, x, y, tileWidth, tileHeight);
     cairo_fill(cr);
     cairo_set_line_width(cr, 2);
-    cairo_set_source_rgba(cr, tile.sprite == kKindBlack ? 0.75 : 0.0, tile.sprite == kKindBlack ? 0.75 : 0.0,
-                          tile.sprite == kKindBlack ? 0.75 : 0.0, 0.8);
-    cairo_rectangle(cr, x + 1, y + 1, kTileWidth - 2, kTileHeight - 2);
+    cairo_set_source_rgba(cr, tile.sprite == tileBlack ? 0.75 : 0.0, tile.sprite == tileBlack ? 0.75 : 0.0,
+                          tile.sprite == tileBlack ? 0.75 : 0.0, 0.8);
+    cairo_rectangle(cr, x + 1, y + 1, tileWidth - 2, tileHeight - 2);
     cairo_stroke(cr);
     // Marks: a cross on unbreakable tiles, one bar per hit left on multi-hit tiles, a ring on teleporters.
     cairo_set_source_rgba(cr, 0, 0, 0, 0.75);
     cairo_set_line_width(cr, 3);
-    if (tile.sprite == kKindSolid) {
-      cairo_move_to(cr, x + 4, y + 4), cairo_line_to(cr, x + kTileWidth - 4, y + kTileHeight - 4);
-      cairo_move_to(cr, x + 4, y + kTileHeight - 4), cairo_line_to(cr, x + kTileWidth - 4, y + 4);
+    if (tile.sprite == tileUnbreakable) {
+      cairo_move_to(cr, x + 4, y + 4), cairo_line_to(cr, x + tileWidth - 4, y + tileHeight - 4);
+      cairo_move_to(cr, x + 4, y + tileHeight - 4), cairo_line_to(cr, x + tileWidth - 4, y + 4);
       cairo_stroke(cr);
-    } else if (IsMultiHitKind(tile.sprite)) {
-      int bars = tile.sprite == kKindHit3 ? 3 : tile.sprite == kKindHit2 ? 2 : 1;
+    } else if (IsMultiHitTile(tile.sprite)) {
+      int bars = tile.sprite == tileThreeHits ? 3 : tile.sprite == tileTwoHits ? 2 : 1;
       for (int i = 0; i < bars; ++i) {
-        double bx = x + kTileWidth / 2 + (i - (bars - 1) / 2.0) * 10;
-        cairo_move_to(cr, bx, y + 4), cairo_line_to(cr, bx, y + kTileHeight - 4);
+        double bx = x + tileWidth / 2 + (i - (bars - 1) / 2.0) * 10;
+        cairo_move_to(cr, bx, y + 4), cairo_line_to(cr, bx, y + tileHeight - 4);
       }
       cairo_stroke(cr);
-    } else if (tile.sprite == kKindTeleporter) {
+    } else if (tile.sprite == tileTeleporter) {
       cairo_set_source_rgb(cr, 1, 1, 1);
-      cairo_arc(cr, x + kTileWidth / 2, y + kTileHeight / 2, 6, 0, 2 * M_PI);
+      cairo_arc(cr, x + tileWidth / 2, y + tileHeight / 2, 6, 0, 2 * M_PI);
       cairo_stroke(cr);
     }
     if (tile.capsule != 0) {
-      double cx = x + kTileWidth - 10, cy = y + kTileHeight / 2;
+      double cx = x + tileWidth - 10, cy = y + tileHeight / 2;
       cairo_set_source_rgb(cr, 0, 0, 0);
       cairo_arc(cr, cx, cy, detailed ? 8 : 9, 0, 2 * M_PI);
       cairo_fill(cr);
@@ -145,30 +147,11 @@ void DrawField(cairo_t* cr, const Level& level, bool detailed) {
       }
     }
   }
-  cairo_translate(cr, kFieldLeft, kFieldTop);
+  cairo_translate(cr, fieldLeft, fieldTop);
   cairo_set_source_rgb(cr, 0.8, 0.8, 0.85);
   cairo_set_line_width(cr, 2);
-  cairo_rectangle(cr, -1, -1, kFieldRight - kFieldLeft + 2, kFieldBottom - kFieldTop + 2);
+  cairo_rectangle(cr, -1, -1, fieldRight - fieldLeft + 2, fieldBottom - fieldTop + 2);
   cairo_stroke(cr);
-}
-
-// Cairo writes straight to the path it is given, so the picture goes to a temporary name first.
-bool WritePng(cairo_surface_t* surface, const std::string& pngPath) {
-  std::filesystem::path target(pngPath);
-  std::error_code code;
-  if (target.has_parent_path()) std::filesystem::create_directories(target.parent_path(), code);
-  std::string temporary = pngPath + ".tmp";
-  if (cairo_surface_write_to_png(surface, temporary.c_str()) != CAIRO_STATUS_SUCCESS) {
-    std::fprintf(stderr, "packbuilder: cannot write %s\n", pngPath.c_str());
-    std::filesystem::remove(temporary, code);
-    return false;
-  }
-  std::filesystem::rename(temporary, target, code);
-  if (code) {
-    std::fprintf(stderr, "packbuilder: cannot rename %s: %s\n", temporary.c_str(), code.message().c_str());
-    return false;
-  }
-  return true;
 }
 
 void Label(cairo_t* cr, double x, double y, double size, const std::string& text, Colour colour) {
@@ -182,7 +165,7 @@ void Label(cairo_t* cr, double x, double y, double size, const std::string& text
 std::string Summary(const Level& level) {
   int breakable = 0, moving = 0, capsules = 0;
   for (const LevelTile& tile : level.tiles) {
-    breakable += IsBreakableKind(tile.sprite);
+    breakable += IsBreakableTile(tile.sprite);
     moving += tile.keys.size() > 1;
     capsules += tile.capsule != 0;
   }
@@ -194,8 +177,8 @@ std::string Summary(const Level& level) {
 
 bool RenderLevelPreview(const Level& level, const std::string& pngPath) {
   const int margin = 20, header = 30;
-  int width = static_cast<int>(kFieldRight - kFieldLeft) + 2 * margin;
-  int height = static_cast<int>(kFieldBottom - kFieldTop) + 2 * margin + header;
+  int width = static_cast<int>(fieldRight - fieldLeft) + 2 * margin;
+  int height = static_cast<int>(fieldBottom - fieldTop) + 2 * margin + header;
   cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height);
   cairo_t* cr = cairo_create(surface);
   cairo_set_source_rgb(cr, 0.16, 0.16, 0.2);
@@ -204,7 +187,7 @@ bool RenderLevelPreview(const Level& level, const std::string& pngPath) {
   cairo_translate(cr, margin, margin + header);
   DrawField(cr, level, true);
   cairo_destroy(cr);
-  bool ok = WritePng(surface, pngPath);
+  bool ok = WriteCairoPng(surface, pngPath);
   cairo_surface_destroy(surface);
   return ok;
 }
@@ -237,7 +220,7 @@ bool RenderLevelSheet(const LevelSetInfo& set, const std::map<int, Level>& level
     cairo_restore(cr);
   }
   cairo_destroy(cr);
-  bool ok = WritePng(surface, pngPath);
+  bool ok = WriteCairoPng(surface, pngPath);
   cairo_surface_destroy(surface);
   return ok;
 }

@@ -37,10 +37,11 @@ int IndexOfSourceName(const std::string& name) {
 
 const std::vector<LevelSetInfo>& LevelSets() {
   static const std::vector<LevelSetInfo> sets = {
-      {"normal", Range(0, 102), 99,
+      {"normal", Range(0, bonusLevel), finalLevelNormal,
        Join({{10, 30}, Range(31, 34), Range(36, 39), Range(46, 50), Range(66, 69), Range(71, 74), {80, 85, 95}, Range(96, 98)}),
-       91},
-      {"hard", Join({Range(0, 50), {100, 101, 102}}), 50, {3, 10, 22, 34, 37, 42}, 33},
+       tileChallengeLevelNormal},
+      {"hard", Join({Range(0, finalLevelHard), {lastChanceLevel, 101, bonusLevel}}), finalLevelHard,
+       {3, 10, 22, 34, 37, 42}, tileChallengeLevelHard},
   };
   return sets;
 }
@@ -92,7 +93,7 @@ bool LoadLevelSet(const std::string& sourceDir, const LevelSetInfo& set, std::ma
       continue;
     }
     level.index = index;
-    bool breakable = std::any_of(level.tiles.begin(), level.tiles.end(), [](const LevelTile& t) { return IsBreakableKind(t.sprite); });
+    bool breakable = std::any_of(level.tiles.begin(), level.tiles.end(), [](const LevelTile& t) { return IsBreakableTile(t.sprite); });
     if (!breakable && index != set.bossIndex) {
       errors += source->second + ":1: the level has no breakable tile and would end at once\n";
       ok = false;

@@ -235,7 +235,7 @@ bool Compiler::Statement(const std::vector<std::string>& words) {
   if (verb == "tile") {
     if (words.size() < 4 || !Kind(words[1], sprite) || !Numbers(words, 2, 2, n) || !Options(words, 4, true, options))
       return message_.empty() ? Fail("write 'tile KIND X Y [cap CAPSULE] [move PATH]'") : false;
-    if (options.capsule != 0 && !IsBreakableKind(sprite)) return Fail("only breakable tiles can carry a capsule");
+    if (options.capsule != 0 && !IsBreakableTile(sprite)) return Fail("only breakable tiles can carry a capsule");
     Place({StillTile(sprite, n[0], n[1], options.capsule, line_)}, options);
     return message_.empty();
   }
@@ -367,19 +367,19 @@ bool Compiler::GridLine(const std::string& raw) {
     int sprite = 0;
     switch (c) {
       case '.': case ' ': case '\t': continue;
-      case 'r': sprite = kKindRed; break;
-      case 'g': sprite = kKindGreen; break;
-      case 'b': sprite = kKindBlue; break;
-      case 'y': sprite = kKindYellow; break;
-      case 'm': sprite = kKindMagenta; break;
-      case 'c': sprite = kKindCyan; break;
-      case 'w': sprite = kKindWhite; break;
-      case 'k': sprite = kKindBlack; break;
-      case '#': sprite = kKindSolid; break;
-      case '3': sprite = kKindHit3; break;
-      case '2': sprite = kKindHit2; break;
-      case '1': sprite = kKindHit1; break;
-      case 'T': sprite = kKindTeleporter; break;
+      case 'r': sprite = tileRed; break;
+      case 'g': sprite = tileGreen; break;
+      case 'b': sprite = tileBlue; break;
+      case 'y': sprite = tileYellow; break;
+      case 'm': sprite = tileMagenta; break;
+      case 'c': sprite = tileCyan; break;
+      case 'w': sprite = tileWhite; break;
+      case 'k': sprite = tileBlack; break;
+      case '#': sprite = tileUnbreakable; break;
+      case '3': sprite = tileThreeHits; break;
+      case '2': sprite = tileTwoHits; break;
+      case '1': sprite = tileOneHit; break;
+      case 'T': sprite = tileTeleporter; break;
       default:
         return Fail(std::string("unknown grid character '") + c + "' (rgbymcwk colours, # solid, 3 2 1 multi-hit, T teleporter, . empty)");
     }
@@ -445,24 +445,24 @@ bool Compiler::Finish() {
     double bestDistance = 1e9;
     for (LevelTile& tile : tiles) {
       double dx = pending.x - tile.writtenX, dy = pending.y - tile.writtenY;
-      if (std::fabs(dx) > kTileWidth / 2 || std::fabs(dy) > kTileHeight / 2) continue;
+      if (std::fabs(dx) > tileWidth / 2 || std::fabs(dy) > tileHeight / 2) continue;
       double distance = dx * dx + dy * dy;
       if (distance < bestDistance) best = &tile, bestDistance = distance;
     }
     if (best == nullptr) return FailAt(pending.line, "no tile is written at this point to carry the capsule");
-    if (!IsBreakableKind(best->sprite)) return FailAt(pending.line, "only breakable tiles can carry a capsule");
+    if (!IsBreakableTile(best->sprite)) return FailAt(pending.line, "only breakable tiles can carry a capsule");
     if (best->capsule != 0) return FailAt(pending.line, "this tile already carries a capsule");
     best->capsule = pending.capsule;
   }
   int teleporters = 0, teleporterLine = 0;
   for (const LevelTile& tile : tiles) {
-    if (tile.sprite == kKindTeleporter) ++teleporters, teleporterLine = tile.line;
-    if (tile.keys.size() > static_cast<size_t>(kMaxKeyPoints))
-      return FailAt(tile.line, "a tile has at most " + std::to_string(kMaxKeyPoints) + " key points (got " + std::to_string(tile.keys.size()) + ")");
+    if (tile.sprite == tileTeleporter) ++teleporters, teleporterLine = tile.line;
+    if (tile.keys.size() > static_cast<size_t>(maxKeyPoints))
+      return FailAt(tile.line, "a tile has at most " + std::to_string(maxKeyPoints) + " key points (got " + std::to_string(tile.keys.size()) + ")");
     for (const KeyPoint& key : tile.keys) {
       if (tile.keys.size() > 1 && key.seconds < 1) return FailAt(tile.line, "key point seconds must be 1 or more");
-      if (key.x - kTileWidth / 2 < kFieldLeft - kFieldSlack || key.x + kTileWidth / 2 > kFieldRight + kFieldSlack ||
-          key.y - kTileHeight / 2 < kFieldTop - kFieldSlack || key.y + kTileHeight / 2 > kFieldBottom + kFieldSlack) {
+      if (key.x - tileWidth / 2 < fieldLeft - kFieldSlack || key.x + tileWidth / 2 > fieldRight + kFieldSlack ||
+          key.y - tileHeight / 2 < fieldTop - kFieldSlack || key.y + tileHeight / 2 > fieldBottom + kFieldSlack) {
         char where[64];
         std::snprintf(where, sizeof where, "(%.1f, %.1f)", key.x, key.y);
         return FailAt(tile.line, std::string("tile off the playfield at ") + where +

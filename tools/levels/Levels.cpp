@@ -20,7 +20,7 @@ bool BuildLevelPacks(const std::string& levelSourceDir, const std::string& outDi
     }
     for (const auto& [index, level] : levels) {
       // The game reads the tile records as they are: the entry is never scrambled.
-      PackEntry entry{"level" + std::to_string(index) + ".dat", EncodeLevel(level.tiles), true};
+      PackEntry entry{"level" + std::to_string(index) + ".dat", WriteLevelRecords(level.tiles), true};
       if (!WritePack(LevelPackPath(outDir, set.name, index), {entry})) ok = false;
       else ++written;
     }
