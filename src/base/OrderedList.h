@@ -21,6 +21,12 @@ class OrderedList {
     return raw;
   }
 
+  // Appends a zero-filled record at the end and makes it current, wherever the position was.
+  T* AddLast() {
+    current_ = Count();
+    return Add();
+  }
+
   // Removes the current record; the previous record becomes current. Deleting the first record
   // leaves the position before the new first record.
   void Delete() {

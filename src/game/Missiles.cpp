@@ -7,6 +7,7 @@
 #include "game/ExtrasState.h"
 #include "game/Monsters.h"
 #include "game/ProjectileHits.h"
+#include "game/TileHits.h"
 #include "game/Weapons.h"
 #include "media/Media.h"
 #include "game/PlayState.h"
@@ -77,7 +78,7 @@ bool MissileHits(const Missile& missile) {
   if (index >= 0) {
     Tile* tile = lists.tiles.At(index);
     if (tile->sprite == tileUnbreakable || tile->sprite == tileTeleporter) {
-      AddDebris(missile.x, missile.y);
+      AddExplosion(missile.x, missile.y);
       extras.target.locked = 0;
       return true;
     }
@@ -247,7 +248,7 @@ void UpdateShrapnel() {
     if (index < 0) continue;
     Tile* tile = lists.tiles.At(index);
     if (tile->sprite == tileUnbreakable || tile->sprite == tileTeleporter) {
-      AddDebris(s.x, s.y);
+      AddExplosion(s.x, s.y);
       s.active = 0;
     } else if (IsBreakableTile(tile->sprite) && !tile->hitThisFrame) {
       BlastTile(index, s.x);

@@ -8,6 +8,7 @@
 #include "media/Media.h"
 #include "game/Balls.h"
 #include "game/PlayState.h"
+#include "game/TileHits.h"
 #include "runtime/Alert.h"
 #include "runtime/SoundCues.h"
 
@@ -184,14 +185,7 @@ void UpdateMonsters() {
 
 void MonsterDestroyed(float x, float y) {
   PlayEffectSound(6, 0, 30, 40000);
-  lists.explosions.Reset();
-  while (lists.explosions.Next() != nullptr) {
-  }
-  Explosion* explosion = lists.explosions.Add();
-  explosion->x = x;
-  explosion->y = y;
-  explosion->firstSprite = 514;
-  explosion->frame = 0;
+  AddExplosion(x, y);
   runCounts.monstersDestroyed += 1;
 }
 

@@ -3,6 +3,7 @@
 
 #include "game/Capsules.h"
 #include "game/PlayState.h"
+#include "game/TileHits.h"
 #include "runtime/Alert.h"
 #include "runtime/SoundCues.h"
 
@@ -18,22 +19,11 @@ int TileInBox(float left, float top, float right, float bottom) {
   return -1;
 }
 
-void AddDebris(float x, float y) {
-  lists.explosions.Reset();
-  while (lists.explosions.Next() != nullptr) {
-  }
-  Explosion* explosion = lists.explosions.Add();
-  explosion->x = x;
-  explosion->y = y;
-  explosion->firstSprite = 514;
-  explosion->frame = 0;
-}
-
 void BlastTile(int index, float projectileX) {
   Tile* tile = lists.tiles.At(index);
   if (tile == nullptr || !tile->alive) return;
   ReleaseCapsule(tile->x, tile->y, tile->capsule);
-  AddDebris(tile->x, tile->y);
+  AddExplosion(tile->x, tile->y);
   PlayEffectSound(4, PanOf(projectileX), 50, 20000);
   tile->alive = 0;
   runCounts.tilesDestroyed += 1;

@@ -1,9 +1,7 @@
-// What the ship's projectiles do to tiles: the tile-in-box query, blasting a tile, debris.
+// What the ship's projectiles do to tiles: the tile-in-box query, blasting a tile.
 #pragma once
 
 // The first alive tile in list order whose 64 × 20 box overlaps the box (left, top)..(right, bottom); -1 for none.
 int TileInBox(float left, float top, float right, float bottom);
 // A projectile at `projectileX` destroys tile `index`: its capsule falls, debris, the explosion sound.
 void BlastTile(int index, float projectileX);
-// The debris animation of a destroyed tile, at (x, y).
-void AddDebris(float x, float y);

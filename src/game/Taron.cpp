@@ -84,7 +84,7 @@ void Advance() {
       }
       if ((play.frameTick & 7) == 1) {
         int reach = std::max(8, static_cast<int>(taron.scale) / 2);
-        AddBigExplosion(static_cast<float>(taron.x + RandomUpTo(2 * reach) - reach),
+        AddExplosion(static_cast<float>(taron.x + RandomUpTo(2 * reach) - reach),
                         taron.y + RandomUpTo(2 * reach) - reach, 128);
       }
       return;

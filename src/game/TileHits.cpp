@@ -21,17 +21,6 @@ constexpr int tilePoints = 10;
 
 int Round(float v) { return static_cast<int>(std::lround(v)); }
 
-void AppendExplosion(OrderedList<Explosion>& list, float x, float y) {
-  list.Reset();
-  while (list.Next() != nullptr) {
-  }
-  Explosion* explosion = list.Add();
-  explosion->x = x;
-  explosion->y = y;
-  explosion->firstSprite = tileExplosionSprite;
-  explosion->frame = 0;
-}
-
 bool AnotherTeleporterFree(int tileIndex) {
   for (int i = 0; i < lists.teleporters.Count(); ++i) {
     int other = lists.teleporters.At(i)->tile;
@@ -44,7 +33,7 @@ bool AnotherTeleporterFree(int tileIndex) {
 
 void DestroyTile(Tile& tile) {
   if (tile.capsule != 0) ReleaseCapsule(tile.x, tile.y, tile.capsule);
-  AppendExplosion(lists.explosions, tile.x, tile.y);
+  AddExplosion(tile.x, tile.y);
   PlayEffectSound(4, PanOf(tile.x), 50, 20000);
   tile.alive = 0;
   play.score += tilePoints;
@@ -127,16 +116,12 @@ void ApplyTileHit(Ball& ball, int tileIndex, TileContact& contact) {
   }
 }
 
-void AddBigExplosion(float x, float y, int size) {
-  lists.bigExplosions.Reset();
-  while (lists.bigExplosions.Next() != nullptr) {
+void AddExplosion(float x, float y, int zoomedSize) {
+  if (zoomedSize > 0) {
+    *lists.bigExplosions.AddLast() = BigExplosion{x, y, bigExplosionSprite, 0, zoomedSize};
+  } else {
+    *lists.explosions.AddLast() = Explosion{x, y, tileExplosionSprite, 0};
   }
-  BigExplosion* explosion = lists.bigExplosions.Add();
-  explosion->x = x;
-  explosion->y = y;
-  explosion->firstSprite = bigExplosionSprite;
-  explosion->frame = 0;
-  explosion->size = size;
 }
 
 void DrawExplosions() {
@@ -166,8 +151,8 @@ int AliveBreakableTiles() {
 }
 
 bool IsTileChallengeLevel() {
-  return (play.difficulty == difficultyHard && play.levelIndex == 33) ||
-         (play.difficulty == difficultyNormal && play.levelIndex == 91);
+  return (play.difficulty == difficultyHard && play.levelIndex == tileChallengeLevelHard) ||
+         (play.difficulty == difficultyNormal && play.levelIndex == tileChallengeLevelNormal);
 }
 
 void CheckLevelCleared() {

@@ -14,7 +14,9 @@ void ApplyTileHit(Ball& ball, int tileIndex, TileContact& contact);
 void CheckLevelCleared();
 void DrawExplosions();
 void LevelWon();
-void AddBigExplosion(float x, float y, int size);
+// Starts an explosion centred on (x, y): the debris of a tile or a monster, drawn at its own size, or
+// with `zoomedSize` (pixels) a big blast drawn zoomed to that width and height.
+void AddExplosion(float x, float y, int zoomedSize = 0);
 // Counts of the level-cleared test: alive breakable tiles.
 int AliveBreakableTiles();
 // The tile challenge of normal level 91 and hard level 33: clear the multi-hit tiles without breaking

@@ -89,7 +89,7 @@ void KeepSceneBusy(const std::vector<int>& kinds) {
   play.fireTimer = 500;
   while (lists.balls.Count() < benchmarkBalls) AddBenchmarkBall();
   if (play.frameTick % 3 == 0) {
-    AddBigExplosion(fieldLeft + RandomUpTo(fieldWidth), fieldTop + RandomUpTo(500), 96 + RandomUpTo(64));
+    AddExplosion(fieldLeft + RandomUpTo(fieldWidth), fieldTop + RandomUpTo(500), 96 + RandomUpTo(64));
   }
 }
 

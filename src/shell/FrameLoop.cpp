@@ -115,7 +115,7 @@ void DrawPlayfield() {
   if (play.restartLevel && play.frameTick % 4 == 1) {
     float x = ship.x + RandomUpTo(64) - RandomUpTo(64);
     float y = ship.y + RandomUpTo(64) - RandomUpTo(64);
-    AddBigExplosion(x, y, 128);
+    AddExplosion(x, y, 128);
   }
   HandleFireButton();
   FullViewport();

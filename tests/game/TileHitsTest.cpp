@@ -119,7 +119,7 @@ TEST_F(TileHits, ExplosionsLiveTheirPictureCount) {
   tile->firstSprite = 514;
   Explosion* monster = lists.monsterExplosions.Add();
   monster->firstSprite = 514;
-  AddBigExplosion(300, 300, 128);
+  AddExplosion(300, 300, 128);
   ASSERT_EQ(lists.bigExplosions.Count(), 1);
   EXPECT_EQ(lists.bigExplosions.At(0)->firstSprite, 544);
   EXPECT_EQ(lists.bigExplosions.At(0)->size, 128);
