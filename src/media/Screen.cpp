@@ -15,7 +15,7 @@ namespace {
 // Writes through a temporary name so that an interrupted save never leaves half a picture.
 bool SaveSurface(SDL_Surface* surface, const std::string& path, bool png) {
   std::string error;
-  return WriteThroughTemporary(
+  bool written = WriteThroughTemporary(
       NativePath(path),
       [&](const std::string& temporary, std::string&) {
         if (png) return IMG_SavePNG(surface, temporary.c_str()) == 0;
@@ -27,6 +27,8 @@ bool SaveSurface(SDL_Surface* surface, const std::string& path, bool png) {
         return written;
       },
       error, {.makeFolders = true});
+  if (!written) media::SetMediaError(error);
+  return written;
 }
 
 bool ProbeCustomBlend(SDL_Renderer* renderer) {
