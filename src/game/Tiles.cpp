@@ -57,8 +57,7 @@ void AddLevelTiles(const std::vector<TileRecord>& records) {
 }  // namespace
 
 std::string LevelFileName(int difficulty, int levelIndex) {
-  return std::string(difficulty == difficultyHard ? "packs/hard/" : "packs/normal/") + "level" +
-         std::to_string(levelIndex) + ".pak";
+  return LevelSetDirectory(difficulty) + "level" + std::to_string(levelIndex) + ".pak";
 }
 
 bool ReadTileRecords(const uint8_t* data, size_t size, std::string& error) {
@@ -70,7 +69,7 @@ bool ReadTileRecords(const uint8_t* data, size_t size, std::string& error) {
 
 void LoadLevelTiles() {
   std::string path = LevelFileName(play.difficulty, play.levelIndex);
-  if (!OpenPack(path)) Alert("No level file");
+  if (!OpenPack(path)) Alert("No level file: " + LastMediaError());
   uint8_t* data = NextPackEntry();
   size_t size = data != nullptr ? PackEntrySize() : 0;
   lists.tiles.Clear();

@@ -126,7 +126,7 @@ class LevelFiles : public ::testing::Test {
 
 TEST_F(LevelFiles, AMissingOrDamagedFileEndsWithAClearMessage) {
   play.levelIndex = 5;
-  EXPECT_EXIT(LoadLevelTiles(), ::testing::ExitedWithCode(1), "No level file");
+  EXPECT_EXIT(LoadLevelTiles(), ::testing::ExitedWithCode(1), "No level file: packs/normal/level5.pak: No such file");
   std::vector<uint8_t> bad = Level({{tileRed, 0, std::vector<KeyPoint>(maxKeyPoints + 1, KeyPoint{1, 200, 100})}});
   ASSERT_TRUE(WritePack("packs/normal/level5.pak", {PackEntry{"level5.dat", bad, true}}));
   EXPECT_EXIT(LoadLevelTiles(), ::testing::ExitedWithCode(1), "packs/normal/level5.pak is damaged: tile 1 .* 61 key points");
