@@ -11,8 +11,6 @@
 
 namespace {
 
-constexpr int haloPicture = 2036;
-constexpr int fireSound = 12;
 constexpr int fireFrames = 900;  // a fire capsule burns this long; the trail fades in and out at its ends
 
 int Round(float v) { return static_cast<int>(std::lround(v)); }
@@ -42,21 +40,21 @@ void DrawFireTrail(Ball& ball) {
   if (play.frameTick % 120 == 0) {
     int pan = RandomUpTo(200) - 100;
     int volume = 50 + RandomUpTo(50);
-    PlayEffectSound(fireSound, pan, volume, 20000);
+    PlayEffectSound(Sound::Fire, pan, volume, 20000);
   }
   if (play.fireTimer < 100) {
     alpha = play.fireTimer;
-    SetSoundVolume(fireSound, std::max(0, play.fireTimer));
+    SetSoundVolume(Sound::Fire, std::max(0, play.fireTimer));
   } else if (play.fireTimer > fireFrames - 100) {
     alpha = fireFrames - play.fireTimer;
-    SetSoundVolume(fireSound, std::max(0, alpha));
+    SetSoundVolume(Sound::Fire, std::max(0, alpha));
   }
-  QuadBlendMode(5, 2);
+  QuadBlendMode(Blend::Add);
   for (const TrailPoint& point : ball.trail) {
     auto turn = static_cast<float>(RandomUpTo(360));
     DrawPictureCentred(point.sprite, point.x, point.y, point.size, point.size, alpha, turn);
   }
-  QuadBlendMode(5, 6);
+  QuadBlendMode(Blend::Alpha);
 }
 
 void DrawHalo(const Ball& ball) {
@@ -70,14 +68,14 @@ void DrawHalo(const Ball& ball) {
 }  // namespace
 
 void DrawBalls() {
-  QuadBlendMode(5, 6);
+  QuadBlendMode(Blend::Alpha);
   lists.balls.ForEach([](const Ball& ball) { DrawBallPicture(ball); });
   if (play.fireOn == 1) {
     // The fire timer itself runs down with the capsules' clock, once per unfrozen frame.
     for (int i = 0; i < lists.balls.Count(); ++i) DrawFireTrail(*lists.balls.At(i));
     return;
   }
-  QuadBlendMode(5, 2);
+  QuadBlendMode(Blend::Add);
   lists.balls.ForEach([](const Ball& ball) { DrawHalo(ball); });
-  QuadBlendMode(5, 6);
+  QuadBlendMode(Blend::Alpha);
 }

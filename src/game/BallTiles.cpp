@@ -74,10 +74,10 @@ void GuardRepeatHits(Ball& ball, int k, float& nx, float& ny) {
 
 void PlayBounceSound(int bounceKind) {
   switch (bounceKind) {
-    case 1: PlayEffectSound(1, 0, 100, 40000); break;
-    case 2: PlayEffectSound(1, 0, 100, 35000); break;
-    case 3: PlayEffectSound(5, 0, 100, 44100); break;
-    case 4: PlayEffectSound(1, 0, 100, 44100); break;
+    case 1: PlayEffectSound(Sound::Bounce, 0, 100, 40000); break;
+    case 2: PlayEffectSound(Sound::Bounce, 0, 100, 35000); break;
+    case 3: PlayEffectSound(Sound::Teleport, 0, 100, 44100); break;
+    case 4: PlayEffectSound(Sound::Bounce, 0, 100, 44100); break;
     default: break;
   }
 }

@@ -36,13 +36,13 @@ void SetTrail(Ball& ball) {
     TrailPoint& point = ball.trail[i];
     if (i <= 2) {
       point.size = 4 * ball.radius + RandomUpTo(8);
-      point.sprite = 2044;
+      point.sprite = yellowFlarePicture;
     } else if (i <= 5) {
       point.size = 5 * ball.radius + RandomUpTo(8);
-      point.sprite = 2043;
+      point.sprite = orangeFlarePicture;
     } else {
       point.size = 7 * ball.radius + RandomUpTo(16);
-      point.sprite = 2042;
+      point.sprite = emberFlarePicture;
     }
     // The trail starts on the ball, not in the corner of the screen.
     point.x = ball.x;
@@ -176,7 +176,7 @@ void CollideBallPair(Ball& a, Ball& b) {
   if (overlap <= 0) return;
   // Coincident centres give no line to push along: the watchdog and the next moves part them.
   if (dd == 0) return;
-  PlayEffectSound(3, PanOf(a.x), 80, 44100);
+  PlayEffectSound(Sound::BallClink, PanOf(a.x), 80, 44100);
   // The velocity components along the line of centres.
   float kb = (dx * b.vx + dy * b.vy) / dd;
   float ka = (-dx * a.vx - dy * a.vy) / dd;
@@ -216,7 +216,7 @@ bool BallTouchesShip(const Ball& ball) {
 
 void BounceOffShip(Ball& ball) {
   if (ball.stuck || !BallTouchesShip(ball)) return;
-  PlayEffectSound(1, 0, 50, 10000);
+  PlayEffectSound(Sound::Bounce, 0, 50, 10000);
   float ux = ball.x - ship.x, uy = ball.y - ship.y;
   float length = std::sqrt(ux * ux + uy * uy);
   if (length == 0) length = 0.0001f;
@@ -252,27 +252,27 @@ bool BounceOffWalls() {
   if (play.threadOn && ball.y + r >= threadLine) {
     ball.y = threadLine - r;
     ball.vy = -std::fabs(ball.vy);
-    PlayEffectSound(2, -1, -1, -1);
+    PlayEffectSound(Sound::ThreadBounce, -1, -1, -1);
   }
   if (ball.y - r >= fieldBottom) {
     LoseBall();
-    PlayEffectSound(16, -1, -1, 5000);
+    PlayEffectSound(Sound::Failure, -1, -1, 5000);
     return false;
   }
   if (ball.x - r <= fieldLeft) {
     ball.x = fieldLeft + r;
     ball.vx = std::fabs(ball.vx);
-    PlayEffectSound(1, -100, 100, 20000);
+    PlayEffectSound(Sound::Bounce, -100, 100, 20000);
   }
   if (ball.y - r <= fieldTop) {
     ball.y = fieldTop + r;
     ball.vy = std::fabs(ball.vy);
-    PlayEffectSound(1, 0, 100, 20000);
+    PlayEffectSound(Sound::Bounce, 0, 100, 20000);
   }
   if (ball.x + r >= fieldRight) {
     ball.x = fieldRight - r;
     ball.vx = -std::fabs(ball.vx);
-    PlayEffectSound(1, 100, 100, 20000);
+    PlayEffectSound(Sound::Bounce, 100, 100, 20000);
   }
   return true;
 }

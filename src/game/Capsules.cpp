@@ -86,31 +86,31 @@ void ApplyCatch(int kind) {
   switch (kind) {
     case capsuleTriple:
       Bonus(50, "TRIPLE");
-      PlayEffectSound(24, -1, 100, -1);
+      PlayEffectSound(Sound::BonusCaught, -1, 100, -1);
       TripleBalls();
       break;
     case capsuleEnlarge:
       Bonus(20, "ENLARGE");
       if (play.enlargeOn == 0) {
-        PlayEffectSound(7, 0, 100, 20000);
+        PlayEffectSound(Sound::Shimmer, 0, 100, 20000);
         play.enlargeOn = 1;
         play.enlargeStep = 10;  // straight to the widest shape
       }
       break;
     case capsuleFire:
       Bonus(200, "FIRE");
-      PlayEffectSound(12, 0, 100, 20000);
+      PlayEffectSound(Sound::Fire, 0, 100, 20000);
       play.fireOn = 1;
       play.fireTimer = fireFrames;
       break;
     case capsuleLaser:
       Bonus(30, "LASER");
-      PlayEffectSound(24, -1, 100, -1);
+      PlayEffectSound(Sound::BonusCaught, -1, 100, -1);
       play.laserOn = 1;
       break;
     case capsuleGlue:
       Bonus(20, "GLUE");
-      PlayEffectSound(24, -1, 100, -1);
+      PlayEffectSound(Sound::BonusCaught, -1, 100, -1);
       play.glueOn = 1;
       break;
     case capsuleMissile:
@@ -118,31 +118,31 @@ void ApplyCatch(int kind) {
       if (play.chaingunActive) break;
       Bonus(100, "MISSILE");
       if (play.missileArmed == 0) {
-        PlayEffectSound(9, 0, 100, 10000);
+        PlayEffectSound(Sound::MissileLoading, 0, 100, 10000);
         play.missileArmed = 1;
         play.missileCountdown = 150;
       }
       break;
     case capsuleDoor:
       Bonus(50, "DOOR IS OPEN");
-      PlayEffectSound(7, 0, 100, 15000);
+      PlayEffectSound(Sound::Shimmer, 0, 100, 15000);
       play.doorOpen = 1;
       break;
     case capsuleRow:
       Bonus(40, "ROW");
-      PlayEffectSound(24, -1, 100, -1);
+      PlayEffectSound(Sound::BonusCaught, -1, 100, -1);
       play.threadOn = 1;
       play.threadPhase = -255;  // fades in
       break;
     case capsuleBigger:
       Bonus(50, "BIGGER");
-      PlayEffectSound(24, -1, 100, -1);
+      PlayEffectSound(Sound::BonusCaught, -1, 100, -1);
       GrowBalls();
       break;
     case capsuleChaingun:
       if (play.missileArmed) break;
       Bonus(300, "CHAINGUN");
-      PlayEffectSound(24, -1, 100, -1);
+      PlayEffectSound(Sound::BonusCaught, -1, 100, -1);
       play.chaingunActive = 1;
       extras.chaingun.ammo = 10;
       extras.chaingun.ammoMax = 10;
@@ -150,13 +150,13 @@ void ApplyCatch(int kind) {
       break;
     case capsuleExtraLife:
       Bonus(1000, "EXTRA LIFE!");
-      PlayEffectSound(15, 0, 100, 20000);
+      PlayEffectSound(Sound::ExtraLife, 0, 100, 20000);
       play.lives += 1;
       break;
     case capsuleMalus:
       play.malusKind = RandomUpTo(4);
       play.malusTimer = malusFrames;
-      PlayEffectSound(26, 0, 100, 20000);
+      PlayEffectSound(Sound::Tilt, 0, 100, 20000);
       ApplyMalus();
       break;
     case capsuleLetterB:
@@ -164,7 +164,7 @@ void ApplyCatch(int kind) {
     case capsuleLetterN:
     case capsuleLetterU:
     case capsuleLetterS: {
-      PlayEffectSound(25, -1, 100, -1);
+      PlayEffectSound(Sound::Chimes, -1, 100, -1);
       static const int bits[] = {letterB, letterO, letterN, letterU, letterS};
       play.letterMask |= bits[(kind - capsuleLetterB) / 16];
       play.score += 100;
@@ -200,9 +200,9 @@ void RunFireTimer() {
   if (!play.fireOn || !Running()) return;
   play.fireTimer -= 1;
   if (play.fireTimer < 100) {
-    SetSoundVolume(12, play.fireTimer < 0 ? 0 : play.fireTimer);
+    SetSoundVolume(Sound::Fire, play.fireTimer < 0 ? 0 : play.fireTimer);
   } else if (play.fireTimer > fireFrames - 100) {
-    SetSoundVolume(12, fireFrames - play.fireTimer);
+    SetSoundVolume(Sound::Fire, fireFrames - play.fireTimer);
   }
   if (play.fireTimer <= 0) {
     play.fireTimer = 0;
@@ -290,7 +290,7 @@ void ApplyMalus() {
   play.fireOn = 0;
   play.enlargeOn = 0;
   lists.balls.Reset();
-  while (Ball* ball = lists.balls.Next()) SetBallSize(*ball, 8, 2083);
+  while (Ball* ball = lists.balls.Next()) SetBallSize(*ball, 8, ball16Picture);
   switch (play.malusKind) {
     case 0:
       ShowMessage("LUCKY!", 0);
@@ -309,7 +309,7 @@ void ApplyMalus() {
     case 3:
       ShowMessage("MICROBALL", 0);
       lists.balls.Reset();
-      while (Ball* ball = lists.balls.Next()) SetBallSize(*ball, 4, 2082);
+      while (Ball* ball = lists.balls.Next()) SetBallSize(*ball, 4, ball8Picture);
       break;
     case 4: {
       ShowMessage("FASTER", 0);
@@ -330,13 +330,13 @@ void GrowBalls() {
   lists.balls.Reset();
   while (Ball* ball = lists.balls.Next()) {
     if (ball->radius < 8) {
-      SetBallSize(*ball, 8, 2083);
+      SetBallSize(*ball, 8, ball16Picture);
     } else if (ball->radius < 16) {
-      SetBallSize(*ball, 16, 2084);
+      SetBallSize(*ball, 16, ball32Picture);
     } else if (ball->radius < 40) {
-      SetBallSize(*ball, 40, 2086);
+      SetBallSize(*ball, 40, ball80Picture);
     } else {
-      SetBallSize(*ball, 80, 2087);
+      SetBallSize(*ball, 80, ball160Picture);
     }
     float r = ball->radius;
     for (int i = 0; i < 10; ++i) {
@@ -371,7 +371,7 @@ void DrawThread() {
       play.threadOn = 0;
     }
   }
-  int picture = 680 + static_cast<int>(extras.threadAnimation) % 22;
+  int picture = threadPictures + static_cast<int>(extras.threadAnimation) % threadPictureFrames;
   if (Running()) extras.threadAnimation += 0.5f;
   BlendNormal();
   for (int x = fieldLeft; x <= fieldRight - 1; x += 128) DrawQuadAlpha(picture, x, fieldBottom - 126, alpha);

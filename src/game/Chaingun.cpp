@@ -15,8 +15,6 @@
 namespace {
 
 constexpr float pi = static_cast<float>(M_PI);
-constexpr int gunPicture = 1204, crosshairPicture = 1236, gaugePicture = 1268, bulletPicture = 1460;
-constexpr int flashPicture = 1492;
 
 bool FireHeld() {
   return PointerButton(1) || KeyHeld(Key::Enter) || (settings.joystickEnabled && (joystick0.buttons & 1));
@@ -84,7 +82,7 @@ void Fire(Chaingun& gun) {
   gun.nextShotTime = now + 250;  // four shots a second at most
   gun.muzzleToggle = gun.muzzleToggle == 0 ? -1 : 0;
   gun.ammo -= 1;
-  PlayEffectSound(14, -1, -1, -1);
+  PlayEffectSound(Sound::GunShot, -1, -1, -1);
   float x = gun.muzzleToggle == 0 ? gun.muzzle1X : gun.muzzle2X;
   float y = gun.muzzleToggle == 0 ? gun.muzzle1Y : gun.muzzle2Y;
   extras.bullets.Reset();
@@ -111,13 +109,13 @@ void Fire(Chaingun& gun) {
 
 // The gun turns about its pivot, which sits on the ship's centre.
 void DrawGun(const Chaingun& gun) {
-  float w = static_cast<float>(PictureWidth(gunPicture)), h = static_cast<float>(PictureHeight(gunPicture));
+  float w = static_cast<float>(PictureWidth(chaingunPicture)), h = static_cast<float>(PictureHeight(chaingunPicture));
   float turn = -gun.angle + 90;
   float radians = turn * pi / 180;
   float cx = w / 2 - 64, cy = h / 2 - 96;  // picture centre from the pivot
   float centreX = ship.x + cx * std::cos(radians) - cy * std::sin(radians);
   float centreY = ship.y + cx * std::sin(radians) + cy * std::cos(radians);
-  DrawPictureCentred(gunPicture, centreX, centreY, w, h, 255, turn);
+  DrawPictureCentred(chaingunPicture, centreX, centreY, w, h, 255, turn);
 }
 
 }  // namespace
@@ -142,9 +140,9 @@ void UpdateChaingun() {
   if (play.chaingunActive) Fire(gun);
   BlendNormal();
   DrawGun(gun);
-  DrawQuad(crosshairPicture, gun.aimX - 64.0f, gun.aimY - 64.0f);
+  DrawQuad(gunTargetPicture, gun.aimX - 64.0f, gun.aimY - 64.0f);
   int pulse = static_cast<int>(std::cos(MillisecondsNow() / 100.0f) * 64 + 64);
-  DrawQuadAlpha(gaugePicture + gun.gauge, ship.x - 128, ship.y - 128, pulse);
+  DrawQuadAlpha(ammoGaugePictures + gun.gauge, ship.x - 128, ship.y - 128, pulse);
 }
 
 void UpdateBullets() {
@@ -176,7 +174,7 @@ void UpdateMuzzleFlashes() {
   OrderedList<MuzzleFlash>& flashes = extras.muzzleFlashes;
   flashes.Reset();
   while (MuzzleFlash* flash = flashes.Next()) {
-    DrawPictureCentred(flashPicture, flash->x, flash->y, flash->size, flash->size, flash->alpha);
+    DrawPictureCentred(muzzleFlashPicture, flash->x, flash->y, flash->size, flash->size, flash->alpha);
     flash->size += 8;
     flash->alpha -= 8;
     if (flash->alpha < 1) flashes.Delete();

@@ -3,11 +3,12 @@
 
 #include <cctype>
 
+#include "base/AssetNames.h"
+#include "base/FontGlyphs.h"
 #include "game/ExtrasDraw.h"
 #include "game/ExtrasState.h"
 #include "media/Media.h"
 #include "game/PlayState.h"
-#include "runtime/Glyphs.h"
 
 void ShowMessage(const std::string& text, int delay) {
   int length = static_cast<int>(text.size());
@@ -17,7 +18,7 @@ void ShowMessage(const std::string& text, int delay) {
   for (int i = 0; i < length; ++i) {
     unsigned char code = static_cast<unsigned char>(std::toupper(static_cast<unsigned char>(text[i])));
     // A blank needs no picture; a character the gold font lacks is left out, keeping its place.
-    if (code == ' ' || goldGlyph[code] == 0) continue;
+    if (code == ' ' || GoldGlyphNumber(code) == 0) continue;
     float x = x0 + 40.0f * i;
     for (float vy : {2.0f, -2.0f}) {
       SpawnEffect(x, y, 0, vy, static_cast<float>(goldFontBase + code), 0, -delay, messageFadeFrames, 255, -3,

@@ -2,6 +2,7 @@
 #include "game/ExtrasDraw.h"
 
 #include "media/Media.h"
+#include "runtime/NamedMedia.h"
 
 int PictureWidth(int picture) { return SpritePixelWidth(picture); }
 int PictureHeight(int picture) { return SpritePixelHeight(picture); }
@@ -20,5 +21,5 @@ void DrawPictureCentred(int picture, float x, float y, int alpha, float degrees)
                      alpha, degrees);
 }
 
-void BlendNormal() { QuadBlendMode(5, 6); }
-void BlendAdditive() { QuadBlendMode(5, 2); }
+void BlendNormal() { QuadBlendMode(Blend::Alpha); }
+void BlendAdditive() { QuadBlendMode(Blend::Add); }

@@ -1,6 +1,7 @@
 // The records of the gameplay extras: effects, monsters, projectiles, shrapnel and smoke slots, the chaingun.
 #pragma once
 
+#include "base/AssetNames.h"
 #include "base/OrderedList.h"
 
 // One moving, fading picture (the letters of a floating word, a capsule's ghost, a growth burst).
@@ -21,7 +22,7 @@ struct Monster {
   float vx = 0, vy = 0;  // pixels per movement step (one step every fourth frame)
   int wanderTimer = 0;   // movement steps until a new drift
   int entrySteps = 0;    // movement steps left before it moves freely
-  int kind = 0;          // first picture: 568, 584, 600, 616 or 648
+  int kind = 0;          // the first picture of its kind (drifterPictures ... ballSeekerPictures)
   int frame = 0;
 };
 
@@ -83,7 +84,7 @@ struct Bullet {
   float speed = 0;     // pixels per frame
   float angle = 0;     // radians
   int active = 0;
-  int picture = 1460;
+  int picture = bulletPicture;
 };
 
 struct MuzzleFlash {
@@ -109,7 +110,7 @@ struct Extras {
   Chaingun chaingun;
   float launcherAngle = 0;  // degrees, -90..0, swings while a loaded missile waits
   float threadAnimation = 0;  // picture phase of the thread, grows by 0.5 per frame
-  int monsterKindsAllowed = 31;  // bit 1 kind 568, 2 kind 584, 4 kind 616, 8 kind 648, 16 kind 600
+  int monsterKindsAllowed = 31;  // bit 1 drifters, 2 hoppers, 4 ship seekers, 8 ball seekers, 16 blinkers
   int spawnPeriod = 20;          // frames between spawn chances
 };
 

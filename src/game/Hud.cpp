@@ -3,17 +3,18 @@
 
 #include <cctype>
 
+#include "base/AssetNames.h"
+#include "base/FontGlyphs.h"
 #include "game/ExtrasDraw.h"
 #include "media/Media.h"
 #include "game/PlayState.h"
-#include "runtime/Glyphs.h"
 
 namespace {
 
 constexpr int textRight = 994, glyphStep = 20, glyphSize = 36;
 constexpr int nameRowY = fieldTop + 32, scoreRowY = nameRowY + 120, levelRowY = 530, letterRowY = 419;
-constexpr int lifeIcon = 2094, lifeIconSize = 24, livesLeft = 832, livesTop = 300, livesPerRow = 7, lifeRows = 4;
-constexpr int insetFrame = 2116, insetScreen = 2117, levelNamePicture = 2124, insetScratch = 2126;
+constexpr int lifeIcon = shipUprightPicture;
+constexpr int lifeIconSize = 24, livesLeft = 832, livesTop = 300, livesPerRow = 7, lifeRows = 4;
 
 void DrawRow(const std::string& text, int y) {
   for (const HudGlyph& glyph : HudTextRow(text, y)) {
@@ -24,19 +25,19 @@ void DrawRow(const std::string& text, int y) {
 
 // Moves the inset screen's top six lines to its bottom, so that the picture scrolls.
 void RollInsetScreen() {
-  int w = SpritePixelWidth(insetScreen), h = SpritePixelHeight(insetScreen);
+  int w = SpritePixelWidth(insetScreenPicture), h = SpritePixelHeight(insetScreenPicture);
   if (w == 0 || h <= 6) return;
-  if (SpritePixelWidth(insetScratch) != w || SpritePixelHeight(insetScratch) != h) {
-    CreateBlankSprite(insetScratch, w, h, 0);
+  if (SpritePixelWidth(insetScratchPicture) != w || SpritePixelHeight(insetScratchPicture) != h) {
+    CreateBlankSprite(insetScratchPicture, w, h, 0);
   }
-  BlitTarget(insetScratch);
-  SetSpriteClip(insetScreen, 0, 6, w, h - 6);
-  BlitSprite(insetScreen, 0, 0);
-  SetSpriteClip(insetScreen, 0, 0, w, 6);
-  BlitSprite(insetScreen, 0, h - 6);
-  SetSpriteClip(insetScreen, -1, -1, -1, -1);
-  BlitTarget(insetScreen);
-  BlitSprite(insetScratch, 0, 0);
+  BlitTarget(insetScratchPicture);
+  SetSpriteClip(insetScreenPicture, 0, 6, w, h - 6);
+  BlitSprite(insetScreenPicture, 0, 0);
+  SetSpriteClip(insetScreenPicture, 0, 0, w, 6);
+  BlitSprite(insetScreenPicture, 0, h - 6);
+  SetSpriteClip(insetScreenPicture, -1, -1, -1, -1);
+  BlitTarget(insetScreenPicture);
+  BlitSprite(insetScratchPicture, 0, 0);
   BlitTarget(-1);
 }
 
@@ -46,7 +47,7 @@ std::vector<HudGlyph> HudTextRow(const std::string& text, int y) {
   std::string shown;
   for (char c : text) {
     unsigned char code = static_cast<unsigned char>(std::toupper(static_cast<unsigned char>(c)));
-    if (silverGlyph[code] != 0) shown += static_cast<char>(code);
+    if (SilverGlyphNumber(code) != 0) shown += static_cast<char>(code);
   }
   std::vector<HudGlyph> glyphs;
   int x = textRight - glyphStep * static_cast<int>(shown.size());
@@ -95,14 +96,14 @@ bool InsetShowsLevelName(int levelFrames) {
 
 void DrawPanelInset() {
   // The frame round the playfield, with the background.
-  BlitSprite(2080, 0, 0);
-  BlitSprite(2079, 80, 0);
-  BlitSprite(2081, 820, 0);
-  BlitSpriteKeyed(insetFrame, 851, 600);
-  if (InsetShowsLevelName(play.levelFrames) && HasSprite(levelNamePicture)) {
-    BlitSprite(levelNamePicture, 864, 630);
+  BlitSprite(panelLeftPicture, 0, 0);
+  BlitSprite(panelTopPicture, 80, 0);
+  BlitSprite(panelRightPicture, 820, 0);
+  BlitSpriteKeyed(insetFramePicture, 851, 600);
+  if (InsetShowsLevelName(play.levelFrames) && HasSprite(levelTitlePicture)) {
+    BlitSprite(levelTitlePicture, 864, 630);
   } else {
-    BlitSprite(insetScreen, 864, 630);
+    BlitSprite(insetScreenPicture, 864, 630);
     RollInsetScreen();
   }
 }

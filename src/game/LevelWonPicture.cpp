@@ -11,14 +11,13 @@ LevelWonPicture wonPicture;
 
 namespace {
 
-constexpr int ballSprite = 2118;
 constexpr int pixelsPerFrame = 3;
 constexpr int gridStep = 10;                     // pixels between neighbouring balls
 constexpr int emitterCentreX = fieldWidth / 2;   // 360
 constexpr int white = ColorRGB(255, 255, 255);
 
 void DrawBall(float x, float y) {
-  DrawQuadAlpha(ballSprite, static_cast<float>(std::lround(x)), static_cast<float>(std::lround(y)), 255);
+  DrawQuadAlpha(wonBallPicture, static_cast<float>(std::lround(x)), static_cast<float>(std::lround(y)), 255);
 }
 
 // One step of the zigzag: along the row, turning up a row at either edge. False once past the top row.

@@ -1,6 +1,7 @@
 // The picture that celebrates a won level: its word built out of flying balls.
 #pragma once
 
+#include "base/AssetNames.h"
 #include "base/OrderedList.h"
 
 // A ball on its way from the emitter to its place in the picture.
@@ -29,10 +30,9 @@ struct LevelWonPicture {
 
 extern LevelWonPicture wonPicture;
 
-constexpr int wonPictureBonus = 0, wonPictureWinner = 1;
 constexpr int wonBallFlightFrames = 40;  // every ball reaches its place this many frames after launch
 
-// Starts building `image` (0 "BONUS", 1 "WINNER"): empties both ball lists and sets levelEnding.
+// Starts building `image` (wonPictureBonus or wonPictureWinner): empties both ball lists and sets levelEnding.
 void StartLevelWonPicture(int image = wonPictureWinner);
 // One frame of the picture, inside the quad pass.
 void DrawLevelWonPicture();

@@ -18,7 +18,6 @@ namespace {
 
 constexpr float pi = static_cast<float>(M_PI);
 constexpr float twoPi = 2 * pi;
-constexpr int missilePicture = 724;
 
 bool Running() { return !play.gameFrozen && !play.levelEnding; }
 
@@ -57,17 +56,17 @@ void DrawLoadedMissile() {
   AdvanceMissileFrame(missileFrame);
   BlendNormal();
   if (play.missileCountdown > 0) {
-    DrawPictureCentred(missilePicture + missileFrame, ship.x, ship.y + play.missileCountdown);
+    DrawPictureCentred(missilePictures + missileFrame, ship.x, ship.y + play.missileCountdown);
     if (Running()) play.missileCountdown -= 1;
     return;
   }
   extras.launcherAngle = std::cos(MillisecondsNow() / 250.0f) * 45 - 45;
   float left = ship.x - 128, top = ship.y - 276;
-  DrawQuadAlpha(1140, left, top, 150);
-  RotateQuad(1172, -extras.launcherAngle - 45, 0);
-  DrawQuadAlpha(1172, left, top, 150);
-  RotateQuad(1172, 0, 0);
-  DrawPictureCentred(missilePicture + missileFrame, ship.x, ship.y);
+  DrawQuadAlpha(launcherWindowPicture, left, top, 150);
+  RotateQuad(launcherBarPicture, -extras.launcherAngle - 45, 0);
+  DrawQuadAlpha(launcherBarPicture, left, top, 150);
+  RotateQuad(launcherBarPicture, 0, 0);
+  DrawPictureCentred(missilePictures + missileFrame, ship.x, ship.y);
 }
 
 // What the missile's nose finds; true when the missile is spent.
@@ -99,7 +98,7 @@ bool MissileHits(const Missile& missile) {
 }
 
 bool OffScreen(const Missile& missile) {
-  float size = static_cast<float>(std::max(PictureWidth(missilePicture), PictureHeight(missilePicture)));
+  float size = static_cast<float>(std::max(PictureWidth(missilePictures), PictureHeight(missilePictures)));
   // Below the screen too: a missile turned downwards would otherwise fly on for ever.
   return missile.y < -size || missile.x < -size || missile.x > screenWidth + size || missile.y > screenHeight + size;
 }
@@ -140,17 +139,17 @@ void DrawMissileTarget() {
   long ms = MillisecondsNow();
   float turn = std::cos(ms / 1000.0f) * 180 + 180;
   BlendAdditive();
-  DrawPictureCentred(756, extras.target.x, extras.target.y, 255, turn);
-  DrawPictureCentred(788, extras.target.x, extras.target.y, 255, turn);
+  DrawPictureCentred(targetRingPicture, extras.target.x, extras.target.y, 255, turn);
+  DrawPictureCentred(targetLightPicture, extras.target.x, extras.target.y, 255, turn);
   if (play.missileCountdown == 0) {
     float size = std::cos(ms / 250.0f) * 64 + 128;
-    DrawPictureCentred(820, extras.target.x, extras.target.y, size, size, 255);
+    DrawPictureCentred(targetTextPicture, extras.target.x, extras.target.y, size, size, 255);
   }
   BlendNormal();
 }
 
 void LaunchMissile() {
-  PlayEffectSound(10, 0, 100, 30000);
+  PlayEffectSound(Sound::MissileLaunch, 0, 100, 30000);
   play.missileArmed = 0;
   OrderedList<Missile>& missiles = extras.missiles;
   missiles.Reset();
@@ -177,7 +176,7 @@ void UpdateMissiles() {
   missiles.Reset();
   while (Missile* missile = missiles.Next()) {
     AdvanceMissileFrame(missile->frame);
-    DrawPictureCentred(missilePicture + missile->frame, missile->x, missile->y, 255, -missile->heading * 180 / pi);
+    DrawPictureCentred(missilePictures + missile->frame, missile->x, missile->y, 255, -missile->heading * 180 / pi);
     if (Running()) {
       missile->x += AheadX(missile->heading) * missile->speed;
       missile->y += AheadY(missile->heading) * missile->speed;
@@ -219,8 +218,8 @@ void StartShrapnel(float x, float y) {
     s.speed = static_cast<float>(RandomUpTo(40) + 40);
     s.t = -0.5f;
     s.armTime = RandomUpTo(5) + 1;
-    s.picture = 852 + 32 * RandomUpTo(3);
-    PlayEffectSound(13, -1, -1, -1);
+    s.picture = shrapnelPictures + missilePartStep * RandomUpTo(3);
+    PlayEffectSound(Sound::BigExplosion, -1, -1, -1);
   }
   int active = 0;
   for (int slot = 1; slot <= shrapnelSlots; ++slot) active += extras.shrapnel[slot].active;
@@ -274,7 +273,7 @@ void EmitSmoke(float x, float y, float heading) {
     // Puffs move along (angle + 270) degrees: start them backwards from the missile, spread a little.
     float backwards = std::atan2(backY, backX) * 180 / pi + 90;
     puff.angle = backwards + RandomUpTo(30) - RandomUpTo(30);
-    puff.picture = 980 + 32 * RandomUpTo(4);
+    puff.picture = smokePictures + missilePartStep * RandomUpTo(4);
     puff.active = 1;
     return;
   }

@@ -14,7 +14,8 @@
 
 namespace {
 
-constexpr int kindDrifter = 568, kindHopper = 584, kindBlinker = 600, kindShipSeeker = 616, kindBallSeeker = 648;
+constexpr int kindDrifter = drifterPictures, kindHopper = hopperPictures, kindBlinker = blinkerPictures;
+constexpr int kindShipSeeker = shipSeekerPictures, kindBallSeeker = ballSeekerPictures;
 
 float Fresh() { return RandomUpTo(10000) / 10000.0f; }
 
@@ -184,7 +185,7 @@ void UpdateMonsters() {
 }
 
 void MonsterDestroyed(float x, float y) {
-  PlayEffectSound(6, 0, 30, 40000);
+  PlayEffectSound(Sound::Zap, 0, 30, 40000);
   AddExplosion(x, y);
   runCounts.monstersDestroyed += 1;
 }

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "base/AssetNames.h"
 #include "base/OrderedList.h"
 #include "base/Playfield.h"
 #include "base/TileKinds.h"
@@ -62,7 +63,7 @@ struct Ship {
   float x = shipStartX, y = shipStartY;            // centre, pixels
   float vx = 0, vy = 0;                            // this frame's movement, pixels per frame
   int halfWidth = 40, halfHeight = 40;             // pixels
-  int tiltSprite = 2094, shieldSprite = 2100;
+  int tiltSprite = shipUprightPicture, shieldSprite = shieldPictures;
   int tiltHold = framesPerSecond / 16;             // frames before an idle ship relaxes a tilt step
   int keyNudgeX = 0, keyNudgeY = 0;
 };

@@ -24,7 +24,7 @@ void BlastTile(int index, float projectileX) {
   if (tile == nullptr || !tile->alive) return;
   ReleaseCapsule(tile->x, tile->y, tile->capsule);
   AddExplosion(tile->x, tile->y);
-  PlayEffectSound(4, PanOf(projectileX), 50, 20000);
+  PlayEffectSound(Sound::TileShatter, PanOf(projectileX), 50, 20000);
   tile->alive = 0;
   runCounts.tilesDestroyed += 1;
 }

@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "base/AssetNames.h"
 #include "game/ExtrasState.h"
 #include "game/Taron.h"
 #include "media/Media.h"
@@ -26,11 +27,11 @@ std::string SceneRoom(int levelIndex) {
 
 void RenderLevelTitle(const std::string& text) {
   constexpr int width = 120, height = 100, lineHeight = 20;
-  if (HasQuad(2124)) ReleaseQuad(2124);
-  CreateBlankSprite(2124, width, height, kSpriteQuadTexture);
-  QuadFromSprite(2124, 2124);
-  if (text.empty() || !BeginDraw(DrawTargetKind::Sprite, 2124)) return;
-  SetDrawFont(FontHandle(0));
+  if (HasQuad(levelTitlePicture)) ReleaseQuad(levelTitlePicture);
+  CreateBlankSprite(levelTitlePicture, width, height, kSpriteQuadTexture);
+  QuadFromSprite(levelTitlePicture, levelTitlePicture);
+  if (text.empty() || !BeginDraw(DrawTargetKind::Sprite, levelTitlePicture)) return;
+  SetDrawFont(FontHandle(textFont));
   SetDrawMode(kDrawTransparentText);
   int x = 0, y = 0;
   for (size_t i = 0; i < text.size(); ++i) {
@@ -98,7 +99,7 @@ void SetUpLevel() {
 
 void AnimateScene() {
   ClearFrame(0);
-  if (HasSprite(2077)) BlitSprite(2077, 80, 20);
+  if (HasSprite(backgroundPicture)) BlitSprite(backgroundPicture, 80, 20);
   AnimateScene3D();
   if (play.sceneBuilt && settings.effectsEnabled) DrawSceneEffects();
   // The boss is how the final level ends, so he fights whatever the effects setting.

@@ -20,4 +20,4 @@ struct LevelTheme {
 };
 LevelTheme ThemeOf(int difficulty, int levelIndex);
 std::string MusicTrack(int difficulty, int levelIndex, bool changeRequested);  // "" keeps the music
-extern std::string currentBackground;  // the theme whose picture is 2077
+extern std::string currentBackground;  // the theme whose picture is backgroundPicture

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <map>
 
+#include "base/AssetNames.h"
 #include "game/ExtrasDraw.h"
 #include "media/Media.h"
 #include "game/PlayState.h"
@@ -21,10 +22,10 @@ constexpr float twoPi = 6.2831853f;
 int NumberOf(const std::string& name, int index, int sceneStart) {
   if (index >= sceneStart) return firstScenePicture + index - sceneStart;
   static const std::map<std::string, int> fixed = {
-      {"gfx/taron/taronwin.png", 2240},       {"gfx/taron/taronlost.png", 2241},
-      {"gfx/taron/taronmask.png", 2163},      {"gfx/flare/2branches_64x64.png", 2164},
-      {"gfx/goutte.png", rainDropSprite},     {"gfx/strike.tif", lightningSprite}};
-  if (name.rfind("gfx/taron/taron0", 0) == 0) return 2232 + (name[name.size() - 5] - '0');
+      {"gfx/taron/taronwin.png", taronWinFace},   {"gfx/taron/taronlost.png", taronLostFace},
+      {"gfx/taron/taronmask.png", taronMask},     {"gfx/flare/2branches_64x64.png", taronShotPicture},
+      {"gfx/goutte.png", rainDropSprite},         {"gfx/strike.tif", lightningSprite}};
+  if (name.rfind("gfx/taron/taron0", 0) == 0) return taronFirstFace + (name[name.size() - 5] - '0');
   auto it = fixed.find(name);
   return it != fixed.end() ? it->second : firstScenePicture - 1 - index;
 }

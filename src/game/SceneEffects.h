@@ -6,7 +6,3 @@
 void LoadScenePictures(bool withEffects);
 // Draws this frame of the scene over the background picture (effects on and the scene built).
 void DrawSceneEffects();
-
-constexpr int rainDropSprite = 2170, lightningSprite = 2171;
-constexpr int firstScenePicture = 3000;  // the scene's own pictures, in the order the pack holds them
-constexpr int templeEyeGlow = firstScenePicture;  // the temple's red glow, also Taron's eyes

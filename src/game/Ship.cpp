@@ -13,8 +13,8 @@
 
 namespace {
 
-constexpr int uprightSprite = 2094;
-constexpr int leftmostTilt = 2089, rightmostTilt = 2099;
+constexpr int uprightSprite = shipUprightPicture;
+constexpr int leftmostTilt = shipUprightPicture - shipTiltSteps, rightmostTilt = shipUprightPicture + shipTiltSteps;
 constexpr int tiltHoldFrames = framesPerSecond / 16;
 // The ship may reach 15 pixels past the left wall and 17 past the right one.
 constexpr float leftLimit = fieldLeft - 15, rightLimit = fieldRight + 17;
@@ -25,9 +25,11 @@ struct EnlargeRow {
   int shieldSprite;
   int halfWidth;  // pixels
 };
-constexpr EnlargeRow enlargeRows[] = {{0, 2100, 40},  {2, 2101, 45},  {4, 2102, 50},  {6, 2103, 55},
-                                      {8, 2104, 60},  {10, 2105, 65}, {18, 2106, 65}, {26, 2107, 65},
-                                      {34, 2108, 65}, {42, 2109, 65}, {50, 2110, 65}};
+constexpr int shield = shieldPictures;
+constexpr EnlargeRow enlargeRows[] = {{0, shield, 40},       {2, shield + 1, 45},  {4, shield + 2, 50},
+                                      {6, shield + 3, 55},   {8, shield + 4, 60},  {10, shield + 5, 65},
+                                      {18, shield + 6, 65},  {26, shield + 7, 65}, {34, shield + 8, 65},
+                                      {42, shield + 9, 65},  {50, shield + 10, 65}};
 
 // Halfway back to upright, truncating towards upright so that both sides come home.
 int RelaxTilt(int sprite) { return uprightSprite + (sprite - uprightSprite) / 2; }
@@ -97,7 +99,7 @@ void HoldInsideWalls() {
     ship.x = rightLimit - half;
     // The boss has to be beaten: no door leads out of the final level.
     if (play.doorOpen == 1 && !OnFinalLevel()) {
-      PlayEffectSound(16, 0, 100, 10000);
+      PlayEffectSound(Sound::Failure, 0, 100, 10000);
       play.doorOpen = 0;
       play.shipLeaving = 1;
       LevelWon();
@@ -151,22 +153,22 @@ void DrawShip() {
   QuadFiltering(1);
 
   // The engine glow pulses, and flares red or blue while the player pushes or pulls.
-  QuadBlendMode(5, 2);
+  QuadBlendMode(Blend::Add);
   int push = static_cast<int>(std::fabs(3.0f * ship.vy));
   if (push >= 255) push = 0;
-  int glow = 2037;
-  if (ship.vy > 0 && play.gravityOn) glow = 2039;
-  if (ship.vy < 0) glow = 2038;
+  int glow = engineGlowPicture;
+  if (ship.vy > 0 && play.gravityOn) glow = engineGlowBluePicture;
+  if (ship.vy < 0) glow = engineGlowRedPicture;
   float wave = std::sin(play.frameTick / 8.0f);
   auto drawPair = [&](int size, int alpha) {
     float left = ship.x - size / 2.0f, top = ship.y - 8 - size / 2.0f;
-    ZoomQuad(2037, static_cast<float>(size), static_cast<float>(size));
-    DrawQuadAlpha(2037, left, top, alpha);
+    ZoomQuad(engineGlowPicture, static_cast<float>(size), static_cast<float>(size));
+    DrawQuadAlpha(engineGlowPicture, left, top, alpha);
     ZoomQuad(glow, static_cast<float>(size), static_cast<float>(size));
     DrawQuadAlpha(glow, left, top, push);
   };
   drawPair(static_cast<int>(std::lround(128 + 15 * wave)), static_cast<int>(std::lround(60 + 60 * wave)));
   drawPair(static_cast<int>(std::lround(128 - 15 * wave)),
            static_cast<int>(std::lround(60 - 60 * std::sin(play.frameTick / 4.0f))));
-  QuadBlendMode(5, 6);
+  QuadBlendMode(Blend::Alpha);
 }

@@ -54,7 +54,7 @@ void FireVolley() {
     shot->vx = dx / length * taron.shotSpeed;
     shot->vy = dy / length * taron.shotSpeed;
   }
-  PlayEffectSound(8, 0, 100, 4000);
+  PlayEffectSound(Sound::Laser, 0, 100, 4000);
   taron.volleys += 1;
   if (taron.shotSpeed < taronTopSpeed) taron.shotSpeed += 0.2f;
 }
@@ -143,7 +143,7 @@ bool ShotReachesShip(const TaronShot& shot) {
 // A shot that reaches the ship costs every ball in play, and with the last one the life.
 void ShipStruck() {
   taron.state = 22;
-  PlayEffectSound(13, -1, -1, 5000);
+  PlayEffectSound(Sound::BigExplosion, -1, -1, 5000);
   while (lists.balls.First() != nullptr) LoseBall();
 }
 
@@ -165,7 +165,7 @@ void MoveShots() {
 }
 
 void Defeated() {
-  PlayEffectSound(13, -1, -1, 5000);
+  PlayEffectSound(Sound::BigExplosion, -1, -1, 5000);
   play.sceneFrozen = 1;
   play.gameWon = 1;
   StartLevelWonPicture(wonPictureWinner);
@@ -194,7 +194,7 @@ void TakeHits() {
     if (taron.hitPoints <= 0) {
       Defeated();
     } else {
-      PlayEffectSound(6, 0, 100, 10000);
+      PlayEffectSound(Sound::Zap, 0, 100, 10000);
     }
     return;
   }

@@ -1,6 +1,7 @@
 // Taron, the boss of each set's final level: a face that descends, hovers, fires volleys at the ship and falls after twelve hits.
 #pragma once
 
+#include "base/AssetNames.h"
 #include "base/OrderedList.h"
 
 struct TaronShot {
@@ -25,8 +26,6 @@ struct Taron {
 
 extern Taron taron;
 
-constexpr int taronFirstFace = 2232;  // 2232..2239: the mouth closed to fully open
-constexpr int taronWinFace = 2240, taronLostFace = 2241, taronMask = 2163, taronShotPicture = 2164;
 constexpr int taronHits = 12;
 constexpr int taronHoverY = 356;       // pixels
 constexpr float taronTopSpeed = 8.0f;  // volleys speed up by 0.2 while below this

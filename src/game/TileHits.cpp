@@ -14,8 +14,6 @@
 
 namespace {
 
-constexpr int tileExplosionSprite = 514, bigExplosionSprite = 544;
-// The tile explosion has 30 pictures (514..543); 544 is already the first big-explosion picture.
 constexpr int tileExplosionLastFrame = 29, bigExplosionLastFrame = 23;
 constexpr int tilePoints = 10;
 
@@ -34,7 +32,7 @@ bool AnotherTeleporterFree(int tileIndex) {
 void DestroyTile(Tile& tile) {
   if (tile.capsule != 0) ReleaseCapsule(tile.x, tile.y, tile.capsule);
   AddExplosion(tile.x, tile.y);
-  PlayEffectSound(4, PanOf(tile.x), 50, 20000);
+  PlayEffectSound(Sound::TileShatter, PanOf(tile.x), 50, 20000);
   tile.alive = 0;
   play.score += tilePoints;
   runCounts.tilesDestroyed += 1;
@@ -118,18 +116,18 @@ void ApplyTileHit(Ball& ball, int tileIndex, TileContact& contact) {
 
 void AddExplosion(float x, float y, int zoomedSize) {
   if (zoomedSize > 0) {
-    *lists.bigExplosions.AddLast() = BigExplosion{x, y, bigExplosionSprite, 0, zoomedSize};
+    *lists.bigExplosions.AddLast() = BigExplosion{x, y, bigExplosionPictures, 0, zoomedSize};
   } else {
-    *lists.explosions.AddLast() = Explosion{x, y, tileExplosionSprite, 0};
+    *lists.explosions.AddLast() = Explosion{x, y, tileExplosionPictures, 0};
   }
 }
 
 void DrawExplosions() {
-  QuadBlendMode(5, 6);
+  QuadBlendMode(Blend::Alpha);
   DrawExplosionList(lists.explosions);
   DrawExplosionList(lists.monsterExplosions);
   // The big blasts glow: source alpha onto the whole back buffer.
-  QuadBlendMode(5, 7);
+  QuadBlendMode(Blend::AddByDestinationAlpha);
   lists.bigExplosions.Reset();
   while (BigExplosion* explosion = lists.bigExplosions.Next()) {
     if (explosion->frame > bigExplosionLastFrame) {
@@ -139,7 +137,7 @@ void DrawExplosions() {
     DrawCentred(explosion->firstSprite + explosion->frame, explosion->x, explosion->y, explosion->size);
     explosion->frame += 1;
   }
-  QuadBlendMode(5, 6);
+  QuadBlendMode(Blend::Alpha);
 }
 
 int AliveBreakableTiles() {

@@ -93,7 +93,7 @@ void BuildTeleporterList() {
 void UpdateTiles() {
   play.frameCounter += 1;
   if (play.frameCounter >= framesPerSecond) play.frameCounter = 0;
-  QuadBlendMode(5, 6);
+  QuadBlendMode(Blend::Alpha);
   int count = 0;
   lists.tiles.ForEach([&](Tile& tile) {
     if (tile.alive != 1) return;

@@ -25,12 +25,12 @@ bool FireHeld() {
 void HandleFireButton() {
   if (FireHeld() && !play.gameFrozen && !play.levelWon) {
     if (play.servePending && !play.launchBlocked) {
-      PlayEffectSound(11, PanOf(ship.x), 100, 70000);
+      PlayEffectSound(Sound::BallLaunch, PanOf(ship.x), 100, 70000);
       ReleaseGluedBalls();
     }
     if (play.laserOn) FireLaser();
     if (play.glueOn && !play.servePending && !play.launchBlocked) {
-      PlayEffectSound(11, PanOf(ship.x), 100, 70000);
+      PlayEffectSound(Sound::BallLaunch, PanOf(ship.x), 100, 70000);
       play.glueHoldFrames = 0;
       lists.balls.Reset();
       while (Ball* ball = lists.balls.Next()) ball->stuck = 0;
@@ -42,7 +42,7 @@ void HandleFireButton() {
 
 void FireLaser() {
   if (play.laserCooldown > 0) return;
-  PlayEffectSound(8, 0, 100, 20000);
+  PlayEffectSound(Sound::Laser, 0, 100, 20000);
   for (float side : {-27.0f, 27.0f}) {
     extras.laserShots.Reset();
     while (extras.laserShots.Next() != nullptr) {
@@ -89,7 +89,7 @@ void UpdateLaserShots() {
   OrderedList<LaserShot>& shots = extras.laserShots;
   shots.Reset();
   while (LaserShot* shot = shots.Next()) {
-    DrawQuad(2111, shot->x - PictureWidth(2111) / 2.0f, shot->y);
+    DrawQuad(shipLaserShotPicture, shot->x - PictureWidth(shipLaserShotPicture) / 2.0f, shot->y);
     if (!play.gameFrozen) shot->y -= 10;
     if (shot->y < fieldTop || LaserShotHits(*shot)) shots.Delete();
   }

@@ -8,6 +8,7 @@
 #include "base/OrderedList.h"
 #include "base/PackFormat.h"
 #include "runtime/Music.h"
+#include "runtime/NamedMedia.h"
 #include "runtime/Settings.h"
 #include "runtime/Alert.h"
 #include "runtime/SoundCues.h"
@@ -193,7 +194,7 @@ void LoadBackground(const std::string& theme, const std::string& scenePack) {
   // Without its pack a theme simply has no picture: the level is still playable.
   if (FileExists(pack)) {
     ChoosePack(pack);
-    LoadSceneSprite(2077, "gfx/background/" + theme + "/" + theme + ".jpg");
+    LoadSceneSprite(backgroundPicture, "gfx/background/" + theme + "/" + theme + ".jpg");
     ClosePack();
   }
   ChoosePack(scenePack);
@@ -206,11 +207,11 @@ void LoadLevelMusic(const std::string& music) {
   FadeOutMusic();
   StopMusic();
   ChoosePack(pack);
-  LoadSoundEntry(0, "sfx/" + music);
+  LoadSoundEntry(SoundNumber(Sound::Music), "sfx/" + music);
   ClosePack();
-  if (HasSound(0)) {
-    SetSoundVolume(0, 0);
-    PlaySoundId(0, kSoundLoop);
+  if (HasSound(Sound::Music)) {
+    SetSoundVolume(Sound::Music, 0);
+    PlaySoundId(Sound::Music, kSoundLoop);
     FadeInMusic();
   }
 }

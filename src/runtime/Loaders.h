@@ -4,7 +4,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
-#include <vector>
 
 extern std::string currentPack;  // the pack the loaders read from
 extern int entriesTaken;         // entries loaded from it; 0: not opened yet
@@ -49,14 +48,7 @@ std::string LevelSetDirectory(int difficulty);
 void LoadBackground(const std::string& theme, const std::string& scenePack);
 void LoadLevelMusic(const std::string& music);
 
-// The main pictures in their load order: which loader takes which entry under which number.
-enum class MainLoader { SpriteQuad, OpaqueSpriteQuad, PivotSpriteQuad, SpriteEntry, ImageEntry };
-struct MainAsset {
-  std::string name;
-  int number = 0;
-  MainLoader loader = MainLoader::SpriteQuad;
-};
-const std::vector<MainAsset>& MainGraphicsOrder();  // the 864 entries of packs/maingfx.pak
+// The main pictures, the panel and the sounds in the order of base/MainPictureTable.h, and the screen strips.
 void LoadMainAssets();
 
 extern Pivot chaingunPivot;

@@ -1,12 +1,12 @@
 // The music routines: half a second of fade, in 51 steps of 10 ms, between silence and volume 50.
 #include "runtime/Music.h"
 
-#include "media/Media.h"
+#include "runtime/NamedMedia.h"
 #include "runtime/Settings.h"
 
 namespace {
 
-bool MusicLoaded() { return settings.musicEnabled && HasSound(0); }
+bool MusicLoaded() { return settings.musicEnabled && HasSound(Sound::Music); }
 
 }  // namespace
 
@@ -14,7 +14,7 @@ void FadeOutMusic() {
   if (!MusicLoaded()) return;
   for (int volume = 50; volume >= 0; --volume) {
     Sleep(10);
-    SetSoundVolume(0, volume);
+    SetSoundVolume(Sound::Music, volume);
   }
 }
 
@@ -22,12 +22,12 @@ void FadeInMusic() {
   if (!MusicLoaded()) return;
   for (int volume = 0; volume <= 50; ++volume) {
     Sleep(10);
-    SetSoundVolume(0, volume);
+    SetSoundVolume(Sound::Music, volume);
   }
 }
 
 void StopMusic() {
   if (!MusicLoaded()) return;
-  StopSoundId(0);
-  ReleaseSound(0);
+  StopSoundId(Sound::Music);
+  ReleaseSound(Sound::Music);
 }

@@ -1,4 +1,4 @@
-// The music on sound 0: fading it out and in, stopping it.
+// The music on its sound slot: fading it out and in, stopping it.
 #pragma once
 
 void FadeOutMusic();

@@ -6,8 +6,9 @@
 #include "media/Media.h"
 #include "runtime/Settings.h"
 
-void PlayEffectSound(int id, int pan, int volume, int frequency) {
+void PlayEffectSound(Sound sound, int pan, int volume, int frequency) {
   if (!settings.soundEnabled) return;
+  const int id = SoundNumber(sound);
   if (pan != -1) SetSoundPan(id, pan);
   if (volume != -1) SetSoundVolume(id, volume);
   if (frequency != -1) SetSoundFrequency(id, frequency);

@@ -15,7 +15,6 @@
 #include "game/Scene3D.h"
 #include "game/TileHits.h"
 #include "game/Tiles.h"
-#include "runtime/Glyphs.h"
 #include "runtime/Loaders.h"
 #include "runtime/Settings.h"
 #include "shell/Shell.h"
@@ -69,7 +68,7 @@ void AddBenchmarkBall() {
   float x = static_cast<float>(fieldLeft + 40 + RandomUpTo(fieldWidth - 80));
   float vx = static_cast<float>(RandomUpTo(10) - 5) + 0.5f;
   float vy = -static_cast<float>(3 + RandomUpTo(4));
-  AddBall(x, 560, vx, vy, 8, 2083);
+  AddBall(x, 560, vx, vy, 8, ball16Picture);
 }
 
 // The scene stays as busy as it started: broken tiles come back, lost balls are replaced, the fire
@@ -95,7 +94,6 @@ void KeepSceneBusy(const std::vector<int>& kinds) {
 
 void StartDevices() {
   settings.fontRegistered = RegisterFontFile("DESIB___.ttf", "Designer Block") ? 1 : 0;
-  FillGlyphTables();
   if (!InitSprites2D()) Alert("Graphic (2D) initialisation problem: " + LastMediaError());
   if (!InitQuads3D()) Alert("Graphic (3D) initialisation problem");
   InitKeyboard();
@@ -103,10 +101,7 @@ void StartDevices() {
   InitSound();
   OpenGameScreen();
   ReseedRandom();
-  if (!LoadFontFace(0, "Designer Block", 20) && !LoadFontFace(0, "Arial", 20)) {
-    Alert("Designer Block Font can't be loaded: " + LastMediaError());
-  }
-  if (!LoadFontFace(1, "Arial black", 80) && !LoadFontFace(1, "Arial", 80)) Alert("Arial black font can't be loaded: " + LastMediaError());
+  LoadGameFonts();
   settings.playerName = "Benchmark";
   settings.musicEnabled = 0;
   settings.internetEnabled = 0;

@@ -23,8 +23,8 @@ namespace {
 constexpr int fps = framesPerSecond;
 
 void StartMusic() {
-  PlaySoundId(0, kSoundLoop);
-  SetSoundVolume(0, 50);
+  PlaySoundId(Sound::Music, kSoundLoop);
+  SetSoundVolume(Sound::Music, 50);
 }
 
 
@@ -51,10 +51,10 @@ void HandleHotKeys() {
       ReleasePointer(0);
     } else if (!play.gameFrozen) {
       play.gameFrozen = 1;
-      PlayEffectSound(18, -1, -1, -1);
+      PlayEffectSound(Sound::Tick, -1, -1, -1);
       play.pauseTicker = 0;
       ReleasePointer(1);
-      if (settings.musicEnabled) StopSoundId(0);
+      if (settings.musicEnabled) StopSoundId(Sound::Music);
     } else {
       play.gameFrozen = 0;
       if (settings.musicEnabled) StartMusic();
@@ -74,7 +74,7 @@ void HandleHotKeys() {
     if (settings.musicEnabled) {
       StartMusic();
     } else {
-      StopSoundId(0);
+      StopSoundId(Sound::Music);
     }
   }
   if (KeyReleased(Key::S)) SaveScreenshot();
@@ -102,8 +102,8 @@ void DrawPlayfield() {
   UpdateMuzzleFlashes();
   DrawMissileTarget();
   if (play.doorOpen) {
-    QuadBlendMode(5, 6);
-    DrawQuad(2119, 744 - 8 * std::sin(play.frameTick / 5.0f), 700);
+    QuadBlendMode(Blend::Alpha);
+    DrawQuad(doorArrowPicture, 744 - 8 * std::sin(play.frameTick / 5.0f), 700);
   }
   bool moving = !play.gameFrozen && !play.chaingunActive && !play.levelWon;
   if (moving) UpdateBalls();
@@ -128,7 +128,7 @@ void DrawPlayfield() {
 
 void WaitForFocus() {
   ReleasePointer(1);
-  if (settings.musicEnabled) StopSoundId(0);
+  if (settings.musicEnabled) StopSoundId(Sound::Music);
   while (!ScreenHasFocus()) {
     Sleep(1);
     PresentFrame(1);
@@ -144,7 +144,7 @@ void RunCountdown() {
   for (int second = 5; second >= 1; --second) {
     if (n == second * fps) {
       ShowMessage(std::to_string(second), 0);
-      PlayEffectSound(18, -1, -1, -1);
+      PlayEffectSound(Sound::Tick, -1, -1, -1);
     }
   }
   if (n == 0) {

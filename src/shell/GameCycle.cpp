@@ -51,9 +51,9 @@ void StartLevel() {
   // 4. First ball and banner; an ordinary level has no countdown.
   bool hard = play.difficulty == difficultyHard;
   if (hard) {
-    AddBall(ship.x, ship.y - 50, 3.0f, -4.0f, 8, 2083);
+    AddBall(ship.x, ship.y - 50, 3.0f, -4.0f, 8, ball16Picture);
   } else {
-    AddBall(ship.x, ship.y - 50, 2.0f, -3.0f, 8, 2083);
+    AddBall(ship.x, ship.y - 50, 2.0f, -3.0f, 8, ball16Picture);
   }
   if (play.levelIndex < (hard ? finalLevelHard : finalLevelNormal)) {
     play.bonusTimeLimit = 0;
@@ -91,7 +91,7 @@ void RunOneGame() {
   }
   SaveLocalScore();
   SubmitLiveScore();
-  if (settings.musicEnabled) StopSoundId(0);
+  if (settings.musicEnabled) StopSoundId(Sound::Music);
 }
 
 void RunGameCycle() {

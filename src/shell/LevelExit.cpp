@@ -78,7 +78,7 @@ void LevelLostExit() {
   }
   // The game is over; the tables record the level reached before the last chance.
   if (play.levelIndex == lastChanceLevel) play.levelIndex = play.savedLevelIndex;
-  if (settings.musicEnabled) StopSoundId(0);
+  if (settings.musicEnabled) StopSoundId(Sound::Music);
   GameOverStory();
   play.leaveGame = 1;
 }

@@ -10,6 +10,7 @@ void StartUp();
 void OpenGameScreen();
 void BlankSecond();
 void DetectJoysticks();
+void LoadGameFonts();  // the text fonts, each with a stand-in face; a missing one ends through Alert
 void LockSystemKeys();
 void UnlockSystemKeys();
 [[noreturn]] void QuitProgram();

@@ -3,13 +3,13 @@
 #include <cmath>
 #include <cstdio>
 
+#include "base/AssetNames.h"
 #include "media/Engine3D.h"
 #include "media/Media.h"
 #include "game/PlayState.h"
 #include "front/Screens.h"
 #include "front/Scores.h"
 #include "front/Configuration.h"
-#include "runtime/Glyphs.h"
 #include "runtime/Settings.h"
 #include "runtime/Alert.h"
 #include "shell/Shell.h"
@@ -60,8 +60,8 @@ void UnlockSystemKeys() {}
 
 void QuitProgram() {
   CloseScreen();
-  ReleaseFont(0);
-  ReleaseFont(1);
+  ReleaseFont(textFont);
+  ReleaseFont(bigTextFont);
   if (settings.fontRegistered) UnregisterFontFile();
   UnlockSystemKeys();
   Sleep(3000);
@@ -70,16 +70,16 @@ void QuitProgram() {
   EndProgram(0);
 }
 
-namespace {
-
 void LoadGameFonts() {
-  if (!LoadFontFace(0, "Designer Block", 20) && !LoadFontFace(0, "Arial", 20)) {
+  if (!LoadFontFace(textFont, "Designer Block", 20) && !LoadFontFace(textFont, "Arial", 20)) {
     Alert("Designer Block Font can't be loaded: " + LastMediaError());
   }
-  if (!LoadFontFace(1, "Arial black", 80) && !LoadFontFace(1, "Arial", 80)) {
+  if (!LoadFontFace(bigTextFont, "Arial black", 80) && !LoadFontFace(bigTextFont, "Arial", 80)) {
     Alert("Arial black font can't be loaded: " + LastMediaError());
   }
 }
+
+namespace {
 
 std::string Upper(std::string text) {
   for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
@@ -92,8 +92,7 @@ void StartUp() {
   // 2. The game's own font, findable by its face name from now on.
   settings.fontRegistered = RegisterFontFile("DESIB___.ttf", "Designer Block") ? 1 : 0;
   settings.startDirectory = CurrentDirectory();
-  // 3. Tables and start values.
-  FillGlyphTables();
+  // 3. Start values.
   play.difficulty = difficultyNormal;
   settings.continueRequested = 0;
   settings.effectsEnabled = 1;

@@ -8,9 +8,9 @@
 
 void RunTileChallenge() {
   play.tileChallengePending = false;
-  if (settings.musicEnabled) SetSoundVolume(0, 0);
+  if (settings.musicEnabled) SetSoundVolume(Sound::Music, 0);
   play.sugarPoints = PlaySugar();
   play.score += 10 * play.sugarPoints;
-  if (settings.musicEnabled) SetSoundVolume(0, 50);
+  if (settings.musicEnabled) SetSoundVolume(Sound::Music, 50);
   LevelWon();
 }

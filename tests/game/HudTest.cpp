@@ -5,13 +5,13 @@
 #include "game/Hud.h"
 #include "media/Media.h"
 #include "game/PlayState.h"
-#include "runtime/Glyphs.h"
+#include "base/AssetNames.h"
 
 namespace {
 
 std::string Shown(const std::vector<HudGlyph>& glyphs) {
   std::string text;
-  for (const HudGlyph& g : glyphs) text += static_cast<char>(g.picture - 1524);
+  for (const HudGlyph& g : glyphs) text += static_cast<char>(g.picture - silverFontBase);
   return text;
 }
 
@@ -22,7 +22,6 @@ TEST(Hud, ATwelveCharacterNameShowsItsFirstNine) {
 }
 
 TEST(Hud, TextRowsAreUpperCasedRightAlignedAndSkipWhatTheFontLacks) {
-  FillGlyphTables();  // as start-up does
   std::vector<HudGlyph> row = HudTextRow("Player 1", 52);
   EXPECT_EQ(Shown(row), "PLAYER 1");
   ASSERT_EQ(row.size(), 8u);

@@ -8,6 +8,7 @@
 #include "media/Media.h"
 #include "base/PackFormat.h"
 #include "runtime/Loaders.h"
+#include "runtime/NamedMedia.h"
 #include "support/Headless.h"
 #include "tools/PackWriter.h"
 
@@ -120,34 +121,18 @@ TEST_F(Loaders, AnUndecodablePictureEndsWithItsNameAndTheDecodersReason) {
       ::testing::ExitedWithCode(1), "gfx/broken.png loading problem \\(.*: the picture cannot be decoded: .+\\)");
 }
 
-TEST(MainGraphicsOrder, HoldsEveryPictureTheRowsName) {
-  const auto& order = MainGraphicsOrder();
-  ASSERT_EQ(order.size(), 864u);
-  EXPECT_EQ(order.front().name, "gfx/pointer.png");
-  EXPECT_EQ(order[16].name, "gfx/ship/droite/ShipOne.05d.png");
-  EXPECT_EQ(order[16].number, 2099);
-  // Row 7 interleaves the colours frame by frame.
-  EXPECT_EQ(order[18].name, "gfx/tiles/red/red0000.png");
-  EXPECT_EQ(order[19].name, "gfx/tiles/green/green0000.png");
-  EXPECT_EQ(order[26].name, "gfx/tiles/red/red0001.png");
-  EXPECT_EQ(order[26].number, 35);
-  int count544 = 0;
-  for (const auto& asset : order) count544 += asset.number == 544 && asset.loader != MainLoader::ImageEntry;
-  EXPECT_EQ(count544, 2);
-  EXPECT_EQ(order.back().name, "gfx\\winner.png");
-}
-
 TEST(MainAssets, TheBuiltPacksLoadAndSprite544IsTheFirstBigExplosionFrame) {
   EnsureHeadlessMedia();
   std::string before = CurrentDirectory();
   ASSERT_TRUE(SetCurrentDirectory(GAME_DIR));
   LoadMainAssets();
-  EXPECT_TRUE(HasQuad(2114));
-  EXPECT_TRUE(HasSound(26));
-  EXPECT_EQ(SpritePixelWidth(34), 64);
-  EXPECT_EQ(SpritePixelHeight(34), 20);
-  EXPECT_EQ(SpritePixelWidth(2058), 1024);
-  EXPECT_TRUE(HasImage(0) && HasImage(1));
+  EXPECT_TRUE(HasQuad(pointerPicture));
+  EXPECT_TRUE(HasSound(Sound::Tilt));
+  EXPECT_EQ(SpritePixelWidth(tilePictures), 64);
+  EXPECT_EQ(SpritePixelHeight(tilePictures), 20);
+  EXPECT_EQ(SpritePixelWidth(screenStripPictures + screenStripCount - 1), 1024);
+  EXPECT_TRUE(HasImage(wonPictureBonus) && HasImage(wonPictureWinner));
+  EXPECT_TRUE(HasSprite(panelRightPicture));
   // Decode the big explosion's first frame on its own and compare.
   ASSERT_TRUE(OpenPack("packs/maingfx.pak"));
   bool compared = false;
@@ -156,8 +141,9 @@ TEST(MainAssets, TheBuiltPacksLoadAndSprite544IsTheFirstBigExplosionFrame) {
     size_t size = PackEntrySize();
     ScramblePackEntry(data, size);
     ASSERT_TRUE(SpriteFromMemory(99999, data, size, 0));
-    for (int y = 0; y < SpritePixelHeight(544); y += 7) {
-      for (int x = 0; x < SpritePixelWidth(544); x += 7) ASSERT_EQ(SpritePixel(544, x, y), SpritePixel(99999, x, y));
+    for (int y = 0; y < SpritePixelHeight(bigExplosionPictures); y += 7) {
+      for (int x = 0; x < SpritePixelWidth(bigExplosionPictures); x += 7)
+        ASSERT_EQ(SpritePixel(bigExplosionPictures, x, y), SpritePixel(99999, x, y));
     }
     compared = true;
     break;

@@ -11,6 +11,7 @@
 #include "PackWriter.h"
 #include "art/ArtFamilies.h"
 #include "art/ArtTable.h"
+#include "base/FontGlyphs.h"
 
 namespace {
 

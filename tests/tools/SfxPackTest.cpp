@@ -10,6 +10,7 @@
 #include "Builder.h"
 #include "PackWriter.h"
 #include "WavTestReader.h"
+#include "base/MainPictureTable.h"
 #include "sfx/Effects.h"
 #include "sfx/OggRead.h"
 
@@ -61,22 +62,17 @@ bool HeardSamples(const PackEntry& entry, std::vector<float>& samples, int& rate
 
 }  // namespace
 
-TEST_F(SfxPack, HoldsTheTwentyOneNamesInLoadOrder) {
+TEST_F(SfxPack, HoldsTheGamesSoundsInItsLoadOrder) {
   ASSERT_TRUE(built_);
   ASSERT_TRUE(read_);
-  const std::vector<std::string> expected = {
-      "sfx/bounce.wav",       "sfx/bounce_f.wav",       "sfx/bounce_ball.wav",    "sfx/explode.wav",
-      "sfx/PrSelect.wav",     "sfx/zap.wav",            "sfx/bouclier.wav",       "sfx/laser3.wav",
-      "sfx/missile_loading.wav", "sfx/missile_launch.wav", "sfx/ball_launch.wav", "sfx/onfire.wav",
-      "sfx/Explosion.wav",    "sfx/m2fire.wav",         "sfx/HAPPYBEL.WAV",       "sfx/SOUND827.WAV",
-      "sfx/inter.WAV",        "sfx/bounce1.wav",        "sfx/digifx08.ogg",       "sfx/chimes.wav",
-      "sfx/tilt.ogg"};
-  ASSERT_EQ(entries_.size(), expected.size());
-  for (size_t i = 0; i < expected.size(); ++i) EXPECT_EQ(entries_[i].name, expected[i]) << "entry " << i;
-  // The game's sound numbers skip 17 and 19..22.
-  std::vector<int> numbers;
-  for (const SoundEffect& e : SoundEffects()) numbers.push_back(e.number);
-  EXPECT_EQ(numbers, (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 18, 23, 24, 25, 26}));
+  const std::vector<MainSound>& game = MainSoundTable();
+  ASSERT_EQ(entries_.size(), game.size());
+  ASSERT_EQ(SoundEffects().size(), game.size());
+  for (size_t i = 0; i < game.size(); ++i) {
+    EXPECT_EQ(entries_[i].name, game[i].name) << "entry " << i;
+    EXPECT_EQ(SoundEffects()[i].name, game[i].name) << "entry " << i;
+    EXPECT_EQ(SoundEffects()[i].number, SoundNumber(game[i].sound)) << game[i].name;
+  }
 }
 
 TEST_F(SfxPack, EveryEntryDecodesAtItsRateWithCleanEdgesAndLevels) {

@@ -1,4 +1,4 @@
-// The pictures of packs/maingfx.pak and packs/panel.pak in the order the game loads them.
+// The pictures of packs/maingfx.pak and packs/panel.pak in the order the game loads them, each with its painter.
 #pragma once
 
 #include <functional>
@@ -6,16 +6,16 @@
 #include <vector>
 
 #include "ImageWrite.h"
+#include "base/MainPictureTable.h"
 
 struct ArtEntry {
-  std::string name;               // file name as the game's loader passes it, "/" separated
+  std::string name;               // entry name, "/" separated
   int number = 0;                 // sprite or image number the game loads it under
   std::function<Picture()> paint;  // paints the picture; the file format follows the name
 };
 
-std::vector<ArtEntry> MainGraphicsTable();  // 864 entries
-std::vector<ArtEntry> PanelTable();         // 3 entries
+// The painter of one picture of the game's table, empty when the builder has none for it.
+std::function<Picture()> PainterFor(const MainPicture& picture);
 
-// Glyph numbers of the bitmap fonts for a character code, 0 when the font has no such glyph.
-int SilverGlyphNumber(int characterCode);
-int GoldGlyphNumber(int characterCode);
+std::vector<ArtEntry> MainGraphicsTable();  // MainPictureTable() with painters
+std::vector<ArtEntry> PanelTable();         // PanelPictureTable() with painters

@@ -28,6 +28,10 @@ Painted PaintAll(const std::vector<ArtEntry>& table, bool keepPictures) {
   std::vector<char> failed(table.size(), 0);
   auto work = [&](size_t first, size_t step) {
     for (size_t i = first; i < table.size(); i += step) {
+      if (!table[i].paint) {
+        failed[i] = 1;
+        continue;
+      }
       Picture picture = table[i].paint();
       result.entries[i].name = table[i].name;
       result.entries[i].data = EncodeByName(table[i].name, picture);
@@ -42,7 +46,8 @@ Painted PaintAll(const std::vector<ArtEntry>& table, bool keepPictures) {
   helper.join();
   for (size_t i = 0; i < table.size(); ++i)
     if (failed[i]) {
-      std::fprintf(stderr, "packbuilder: could not encode %s\n", table[i].name.c_str());
+      std::fprintf(stderr, "packbuilder: %s %s\n", table[i].paint ? "could not encode" : "has no painter for",
+                   table[i].name.c_str());
       result.ok = false;
     }
   return result;

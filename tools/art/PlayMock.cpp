@@ -6,6 +6,7 @@
 #include <string>
 
 #include "art/Paint.h"
+#include "base/AssetNames.h"
 
 namespace {
 
@@ -49,7 +50,7 @@ class Screen {
   void HudText(const std::string& text, double y) {
     double x = 994 - 20.0 * text.size();
     for (char c : text) {
-      Draw(1524 + static_cast<unsigned char>(c), x, y, 36, 36);
+      Draw(silverFontBase + static_cast<unsigned char>(c), x, y, 36, 36);
       x += 20;
     }
   }
@@ -84,59 +85,59 @@ Picture MakePlayMock(const std::map<int, const Picture*>& sprites) {
     cairo_rectangle(cr, std::floor(x), std::floor(y), b > 0.9 ? 2 : 1, b > 0.9 ? 2 : 1);
     cairo_fill(cr);
   }
-  screen.Draw(2080, 0, 0);
-  screen.Draw(2079, 80, 0);
-  screen.Draw(2081, 820, 0);
-  screen.Draw(2116, 851, 600, -1, -1, 1.0, false, true);
-  screen.Draw(2117, 864, 630);
+  screen.Draw(panelLeftPicture, 0, 0);
+  screen.Draw(panelTopPicture, 80, 0);
+  screen.Draw(panelRightPicture, 820, 0);
+  screen.Draw(insetFramePicture, 851, 600, -1, -1, 1.0, false, true);
+  screen.Draw(insetScreenPicture, 864, 630);
 
   // Tiles: colour rows, a row of specials, by their centres.
-  const int kinds[] = {34, 50, 66, 82, 98, 114, 130, 146, 162, 178, 194, 210, 226};
   for (int row = 0; row < 9; ++row)
     for (int col = 0; col < 11; ++col) {
       if (row == 4 && (col == 3 || col == 7)) continue;
-      int kind = row < 8 ? kinds[(row + col / 4) % 8] : kinds[8 + col % 5];
-      screen.Centred(kind + (row * 3 + col) % 16, 88 + 40 + col * 64, 90 + row * 22);
+      int kind = tilePictures + kindFrames * (row < 8 ? (row + col / 4) % 8 : 8 + col % 5);
+      screen.Centred(kind + (row * 3 + col) % kindFrames, 88 + 40 + col * 64, 90 + row * 22);
     }
   // The thread, the ship with its shield and glow, a glued ball.
-  for (int x = 88; x <= 807; x += 128) screen.Draw(680 + (x / 128) % 22, x, 768 - 126);
+  for (int x = 88; x <= 807; x += 128) screen.Draw(threadPictures + (x / 128) % threadPictureFrames, x, 768 - 126);
   const double shipX = 448, shipY = 728;
-  screen.Centred(2095, shipX, shipY);
-  screen.Draw(2100, shipX - 40, shipY - 98);
-  screen.Centred(2037, shipX, shipY - 8, 128, 128, 0.35, true);
-  screen.Centred(2083, shipX + 20, shipY - 50);
+  screen.Centred(shipUprightPicture + 1, shipX, shipY);
+  screen.Draw(shieldPictures, shipX - 40, shipY - 98);
+  screen.Centred(engineGlowPicture, shipX, shipY - 8, 128, 128, 0.35, true);
+  screen.Centred(ball16Picture, shipX + 20, shipY - 50);
   // Balls in flight with their halos, one fire ball with its trail.
   for (auto [x, y] : {std::pair{300.0, 420.0}, std::pair{620.0, 500.0}}) {
-    screen.Centred(2083, x, y);
-    screen.Centred(2036, x, y, 36, 36, 1.0, true);
-    screen.Centred(2036, x, y, 28, 28, 1.0, true);
+    screen.Centred(ball16Picture, x, y);
+    screen.Centred(haloPicture, x, y, 36, 36, 1.0, true);
+    screen.Centred(haloPicture, x, y, 28, 28, 1.0, true);
   }
   for (int i = 9; i >= 0; --i) {
-    int flare = i < 3 ? 2044 : i < 6 ? 2043 : 2042;
+    int flare = i < 3 ? yellowFlarePicture : i < 6 ? orangeFlarePicture : emberFlarePicture;
     double size = i < 3 ? 34 : i < 6 ? 42 : 58;
     screen.Centred(flare, 700 - i * 6, 330 + i * 9, size, size, 0.8, true);
   }
-  screen.Centred(2084, 700, 330);
+  screen.Centred(ball32Picture, 700, 330);
   // Capsules, monsters, an explosion, a laser pair, the crosshair.
-  screen.Centred(242 + 3, 220, 560);
-  screen.Centred(434 + 0, 520, 600);
-  screen.Centred(418 + 8, 760, 470);
-  screen.Centred(568 + 12, 160, 300);
-  screen.Centred(616 + 5, 420, 330);
-  screen.Centred(648 + 7, 560, 260);
-  screen.Centred(514 + 5, 392, 178);
-  screen.Draw(2111, 421 - 4, 560);
-  screen.Draw(2111, 475 - 4, 560);
+  const int letterB = capsulePictures + 12 * kindFrames, malus = capsulePictures + 11 * kindFrames;
+  screen.Centred(capsulePictures + 3, 220, 560);
+  screen.Centred(letterB, 520, 600);
+  screen.Centred(malus + 8, 760, 470);
+  screen.Centred(drifterPictures + 12, 160, 300);
+  screen.Centred(shipSeekerPictures + 5, 420, 330);
+  screen.Centred(ballSeekerPictures + 7, 560, 260);
+  screen.Centred(tileExplosionPictures + 5, 392, 178);
+  screen.Draw(shipLaserShotPicture, 421 - 4, 560);
+  screen.Draw(shipLaserShotPicture, 475 - 4, 560);
   // The status column.
   screen.HudText("NOVA", 52);
   screen.HudText("12340", 172);
-  for (int i = 0; i < 3; ++i) screen.Draw(2094, 832 + 24 * i, 300, 24, 24);
-  screen.Draw(434, 820, 419);
-  screen.Draw(466, 893, 419);
+  for (int i = 0; i < 3; ++i) screen.Draw(shipUprightPicture, 832 + 24 * i, 300, 24, 24);
+  screen.Draw(letterB, 820, 419);
+  screen.Draw(letterB + 2 * kindFrames, 893, 419);  // N
   screen.HudText("7", 530);
   // A floating word in gold letters, 40 pixels apart, centred on the playfield.
   std::string word = "LEVEL 7";
   double x0 = 88 + 360 - (word.size() * 40.0 - 40) / 2;
-  for (size_t i = 0; i < word.size(); ++i) screen.Centred(1780 + static_cast<unsigned char>(word[i]), x0 + 40 * i, 375);
+  for (size_t i = 0; i < word.size(); ++i) screen.Centred(goldFontBase + static_cast<unsigned char>(word[i]), x0 + 40 * i, 375);
   return screen.Take();
 }
