@@ -91,6 +91,8 @@ constexpr int templeEyeGlow = firstScenePicture;  // the temple's red glow, also
 // The two text fonts: the level titles' and the big one of the messages.
 constexpr int textFont = 0, bigTextFont = 1;
 
+// Picture numbers from 9000 up are left free for the tests' scratch pictures.
+
 // ---------------------------------------------------------------------------------------------------------------
 // The sound slots: the music, and the effects of packs/sounds.pak.
 enum class Sound : int {

@@ -4,9 +4,9 @@
 // The level setup reads its scene pack in this order:
 //   1. the picture the theme itself needs, effects on or off: "gfx/goutte.png" on the sea levels (rain),
 //      "gfx/strike.tif" on the storm levels (lightning);
-//   2. on the boss level, Taron's pictures: "gfx/taron/taron0000.png" .. "taron0007.png" (2232..2239),
-//      "gfx/taron/taronwin.png" (2240), "gfx/taron/taronlost.png" (2241), "gfx/flare/2branches_64x64.png"
-//      (2164, the shot), "gfx/taron/taronmask.png" (2163);
+//   2. on the boss level, Taron's pictures: "gfx/taron/taron0000.png" .. "taron0007.png" (his faces),
+//      "gfx/taron/taronwin.png", "gfx/taron/taronlost.png", "gfx/flare/2branches_64x64.png" (the shot),
+//      "gfx/taron/taronmask.png" (AssetNames.h numbers them);
 //   3. only with effects on: the pictures of the level's scene, listed per scene below.
 // With effects off the setup stops after step 2 and leaves the rest of the pack unread.
 // Glows, flares, clouds and the psyche pictures are colour on black, drawn additively; the plates, the

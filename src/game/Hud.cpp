@@ -5,6 +5,7 @@
 
 #include "base/AssetNames.h"
 #include "base/FontGlyphs.h"
+#include "game/Capsules.h"
 #include "game/ExtrasDraw.h"
 #include "media/Media.h"
 #include "game/PlayState.h"
@@ -81,7 +82,7 @@ std::string HudLevelText(int levelIndex, int difficulty) {
 
 std::vector<std::pair<int, int>> HudLetters(int letterMask) {
   static const int bits[] = {letterB, letterO, letterN, letterU, letterS};
-  static const int pictures[] = {434, 450, 466, 482, 498};
+  static const int pictures[] = {capsuleLetterB, capsuleLetterO, capsuleLetterN, capsuleLetterU, capsuleLetterS};
   static const int xs[] = {820, 856, 893, 930, 966};
   std::vector<std::pair<int, int>> letters;
   for (int i = 0; i < 5; ++i) {

@@ -29,9 +29,9 @@ constexpr int hitScore = 500;
 // The face the state shows.
 int FaceFor(int state) {
   if (state <= 2) return taronFirstFace;
-  if (state <= 9) return taronFirstFace + state - 2;           // 3 -> 2233 .. 9 -> 2239
+  if (state <= 9) return taronFirstFace + state - 2;           // the mouth opens a face a state
   if (state <= 11) return taronFirstFace + 7;                  // the mouth wide open while firing
-  if (state <= 19) return taronFirstFace + 7 - (state - 12);   // 12 -> 2239 .. 19 -> 2232
+  if (state <= 19) return taronFirstFace + 7 - (state - 12);   // and closes again
   if (state <= 21) return taronFirstFace;
   return state == 22 ? taronWinFace : taronLostFace;
 }

@@ -12,6 +12,7 @@
 #include "runtime/Settings.h"
 #include "shell/Shell.h"
 #include "support/Headless.h"
+#include "base/AssetNames.h"
 
 namespace {
 
@@ -55,7 +56,7 @@ void SmallLevel() {
       tile->alive = 1;
     }
   }
-  AddBall(ship.x, ship.y - 50, 2.0f, -3.0f, 8, 2083);
+  AddBall(ship.x, ship.y - 50, 2.0f, -3.0f, 8, ball16Picture);
   GlueAllBalls(600);
   play.glueOn = 1;
   lists.balls.Reset();
@@ -95,7 +96,7 @@ TEST_F(Autoplay, AimKeepsTheBallOnTheShipsTopAndNeverSendsItStraightUp) {
 }
 
 TEST_F(Autoplay, MovesTowardsTheComingBallAndTheMirrorTurnsTheHand) {
-  AddBall(700, 600, 0.5f, 4, 8, 2083);
+  AddBall(700, 600, 0.5f, 4, 8, ball16Picture);
   AutoplayInput input = DecideAutoplayInput();
   EXPECT_GT(input.mouseDx, 0);
   EXPECT_LE(input.mouseDx, 32);

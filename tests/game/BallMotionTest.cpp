@@ -8,6 +8,7 @@
 #include "game/Balls.h"
 #include "game/PlayState.h"
 #include "support/Headless.h"
+#include "base/AssetNames.h"
 
 namespace {
 
@@ -56,9 +57,9 @@ TEST_F(BallMotion, ASidewaysTouchOfTheShipGetsVyOne) {
 
 TEST_F(BallMotion, TheGlueHoldsABallThatTouchesTheShip) {
   play.glueOn = 1;
-  AddBall(300, 300, 1, 1, 8, 2083);
+  AddBall(300, 300, 1, 1, 8, ball16Picture);
   lists.balls.At(0)->stuck = 1;
-  AddBall(ship.x + 10, ship.y - 46, 0, 4, 8, 2083);
+  AddBall(ship.x + 10, ship.y - 46, 0, 4, 8, ball16Picture);
   Ball* ball = lists.balls.At(1);
   BounceOffShip(*ball);
   EXPECT_EQ(ball->stuck, 1);
@@ -125,7 +126,7 @@ TEST_F(BallMotion, SpeedLimitRisesWithTheTimeInTheLevel) {
 }
 
 TEST_F(BallMotion, WallsReturnTheBallAndTheBottomLosesIt) {
-  AddBall(90, 300, -4, 1, 8, 2083);
+  AddBall(90, 300, -4, 1, 8, ball16Picture);
   ASSERT_TRUE(lists.balls.Select(0));
   EXPECT_TRUE(BounceOffWalls());
   EXPECT_EQ(lists.balls.At(0)->x, 96);
@@ -151,8 +152,8 @@ TEST_F(BallMotion, WallsReturnTheBallAndTheBottomLosesIt) {
 }
 
 TEST_F(BallMotion, LosingOneOfTwoBallsOrTheLastOnTheBonusLevelCostsNoLife) {
-  AddBall(300, 780, 0, 3, 8, 2083);
-  AddBall(400, 300, 0, 3, 8, 2083);
+  AddBall(300, 780, 0, 3, 8, ball16Picture);
+  AddBall(400, 300, 0, 3, 8, ball16Picture);
   UpdateBalls();
   EXPECT_EQ(lists.balls.Count(), 1);
   EXPECT_EQ(lists.balls.At(0)->x, 400) << "the walk went on with the next ball";
@@ -167,8 +168,8 @@ TEST_F(BallMotion, LosingOneOfTwoBallsOrTheLastOnTheBonusLevelCostsNoLife) {
 }
 
 TEST_F(BallMotion, GluedBallsRideTheShipAndDrainTheHoldTogether) {
-  AddBall(ship.x, ship.y - 50, 2, -3, 8, 2083);
-  AddBall(ship.x, ship.y - 50, 2, -3, 8, 2083);
+  AddBall(ship.x, ship.y - 50, 2, -3, 8, ball16Picture);
+  AddBall(ship.x, ship.y - 50, 2, -3, 8, ball16Picture);
   GlueAllBalls(10);
   play.servePending = 1;
   ship.x = 500;
@@ -225,7 +226,7 @@ TEST_F(BallMotion, ABigBallMadeInsideColourTilesClearsThemSilently) {
     }
   }
   float x = 136 + 64 * 3, y = 180 + 20 * 5;
-  AddBall(x, y, 1, -1, 80, 2087);
+  AddBall(x, y, 1, -1, 80, ball160Picture);
   int checked = 0;
   lists.tiles.ForEach([&](const Tile& tile) {
     float nearX = std::fmax(std::fabs(tile.x - x) - 32, 0), nearY = std::fmax(std::fabs(tile.y - y) - 10, 0);
@@ -248,7 +249,7 @@ TEST_F(BallMotion, ABigBallMadeInsideColourTilesClearsThemSilently) {
   EXPECT_FLOAT_EQ(ball.mass, 80.0f * 80 * 80 * 12.566371f / 3);
   EXPECT_GE(ball.trail[9].size, 7 * 80);
   EXPECT_LE(ball.trail[9].size, 7 * 80 + 16);
-  EXPECT_EQ(ball.trail[0].sprite, 2044);
+  EXPECT_EQ(ball.trail[0].sprite, yellowFlarePicture);
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "game/PlayState.h"
 #include "game/TileHits.h"
 #include "support/Headless.h"
+#include "base/AssetNames.h"
 
 namespace {
 
@@ -28,7 +29,7 @@ class BallTeleport : public ::testing::Test {
     trip->vx = 1;
     trip->vy = 3;
     trip->radius = 8;
-    trip->sprite = 2083;
+    trip->sprite = ball16Picture;
     trip->age = age;
     lists.tiles.At(0)->teleportBusy = lists.tiles.At(1)->teleportBusy = 1;
     return trip;

@@ -1,5 +1,6 @@
 // Test support for the balls and tile hits.
 #include "game/BallTestSupport.h"
+#include "base/AssetNames.h"
 
 Tile* AddTile(float x, float y, int sprite, int capsule) {
   lists.tiles.Reset();
@@ -26,7 +27,7 @@ Ball MakeBall(float x, float y, float vx, float vy, float radius) {
   ball.radius = radius;
   ball.mass = radius * radius * radius * 12.566371f / 3.0f;
   ball.gravity = 0.0001f;
-  ball.sprite = 2083;
+  ball.sprite = ball16Picture;
   return ball;
 }
 

@@ -9,6 +9,7 @@
 #include "game/PlayState.h"
 #include "game/Ship.h"
 #include "support/Headless.h"
+#include "base/AssetNames.h"
 
 namespace {
 
@@ -97,7 +98,7 @@ TEST_F(Capsules, EnlargeWhileEnlargedStaysWideAndAnyOtherCatchShrinksThroughTheR
     if (widths.empty() || widths.back() != ship.halfWidth) widths.push_back(ship.halfWidth);
   }
   EXPECT_EQ(ship.halfWidth, 40);
-  EXPECT_EQ(ship.shieldSprite, 2100);
+  EXPECT_EQ(ship.shieldSprite, shieldPictures);
   EXPECT_GE(widths.size(), 3u) << "it shrinks through the rows, not at once";
 }
 
@@ -135,7 +136,7 @@ TEST_F(Capsules, ChaingunArmsTenRoundsInClipsOfTwo) {
 TEST_F(Capsules, LuckyMalusStillCancelsThreadFireAndEnlargementAndRestoresBallSize) {
   Ball* ball = AddTestBall(400, 400, 2, -3);
   ball->radius = 40;
-  ball->sprite = 2086;
+  ball->sprite = ball80Picture;
   play.threadOn = play.fireOn = play.enlargeOn = 1;
   play.malusKind = 0;
   ApplyMalus();
@@ -143,7 +144,7 @@ TEST_F(Capsules, LuckyMalusStillCancelsThreadFireAndEnlargementAndRestoresBallSi
   EXPECT_EQ(play.fireOn, 0);
   EXPECT_EQ(play.enlargeOn, 0);
   EXPECT_FLOAT_EQ(ball->radius, 8);
-  EXPECT_EQ(ball->sprite, 2083);
+  EXPECT_EQ(ball->sprite, ball16Picture);
   EXPECT_NEAR(ball->mass, 2144.66f, 0.01f);
   EXPECT_TRUE(MessageShown("LUCKY!"));
 }
@@ -158,7 +159,7 @@ TEST_F(Capsules, MalusOutcomes) {
   play.malusKind = 3;
   ApplyMalus();
   EXPECT_FLOAT_EQ(first->radius, 4);
-  EXPECT_EQ(last->sprite, 2082);
+  EXPECT_EQ(last->sprite, ball8Picture);
   // FASTER speeds up the last ball only, within the level's limit (8 at the start).
   last->vx = 3;
   last->vy = 4;
@@ -196,7 +197,7 @@ TEST_F(Capsules, TripleWithTwoBallsGivesSixAtTheSameSpeed) {
   EXPECT_NEAR(split->vx, 5 * std::sin(M_PI + 2.09), 1e-3);
   EXPECT_NEAR(split->vy, 5 * std::cos(M_PI + 2.09), 1e-3);
   EXPECT_NEAR(split->x, 300 + 16 * std::sin(M_PI + 2.09), 1e-3);
-  EXPECT_EQ(split->sprite, 2083);
+  EXPECT_EQ(split->sprite, ball16Picture);
   EXPECT_GT(split->mass, 2000);
   EXPECT_EQ(play.score, 50);
 }
@@ -244,16 +245,16 @@ TEST_F(Capsules, BiggerGrowsEachBallOneSizeKeepsItInsideAndStopsAtEighty) {
   Ball* small = AddTestBall(fieldLeft + 10, 300, 1, 1);
   Ball* big = AddTestBall(400, 300, 1, 1);
   big->radius = 80;
-  big->sprite = 2087;
+  big->sprite = ball160Picture;
   GrowBalls();
   EXPECT_FLOAT_EQ(small->radius, 16);
-  EXPECT_EQ(small->sprite, 2084);
+  EXPECT_EQ(small->sprite, ball32Picture);
   EXPECT_FLOAT_EQ(small->x, fieldLeft + 16);
   EXPECT_GE(small->trail[0].size, 64);
   EXPECT_LE(small->trail[9].size, 7 * 16 + 16);
   EXPECT_FLOAT_EQ(big->radius, 80);
   GrowBalls();
-  EXPECT_EQ(small->sprite, 2086);
+  EXPECT_EQ(small->sprite, ball80Picture);
   EXPECT_FLOAT_EQ(small->x, fieldLeft + 40);
   EXPECT_NEAR(small->mass, 40 * 40 * 40 * 12.566371f / 3.0f, 1);
 }

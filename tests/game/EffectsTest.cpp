@@ -6,6 +6,7 @@
 #include "game/ExtrasState.h"
 #include "game/PlayState.h"
 #include "support/Headless.h"
+#include "base/AssetNames.h"
 
 namespace {
 
@@ -20,10 +21,10 @@ TEST_F(Effects, AWordIsCentredOnThePlayfieldTwoCopiesPerLetter) {
   const Effect* first = extras.effects.At(0);
   EXPECT_FLOAT_EQ(first->x, 88 + 360 - (3 * 40 - 40) / 2.0f);
   EXPECT_FLOAT_EQ(first->y, 20 + 374 - 19);
-  EXPECT_EQ(static_cast<int>(first->sprite), 1780 + 'G');
+  EXPECT_EQ(static_cast<int>(first->sprite), goldFontBase + 'G');
   EXPECT_FLOAT_EQ(first->vy, 2);
   EXPECT_FLOAT_EQ(extras.effects.At(1)->vy, -2);
-  EXPECT_EQ(static_cast<int>(extras.effects.At(2)->sprite), 1780 + 'O') << "letters are upper-cased";
+  EXPECT_EQ(static_cast<int>(extras.effects.At(2)->sprite), goldFontBase + 'O') << "letters are upper-cased";
   EXPECT_FLOAT_EQ(extras.effects.At(4)->x, first->x + 80);
   EXPECT_TRUE(MessageShown("Go!"));
 }
@@ -57,12 +58,13 @@ TEST_F(Effects, AWordWaitsItsDelayStandsStillThenSplitsAndFades) {
 }
 
 TEST_F(Effects, AnimationWrapsAndTheTailHoldsTheLastPicture) {
-  SpawnEffect(300, 300, 1, 0, 514, 1, 0, 5, 255, 0, 0, 2, 514, 516, 1, 0.5f);
+  SpawnEffect(300, 300, 1, 0, tileExplosionPictures, 1, 0, 5, 255, 0, 0, 2, tileExplosionPictures,
+              tileExplosionPictures + 2, 1, 0.5f);
   const Effect* e = extras.effects.At(0);
   UpdateEffects();
   UpdateEffects();
   UpdateEffects();
-  EXPECT_FLOAT_EQ(e->sprite, 514) << "past spriteHigh it starts again at spriteLow";
+  EXPECT_FLOAT_EQ(e->sprite, tileExplosionPictures) << "past spriteHigh it starts again at spriteLow";
   EXPECT_FLOAT_EQ(e->x, 303);
   EXPECT_FLOAT_EQ(e->scale, 2.5f);
   UpdateEffects();

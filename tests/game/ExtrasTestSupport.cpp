@@ -7,6 +7,7 @@
 #include "media/Media.h"
 #include "runtime/Loaders.h"
 #include "support/Headless.h"
+#include "base/AssetNames.h"
 
 namespace {
 bool assetsLoaded = false;
@@ -55,7 +56,7 @@ Ball* AddTestBall(float x, float y, float vx, float vy) {
   ball->vx = vx;
   ball->vy = vy;
   ball->radius = 8;
-  ball->sprite = 2083;
+  ball->sprite = ball16Picture;
   ball->mass = 8 * 8 * 8 * 12.566371f / 3.0f;
   return ball;
 }

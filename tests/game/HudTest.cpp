@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "ExtrasTestSupport.h"
+#include "game/Capsules.h"
 #include "game/Hud.h"
 #include "media/Media.h"
 #include "game/PlayState.h"
@@ -60,18 +61,18 @@ TEST(Hud, LettersShowOnlyThoseHeld) {
   EXPECT_TRUE(HudLetters(0).empty());
   auto letters = HudLetters(letterB | letterU);
   ASSERT_EQ(letters.size(), 2u);
-  EXPECT_EQ(letters[0], std::make_pair(434, 820));
-  EXPECT_EQ(letters[1], std::make_pair(482, 930));
+  EXPECT_EQ(letters[0], std::make_pair(int(capsuleLetterB), 820));
+  EXPECT_EQ(letters[1], std::make_pair(int(capsuleLetterU), 930));
   EXPECT_EQ(HudLetters(allLetters).size(), 5u);
 }
 
 TEST(Hud, InsetRollsItsScreenSixLinesOnTheFramesItShowsIt) {
   ResetExtrasTest();
-  ASSERT_TRUE(HasSprite(2117));
-  int w = SpritePixelWidth(2117), h = SpritePixelHeight(2117);
+  ASSERT_TRUE(HasSprite(insetScreenPicture));
+  int w = SpritePixelWidth(insetScreenPicture), h = SpritePixelHeight(insetScreenPicture);
   std::vector<uint32_t> before;
   for (int y = 0; y < h; ++y) {
-    for (int x = 0; x < w; ++x) before.push_back(SpritePixel(2117, x, y));
+    for (int x = 0; x < w; ++x) before.push_back(SpritePixel(insetScreenPicture, x, y));
   }
   EXPECT_FALSE(InsetShowsLevelName(31));
   EXPECT_FALSE(InsetShowsLevelName(63 * 2));
@@ -82,7 +83,7 @@ TEST(Hud, InsetRollsItsScreenSixLinesOnTheFramesItShowsIt) {
   EndQuads();
   for (int y = 0; y < h; ++y) {
     for (int x = 0; x < w; x += 7) {
-      ASSERT_EQ(SpritePixel(2117, x, y), before[((y + 6) % h) * w + x]) << x << "," << y;
+      ASSERT_EQ(SpritePixel(insetScreenPicture, x, y), before[((y + 6) % h) * w + x]) << x << "," << y;
     }
   }
 }
@@ -93,8 +94,8 @@ TEST(Hud, DrawingTheColumnLeavesTheIconAndGlyphsAtTheirOwnSize) {
   BeginQuads();
   DrawHud("Player 1", 12345, allLetters, 102);
   EndQuads();
-  EXPECT_FLOAT_EQ(QuadWidth(2094), static_cast<float>(SpritePixelWidth(2094)));
-  EXPECT_FLOAT_EQ(QuadWidth(1524 + 'P'), 36.0f);
+  EXPECT_FLOAT_EQ(QuadWidth(shipUprightPicture), static_cast<float>(SpritePixelWidth(shipUprightPicture)));
+  EXPECT_FLOAT_EQ(QuadWidth(silverFontBase + 'P'), 36.0f);
 }
 
 }  // namespace

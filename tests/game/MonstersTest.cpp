@@ -9,6 +9,7 @@
 #include "media/Media.h"
 #include "game/PlayState.h"
 #include "support/Headless.h"
+#include "base/AssetNames.h"
 
 namespace {
 
@@ -52,11 +53,11 @@ TEST_F(Monsters, ASpawnRollForADisallowedKindAddsNone) {
   extras.monsterKindsAllowed = 4;  // the ship seeker only
   Run(20000);
   ASSERT_GT(extras.monsters.Count(), 0);
-  extras.monsters.ForEach([](const Monster& m) { EXPECT_EQ(m.kind, 616); });
+  extras.monsters.ForEach([](const Monster& m) { EXPECT_EQ(m.kind, shipSeekerPictures); });
 }
 
 TEST_F(Monsters, NothingSpawnsOrMovesWhilePaused) {
-  Place(584, 400, 300, 1, 1);
+  Place(hopperPictures, 400, 300, 1, 1);
   play.gameFrozen = 1;
   Run(5000);
   EXPECT_EQ(extras.monsters.Count(), 1);
@@ -64,9 +65,9 @@ TEST_F(Monsters, NothingSpawnsOrMovesWhilePaused) {
 }
 
 TEST_F(Monsters, EnteringMonstersOnlyGlideInFromTheirSide) {
-  AddMonster(568, 1.0f, 1.5f);
+  AddMonster(drifterPictures, 1.0f, 1.5f);
   Monster* m = Only();
-  int w = SpritePixelWidth(568), h = SpritePixelHeight(568);
+  int w = SpritePixelWidth(drifterPictures), h = SpritePixelHeight(drifterPictures);
   EXPECT_FLOAT_EQ(m->y, h / 2.0f + 30);
   EXPECT_EQ(m->entrySteps, w + 40);
   bool fromRight = m->x > 448;
@@ -80,7 +81,7 @@ TEST_F(Monsters, EnteringMonstersOnlyGlideInFromTheirSide) {
 }
 
 TEST_F(Monsters, ShipSeekerStopsDescendingAHundredPixelsAboveTheShipButKeepsSteering) {
-  Monster* m = Place(616, 200, 500, 0, 2);
+  Monster* m = Place(shipSeekerPictures, 200, 500, 0, 2);
   Run(4 * 400);
   EXPECT_LT(m->y, ship.y - 100 + 2.01f);
   EXPECT_GE(m->y, ship.y - 100);
@@ -91,7 +92,7 @@ TEST_F(Monsters, ShipSeekerStopsDescendingAHundredPixelsAboveTheShipButKeepsStee
 }
 
 TEST_F(Monsters, BallSeekerHomesOnTheFirstBallAndKeepsItsVelocityWithNone) {
-  Monster* m = Place(648, 300, 300, 0.5f, -0.25f);
+  Monster* m = Place(ballSeekerPictures, 300, 300, 0.5f, -0.25f);
   Run(4);
   EXPECT_FLOAT_EQ(m->x, 300.5f);
   EXPECT_FLOAT_EQ(m->vx, 0.5f);
@@ -104,9 +105,9 @@ TEST_F(Monsters, BallSeekerHomesOnTheFirstBallAndKeepsItsVelocityWithNone) {
 }
 
 TEST_F(Monsters, WanderersBounceOffTheWallsWithAMargin) {
-  Monster* m = Place(584, 200, 300, -3, 0);
+  Monster* m = Place(hopperPictures, 200, 300, -3, 0);
   m->wanderTimer = 500;
-  int w = SpritePixelWidth(584);
+  int w = SpritePixelWidth(hopperPictures);
   Run(4 * 40);
   EXPECT_GT(m->x - w / 2.0f, fieldLeft + 40 - 4);
   EXPECT_GT(m->vx, 0);
@@ -115,19 +116,19 @@ TEST_F(Monsters, WanderersBounceOffTheWallsWithAMargin) {
 TEST_F(Monsters, BallKillScoresFiveAndEachKindDeflectsItsWay) {
   // The ship seeker sends the ball back the way it came.
   Ball* ball = AddTestBall(400, 300, 3, -4);
-  Place(616, 400, 300 - 20, 0, 0);
+  Place(shipSeekerPictures, 400, 300 - 20, 0, 0);
   BallHitsMonsters(*ball);
   EXPECT_EQ(extras.monsters.Count(), 0);
   EXPECT_EQ(play.score, 5);
   EXPECT_FLOAT_EQ(ball->vx, -3);
   EXPECT_FLOAT_EQ(ball->vy, 4);
   // A wanderer turns it at the same speed.
-  Place(600, 400, 300 + 20, 0, 0);
+  Place(blinkerPictures, 400, 300 + 20, 0, 0);
   BallHitsMonsters(*ball);
   EXPECT_EQ(play.score, 10);
   EXPECT_NEAR(std::sqrt(ball->vx * ball->vx + ball->vy * ball->vy), 5.0f, 1e-4);
   // The ball seeker speeds it up, within the level's limit.
-  Place(648, 400, 300, 0, 0);
+  Place(ballSeekerPictures, 400, 300, 0, 0);
   BallHitsMonsters(*ball);
   float speed = std::sqrt(ball->vx * ball->vx + ball->vy * ball->vy);
   EXPECT_GT(speed, 5.9f);
@@ -138,26 +139,26 @@ TEST_F(Monsters, BallKillScoresFiveAndEachKindDeflectsItsWay) {
 
 TEST_F(Monsters, OneBallCanTakeSeveralMonstersAndMissesThoseItDoesNotTouch) {
   Ball* ball = AddTestBall(400, 300, 3, -4);
-  Place(584, 400 - 20, 300, 0, 0);
-  Place(584, 400 + 20, 300, 0, 0);
-  Place(584, 600, 300, 0, 0);
+  Place(hopperPictures, 400 - 20, 300, 0, 0);
+  Place(hopperPictures, 400 + 20, 300, 0, 0);
+  Place(hopperPictures, 600, 300, 0, 0);
   BallHitsMonsters(*ball);
   EXPECT_EQ(extras.monsters.Count(), 1);
   EXPECT_EQ(play.score, 10);
 }
 
 TEST_F(Monsters, DrifterPictureShowsItsDriftAndTheBlinkerAnimatesInBursts) {
-  Monster* drifter = Place(568, 300, 300, -1, 0);
-  EXPECT_EQ(MonsterPicture(*drifter), 568);
+  Monster* drifter = Place(drifterPictures, 300, 300, -1, 0);
+  EXPECT_EQ(MonsterPicture(*drifter), drifterPictures);
   drifter->vx = 1;
-  EXPECT_EQ(MonsterPicture(*drifter), 583);
-  Monster* blinker = Place(600, 300, 300, 0, 0);
+  EXPECT_EQ(MonsterPicture(*drifter), drifterPictures + 15);
+  Monster* blinker = Place(blinkerPictures, 300, 300, 0, 0);
   play.frameTick = 5;
-  EXPECT_EQ(MonsterPicture(*blinker), 600);
+  EXPECT_EQ(MonsterPicture(*blinker), blinkerPictures);
   play.frameTick = 256 + 5;
-  EXPECT_EQ(MonsterPicture(*blinker), 605);
+  EXPECT_EQ(MonsterPicture(*blinker), blinkerPictures + 5);
   play.frameTick = 256 + 20;
-  EXPECT_EQ(MonsterPicture(*blinker), 600);
+  EXPECT_EQ(MonsterPicture(*blinker), blinkerPictures);
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "runtime/Loaders.h"
 #include "runtime/Settings.h"
 #include "support/Headless.h"
+#include "base/AssetNames.h"
 
 namespace {
 
@@ -23,7 +24,7 @@ class Scene3D : public ::testing::Test {
     FreeAllResources();
     ASSERT_TRUE(InitEngine3D());
     RegisterFontFile("DESIB___.ttf", "Designer Block");
-    LoadFontFace(0, "Designer Block", 20);
+    LoadFontFace(textFont, "Designer Block", 20);
   }
   void TearDown() override {
     FreeAllResources();

@@ -8,6 +8,7 @@
 #include "game/Ship.h"
 #include "runtime/Settings.h"
 #include "support/Headless.h"
+#include "base/AssetNames.h"
 
 namespace {
 
@@ -52,11 +53,11 @@ TEST_F(ShipControl, MirrorMalusTurnsTheMouseTheOtherWayAndTiltsToTheLeft) {
   ReplayJournalText("1 mouse=6,0\n");
   Frame();
   EXPECT_FLOAT_EQ(ship.x - start, -6.0f);
-  EXPECT_EQ(ship.tiltSprite, 2093);
+  EXPECT_EQ(ship.tiltSprite, shipUprightPicture - 1);
   play.malusKind = 0;
   Frame();
   EXPECT_FLOAT_EQ(ship.x - start, 0.0f);
-  EXPECT_EQ(ship.tiltSprite, 2094);
+  EXPECT_EQ(ship.tiltSprite, shipUprightPicture);
 }
 
 TEST_F(ShipControl, JoystickGivesAboutThirtyTwoPixelsAtFullDeflectionAndAZeroRangeKeepsTheSpeed) {
@@ -79,21 +80,22 @@ TEST_F(ShipControl, JoystickGivesAboutThirtyTwoPixelsAtFullDeflectionAndAZeroRan
 TEST_F(ShipControl, TiltStopsAtTheLastPictureAndComesBackUprightFromBothSides) {
   ReplayJournalText("1 mouse=4,0\n");
   Frames(8);
-  EXPECT_EQ(ship.tiltSprite, 2099);
-  for (int tilted : {2099, 2089, 2095, 2093}) {
+  EXPECT_EQ(ship.tiltSprite, shipUprightPicture + 5);
+  const int upright = shipUprightPicture;
+  for (int tilted : {upright + 5, upright - 5, upright + 1, upright - 1}) {
     ship.tiltSprite = tilted;
     ship.tiltHold = 3;
     ReplayJournalText("1 mouse=0,0\n");
     Frames(3 * 4);
-    EXPECT_EQ(ship.tiltSprite, 2094) << "from " << tilted;
+    EXPECT_EQ(ship.tiltSprite, shipUprightPicture) << "from " << tilted;
   }
-  // Halfway back every third idle frame: 2099, 2096, 2095, 2094.
-  ship.tiltSprite = 2099;
+  // Halfway back every third idle frame: five steps banked, then two, one and upright.
+  ship.tiltSprite = shipUprightPicture + 5;
   ship.tiltHold = 3;
   Frames(3);
-  EXPECT_EQ(ship.tiltSprite, 2096);
+  EXPECT_EQ(ship.tiltSprite, shipUprightPicture + 2);
   Frames(3);
-  EXPECT_EQ(ship.tiltSprite, 2095);
+  EXPECT_EQ(ship.tiltSprite, shipUprightPicture + 1);
 }
 
 TEST_F(ShipControl, WallsHoldTheShipByItsShieldWidth) {
@@ -152,22 +154,22 @@ TEST_F(ShipControl, EnlargedShapeWidensAtOnceCyclesItsShieldAndShrinksThroughEve
   play.enlargeStep = 10;  // as the capsule leaves it
   Frame();
   EXPECT_EQ(play.enlargeStep, 11);
-  EXPECT_EQ(ship.shieldSprite, 2105);
+  EXPECT_EQ(ship.shieldSprite, shieldPictures + 5);
   EXPECT_EQ(ship.halfWidth, 65);
   Frames(7);  // step 18
-  EXPECT_EQ(ship.shieldSprite, 2106);
+  EXPECT_EQ(ship.shieldSprite, shieldPictures + 6);
   Frames(32);  // step 50
-  EXPECT_EQ(ship.shieldSprite, 2110);
+  EXPECT_EQ(ship.shieldSprite, shieldPictures + 10);
   Frames(7);  // step 57
   EXPECT_EQ(play.enlargeStep, 57);
   Frame();  // 58 wraps to 10
   EXPECT_EQ(play.enlargeStep, 10);
-  EXPECT_EQ(ship.shieldSprite, 2105);
+  EXPECT_EQ(ship.shieldSprite, shieldPictures + 5);
 
   play.enlargeOn = 0;
   play.enlargeStep = 31;
   Frame();  // 30: the row of step 26
-  EXPECT_EQ(ship.shieldSprite, 2107);
+  EXPECT_EQ(ship.shieldSprite, shieldPictures + 7);
   EXPECT_EQ(ship.halfWidth, 65);
   play.enlargeStep = 10;
   int seenHalfWidths[5] = {};
@@ -176,7 +178,7 @@ TEST_F(ShipControl, EnlargedShapeWidensAtOnceCyclesItsShieldAndShrinksThroughEve
     if (play.enlargeStep % 2 == 0) seenHalfWidths[play.enlargeStep / 2] = ship.halfWidth;
   }
   EXPECT_EQ(play.enlargeStep, 0);
-  EXPECT_EQ(ship.shieldSprite, 2100);
+  EXPECT_EQ(ship.shieldSprite, shieldPictures);
   EXPECT_EQ(ship.halfWidth, 40);
   EXPECT_EQ(seenHalfWidths[1], 45);
   EXPECT_EQ(seenHalfWidths[2], 50);

@@ -11,6 +11,7 @@
 #include "runtime/Settings.h"
 #include "shell/Shell.h"
 #include "support/Headless.h"
+#include "runtime/NamedMedia.h"
 
 namespace {
 
@@ -20,7 +21,7 @@ std::vector<int> TitleLines() {
   for (int line = 0; line < 5; ++line) {
     bool ink = false;
     for (int y = line * 20; y < line * 20 + 20 && !ink; ++y) {
-      for (int x = 0; x < 120 && !ink; ++x) ink = (SpritePixel(2124, x, y) & 0xFFFFFF) != 0;
+      for (int x = 0; x < 120 && !ink; ++x) ink = (SpritePixel(levelTitlePicture, x, y) & 0xFFFFFF) != 0;
     }
     if (ink) lines.push_back(line);
   }
@@ -32,7 +33,7 @@ int InkRight(int line) {
   int right = -1;
   for (int y = line * 20; y < line * 20 + 20; ++y) {
     for (int x = 0; x < 120; ++x) {
-      if ((SpritePixel(2124, x, y) & 0xFFFFFF) != 0) right = std::max(right, x);
+      if ((SpritePixel(levelTitlePicture, x, y) & 0xFFFFFF) != 0) right = std::max(right, x);
     }
   }
   return right;
@@ -40,7 +41,7 @@ int InkRight(int line) {
 
 int TextWidth(const std::string& text) {
   BeginDraw(DrawTargetKind::Screen);
-  SetDrawFont(FontHandle(0));
+  SetDrawFont(FontHandle(textFont));
   int width = TextPixelWidth(text);
   EndDraw();
   return width;
@@ -84,7 +85,7 @@ class LevelSetUp : public ::testing::Test {
     home = CurrentDirectory();
     ASSERT_TRUE(SetCurrentDirectory(GAME_DIR));
     RegisterFontFile("DESIB___.ttf", "Designer Block");
-    ASSERT_TRUE(LoadFontFace(0, "Designer Block", 20));
+    ASSERT_TRUE(LoadFontFace(textFont, "Designer Block", 20));
   }
   void TearDown() override { SetCurrentDirectory(home); }
   std::string home;
@@ -136,16 +137,16 @@ TEST_F(LevelSetUp, TheBossLevelHasNoPracticalTimeLimitAndWaitsForTheServe) {
 
 TEST_F(LevelSetUp, AGameContinuedInsideAGroupStartsItsTrackAtOnce) {
   settings.musicEnabled = 1;
-  if (HasSound(0)) ReleaseSound(0);
+  if (HasSound(Sound::Music)) ReleaseSound(Sound::Music);
   NewGameValues();
   play.levelIndex = 7;
   ChooseMusic();
-  EXPECT_TRUE(HasSound(0));
+  EXPECT_TRUE(HasSound(Sound::Music));
   EXPECT_EQ(play.changeMusic, 0);
-  ReleaseSound(0);
+  ReleaseSound(Sound::Music);
   play.levelIndex = 8;  // the next level of the group keeps the music
   ChooseMusic();
-  EXPECT_FALSE(HasSound(0));
+  EXPECT_FALSE(HasSound(Sound::Music));
   settings.musicEnabled = 0;
 }
 
@@ -159,7 +160,7 @@ bool PlayfieldIsBackgroundOnly() {
   int differing = 0;
   for (int y = 40; y < 760; y += 16) {
     for (int x = 96; x < 800; x += 16) {
-      uint32_t picture = SpritePixel(2077, x - 80, y - 20);
+      uint32_t picture = SpritePixel(backgroundPicture, x - 80, y - 20);
       int expected = ColorRGB((picture >> 16) & 255, (picture >> 8) & 255, picture & 255);
       differing += PixelColour(x, y) != expected ? 1 : 0;
     }
@@ -173,7 +174,7 @@ TEST_F(LevelSetUp, WithEffectsOffOnlyTheBackgroundIsDrawn) {
   play.frameTick = 300;
   settings.effectsEnabled = 0;
   SetUpLevel();
-  ASSERT_TRUE(HasSprite(2077));
+  ASSERT_TRUE(HasSprite(backgroundPicture));
   EXPECT_EQ(play.sceneBuilt, 0);
   EXPECT_TRUE(PlayfieldIsBackgroundOnly());
   settings.effectsEnabled = 1;
@@ -196,7 +197,7 @@ TEST_F(LevelSetUp, EveryLevelOfBothSetsSetsUpAndAnimatesWithItsBackground) {
       play.difficulty = difficulty;
       play.levelIndex = level;
       SetUpLevel();  // a missing picture or object would end the program here
-      EXPECT_TRUE(HasSprite(2077));
+      EXPECT_TRUE(HasSprite(backgroundPicture));
       EXPECT_FALSE(currentBackground.empty());
       for (int frame = 0; frame < 3; ++frame) {
         BeginQuads();

@@ -7,6 +7,7 @@
 #include "game/TileHits.h"
 #include "shell/Shell.h"
 #include "support/Headless.h"
+#include "base/AssetNames.h"
 
 namespace {
 
@@ -116,12 +117,12 @@ INSTANTIATE_TEST_SUITE_P(NormalAndHard, TileChallenge,
 
 TEST_F(TileHits, ExplosionsLiveTheirPictureCount) {
   Explosion* tile = lists.explosions.Add();
-  tile->firstSprite = 514;
+  tile->firstSprite = tileExplosionPictures;
   Explosion* monster = lists.monsterExplosions.Add();
-  monster->firstSprite = 514;
+  monster->firstSprite = tileExplosionPictures;
   AddExplosion(300, 300, 128);
   ASSERT_EQ(lists.bigExplosions.Count(), 1);
-  EXPECT_EQ(lists.bigExplosions.At(0)->firstSprite, 544);
+  EXPECT_EQ(lists.bigExplosions.At(0)->firstSprite, bigExplosionPictures);
   EXPECT_EQ(lists.bigExplosions.At(0)->size, 128);
   for (int frame = 0; frame < 24; ++frame) DrawExplosions();
   EXPECT_EQ(lists.bigExplosions.Count(), 1);

@@ -12,6 +12,7 @@
 #include "game/PlayState.h"
 #include "runtime/Settings.h"
 #include "support/Headless.h"
+#include "base/AssetNames.h"
 
 namespace {
 
@@ -242,7 +243,7 @@ TEST_F(Weapons, ChaingunStickAimIsCentredOnThePlayfield) {
 }
 
 TEST_F(Weapons, LaserKillsAMonsterForNoPoints) {
-  AddMonster(584, 2, 1);
+  AddMonster(hopperPictures, 2, 1);
   Monster* monster = extras.monsters.At(0);
   monster->x = ship.x - 27;
   monster->y = 400;
