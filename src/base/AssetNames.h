@@ -1,6 +1,8 @@
 // The game's asset numbers by name: every picture (sprite, quad, image) and font it uses, its sound slots and blends.
 #pragma once
 
+#include "base/TileKinds.h"
+
 // ---------------------------------------------------------------------------------------------------------------
 // The main pictures, packs/maingfx.pak. A family is named by its first number; its members follow one by one
 // unless a step is given.
@@ -19,8 +21,8 @@ constexpr int shieldPictures = 2100, shieldPictureCount = 11;
 
 // Tiles and capsules: each kind has 16 frames and is known by its first (TileKind and CapsuleKind name them).
 constexpr int kindFrames = 16;
-constexpr int tilePictures = 34, tileKindCount = 13;         // 34..241
-constexpr int capsulePictures = 242, capsuleKindCount = 17;  // 242..513
+constexpr int tilePictures = tileRed, tileKindCount = 13;               // 34..241
+constexpr int capsulePictures = capsuleTriple, capsuleKindCount = 17;  // 242..513
 
 // The weapons.
 constexpr int threadPictures = 680, threadPictureFrames = 22;  // the protective thread along the bottom

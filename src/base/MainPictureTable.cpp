@@ -35,10 +35,6 @@ class Rows {
   std::vector<MainPicture> out_;
 };
 
-// The first picture of the tile kind or capsule kind at `index` in its numbering.
-constexpr int Tile(int index) { return tilePictures + kindFrames * index; }
-constexpr int Capsule(int index) { return capsulePictures + kindFrames * index; }
-
 std::vector<MainPicture> BuildMainPictures() {
   Rows rows;
   rows.Add("gfx/pointer.png", pointerPicture);
@@ -53,24 +49,25 @@ std::vector<MainPicture> BuildMainPictures() {
   for (int i = 1; i <= shipTiltSteps; ++i)
     rows.Add("gfx/ship/droite/ShipOne.0" + std::to_string(i) + "d.png", shipUprightPicture + i);
   rows.Add("gfx/ship/laser.png", shipLaserShotPicture);
-  rows.Interleaved(kindFrames, {{"gfx/tiles/red/red", Tile(0)}, {"gfx/tiles/green/green", Tile(1)},
-                                {"gfx/tiles/blue/blue", Tile(2)}, {"gfx/tiles/yellow/yellow", Tile(3)},
-                                {"gfx/tiles/magenta/magenta", Tile(4)}, {"gfx/tiles/cyan/cyan", Tile(5)},
-                                {"gfx/tiles/white/white", Tile(6)}, {"gfx/tiles/black/black", Tile(7)}});
-  // Unbreakable, teleporter, then three, two and one hits left.
-  rows.Interleaved(kindFrames, {{"gfx/tiles/ub/ub", Tile(8)}, {"gfx/tiles/tp/tp", Tile(12)},
-                                {"gfx/tiles/3c/3c", Tile(9)}, {"gfx/tiles/2c/2c", Tile(10)},
-                                {"gfx/tiles/1c/1c", Tile(11)}});
+  rows.Interleaved(kindFrames, {{"gfx/tiles/red/red", tileRed}, {"gfx/tiles/green/green", tileGreen},
+                                {"gfx/tiles/blue/blue", tileBlue}, {"gfx/tiles/yellow/yellow", tileYellow},
+                                {"gfx/tiles/magenta/magenta", tileMagenta}, {"gfx/tiles/cyan/cyan", tileCyan},
+                                {"gfx/tiles/white/white", tileWhite}, {"gfx/tiles/black/black", tileBlack}});
+  rows.Interleaved(kindFrames, {{"gfx/tiles/ub/ub", tileUnbreakable}, {"gfx/tiles/tp/tp", tileTeleporter},
+                                {"gfx/tiles/3c/3c", tileThreeHits}, {"gfx/tiles/2c/2c", tileTwoHits},
+                                {"gfx/tiles/1c/1c", tileOneHit}});
   rows.Interleaved(kindFrames,
-                   {{"gfx/bonus/t/bonus_t", Capsule(0)}, {"gfx/bonus/e/bonus_e", Capsule(1)},
-                    {"gfx/bonus/f/bonus_f", Capsule(2)}, {"gfx/bonus/l/bonus_l", Capsule(3)},
-                    {"gfx/bonus/c/bonus_c", Capsule(4)}, {"gfx/bonus/m/bonus_m", Capsule(5)},
-                    {"gfx/bonus/b/bonus_b", Capsule(6)}, {"gfx/bonus/r/bonus_r", Capsule(7)},
-                    {"gfx/bonus/s/bonus_s", Capsule(8)}, {"gfx/bonus/g/bonus_g", Capsule(9)},
-                    {"gfx/bonus/p/bonus_p", Capsule(10)}, {"gfx/bonus/malus/malus_", Capsule(11)},
-                    {"gfx/bonus/bonus/b/bonus_letters", Capsule(12)}, {"gfx/bonus/bonus/o/bonus_letters", Capsule(13)},
-                    {"gfx/bonus/bonus/n/bonus_letters", Capsule(14)}, {"gfx/bonus/bonus/u/bonus_letters", Capsule(15)},
-                    {"gfx/bonus/bonus/s/bonus_letters", Capsule(16)}});
+                   {{"gfx/bonus/t/bonus_t", capsuleTriple}, {"gfx/bonus/e/bonus_e", capsuleEnlarge},
+                    {"gfx/bonus/f/bonus_f", capsuleFire}, {"gfx/bonus/l/bonus_l", capsuleLaser},
+                    {"gfx/bonus/c/bonus_c", capsuleGlue}, {"gfx/bonus/m/bonus_m", capsuleMissile},
+                    {"gfx/bonus/b/bonus_b", capsuleDoor}, {"gfx/bonus/r/bonus_r", capsuleRow},
+                    {"gfx/bonus/s/bonus_s", capsuleBigger}, {"gfx/bonus/g/bonus_g", capsuleChaingun},
+                    {"gfx/bonus/p/bonus_p", capsuleExtraLife}, {"gfx/bonus/malus/malus_", capsuleMalus},
+                    {"gfx/bonus/bonus/b/bonus_letters", capsuleLetterB},
+                    {"gfx/bonus/bonus/o/bonus_letters", capsuleLetterO},
+                    {"gfx/bonus/bonus/n/bonus_letters", capsuleLetterN},
+                    {"gfx/bonus/bonus/u/bonus_letters", capsuleLetterU},
+                    {"gfx/bonus/bonus/s/bonus_letters", capsuleLetterS}});
   for (int f = 0; f < threadPictureFrames; ++f) rows.Add(Frame("gfx/bonus/f/fil", f), threadPictures + f);
   for (int f = 0; f < missileFrames; ++f) rows.Add(Frame("gfx/bonus/m/missile", f), missilePictures + f);
   const std::string m = "gfx/bonus/m/";
@@ -97,7 +94,8 @@ std::vector<MainPicture> BuildMainPictures() {
   rows.Interleaved(shortMonsterFrames,
                    {{"gfx/monster/02_", drifterPictures}, {"gfx/monster/03_", hopperPictures},
                     {"gfx/monster/06_", blinkerPictures}});
-  rows.Interleaved(longMonsterFrames, {{"gfx/monster/04_", shipSeekerPictures}, {"gfx/monster/05_", ballSeekerPictures}});
+  rows.Interleaved(longMonsterFrames,
+                   {{"gfx/monster/04_", shipSeekerPictures}, {"gfx/monster/05_", ballSeekerPictures}});
   for (int i = 0; i < shieldPictureCount; ++i) {
     char name[64];
     std::snprintf(name, sizeof name, "gfx/ship/bouclier/Bouclier.%02d.png", i);

@@ -118,10 +118,9 @@ Picture MakePlayMock(const std::map<int, const Picture*>& sprites) {
   }
   screen.Centred(ball32Picture, 700, 330);
   // Capsules, monsters, an explosion, a laser pair, the crosshair.
-  const int letterB = capsulePictures + 12 * kindFrames, malus = capsulePictures + 11 * kindFrames;
-  screen.Centred(capsulePictures + 3, 220, 560);
-  screen.Centred(letterB, 520, 600);
-  screen.Centred(malus + 8, 760, 470);
+  screen.Centred(capsuleTriple + 3, 220, 560);
+  screen.Centred(capsuleLetterB, 520, 600);
+  screen.Centred(capsuleMalus + 8, 760, 470);
   screen.Centred(drifterPictures + 12, 160, 300);
   screen.Centred(shipSeekerPictures + 5, 420, 330);
   screen.Centred(ballSeekerPictures + 7, 560, 260);
@@ -132,12 +131,13 @@ Picture MakePlayMock(const std::map<int, const Picture*>& sprites) {
   screen.HudText("NOVA", 52);
   screen.HudText("12340", 172);
   for (int i = 0; i < 3; ++i) screen.Draw(shipUprightPicture, 832 + 24 * i, 300, 24, 24);
-  screen.Draw(letterB, 820, 419);
-  screen.Draw(letterB + 2 * kindFrames, 893, 419);  // N
+  screen.Draw(capsuleLetterB, 820, 419);
+  screen.Draw(capsuleLetterN, 893, 419);
   screen.HudText("7", 530);
   // A floating word in gold letters, 40 pixels apart, centred on the playfield.
   std::string word = "LEVEL 7";
   double x0 = 88 + 360 - (word.size() * 40.0 - 40) / 2;
-  for (size_t i = 0; i < word.size(); ++i) screen.Centred(goldFontBase + static_cast<unsigned char>(word[i]), x0 + 40 * i, 375);
+  for (size_t i = 0; i < word.size(); ++i)
+    screen.Centred(goldFontBase + static_cast<unsigned char>(word[i]), x0 + 40 * i, 375);
   return screen.Take();
 }
