@@ -32,7 +32,7 @@ Built built;
 
 // Registers what was made; what could not be made ends the program, as a missing picture does.
 void Made(bool ok, const std::string& word, int number, int kind) {
-  if (!ok) Alert(word + std::to_string(number) + " creation problem");
+  if (!ok) Alert(word + std::to_string(number) + " creation problem: " + LastMediaError());
   RegisterResource(kind, number);
 }
 

@@ -86,7 +86,10 @@ int MeshFrameCount(int number) {
 }
 
 bool LoadTexture(int number, const std::string& name) {
-  if (number < 0 || number >= kMostTextures) return false;
+  if (number < 0 || number >= kMostTextures) {
+    media::SetMediaError("texture number " + std::to_string(number) + " is out of range");
+    return false;
+  }
   std::vector<uint8_t> bytes;
   if (!engine3d::ReadArchiveEntry(name, bytes)) {
     media::SetMediaError("the 3D archive holds no " + name);
@@ -94,7 +97,10 @@ bool LoadTexture(int number, const std::string& name) {
   }
   int sprite = kTextureSpriteBase + number;
   FreeTexture(number);
-  if (!SpriteFromMemory(sprite, bytes.data(), bytes.size(), kSpriteQuadTexture | kSpriteKeepAlpha)) return false;
+  if (!SpriteFromMemory(sprite, bytes.data(), bytes.size(), kSpriteQuadTexture | kSpriteKeepAlpha)) {
+    media::SetMediaError(name + ": " + LastMediaError());
+    return false;
+  }
   TheWorld().textures[number] = sprite;
   return true;
 }
@@ -114,7 +120,10 @@ void FreeTexture(int number) {
 bool IsTexture(int number) { return TheWorld().textures.count(number) != 0; }
 
 bool CreateMaterial(int number, int texture) {
-  if (texture != -1 && !IsTexture(texture)) return false;
+  if (texture != -1 && !IsTexture(texture)) {
+    media::SetMediaError("texture " + std::to_string(texture) + " was never loaded");
+    return false;
+  }
   engine3d::Material m;
   m.layers[0].texture = texture;
   TheWorld().materials[number] = m;
@@ -176,7 +185,11 @@ void FreeMaterial(int number) { TheWorld().materials.erase(number); }
 bool IsMaterial(int number) { return TheWorld().materials.count(number) != 0; }
 
 bool CreateEntity(int number, int mesh, int material) {
-  if (!IsMesh(mesh) || !IsMaterial(material)) return false;
+  if (!IsMesh(mesh) || !IsMaterial(material)) {
+    media::SetMediaError(!IsMesh(mesh) ? "mesh " + std::to_string(mesh) + " was never loaded"
+                                       : "material " + std::to_string(material) + " was never made");
+    return false;
+  }
   engine3d::Entity e;
   e.mesh = mesh;
   e.material = material;

@@ -188,13 +188,17 @@ TEST_F(Engine3D, ArchivesAndDamagedMeshesAreRefusedCleanly) {
   EXPECT_TRUE(LoadMesh(1, "square.mesh")) << "found in a sub-folder by its name alone";
   EXPECT_TRUE(LoadMesh(2, "meshes\\square.obj"));
   EXPECT_FALSE(LoadMesh(3, "broken.obj"));
+  EXPECT_EQ(LastMediaError(), "broken.obj is not a mesh the renderer can read");
   EXPECT_FALSE(IsMesh(3));
   EXPECT_FALSE(LoadMesh(3, "absent.mesh"));
+  EXPECT_EQ(LastMediaError(), "the 3D archive holds neither absent.mesh nor absent.obj");
   EXPECT_FALSE(Add3DArchive((dir / "none.zip").string(), 1));
   std::ofstream((dir / "junk.zip").string()) << "not a zip at all";
   EXPECT_FALSE(Add3DArchive((dir / "junk.zip").string(), 1));
   EXPECT_FALSE(CreateEntity(1, 9, 1)) << "no such mesh";
+  EXPECT_EQ(LastMediaError(), "mesh 9 was never loaded");
   EXPECT_FALSE(CreateMaterial(1, 5)) << "no such texture";
+  EXPECT_EQ(LastMediaError(), "texture 5 was never loaded");
   EXPECT_EQ(MeshID(1), 1);
   EXPECT_EQ(MeshID(3), -1);
   RenderWorld();  // no camera: nothing, and no harm
