@@ -1,4 +1,4 @@
-// Drawing the balls: the ball pictures, their pulsing halos, and the fire trail while the fire ball burns.
+// Drawing the balls: the ball pictures, their pulsing halos, and the fire trail (and its flicker) while the fire ball burns.
 #include <algorithm>
 #include <cmath>
 
@@ -29,7 +29,9 @@ void DrawBallPicture(const Ball& ball) {
   DrawQuadAlpha(ball.sprite, left, top, ball.stuck ? 128 : 255);
 }
 
-void DrawFireTrail(Ball& ball) {
+// The flares follow one another, each shaken a little; the brightness flickers, and fades in and out with
+// the fire's time, as does its crackle.
+void StepFireTrail(Ball& ball) {
   for (int i = 9; i >= 1; --i) {
     ball.trail[i].x = ball.trail[i - 1].x + Spread(i);
     ball.trail[i].y = ball.trail[i - 1].y + Spread(i);
@@ -49,10 +51,14 @@ void DrawFireTrail(Ball& ball) {
     alpha = fireFrames - play.fireTimer;
     SetSoundVolume(Sound::Fire, std::max(0, alpha));
   }
+  ball.trailAlpha = alpha;
+  for (TrailPoint& point : ball.trail) point.turn = static_cast<float>(RandomUpTo(360));
+}
+
+void DrawFireTrail(const Ball& ball) {
   QuadBlendMode(Blend::Add);
   for (const TrailPoint& point : ball.trail) {
-    auto turn = static_cast<float>(RandomUpTo(360));
-    DrawPictureCentred(point.sprite, point.x, point.y, point.size, point.size, alpha, turn);
+    DrawPictureCentred(point.sprite, point.x, point.y, point.size, point.size, ball.trailAlpha, point.turn);
   }
   QuadBlendMode(Blend::Alpha);
 }
@@ -67,12 +73,16 @@ void DrawHalo(const Ball& ball) {
 
 }  // namespace
 
+void StepFireTrails() {
+  // The fire timer itself runs down with the capsules' clock, once per unfrozen frame.
+  for (int i = 0; i < lists.balls.Count(); ++i) StepFireTrail(*lists.balls.At(i));
+}
+
 void DrawBalls() {
   QuadBlendMode(Blend::Alpha);
   lists.balls.ForEach([](const Ball& ball) { DrawBallPicture(ball); });
   if (play.fireOn == 1) {
-    // The fire timer itself runs down with the capsules' clock, once per unfrozen frame.
-    for (int i = 0; i < lists.balls.Count(); ++i) DrawFireTrail(*lists.balls.At(i));
+    lists.balls.ForEach([](const Ball& ball) { DrawFireTrail(ball); });
     return;
   }
   QuadBlendMode(Blend::Add);

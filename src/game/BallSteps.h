@@ -1,4 +1,4 @@
-// The single steps of a ball's frame, in the order UpdateBalls runs them (open to the tests as well).
+// The single steps of a ball's frame, in the order StepBalls runs them (open to the tests as well).
 #pragma once
 
 struct Ball;

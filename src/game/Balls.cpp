@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-#include "game/Monsters.h"
+#include "base/AssetNames.h"
 #include "media/Media.h"
 #include "game/BallSteps.h"
 #include "game/PlayState.h"
@@ -311,7 +311,7 @@ void LoseBall() {
   play.gameFrozen = 1;
 }
 
-void UpdateBalls() {
+void StepBallMotion() {
   EachBall([](Ball& ball) {
     ball.teleported = 0;
     ball.prevX = ball.x;
@@ -320,8 +320,29 @@ void UpdateBalls() {
   for (int i = 0; i < lists.balls.Count(); ++i) MoveBall(i);
   lists.balls.Reset();
   while (Ball* ball = lists.balls.Next()) CollideWithTiles(*ball);
-  lists.balls.Reset();
-  while (Ball* ball = lists.balls.Next()) BallHitsMonsters(*ball);
+}
+
+void BounceOffMonster(Ball& ball, int monsterKind) {
+  float speed = std::sqrt(ball.vx * ball.vx + ball.vy * ball.vy);
+  if (monsterKind == shipSeekerPictures) {
+    ball.vx = -ball.vx;
+    ball.vy = -ball.vy;
+  } else if (monsterKind == ballSeekerPictures) {
+    // The seeker of balls throws the ball away faster, in a direction drawn by lot.
+    speed = speed + RandomUpTo(300) / 100.0f + 1;
+    if (speed == 0) speed = 0.0001f;
+    float direction = static_cast<float>(RandomUpTo(6));
+    ball.vx = speed * std::sin(direction);
+    ball.vy = speed * std::cos(direction);
+    LimitBallSpeed(ball);
+  } else {
+    float direction = static_cast<float>(RandomUpTo(6));
+    ball.vx = speed * std::sin(direction);
+    ball.vy = speed * std::cos(direction);
+  }
+}
+
+void StepBallBounces() {
   lists.balls.Reset();
   while (Ball* ball = lists.balls.Next()) {
     LimitBallSpeed(*ball);

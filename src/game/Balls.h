@@ -7,8 +7,16 @@ struct Ball;
 void AddBall(float x, float y, float vx, float vy, float radius, int sprite);
 void GlueAllBalls(int frames);
 void ReleaseGluedBalls();
-// One frame of every ball's motion and contacts.
-void UpdateBalls();
+// The first part of the balls' frame: every ball moves (meeting the balls after it) and meets the tiles.
+void StepBallMotion();
+// The rest of the balls' frame, after their monster contacts: speed limit and ship, walls, gravity, the
+// watchdog and the teleporter trips.
+void StepBallBounces();
+// A ball that touched a monster of `monsterKind` (its first picture) leaves it as that kind sends it.
+void BounceOffMonster(Ball& ball, int monsterKind);
+// The fire trail's flicker: its flares shaken, their turns and brightness drawn by lot, the crackle
+// renewed; once per frame while the fire ball burns.
+void StepFireTrails();
 void DrawBalls();
 // Deletes the current ball; the last one gone (none still inside a teleporter) costs a life.
 void LoseBall();

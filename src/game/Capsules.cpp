@@ -212,7 +212,7 @@ void RunFireTimer() {
 
 }  // namespace
 
-void UpdateCapsules() {
+void StepCapsules() {
   if (Running()) {
     if (play.malusTimer >= 1) {
       play.malusTimer -= 1;
@@ -221,11 +221,8 @@ void UpdateCapsules() {
     }
   }
   RunFireTimer();
-  BlendNormal();
   lists.capsules.Reset();
   while (Capsule* capsule = lists.capsules.Next()) {
-    int picture = capsule->kind + capsule->frame;
-    DrawQuad(picture, capsule->x - PictureWidth(picture) / 2, capsule->y - PictureHeight(picture) / 2);
     if ((play.frameCounter & 7) == 1) capsule->frame = (capsule->frame + 1) & 15;
     if (Running()) capsule->y += 1.0f;
     if (capsule->y > fieldBottom) {
@@ -237,6 +234,14 @@ void UpdateCapsules() {
     lists.capsules.Delete();
     Catch(caught);
   }
+}
+
+void DrawCapsules() {
+  BlendNormal();
+  lists.capsules.ForEach([](const Capsule& capsule) {
+    int picture = capsule.kind + capsule.frame;
+    DrawQuad(picture, capsule.x - PictureWidth(picture) / 2, capsule.y - PictureHeight(picture) / 2);
+  });
 }
 
 void ReleaseCapsule(float x, float y, int kind) {
@@ -356,23 +361,31 @@ void GrowBalls() {
   }
 }
 
-void DrawThread() {
+void StepThread() {
   if (!play.threadOn) return;
-  int alpha = 255;
   if (play.threadPhase < 0) {
-    alpha = play.threadPhase + 255;
     if (Running()) play.threadPhase += 10;
     if (play.threadPhase >= 0) play.threadPhase = threadFrames;
   } else {
-    if (play.threadPhase <= 255) alpha = play.threadPhase;
     if (Running()) play.threadPhase -= 1;
     if (play.threadPhase <= 0) {
       play.threadPhase = 0;
       play.threadOn = 0;
     }
   }
-  int picture = threadPictures + static_cast<int>(extras.threadAnimation) % threadPictureFrames;
   if (Running()) extras.threadAnimation += 0.5f;
+}
+
+void DrawThread() {
+  if (!play.threadOn) return;
+  // Fading in the phase counts up from -255 to 0; fading out the last 255 frames of its time.
+  int alpha = 255;
+  if (play.threadPhase < 0) {
+    alpha = play.threadPhase + 255;
+  } else if (play.threadPhase <= 255) {
+    alpha = play.threadPhase;
+  }
+  int picture = threadPictures + static_cast<int>(extras.threadAnimation) % threadPictureFrames;
   BlendNormal();
   for (int x = fieldLeft; x <= fieldRight - 1; x += 128) DrawQuadAlpha(picture, x, fieldBottom - 126, alpha);
 }

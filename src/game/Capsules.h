@@ -4,8 +4,9 @@
 #include "base/TileKinds.h"
 #include "game/Effects.h"
 
-// Draws, moves and catches the capsules and runs the malus and fire timers; once per frame.
-void UpdateCapsules();
+// Runs the malus and fire timers and moves, turns and catches the capsules; once per frame.
+void StepCapsules();
+void DrawCapsules();
 // A destroyed tile's capsule starts falling from the tile's centre (`kind` 0: nothing).
 void ReleaseCapsule(float x, float y, int kind);
 // One BONUS letter and one malus hidden in capsule-less breakable tiles of a fresh level.
@@ -14,5 +15,6 @@ void PlaceLetterAndMalus();
 void ApplyMalus();
 // Every ball one size larger.
 void GrowBalls();
-// The protective thread along the bottom, its fade in and out.
+// The protective thread along the bottom: its fade in and out and its running picture; once per frame.
+void StepThread();
 void DrawThread();

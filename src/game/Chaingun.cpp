@@ -77,9 +77,8 @@ void PlaceGun(Chaingun& gun) {
 }
 
 void Fire(Chaingun& gun) {
-  long now = MillisecondsNow();
-  if (!FireHeld() || gun.ammo <= 0 || now <= gun.nextShotTime || play.gameFrozen || play.levelWon) return;
-  gun.nextShotTime = now + 250;  // four shots a second at most
+  if (!FireHeld() || gun.ammo <= 0 || play.frameTick < gun.nextShotFrame || play.gameFrozen || play.levelWon) return;
+  gun.nextShotFrame = play.frameTick + 16;  // a round every 16 frames at most: under four a second
   gun.muzzleToggle = gun.muzzleToggle == 0 ? -1 : 0;
   gun.ammo -= 1;
   PlayEffectSound(Sound::GunShot, -1, -1, -1);
@@ -120,7 +119,7 @@ void DrawGun(const Chaingun& gun) {
 
 }  // namespace
 
-void UpdateChaingun() {
+void StepChaingun() {
   if (!play.chaingunActive) return;
   Chaingun& gun = extras.chaingun;
   if (play.chaingunActive == 1) {
@@ -132,21 +131,26 @@ void UpdateChaingun() {
     gun.aimX = static_cast<int>(ship.x);
     gun.aimY = static_cast<int>(ship.y) - 300;
     gun.nudgeX = gun.nudgeY = 0;
-    gun.nextShotTime = 0;
+    gun.nextShotFrame = 0;
   }
   if (!play.gameFrozen) Aim(gun);
   Gauge(gun);
   PlaceGun(gun);
   if (play.chaingunActive) Fire(gun);
+}
+
+void DrawChaingun() {
+  if (!play.chaingunActive) return;
+  const Chaingun& gun = extras.chaingun;
   BlendNormal();
   DrawGun(gun);
   DrawQuad(gunTargetPicture, gun.aimX - 64.0f, gun.aimY - 64.0f);
-  int pulse = static_cast<int>(std::cos(MillisecondsNow() / 100.0f) * 64 + 64);
+  // The gauge pulses about once a second.
+  int pulse = static_cast<int>(std::cos(play.frameTick / 6.0f) * 64 + 64);
   DrawQuadAlpha(ammoGaugePictures + gun.gauge, ship.x - 128, ship.y - 128, pulse);
 }
 
-void UpdateBullets() {
-  BlendNormal();
+void StepBullets() {
   OrderedList<Bullet>& bullets = extras.bullets;
   bullets.Reset();
   while (Bullet* bullet = bullets.Next()) {
@@ -156,7 +160,6 @@ void UpdateBullets() {
       bullet->y += std::sin(bullet->angle) * bullet->speed;
       if (bullet->speed < 8) bullet->speed += 1;
     }
-    DrawQuad(bullet->picture, bullet->x - 32, bullet->y - 32);
     // Bullets go through what they cannot break and destroy a multi-hit tile at once.
     int index = TileInBox(bullet->x - 4, bullet->y - 4, bullet->x + 4, bullet->y + 4);
     if (index < 0) continue;
@@ -169,15 +172,27 @@ void UpdateBullets() {
   }
 }
 
-void UpdateMuzzleFlashes() {
-  BlendAdditive();
+void DrawBullets() {
+  BlendNormal();
+  extras.bullets.ForEach([](const Bullet& bullet) {
+    if (bullet.active) DrawQuad(bullet.picture, bullet.x - 32, bullet.y - 32);
+  });
+}
+
+void StepMuzzleFlashes() {
   OrderedList<MuzzleFlash>& flashes = extras.muzzleFlashes;
   flashes.Reset();
   while (MuzzleFlash* flash = flashes.Next()) {
-    DrawPictureCentred(muzzleFlashPicture, flash->x, flash->y, flash->size, flash->size, flash->alpha);
     flash->size += 8;
     flash->alpha -= 8;
     if (flash->alpha < 1) flashes.Delete();
   }
+}
+
+void DrawMuzzleFlashes() {
+  BlendAdditive();
+  extras.muzzleFlashes.ForEach([](const MuzzleFlash& flash) {
+    DrawPictureCentred(muzzleFlashPicture, flash.x, flash.y, flash.size, flash.size, flash.alpha);
+  });
   BlendNormal();
 }

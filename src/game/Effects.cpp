@@ -83,15 +83,13 @@ void AgeMessages() {
 
 }  // namespace
 
-void UpdateEffects() {
-  BlendNormal();
+void StepEffects() {
   OrderedList<Effect>& effects = extras.effects;
   effects.Reset();
   while (Effect* e = effects.Next()) {
     if (e->age < 0) {
       e->age += 1;
     } else if (e->age < e->lifetime) {
-      DrawEffect(*e);
       if (e->holdFrames > 0) {
         e->holdFrames -= 1;
       } else {
@@ -104,11 +102,17 @@ void UpdateEffects() {
         e->scale += e->scaleStep;
       }
     } else if (e->tailFrames > 0) {
-      DrawEffect(*e);
       e->tailFrames -= 1;
     } else {
       effects.Delete();
     }
   }
   AgeMessages();
+}
+
+void DrawEffects() {
+  BlendNormal();
+  extras.effects.ForEach([](const Effect& e) {
+    if (e.age >= 0 && (e.age < e.lifetime || e.tailFrames > 0)) DrawEffect(e);
+  });
 }

@@ -9,8 +9,10 @@ void ShowMessage(const std::string& text, int delay);
 void SpawnEffect(float x, float y, float vx, float vy, float sprite, float spriteStep, int startAge, int lifetime,
                  float alpha, float alphaStep, int holdFrames, int tailFrames, int spriteLow, int spriteHigh,
                  float scale, float scaleStep);
-// Draws and advances every effect, once per frame.
-void UpdateEffects();
+// Moves, fades and ends every effect and ages the words; once per frame.
+void StepEffects();
+// The effects on screen: those that are not waiting, within their lifetime or their tail.
+void DrawEffects();
 
 // Frames a word stays on screen once shown: the still part, then the split that fades away.
 constexpr int messageHoldFrames = 90, messageFadeFrames = 85;

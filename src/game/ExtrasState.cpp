@@ -15,6 +15,7 @@ void ClearExtrasForLevel() {
   for (SmokePuff& puff : extras.smoke) puff = SmokePuff{};
   extras.chaingun = Chaingun{};
   extras.launcherAngle = 0;
+  extras.loadedMissileFrame = 0;
   extras.threadAnimation = 0;
   // Level defaults; the boss level's scene shortens the spawn period afterwards.
   extras.monsterKindsAllowed = 31;

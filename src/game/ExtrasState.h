@@ -36,7 +36,7 @@ struct Missile {
   float heading = 0;         // radians, 0 straight up, growing towards the left
   float wantedHeading = 0;   // radians
   int frame = 0;             // 0..31
-  long nextSmokeTime = 0;    // milliseconds
+  int nextSmokeFrame = 0;   // play.frameTick from which the next puff may leave
 };
 
 struct MissileTarget {
@@ -72,7 +72,7 @@ struct Chaingun {
   float angle = 0;           // degrees
   int aimX = 0, aimY = 0;    // crosshair, pixels
   float muzzle1X = 0, muzzle1Y = 0, muzzle2X = 0, muzzle2Y = 0;  // barrel tips, pixels
-  long nextShotTime = 0;     // milliseconds
+  int nextShotFrame = 0;     // play.frameTick from which the next round may leave
   int ammo = 0, ammoMax = 0, ammoPerClip = 0;  // rounds
   int muzzleToggle = 0;      // 0 or -1: which barrel fires next
   int gauge = 0;             // 0..5
@@ -109,6 +109,7 @@ struct Extras {
   MissileTarget target;
   Chaingun chaingun;
   float launcherAngle = 0;  // degrees, -90..0, swings while a loaded missile waits
+  int loadedMissileFrame = 0;  // 0..31, the picture of the missile waiting on the ship
   float threadAnimation = 0;  // picture phase of the thread, grows by 0.5 per frame
   int monsterKindsAllowed = 31;  // bit 1 drifters, 2 hoppers, 4 ship seekers, 8 ball seekers, 16 blinkers
   int spawnPeriod = 20;          // frames between spawn chances

@@ -78,7 +78,7 @@ void StartLevelWonPicture(int image) {
   wonPicture.pictureImage = image;
 }
 
-void DrawLevelWonPicture() {
+void StepLevelWonPicture() {
   LevelWonPicture& p = wonPicture;
   if (p.pictureStart) {
     p.scanX = 0;
@@ -88,13 +88,6 @@ void DrawLevelWonPicture() {
   }
   p.emitterX = static_cast<int>(std::lround(emitterCentreX + 400 * std::sin(play.frameTick / 10.0)));
   p.emitterY = static_cast<int>(std::lround(-100 + 30 * std::cos(play.frameTick / 50.0)));
-
-  // The finished balls circle their places, the phase shifting with the column: the word ripples.
-  p.placed.ForEach([](const PlacedBall& ball) {
-    double phase = play.frameTick / 15.0 + ball.x / 100.0;
-    DrawBall(static_cast<float>(ball.x + 10 * std::sin(phase)), static_cast<float>(ball.y + 10 * std::cos(phase)));
-  });
-
   p.flying.Reset();
   while (FlyingBall* ball = p.flying.Next()) {
     ball->x += ball->vx;
@@ -110,10 +103,17 @@ void DrawLevelWonPicture() {
       p.flying.Delete();
     }
   }
-  p.flying.ForEach([](const FlyingBall& ball) { DrawBall(ball.x, ball.y); });
-
   if (p.scanY < 0) return;
   ScanPixels();
+}
+
+void DrawLevelWonPicture() {
+  // The finished balls circle their places, the phase shifting with the column: the word ripples.
+  wonPicture.placed.ForEach([](const PlacedBall& ball) {
+    double phase = play.frameTick / 15.0 + ball.x / 100.0;
+    DrawBall(static_cast<float>(ball.x + 10 * std::sin(phase)), static_cast<float>(ball.y + 10 * std::cos(phase)));
+  });
+  wonPicture.flying.ForEach([](const FlyingBall& ball) { DrawBall(ball.x, ball.y); });
 }
 
 bool LevelWonPictureComplete() {

@@ -34,7 +34,9 @@ constexpr int wonBallFlightFrames = 40;  // every ball reaches its place this ma
 
 // Starts building `image` (wonPictureBonus or wonPictureWinner): empties both ball lists and sets levelEnding.
 void StartLevelWonPicture(int image = wonPictureWinner);
-// One frame of the picture, inside the quad pass.
+// One frame of the building: the emitter sweeps, the flying balls move and land, the scan launches more.
+void StepLevelWonPicture();
+// The landed balls rippling in their places and the balls still flying.
 void DrawLevelWonPicture();
 // True once every pixel has been examined and every ball has landed.
 bool LevelWonPictureComplete();

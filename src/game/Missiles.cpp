@@ -48,25 +48,31 @@ void AdvanceMissileFrame(int& frame) {
   if (play.levelFrames % 2 == 0) frame = (frame + 1) & 31;
 }
 
-int missileFrame = 0;  // the loaded missile's picture, 0..31
-
-// The loaded missile rising onto the ship, then the launcher swinging while it waits.
-void DrawLoadedMissile() {
+// The loaded missile rising onto the ship, then the launcher swinging to and fro while it waits.
+void StepLoadedMissile() {
   if (!play.missileArmed) return;
-  AdvanceMissileFrame(missileFrame);
-  BlendNormal();
+  AdvanceMissileFrame(extras.loadedMissileFrame);
   if (play.missileCountdown > 0) {
-    DrawPictureCentred(missilePictures + missileFrame, ship.x, ship.y + play.missileCountdown);
     if (Running()) play.missileCountdown -= 1;
     return;
   }
-  extras.launcherAngle = std::cos(MillisecondsNow() / 250.0f) * 45 - 45;
+  extras.launcherAngle = std::cos(play.frameTick / 15.0f) * 45 - 45;
+}
+
+void DrawLoadedMissile() {
+  if (!play.missileArmed) return;
+  BlendNormal();
+  int picture = missilePictures + extras.loadedMissileFrame;
+  if (play.missileCountdown > 0) {
+    DrawPictureCentred(picture, ship.x, ship.y + play.missileCountdown);
+    return;
+  }
   float left = ship.x - 128, top = ship.y - 276;
   DrawQuadAlpha(launcherWindowPicture, left, top, 150);
   RotateQuad(launcherBarPicture, -extras.launcherAngle - 45, 0);
   DrawQuadAlpha(launcherBarPicture, left, top, 150);
   RotateQuad(launcherBarPicture, 0, 0);
-  DrawPictureCentred(missilePictures + missileFrame, ship.x, ship.y);
+  DrawPictureCentred(picture, ship.x, ship.y);
 }
 
 // What the missile's nose finds; true when the missile is spent.
@@ -125,7 +131,7 @@ void PickMissileTarget() {
   extras.target.locked = 1;
 }
 
-void DrawMissileTarget() {
+void StepMissileTarget() {
   if (!play.missileArmed || !extras.target.locked) return;
   if (!TargetTileValid()) {
     // The tile went by other means: lock on another one.
@@ -136,13 +142,17 @@ void DrawMissileTarget() {
   const Tile* tile = lists.tiles.At(extras.target.tileIndex);
   extras.target.x = tile->x;
   extras.target.y = tile->y + play.tileOffsetY;
-  long ms = MillisecondsNow();
-  float turn = std::cos(ms / 1000.0f) * 180 + 180;
+}
+
+void DrawMissileTarget() {
+  if (!play.missileArmed || !extras.target.locked) return;
+  // The sights turn slowly to and fro; once the missile is ready the ring pulses four times as fast.
+  float turn = std::cos(play.frameTick / 60.0f) * 180 + 180;
   BlendAdditive();
   DrawPictureCentred(targetRingPicture, extras.target.x, extras.target.y, 255, turn);
   DrawPictureCentred(targetLightPicture, extras.target.x, extras.target.y, 255, turn);
   if (play.missileCountdown == 0) {
-    float size = std::cos(ms / 250.0f) * 64 + 128;
+    float size = std::cos(play.frameTick / 15.0f) * 64 + 128;
     DrawPictureCentred(targetTextPicture, extras.target.x, extras.target.y, size, size, 255);
   }
   BlendNormal();
@@ -164,19 +174,16 @@ void LaunchMissile() {
   // Towards the target (its last known place when none was locked), swung a little by the launcher.
   float offset = (extras.launcherAngle + 45) / 4 * pi / 180;
   missile->wantedHeading = Normalised(HeadingTowards(extras.target.x - missile->x, extras.target.y - missile->y) + offset);
-  missile->nextSmokeTime = 0;
+  missile->nextSmokeFrame = 0;
   runCounts.missilesLaunched += 1;
 }
 
-void UpdateMissiles() {
-  DrawLoadedMissile();
-  BlendNormal();
-  long ms = MillisecondsNow();
+void StepMissiles() {
+  StepLoadedMissile();
   OrderedList<Missile>& missiles = extras.missiles;
   missiles.Reset();
   while (Missile* missile = missiles.Next()) {
     AdvanceMissileFrame(missile->frame);
-    DrawPictureCentred(missilePictures + missile->frame, missile->x, missile->y, 255, -missile->heading * 180 / pi);
     if (Running()) {
       missile->x += AheadX(missile->heading) * missile->speed;
       missile->y += AheadY(missile->heading) * missile->speed;
@@ -192,8 +199,9 @@ void UpdateMissiles() {
       }
       missile->heading = Normalised(heading);
       if (missile->speed < 8) missile->speed += 0.08f;
-      if (ms > missile->nextSmokeTime) {
-        missile->nextSmokeTime = ms + 25;
+      // A puff of smoke every other frame.
+      if (play.frameTick >= missile->nextSmokeFrame) {
+        missile->nextSmokeFrame = play.frameTick + 2;
         EmitSmoke(missile->x, missile->y, missile->heading);
       }
     }
@@ -204,6 +212,14 @@ void UpdateMissiles() {
     }
     if (MissileHits(*missile)) missiles.Delete();
   }
+}
+
+void DrawMissiles() {
+  DrawLoadedMissile();
+  BlendNormal();
+  extras.missiles.ForEach([](const Missile& missile) {
+    DrawPictureCentred(missilePictures + missile.frame, missile.x, missile.y, 255, -missile.heading * 180 / pi);
+  });
 }
 
 void StartShrapnel(float x, float y) {
@@ -226,14 +242,10 @@ void StartShrapnel(float x, float y) {
   extras.shrapnelCount = active;
 }
 
-void UpdateShrapnel() {
-  BlendNormal();
-  float spin = static_cast<float>(MillisecondsNow() % 360000) / 2.0f;
+void StepShrapnel() {
   for (int slot = 1; slot <= shrapnelSlots; ++slot) {
     Shrapnel& s = extras.shrapnel[slot];
-    if (!s.active) continue;
-    DrawPictureCentred(s.picture, s.x, s.y, 255, std::fmod(spin + slot * 37.0f, 360.0f));
-    if (!Running()) continue;
+    if (!s.active || !Running()) continue;
     float radians = s.angle * pi / 180;
     s.x = s.x0 + (s.t + 0.5f) * std::cos(radians) * s.speed;
     s.y = s.y0 + s.t * s.t * 9.8f + (s.t + 0.5f) * std::sin(radians) * s.speed;
@@ -260,6 +272,16 @@ void UpdateShrapnel() {
   extras.shrapnelCount = active;
 }
 
+void DrawShrapnel() {
+  BlendNormal();
+  // The fragments spin 500 degrees a second, each slot turned a little further than the one before.
+  float spin = std::fmod(play.frameTick * 25.0f / 3.0f, 360.0f);
+  for (int slot = 1; slot <= shrapnelSlots; ++slot) {
+    const Shrapnel& s = extras.shrapnel[slot];
+    if (s.active) DrawPictureCentred(s.picture, s.x, s.y, 255, std::fmod(spin + slot * 37.0f, 360.0f));
+  }
+}
+
 void EmitSmoke(float x, float y, float heading) {
   for (int slot = 1; slot <= smokeSlots; ++slot) {
     SmokePuff& puff = extras.smoke[slot];
@@ -279,13 +301,10 @@ void EmitSmoke(float x, float y, float heading) {
   }
 }
 
-void UpdateSmoke() {
-  BlendNormal();
+void StepSmoke() {
   for (int slot = 1; slot <= smokeSlots; ++slot) {
     SmokePuff& puff = extras.smoke[slot];
-    if (!puff.active) continue;
-    DrawPictureCentred(puff.picture, puff.x, puff.y, puff.size, puff.size, puff.alpha, puff.angle);
-    if (!Running()) continue;
+    if (!puff.active || !Running()) continue;
     float radians = (puff.angle + 270) * pi / 180;
     puff.x += std::cos(radians) * puff.speed;
     puff.y += std::sin(radians) * puff.speed;
@@ -294,5 +313,13 @@ void UpdateSmoke() {
     puff.alpha -= 2;
     if (puff.size < 256) puff.size += 5;
     if (puff.alpha < 1) puff.active = 0;
+  }
+}
+
+void DrawSmoke() {
+  BlendNormal();
+  for (int slot = 1; slot <= smokeSlots; ++slot) {
+    const SmokePuff& puff = extras.smoke[slot];
+    if (puff.active) DrawPictureCentred(puff.picture, puff.x, puff.y, puff.size, puff.size, puff.alpha, puff.angle);
   }
 }

@@ -6,7 +6,6 @@
 #include "game/ExtrasDraw.h"
 #include "game/ExtrasState.h"
 #include "media/Media.h"
-#include "game/Balls.h"
 #include "game/PlayState.h"
 #include "game/TileHits.h"
 #include "runtime/Alert.h"
@@ -173,15 +172,18 @@ void SpawnMonsters() {
   }
 }
 
-void UpdateMonsters() {
+void StepMonsters() {
   bool moving = MovesThisFrame();
-  BlendNormal();
   extras.monsters.Reset();
   while (Monster* m = extras.monsters.Next()) {
     if (moving) Move(*m);
-    DrawPictureCentred(MonsterPicture(*m), m->x, m->y);
   }
   SpawnMonsters();
+}
+
+void DrawMonsters() {
+  BlendNormal();
+  extras.monsters.ForEach([](const Monster& m) { DrawPictureCentred(MonsterPicture(m), m.x, m.y); });
 }
 
 void MonsterDestroyed(float x, float y) {
@@ -201,39 +203,16 @@ bool ShootMonsterAt(float x, float y) {
   return false;
 }
 
-void BallHitsMonsters(Ball& ball) {
+bool BallTouchesMonster(const Ball& ball, const Monster& m) {
   float r = ball.radius > 0 ? ball.radius : 1.0f;
   float step = static_cast<float>(M_PI) / r * 4;
   float limit = 2 * static_cast<float>(M_PI) + step;
-  extras.monsters.Reset();
-  while (Monster* m = extras.monsters.Next()) {
-    int picture = MonsterPicture(*m);
-    float hw = PictureWidth(picture) / 2.0f, hh = PictureHeight(picture) / 2.0f;
-    bool hit = false;
-    for (float a = 0; a < limit && !hit; a += step) {
-      float px = std::round(ball.x - std::sin(a) * r);
-      float py = std::round(ball.y - std::cos(a) * r);
-      hit = m->x - hw <= px && px < m->x + hw && m->y - hh <= py && py < m->y + hh;
-    }
-    if (!hit) continue;
-    float speed = std::sqrt(ball.vx * ball.vx + ball.vy * ball.vy);
-    if (m->kind == kindShipSeeker) {
-      ball.vx = -ball.vx;
-      ball.vy = -ball.vy;
-    } else if (m->kind == kindBallSeeker) {
-      speed = speed + RandomUpTo(300) / 100.0f + 1;
-      if (speed == 0) speed = 0.0001f;
-      float direction = static_cast<float>(RandomUpTo(6));
-      ball.vx = speed * std::sin(direction);
-      ball.vy = speed * std::cos(direction);
-      LimitBallSpeed(ball);
-    } else {
-      float direction = static_cast<float>(RandomUpTo(6));
-      ball.vx = speed * std::sin(direction);
-      ball.vy = speed * std::cos(direction);
-    }
-    MonsterDestroyed(m->x, m->y);
-    play.score += 5;
-    extras.monsters.Delete();
+  int picture = MonsterPicture(m);
+  float hw = PictureWidth(picture) / 2.0f, hh = PictureHeight(picture) / 2.0f;
+  for (float a = 0; a < limit; a += step) {
+    float px = std::round(ball.x - std::sin(a) * r);
+    float py = std::round(ball.y - std::cos(a) * r);
+    if (m.x - hw <= px && px < m.x + hw && m.y - hh <= py && py < m.y + hh) return true;
   }
+  return false;
 }

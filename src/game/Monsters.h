@@ -4,13 +4,14 @@
 struct Ball;
 struct Monster;
 
-// Moves (every fourth frame), draws, then gives a new monster its chance; once per frame.
-void UpdateMonsters();
+// Moves the monsters (every fourth frame), then gives a new monster its chance; once per frame.
+void StepMonsters();
+void DrawMonsters();
 void SpawnMonsters();
 // Appends a monster of `kind` at its entry point on a random side.
 void AddMonster(int kind, float vx, float vy);
-// The ball's rim against every monster: a touched monster deflects the ball, scores 5 and dies.
-void BallHitsMonsters(Ball& ball);
+// Whether the ball's rim, sampled round its circle, reaches into the monster's picture box.
+bool BallTouchesMonster(const Ball& ball, const Monster& monster);
 // The sound and explosion of a destroyed monster (the caller deletes it; no score here).
 void MonsterDestroyed(float x, float y);
 // A laser shot or missile at (x, y) destroys the first monster whose picture box strictly holds the

@@ -72,6 +72,7 @@ struct TrailPoint {
   float x = 0, y = 0;  // pixels
   float size = 0;      // flare size, pixels
   int sprite = 0;
+  float turn = 0;      // degrees the flare is drawn turned this frame (the fire's flicker)
 };
 
 struct Ball {
@@ -87,6 +88,7 @@ struct Ball {
   int sprite = 0;
   int lastTile = -1, lastTileTick = 0, sameTileHits = 0;
   TrailPoint trail[10];
+  int trailAlpha = 0;          // 0..255, the fire trail's flicker this frame
   int stuckFrames = 0;         // consecutive frames this ball has not moved (the watchdog frees it)
 };
 

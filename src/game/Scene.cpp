@@ -97,11 +97,16 @@ void SetUpLevel() {
   Sleep(100);
 }
 
-void AnimateScene() {
+void StepScene() {
+  StepScene3D();
+  // The boss is how the final level ends, so he fights whatever the effects setting.
+  if (IsBossLevel()) StepTaron();
+}
+
+void DrawScene() {
   ClearFrame(0);
   if (HasSprite(backgroundPicture)) BlitSprite(backgroundPicture, 80, 20);
-  AnimateScene3D();
+  DrawScene3D();
   if (play.sceneBuilt && settings.effectsEnabled) DrawSceneEffects();
-  // The boss is how the final level ends, so he fights whatever the effects setting.
-  if (IsBossLevel()) UpdateTaron();
+  if (IsBossLevel()) DrawTaron();
 }

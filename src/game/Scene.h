@@ -4,7 +4,10 @@
 #include <string>
 
 void SetUpLevel();
-void AnimateScene();
+// The scene's own time and, on a boss level, the boss's frame of the fight; once per frame.
+void StepScene();
+// The background picture, the 3D scene and the animated scene (with the effects on), and the boss.
+void DrawScene();
 void RenderLevelTitle(const std::string& text);
 void ChooseMusic();
 

@@ -161,10 +161,22 @@ void BuildScene3D() {
   built.levelIndex = play.levelIndex;
 }
 
-void AnimateScene3D() {
-  if (built.scene == Scene::none || !settings.effectsEnabled || play.levelIndex != built.levelIndex ||
-      play.difficulty != difficultyNormal || !IsEntity(kEntity))
-    return;
+namespace {
+
+// The objects made for this level are still there.
+bool SceneStands() {
+  return built.scene != Scene::none && play.levelIndex == built.levelIndex && play.difficulty == difficultyNormal &&
+         IsEntity(kEntity);
+}
+
+}  // namespace
+
+void StepScene3D() {
+  if (SceneStands()) AdvanceWorldAnimation(1);
+}
+
+void DrawScene3D() {
+  if (!settings.effectsEnabled || !SceneStands()) return;
   float t = static_cast<float>(play.frameTick);
   if (built.scene == Scene::fireSea) AnimateFireSea(t);
   else AnimatePulsar(t);

@@ -3,7 +3,9 @@
 
 // Makes the current level's 3D objects, registered as scene resources (nothing for other levels).
 void BuildScene3D();
-// Moves this frame's 3D scene by play.frameTick and draws it into the current viewport.
-void AnimateScene3D();
+// The 3D world's own animation time moves on a frame while the level's scene stands; once per frame.
+void StepScene3D();
+// Poses this frame's 3D scene by play.frameTick and draws it into the current viewport (with the effects on).
+void DrawScene3D();
 // True when the level (normal set) has a 3D scene.
 bool HasScene3D(int difficulty, int levelIndex);

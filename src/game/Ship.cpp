@@ -132,7 +132,7 @@ int ShipShieldWidth() {
   return width > 0 ? width : 2 * ship.halfWidth;
 }
 
-void UpdateShip() {
+void StepShip() {
   NudgeFromKeys();
   MovementFromDevices();
   if (play.malusKind == 1) ship.vx = -ship.vx;
@@ -142,8 +142,11 @@ void UpdateShip() {
   StepEnlargedShape();
 }
 
-void DrawShip() {
+void StepShipExit() {
   if (play.shipLeaving) ship.x += 1.0f;
+}
+
+void DrawShip() {
   // The ship's pixels stay crisp: no filtering.
   QuadFiltering(0);
   float bodyX = std::round(ship.x - QuadWidth(ship.tiltSprite) / 2.0f);

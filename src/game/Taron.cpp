@@ -200,6 +200,38 @@ void TakeHits() {
   }
 }
 
+}  // namespace
+
+int ShipStrikeHalfWidth() {
+  int half = SpritePixelWidth(ship.tiltSprite) / 2;
+  return half > 0 ? half : ship.halfWidth;
+}
+
+int ShipStrikeHalfHeight() {
+  int half = SpritePixelHeight(ship.tiltSprite) / 2;
+  return half > 0 ? half : ship.halfHeight;
+}
+
+bool IsBossLevel() {
+  return play.levelIndex == (play.difficulty == difficultyHard ? finalLevelHard : finalLevelNormal);
+}
+
+void ResetTaron() {
+  taron.shots.Clear();
+  taron = Taron{};
+  taron.x = centreX;
+}
+
+void StepTaron() {
+  if (play.restartLevel && taron.state != 23) taron.state = 22;  // a life is being lost: Taron has won
+  if (play.gameFrozen) return;
+  taron.pulse += 1;
+  Advance();
+  if (!play.restartLevel && taron.state != 23) MoveShots();
+  TakeHits();
+  if (taron.hitCooldown > 0) taron.hitCooldown -= 1;
+}
+
 void DrawTaron() {
   float x = static_cast<float>(taron.x);
   int face = FaceFor(taron.state);
@@ -229,37 +261,3 @@ void DrawTaron() {
   BlendNormal();
 }
 
-}  // namespace
-
-int ShipStrikeHalfWidth() {
-  int half = SpritePixelWidth(ship.tiltSprite) / 2;
-  return half > 0 ? half : ship.halfWidth;
-}
-
-int ShipStrikeHalfHeight() {
-  int half = SpritePixelHeight(ship.tiltSprite) / 2;
-  return half > 0 ? half : ship.halfHeight;
-}
-
-bool IsBossLevel() {
-  return play.levelIndex == (play.difficulty == difficultyHard ? finalLevelHard : finalLevelNormal);
-}
-
-void ResetTaron() {
-  taron.shots.Clear();
-  taron = Taron{};
-  taron.x = centreX;
-}
-
-void UpdateTaron() {
-  if (play.restartLevel && taron.state != 23) taron.state = 22;  // a life is being lost: Taron has won
-  bool paused = play.gameFrozen != 0;
-  if (!paused) {
-    taron.pulse += 1;
-    Advance();
-    if (!play.restartLevel && taron.state != 23) MoveShots();
-    TakeHits();
-  }
-  DrawTaron();
-  if (!paused && taron.hitCooldown > 0) taron.hitCooldown -= 1;
-}

@@ -37,5 +37,7 @@ int ShipStrikeHalfWidth();
 int ShipStrikeHalfHeight();
 // Back to the start of the fight: above the playfield, twelve hits to go, no shots.
 void ResetTaron();
-// One frame of the fight: moves, fires, takes hits and draws. The state holds while the game is paused.
-void UpdateTaron();
+// One frame of the fight: moves, fires, takes hits. The state holds while the game is paused.
+void StepTaron();
+// His face, its glow and red flash, the eye glows (with the temple scene's pictures) and his shots.
+void DrawTaron();

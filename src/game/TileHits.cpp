@@ -51,16 +51,23 @@ void DrawCentred(int picture, float x, float y, int size) {
   }
 }
 
-void DrawExplosionList(OrderedList<Explosion>& list) {
+// An explosion shows picture `frame` of its run; it is made at its first picture.
+template <typename T>
+void AdvanceExplosions(OrderedList<T>& list, int lastFrame) {
   list.Reset();
-  while (Explosion* explosion = list.Next()) {
-    if (explosion->frame > tileExplosionLastFrame) {
+  while (T* explosion = list.Next()) {
+    if (explosion->frame >= lastFrame) {
       list.Delete();
       continue;
     }
-    DrawCentred(explosion->firstSprite + explosion->frame, explosion->x, explosion->y, 0);
     explosion->frame += 1;
   }
+}
+
+void DrawExplosionList(const OrderedList<Explosion>& list) {
+  list.ForEach([](const Explosion& explosion) {
+    DrawCentred(explosion.firstSprite + explosion.frame, explosion.x, explosion.y, 0);
+  });
 }
 
 int DestroyedColourTiles() {
@@ -122,21 +129,21 @@ void AddExplosion(float x, float y, int zoomedSize) {
   }
 }
 
+void StepExplosions() {
+  AdvanceExplosions(lists.explosions, tileExplosionLastFrame);
+  AdvanceExplosions(lists.monsterExplosions, tileExplosionLastFrame);
+  AdvanceExplosions(lists.bigExplosions, bigExplosionLastFrame);
+}
+
 void DrawExplosions() {
   QuadBlendMode(Blend::Alpha);
   DrawExplosionList(lists.explosions);
   DrawExplosionList(lists.monsterExplosions);
   // The big blasts glow: source alpha onto the whole back buffer.
   QuadBlendMode(Blend::AddByDestinationAlpha);
-  lists.bigExplosions.Reset();
-  while (BigExplosion* explosion = lists.bigExplosions.Next()) {
-    if (explosion->frame > bigExplosionLastFrame) {
-      lists.bigExplosions.Delete();
-      continue;
-    }
-    DrawCentred(explosion->firstSprite + explosion->frame, explosion->x, explosion->y, explosion->size);
-    explosion->frame += 1;
-  }
+  lists.bigExplosions.ForEach([](const BigExplosion& explosion) {
+    DrawCentred(explosion.firstSprite + explosion.frame, explosion.x, explosion.y, explosion.size);
+  });
   QuadBlendMode(Blend::Alpha);
 }
 

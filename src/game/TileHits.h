@@ -12,6 +12,8 @@ struct TileContact {
 // One sample point of `ball` on the alive tile `tileIndex`: what the hit does to the tile.
 void ApplyTileHit(Ball& ball, int tileIndex, TileContact& contact);
 void CheckLevelCleared();
+// Every explosion moves on to its next picture; one past its last picture is gone. Once per frame.
+void StepExplosions();
 void DrawExplosions();
 void LevelWon();
 // Starts an explosion centred on (x, y): the debris of a tile or a monster, drawn at its own size, or

@@ -1,4 +1,4 @@
-// Level files and tiles: reading the tile records, gliding along their paths, animating, drawing, the intro.
+// Level files and tiles: reading the tile records, gliding along their paths, animating, drawing.
 #include "game/Tiles.h"
 
 #include <algorithm>
@@ -90,10 +90,9 @@ void BuildTeleporterList() {
   }
 }
 
-void UpdateTiles() {
+void StepTiles() {
   play.frameCounter += 1;
   if (play.frameCounter >= framesPerSecond) play.frameCounter = 0;
-  QuadBlendMode(Blend::Alpha);
   int count = 0;
   lists.tiles.ForEach([&](Tile& tile) {
     if (tile.alive != 1) return;
@@ -121,9 +120,16 @@ void UpdateTiles() {
       tile.animFrame += 1;
       if (tile.animFrame >= 16) tile.animFrame = 0;
     }
-    DrawQuad(tile.sprite + tile.animFrame, std::round(tile.x - tile.width / 2),
-             std::round(tile.y - tile.height / 2 + play.tileOffsetY));
     count += 1;
   });
   play.liveTileCount = count;
+}
+
+void DrawTiles() {
+  QuadBlendMode(Blend::Alpha);
+  lists.tiles.ForEach([](const Tile& tile) {
+    if (tile.alive != 1) return;
+    DrawQuad(tile.sprite + tile.animFrame, std::round(tile.x - tile.width / 2),
+             std::round(tile.y - tile.height / 2 + play.tileOffsetY));
+  });
 }

@@ -1,4 +1,4 @@
-// Level files and tiles: loading, the teleporter list, gliding and drawing, the level intro.
+// Level files and tiles: loading, the teleporter list, gliding and drawing.
 #pragma once
 
 #include <cstddef>
@@ -12,4 +12,7 @@ void LoadLevelTiles();
 // entry (see ReadLevelRecords) adds nothing: false, with `error` saying what is wrong.
 bool ReadTileRecords(const uint8_t* data, size_t size, std::string& error);
 void BuildTeleporterList();
-void UpdateTiles();
+// Glides the alive tiles along their paths, turns their pictures and counts them; once per frame.
+void StepTiles();
+// The alive tiles, lowered by the intro's offset.
+void DrawTiles();

@@ -84,13 +84,18 @@ bool LaserShotHits(const LaserShot& shot) {
 
 }  // namespace
 
-void UpdateLaserShots() {
-  BlendNormal();
+void StepLaserShots() {
   OrderedList<LaserShot>& shots = extras.laserShots;
   shots.Reset();
   while (LaserShot* shot = shots.Next()) {
-    DrawQuad(shipLaserShotPicture, shot->x - PictureWidth(shipLaserShotPicture) / 2.0f, shot->y);
     if (!play.gameFrozen) shot->y -= 10;
     if (shot->y < fieldTop || LaserShotHits(*shot)) shots.Delete();
   }
+}
+
+void DrawLaserShots() {
+  BlendNormal();
+  extras.laserShots.ForEach([](const LaserShot& shot) {
+    DrawQuad(shipLaserShotPicture, shot.x - PictureWidth(shipLaserShotPicture) / 2.0f, shot.y);
+  });
 }

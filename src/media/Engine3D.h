@@ -63,7 +63,7 @@ float EntityZ(int entity);
 void RotateEntity(int entity, float rx, float ry, float rz, int mode);  // mode 0 sets, 1 adds
 void ResizeEntity(int entity, float sx, float sy, float sz);             // scale factors
 // Morph animation at one frame per second, holding the last frame: "stop" freezes the time, any other name
-// (re)starts it from 0. The time advances by 1/60 s at every RenderWorld.
+// (re)starts it from 0. The time advances by 1/60 s for every frame given to AdvanceWorldAnimation.
 void AnimateEntity(int entity, const std::string& name);
 float GetEntityAnimationTime(int entity);  // seconds since the start
 void FreeEntity(int entity);
@@ -86,8 +86,11 @@ void FreeLight(int light);
 bool IsLight(int light);
 void AmbientColor(int r, int g, int b);  // the world's ambient light, (64, 64, 64) at the start
 
+// Moves every animating entity's time on by `frames` sixtieths of a second (the game's step); negative counts
+// nothing.
+void AdvanceWorldAnimation(int frames);
 // Draws the world through every camera (in camera number order), back to front, then leaves the media
-// viewport and the quad blending (normal transparency) as they were.
+// viewport and the quad blending (normal transparency) as they were. It changes no object.
 void RenderWorld();
 int RenderedTriangleCount();  // triangles handed to the media layer by the last RenderWorld
 double RenderWorldDrawMilliseconds();  // of the last RenderWorld, the time the media layer took to fill them

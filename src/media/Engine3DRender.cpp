@@ -369,8 +369,13 @@ void RenderWorld() {
     SetViewport(saved.x, saved.y, saved.w, saved.h);
     QuadBlendMode(5, 6);
   }
-  for (auto& [number, entity] : world.entities) {
+}
+
+void AdvanceWorldAnimation(int frames) {
+  using namespace engine3d;
+  if (frames <= 0) return;
+  for (auto& [number, entity] : TheWorld().entities) {
     (void)number;
-    if (entity.animating) entity.animationTime += kFrameSeconds;
+    if (entity.animating) entity.animationTime += kFrameSeconds * static_cast<float>(frames);
   }
 }

@@ -150,8 +150,9 @@ void Benchmark3DScenes(long frames) {
       play.frameTick = static_cast<int>(frame);
       ClearFrame(0);
       SetViewport(fieldLeft, fieldTop + 12, fieldWidth, fieldHeight - 12);
+      StepScene3D();
       auto before = std::chrono::steady_clock::now();
-      AnimateScene3D();
+      DrawScene3D();
       milliseconds.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - before).count());
       triangles += RenderedTriangleCount();
       filling.push_back(RenderWorldDrawMilliseconds());

@@ -1,20 +1,22 @@
-// The 60 Hz frame loop of a level: input, hot keys and pause, the drawing pass, counters, countdown, exit test.
+// The 60 Hz frame loop of a level: input, hot keys and pause, the game's step, the drawing pass, counters, countdown, exit test.
 #include <cmath>
 
 #include "front/Console.h"
+#include "game/Autoplay.h"
+#include "game/Balls.h"
 #include "game/Capsules.h"
+#include "game/Effects.h"
 #include "game/Hud.h"
 #include "game/LevelWonPicture.h"
 #include "game/Monsters.h"
-#include "game/Weapons.h"
-#include "media/Media.h"
-#include "game/Autoplay.h"
-#include "game/Balls.h"
 #include "game/PlayState.h"
+#include "game/PlayStep.h"
 #include "game/Scene.h"
 #include "game/Ship.h"
 #include "game/TileHits.h"
 #include "game/Tiles.h"
+#include "game/Weapons.h"
+#include "media/Media.h"
 #include "runtime/Settings.h"
 #include "shell/Shell.h"
 
@@ -81,43 +83,32 @@ void HandleHotKeys() {
   if (KeyHeld(Key::PageDown)) play.consoleOpen = 1;
 }
 
+// Every system's drawing, in the game's drawing order; nothing here changes the play.
 void DrawPlayfield() {
   SetViewport(fieldLeft, fieldTop + 12, fieldWidth, fieldHeight - 12);
-  AnimateScene();
+  DrawScene();
   DrawPanelInset();
   QuadFiltering(1);
-  UpdateTiles();
+  DrawTiles();
   DrawThread();
-  UpdateMissiles();
-  if (settings.effectsEnabled == 1) UpdateSmoke();
-  UpdateChaingun();
+  DrawMissiles();
+  if (settings.effectsEnabled == 1) DrawSmoke();
+  DrawChaingun();
   DrawShip();
-  UpdateCapsules();
-  UpdateMonsters();
-  UpdateEffects();
-  UpdateLaserShots();
+  DrawCapsules();
+  DrawMonsters();
+  DrawEffects();
+  DrawLaserShots();
   DrawExplosions();
-  UpdateShrapnel();
-  UpdateBullets();
-  UpdateMuzzleFlashes();
+  DrawShrapnel();
+  DrawBullets();
+  DrawMuzzleFlashes();
   DrawMissileTarget();
   if (play.doorOpen) {
     QuadBlendMode(Blend::Alpha);
     DrawQuad(doorArrowPicture, 744 - 8 * std::sin(play.frameTick / 5.0f), 700);
   }
-  bool moving = !play.gameFrozen && !play.chaingunActive && !play.levelWon;
-  if (moving) UpdateBalls();
-  bool finalLevel = play.levelIndex == (play.difficulty == difficultyHard ? finalLevelHard : finalLevelNormal);
-  // A lost level is not also won.
-  if (!play.levelWon && !play.restartLevel && !finalLevel) CheckLevelCleared();
   DrawBalls();
-  if (play.missileArmed) PickMissileTarget();
-  if (play.restartLevel && play.frameTick % 4 == 1) {
-    float x = ship.x + RandomUpTo(64) - RandomUpTo(64);
-    float y = ship.y + RandomUpTo(64) - RandomUpTo(64);
-    AddExplosion(x, y, 128);
-  }
-  HandleFireButton();
   FullViewport();
   DrawHud(settings.playerName, play.score, play.letterMask, play.levelIndex);
   if (play.levelEnding) DrawLevelWonPicture();
@@ -171,7 +162,7 @@ bool FrameLoopShouldExit() {
   return play.consoleOpen || (held && buttonsLetGo);
 }
 
-void RunFrame() {
+void RunFrame(bool drawn) {
   if (!ScreenHasFocus()) {
     WaitForFocus();
     return;
@@ -182,12 +173,12 @@ void RunFrame() {
     if (!ReadJoystick(0, joystick0)) joystick0 = JoystickState{};
   }
   HandleHotKeys();
-  if (!play.gameFrozen && !play.chaingunActive && !play.levelWon) UpdateShip();
-  if (BeginQuads()) {
+  StepPlay();
+  if (drawn && BeginQuads()) {
     DrawPlayfield();
     EndQuads();
-    if (play.consoleOpen) ConsoleCommand();
   }
+  if (play.consoleOpen) ConsoleCommand();
   if (play.tileChallengePending) RunTileChallenge();
   play.frameTick += 1;
   play.levelFrames += 1;

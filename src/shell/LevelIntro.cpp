@@ -1,8 +1,8 @@
 // The level's opening: the tiles slide down from above the screen while the scene already moves.
-#include "game/Capsules.h"
 #include "game/Effects.h"
 #include "game/Hud.h"
 #include "game/PlayState.h"
+#include "game/PlayStep.h"
 #include "game/Scene.h"
 #include "game/Ship.h"
 #include "game/Tiles.h"
@@ -22,14 +22,15 @@ void PlayLevelIntro() {
     }
     SampleKeyboard();
     SampleMouse();
+    StepLevelIntro();
     if (BeginQuads()) {
       // The play viewport, so nothing shifts when play begins.
       SetViewport(fieldLeft, fieldTop + 12, fieldWidth, fieldHeight - 12);
-      AnimateScene();
+      DrawScene();
       DrawPanelInset();  // the frame round the playfield, as in play
       DrawShip();
-      UpdateEffects();
-      UpdateTiles();
+      DrawEffects();
+      DrawTiles();
       FullViewport();
       DrawHud(settings.playerName, play.score, play.letterMask, play.levelIndex);
       EndQuads();

@@ -20,7 +20,8 @@ void NewGameValues();
 void RunOneGame();   // from the main assets to the saved score
 void StartLevel();   // steps 1 to 7 of a level attempt
 void RunFrameLoop();  // until the level's frame loop exits
-void RunFrame();      // one frame of play
+// One frame of play: input and hot keys, the step, then (unless `drawn` is false) the drawing pass.
+void RunFrame(bool drawn = true);
 bool FrameLoopShouldExit();
 void HandleLevelExit();
 void RunCountdown();

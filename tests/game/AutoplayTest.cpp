@@ -126,7 +126,7 @@ TEST_F(Autoplay, ClicksThroughTheWonPictureOnceItIsBuiltAndThroughALostBall) {
   EXPECT_EQ(input.buttons, 0) << "the picture has not been drawn yet";
   int clickAt = 0;
   for (int frame = 2; frame < 1000 && clickAt == 0; ++frame) {
-    DrawLevelWonPicture();
+    StepLevelWonPicture();
     if (DecideAutoplayInput().buttons) clickAt = frame;
   }
   EXPECT_GT(clickAt, 30);

@@ -7,6 +7,7 @@
 #include "game/BallTestSupport.h"
 #include "game/Balls.h"
 #include "game/PlayState.h"
+#include "game/PlayStep.h"
 #include "support/Headless.h"
 #include "base/AssetNames.h"
 
@@ -154,7 +155,7 @@ TEST_F(BallMotion, WallsReturnTheBallAndTheBottomLosesIt) {
 TEST_F(BallMotion, LosingOneOfTwoBallsOrTheLastOnTheBonusLevelCostsNoLife) {
   AddBall(300, 780, 0, 3, 8, ball16Picture);
   AddBall(400, 300, 0, 3, 8, ball16Picture);
-  UpdateBalls();
+  StepBalls();
   EXPECT_EQ(lists.balls.Count(), 1);
   EXPECT_EQ(lists.balls.At(0)->x, 400) << "the walk went on with the next ball";
   EXPECT_EQ(play.lives, 3);
@@ -162,7 +163,7 @@ TEST_F(BallMotion, LosingOneOfTwoBallsOrTheLastOnTheBonusLevelCostsNoLife) {
 
   play.levelIndex = bonusLevel;
   lists.balls.At(0)->y = 790;
-  UpdateBalls();
+  StepBalls();
   EXPECT_EQ(play.lives, 3);
   EXPECT_EQ(play.restartLevel, 1);
 }
@@ -173,11 +174,11 @@ TEST_F(BallMotion, GluedBallsRideTheShipAndDrainTheHoldTogether) {
   GlueAllBalls(10);
   play.servePending = 1;
   ship.x = 500;
-  UpdateBalls();
+  StepBalls();
   EXPECT_EQ(lists.balls.At(0)->x, 520);
   EXPECT_EQ(lists.balls.At(0)->y, ship.y - 50) << "a glued ball keeps its height";
   EXPECT_EQ(play.glueHoldFrames, 8);
-  for (int frame = 0; frame < 4; ++frame) UpdateBalls();
+  for (int frame = 0; frame < 4; ++frame) StepBalls();
   EXPECT_EQ(lists.balls.At(0)->stuck, 0);
   EXPECT_EQ(lists.balls.At(1)->stuck, 0);
   EXPECT_EQ(play.servePending, 0);

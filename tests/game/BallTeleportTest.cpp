@@ -8,6 +8,7 @@
 #include "game/BallTestSupport.h"
 #include "game/Balls.h"
 #include "game/PlayState.h"
+#include "game/PlayStep.h"
 #include "game/TileHits.h"
 #include "support/Headless.h"
 #include "base/AssetNames.h"
@@ -92,17 +93,17 @@ TEST_F(BallTeleport, LosingTheLastBallWhileAnotherTravelsCostsNoLife) {
   StartTeleportTrip(*entering, 0);
   RunTeleportTrips();  // the end of the frame in which it entered
   ASSERT_EQ(lists.balls.Count(), 1);
-  UpdateBalls();
+  StepBalls();
   EXPECT_TRUE(lists.balls.Empty());
   EXPECT_EQ(play.lives, 3);
   EXPECT_EQ(play.restartLevel, 0);
   EXPECT_EQ(play.gameFrozen, 0);
-  for (int frame = 0; frame < 95 && lists.balls.Empty(); ++frame) UpdateBalls();
+  for (int frame = 0; frame < 95 && lists.balls.Empty(); ++frame) StepBalls();
   ASSERT_EQ(lists.balls.Count(), 1);
 
   // Once the ball is back, losing it is losing the last ball.
   lists.balls.At(0)->y = 790;
-  UpdateBalls();
+  StepBalls();
   EXPECT_EQ(play.lives, 2);
   EXPECT_EQ(play.restartLevel, 1);
   EXPECT_EQ(play.gameFrozen, 1);
@@ -111,7 +112,7 @@ TEST_F(BallTeleport, LosingTheLastBallWhileAnotherTravelsCostsNoLife) {
 TEST_F(BallTeleport, ATripAboutToGiveItsBallBackStillCounts) {
   AddTrip(90);
   PutBall(400, 790, 0, 3);
-  UpdateBalls();
+  StepBalls();
   EXPECT_EQ(play.lives, 3);
   EXPECT_EQ(play.restartLevel, 0);
   EXPECT_EQ(lists.balls.Count(), 1);
@@ -120,7 +121,7 @@ TEST_F(BallTeleport, ATripAboutToGiveItsBallBackStillCounts) {
 TEST_F(BallTeleport, ATripWhoseBallIsBackNoLongerCounts) {
   AddTrip(91);
   PutBall(400, 790, 0, 3);
-  UpdateBalls();
+  StepBalls();
   EXPECT_EQ(play.lives, 2);
   EXPECT_EQ(play.restartLevel, 1);
 }

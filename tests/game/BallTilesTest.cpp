@@ -7,6 +7,7 @@
 #include "game/BallTestSupport.h"
 #include "game/Balls.h"
 #include "game/PlayState.h"
+#include "game/PlayStep.h"
 #include "support/Headless.h"
 
 namespace {
@@ -19,7 +20,7 @@ class BallTiles : public ::testing::Test {
   static void Frames(int count) {
     for (int i = 0; i < count; ++i) {
       for (int t = 0; t < lists.tiles.Count(); ++t) lists.tiles.At(t)->hitThisFrame = 0;
-      UpdateBalls();
+      StepBalls();
       play.frameTick += 1;
     }
   }

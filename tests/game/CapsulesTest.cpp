@@ -23,15 +23,15 @@ float Speed(const Ball& ball) { return std::sqrt(ball.vx * ball.vx + ball.vy * b
 TEST_F(Capsules, FallOnePixelAFrameButNotWhilePausedAndLeaveAtTheBottom) {
   ship.x = 200;  // out of the way
   ReleaseCapsule(600, 300, capsuleGlue);
-  UpdateCapsules();
+  StepCapsules();
   EXPECT_FLOAT_EQ(lists.capsules.At(0)->y, 301);
   play.gameFrozen = 1;
-  UpdateCapsules();
+  StepCapsules();
   EXPECT_FLOAT_EQ(lists.capsules.At(0)->y, 301);
   play.gameFrozen = 0;
-  for (int i = 0; i < 467; ++i) UpdateCapsules();
+  for (int i = 0; i < 467; ++i) StepCapsules();
   EXPECT_EQ(lists.capsules.Count(), 1);  // y = 768 is still on screen
-  UpdateCapsules();
+  StepCapsules();
   EXPECT_EQ(lists.capsules.Count(), 0);
   EXPECT_EQ(play.glueOn, 0);
 }
@@ -40,16 +40,16 @@ TEST_F(Capsules, CatchBoxTakesEitherEdgeOnTheShipAndNoBottomTest) {
   // The capsule's right edge exactly on the ship's left end is caught; one pixel further out is not.
   ReleaseCapsule(ship.x - ship.halfWidth - 16, ship.y - ship.halfHeight - 16, capsuleDoor);
   ReleaseCapsule(ship.x - ship.halfWidth - 17.6f, ship.y - ship.halfHeight - 16, capsuleDoor);
-  UpdateCapsules();
+  StepCapsules();
   EXPECT_EQ(play.doorOpen, 1);
   ASSERT_EQ(lists.capsules.Count(), 1);
   // Already below the ship's top, it is still caught when the ship comes under it.
   lists.capsules.At(0)->y = 740;
-  UpdateCapsules();
+  StepCapsules();
   EXPECT_EQ(lists.capsules.Count(), 1);
   ship.x -= 20;
   play.doorOpen = 0;
-  UpdateCapsules();
+  StepCapsules();
   EXPECT_EQ(lists.capsules.Count(), 0);
   EXPECT_EQ(play.doorOpen, 1);
   EXPECT_EQ(runCounts.capsulesCaught, 2);
@@ -83,18 +83,18 @@ TEST_F(Capsules, LaserReleasesGluedBalls) {
 TEST_F(Capsules, EnlargeWhileEnlargedStaysWideAndAnyOtherCatchShrinksThroughTheRows) {
   CatchCapsule(capsuleEnlarge);
   int64_t afterFirst = play.score;
-  for (int i = 0; i < 5; ++i) UpdateShip();
+  for (int i = 0; i < 5; ++i) StepShip();
   EXPECT_EQ(ship.halfWidth, 65);
   CatchCapsule(capsuleEnlarge);
   EXPECT_EQ(play.score - afterFirst, 20) << "a second ENLARGE only scores";
   EXPECT_EQ(play.enlargeOn, 1);
-  for (int i = 0; i < 60; ++i) UpdateShip();
+  for (int i = 0; i < 60; ++i) StepShip();
   EXPECT_EQ(ship.halfWidth, 65);
   CatchCapsule(capsuleBigger);
   EXPECT_EQ(play.enlargeOn, 0);
   std::vector<int> widths;
   for (int i = 0; i < 70; ++i) {
-    UpdateShip();
+    StepShip();
     if (widths.empty() || widths.back() != ship.halfWidth) widths.push_back(ship.halfWidth);
   }
   EXPECT_EQ(ship.halfWidth, 40);
@@ -177,12 +177,12 @@ TEST_F(Capsules, MalusTimerEndsTheMirrorButNotWhilePaused) {
   EXPECT_EQ(play.malusTimer, 600);
   play.malusKind = 1;
   play.gameFrozen = 1;
-  for (int i = 0; i < 700; ++i) UpdateCapsules();
+  for (int i = 0; i < 700; ++i) StepCapsules();
   EXPECT_EQ(play.malusKind, 1);
   play.gameFrozen = 0;
-  for (int i = 0; i < 600; ++i) UpdateCapsules();
+  for (int i = 0; i < 600; ++i) StepCapsules();
   EXPECT_EQ(play.malusKind, 1);
-  UpdateCapsules();
+  StepCapsules();
   EXPECT_EQ(play.malusKind, 0);
 }
 
@@ -235,9 +235,9 @@ TEST_F(Capsules, CaughtCapsuleLeavesARisingGhost) {
 TEST_F(Capsules, FireBurnsFifteenSeconds) {
   CatchCapsule(capsuleFire);
   EXPECT_EQ(play.fireTimer, 900);
-  for (int i = 0; i < 899; ++i) UpdateCapsules();
+  for (int i = 0; i < 899; ++i) StepCapsules();
   EXPECT_EQ(play.fireOn, 1);
-  UpdateCapsules();
+  StepCapsules();
   EXPECT_EQ(play.fireOn, 0);
 }
 
@@ -318,11 +318,11 @@ TEST(Thread, FadesInInTwentySixFramesHoldsThirtySecondsAndFadesOut) {
   ResetExtrasTest();
   CatchCapsule(capsuleRow);
   EXPECT_EQ(play.threadPhase, -255);
-  for (int i = 0; i < 26; ++i) DrawThread();
+  for (int i = 0; i < 26; ++i) StepThread();
   EXPECT_EQ(play.threadPhase, 30 * 60);
-  for (int i = 0; i < 30 * 60 - 1; ++i) DrawThread();
+  for (int i = 0; i < 30 * 60 - 1; ++i) StepThread();
   EXPECT_EQ(play.threadOn, 1);
-  DrawThread();
+  StepThread();
   EXPECT_EQ(play.threadOn, 0);
 }
 

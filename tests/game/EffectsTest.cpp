@@ -41,18 +41,18 @@ TEST_F(Effects, AWordWaitsItsDelayStandsStillThenSplitsAndFades) {
   ShowMessage("X", 10);
   const Effect* down = extras.effects.At(0);
   float y = down->y;
-  for (int i = 0; i < 10; ++i) UpdateEffects();
+  for (int i = 0; i < 10; ++i) StepEffects();
   EXPECT_EQ(down->age, 0);
-  for (int i = 0; i < 90; ++i) UpdateEffects();
+  for (int i = 0; i < 90; ++i) StepEffects();
   EXPECT_FLOAT_EQ(down->y, y) << "still for a second and a half";
   EXPECT_FLOAT_EQ(down->alpha, 255);
-  UpdateEffects();
+  StepEffects();
   EXPECT_FLOAT_EQ(down->y, y + 2);
   EXPECT_FLOAT_EQ(down->alpha, 252);
-  for (int i = 0; i < 84; ++i) UpdateEffects();
+  for (int i = 0; i < 84; ++i) StepEffects();
   EXPECT_EQ(extras.effects.Count(), 2);
   EXPECT_TRUE(MessageShown("X"));
-  UpdateEffects();
+  StepEffects();
   EXPECT_EQ(extras.effects.Count(), 0);
   EXPECT_FALSE(MessageShown("X")) << "the word is forgotten with its letters";
 }
@@ -61,21 +61,21 @@ TEST_F(Effects, AnimationWrapsAndTheTailHoldsTheLastPicture) {
   SpawnEffect(300, 300, 1, 0, tileExplosionPictures, 1, 0, 5, 255, 0, 0, 2, tileExplosionPictures,
               tileExplosionPictures + 2, 1, 0.5f);
   const Effect* e = extras.effects.At(0);
-  UpdateEffects();
-  UpdateEffects();
-  UpdateEffects();
+  StepEffects();
+  StepEffects();
+  StepEffects();
   EXPECT_FLOAT_EQ(e->sprite, tileExplosionPictures) << "past spriteHigh it starts again at spriteLow";
   EXPECT_FLOAT_EQ(e->x, 303);
   EXPECT_FLOAT_EQ(e->scale, 2.5f);
-  UpdateEffects();
-  UpdateEffects();
+  StepEffects();
+  StepEffects();
   EXPECT_EQ(e->age, 5);
   float x = e->x;
-  UpdateEffects();
-  UpdateEffects();
+  StepEffects();
+  StepEffects();
   EXPECT_EQ(extras.effects.Count(), 1);
   EXPECT_FLOAT_EQ(e->x, x);
-  UpdateEffects();
+  StepEffects();
   EXPECT_EQ(extras.effects.Count(), 0);
 }
 

@@ -64,7 +64,7 @@ Ball* AddTestBall(float x, float y, float vx, float vy) {
 void CatchCapsule(int kind) {
   ReleaseCapsule(ship.x, ship.y - ship.halfHeight - 15, kind);
   int before = lists.capsules.Count();
-  UpdateCapsules();
+  StepCapsules();
   ASSERT_EQ(lists.capsules.Count(), before - 1) << "the capsule was not caught";
 }
 

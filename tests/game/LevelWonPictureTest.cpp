@@ -36,7 +36,7 @@ class WonPicture : public ::testing::Test {
   }
   static void Draw(int frames) {
     for (int i = 0; i < frames; ++i) {
-      DrawLevelWonPicture();
+      StepLevelWonPicture();
       play.frameTick += 1;
     }
   }

@@ -8,6 +8,7 @@
 #include "game/Monsters.h"
 #include "media/Media.h"
 #include "game/PlayState.h"
+#include "game/PlayStep.h"
 #include "support/Headless.h"
 #include "base/AssetNames.h"
 
@@ -20,7 +21,7 @@ class Monsters : public ::testing::Test {
   // Runs the monsters for `frames` frames, the level clock advancing as in play.
   static void Run(int frames) {
     for (int i = 0; i < frames; ++i) {
-      UpdateMonsters();
+      StepMonsters();
       play.frameTick += 1;
     }
   }

@@ -41,7 +41,7 @@ class Scene3D : public ::testing::Test {
   void Draw(int tick) {
     play.frameTick = tick;
     SetViewport(fieldLeft, fieldTop + 12, fieldWidth, fieldHeight - 12);
-    AnimateScene();
+    DrawScene();
     FullViewport();
   }
   // Mean brightness (0..765) of the playfield's rows from y0 to y1.
@@ -125,7 +125,7 @@ TEST_F(Scene3D, AFrameLooksTheSameHoweverManyFramesWereDrawnBefore) {
     ClearFrame(0);
     play.frameTick = tick;
     SetViewport(fieldLeft, fieldTop + 12, fieldWidth, fieldHeight - 12);
-    AnimateScene3D();
+    DrawScene3D();
     FullViewport();
     std::vector<int> pixels;
     BeginDraw(DrawTargetKind::Screen);

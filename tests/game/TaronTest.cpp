@@ -48,8 +48,9 @@ class TaronFight : public ::testing::Test {
   }
   // One frame of the fight with the level clock running, as the scene runs it.
   static void Frame() {
+    StepTaron();
     BeginQuads();
-    UpdateTaron();
+    DrawTaron();
     EndQuads();
     play.frameTick += 1;
   }
@@ -231,8 +232,9 @@ TEST_F(TaronFight, HeFightsWithTheEffectsSwitchedOff) {
   settings.effectsEnabled = 0;
   play.sceneBuilt = 0;
   for (int i = 0; i < 10; ++i) {
+    StepScene();
     BeginQuads();
-    AnimateScene();
+    DrawScene();
     EndQuads();
     play.frameTick += 1;
   }

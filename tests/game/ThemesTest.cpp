@@ -154,7 +154,7 @@ TEST_F(LevelSetUp, AGameContinuedInsideAGroupStartsItsTrackAtOnce) {
 bool PlayfieldIsBackgroundOnly() {
   ClearFrame(0);
   BeginQuads();
-  AnimateScene();
+  DrawScene();
   EndQuads();
   BeginDraw(DrawTargetKind::Screen);
   int differing = 0;
@@ -200,8 +200,9 @@ TEST_F(LevelSetUp, EveryLevelOfBothSetsSetsUpAndAnimatesWithItsBackground) {
       EXPECT_TRUE(HasSprite(backgroundPicture));
       EXPECT_FALSE(currentBackground.empty());
       for (int frame = 0; frame < 3; ++frame) {
+        StepScene();
         BeginQuads();
-        AnimateScene();
+        DrawScene();
         EndQuads();
         play.frameTick += 97;
       }

@@ -124,14 +124,17 @@ TEST_F(TileHits, ExplosionsLiveTheirPictureCount) {
   ASSERT_EQ(lists.bigExplosions.Count(), 1);
   EXPECT_EQ(lists.bigExplosions.At(0)->firstSprite, bigExplosionPictures);
   EXPECT_EQ(lists.bigExplosions.At(0)->size, 128);
-  for (int frame = 0; frame < 24; ++frame) DrawExplosions();
-  EXPECT_EQ(lists.bigExplosions.Count(), 1);
-  DrawExplosions();
+  // Made at its first picture, each step shows the next one; a step past the last ends it.
+  for (int step = 1; step <= 23; ++step) StepExplosions();
+  ASSERT_EQ(lists.bigExplosions.Count(), 1);
+  EXPECT_EQ(lists.bigExplosions.At(0)->frame, 23) << "pictures 544..567";
+  StepExplosions();
   EXPECT_TRUE(lists.bigExplosions.Empty()) << "24 pictures";
-  for (int frame = 25; frame < 30; ++frame) DrawExplosions();
+  for (int step = 25; step <= 29; ++step) StepExplosions();
   ASSERT_EQ(lists.explosions.Count(), 1);
-  EXPECT_EQ(lists.explosions.At(0)->frame, 30) << "pictures 514..543 were drawn";
-  DrawExplosions();
+  EXPECT_EQ(lists.explosions.At(0)->frame, 29) << "pictures 514..543";
+  ASSERT_EQ(lists.monsterExplosions.Count(), 1);
+  StepExplosions();
   EXPECT_TRUE(lists.explosions.Empty());
   EXPECT_TRUE(lists.monsterExplosions.Empty());
 }

@@ -66,7 +66,7 @@ TEST_F(Tiles, OneKeyPointNeverMovesAndTwoKeyPointsLoopInTheirSeconds) {
   Tile* mover = lists.tiles.At(1);
   int arrivedAt = -1, backAt = -1;
   for (int frame = 1; frame <= 700; ++frame) {
-    UpdateTiles();
+    StepTiles();
     if (arrivedAt < 0 && mover->x == 400.0f) arrivedAt = frame;
     if (arrivedAt > 0 && backAt < 0 && mover->x == 300.0f) backAt = frame;
   }

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <vector>
 
 #include "ExtrasTestSupport.h"
 #include "game/Capsules.h"
@@ -27,7 +28,7 @@ class Weapons : public ::testing::Test {
   static void FireFrame() {
     SampleFrame();
     HandleFireButton();
-    UpdateLaserShots();
+    StepLaserShots();
   }
 };
 
@@ -52,16 +53,16 @@ TEST_F(Weapons, LaserShotsStartBesideTheShipAndRiseTenPixelsAFrame) {
   ASSERT_EQ(extras.laserShots.Count(), 2);
   EXPECT_FLOAT_EQ(extras.laserShots.At(0)->x, ship.x - 27);
   EXPECT_FLOAT_EQ(extras.laserShots.At(1)->x, ship.x + 27);
-  UpdateLaserShots();
+  StepLaserShots();
   EXPECT_FLOAT_EQ(extras.laserShots.At(0)->y, ship.y - 80);
-  for (int i = 0; i < 70; ++i) UpdateLaserShots();
+  for (int i = 0; i < 70; ++i) StepLaserShots();
   EXPECT_EQ(extras.laserShots.Count(), 0) << "shots leave at the ceiling";
 }
 
 TEST_F(Weapons, LaserStepsAThreeHitTileWhileABulletDestroysIt) {
   int tile = AddTestTile(ship.x - 27, 400, tileThreeHits);
   FireLaser();
-  for (int i = 0; i < 40 && extras.laserShots.Count() == 2; ++i) UpdateLaserShots();
+  for (int i = 0; i < 40 && extras.laserShots.Count() == 2; ++i) StepLaserShots();
   EXPECT_EQ(lists.tiles.At(tile)->sprite, tileTwoHits);
   EXPECT_EQ(lists.tiles.At(tile)->alive, 1);
   EXPECT_EQ(play.score, 10);
@@ -74,7 +75,7 @@ TEST_F(Weapons, LaserStepsAThreeHitTileWhileABulletDestroysIt) {
   bullet->angle = static_cast<float>(-M_PI / 2);
   bullet->speed = 3;
   bullet->active = 1;
-  for (int i = 0; i < 40 && lists.tiles.At(tile)->alive; ++i) UpdateBullets();
+  for (int i = 0; i < 40 && lists.tiles.At(tile)->alive; ++i) StepBullets();
   EXPECT_EQ(lists.tiles.At(tile)->alive, 0);
   EXPECT_EQ(play.score, 60);
   EXPECT_EQ(extras.bullets.Count(), 0);
@@ -85,13 +86,13 @@ TEST_F(Weapons, LaserStopsOnUnbreakableTilesAndPassesATileAlreadyHitThisFrame) {
   int hit = AddTestTile(ship.x + 27, 500, tileRed, capsuleGlue);
   lists.tiles.At(hit)->hitThisFrame = 1;
   FireLaser();
-  for (int i = 0; i < 35; ++i) UpdateLaserShots();
+  for (int i = 0; i < 35; ++i) StepLaserShots();
   EXPECT_EQ(lists.tiles.At(wall)->alive, 1);
   EXPECT_EQ(lists.tiles.At(hit)->alive, 1);
   ASSERT_EQ(extras.laserShots.Count(), 1) << "the left shot stops at the wall, the right one flies on";
   lists.tiles.At(hit)->hitThisFrame = 0;
   lists.tiles.At(hit)->y = extras.laserShots.At(0)->y - 12;
-  UpdateLaserShots();
+  StepLaserShots();
   EXPECT_EQ(lists.tiles.At(hit)->alive, 0);
   EXPECT_EQ(lists.capsules.Count(), 1) << "a blasted tile lets its capsule fall";
   EXPECT_EQ(runCounts.tilesDestroyed, 1);
@@ -106,7 +107,7 @@ TEST_F(Weapons, BulletsGoThroughUnbreakableTiles) {
   bullet->angle = static_cast<float>(-M_PI / 2);
   bullet->speed = 3;
   bullet->active = 1;
-  for (int i = 0; i < 100; ++i) UpdateBullets();
+  for (int i = 0; i < 100; ++i) StepBullets();
   EXPECT_EQ(lists.tiles.At(wall)->alive, 1);
   EXPECT_EQ(lists.tiles.At(target)->alive, 0);
   EXPECT_EQ(play.score, 50);
@@ -121,13 +122,13 @@ TEST_F(Weapons, MissileTargetIsPickedAgainWhenItsTileIsGone) {
   EXPECT_EQ(extras.target.tileIndex, first) << "only breakable tiles are candidates";
   int second = AddTestTile(500, 200, tileThreeHits);
   lists.tiles.At(first)->alive = 0;
-  DrawMissileTarget();
+  StepMissileTarget();
   EXPECT_EQ(extras.target.locked, 1);
   EXPECT_EQ(extras.target.tileIndex, second);
   EXPECT_FLOAT_EQ(extras.target.x, 500);
   // With nothing breakable left the launcher stays unlocked.
   lists.tiles.At(second)->alive = 0;
-  DrawMissileTarget();
+  StepMissileTarget();
   EXPECT_EQ(extras.target.locked, 0);
   PickMissileTarget();
   EXPECT_EQ(extras.target.locked, 0);
@@ -149,7 +150,7 @@ TEST_F(Weapons, LaunchedMissileHeadsForItsTargetAndBlastsIt) {
     float dx = targetX - ship.x, dy = 150 - ship.y, d = std::sqrt(dx * dx + dy * dy);
     EXPECT_NEAR(aheadX, dx / d, 1e-3);
     EXPECT_NEAR(aheadY, dy / d, 1e-3);
-    for (int i = 0; i < 600 && extras.missiles.Count() > 0; ++i) UpdateMissiles();
+    for (int i = 0; i < 600 && extras.missiles.Count() > 0; ++i) StepMissiles();
     EXPECT_EQ(lists.tiles.At(target)->alive, 0) << "target at x " << targetX;
     EXPECT_EQ(extras.missiles.Count(), 0);
     EXPECT_EQ(extras.target.locked, 0);
@@ -157,15 +158,38 @@ TEST_F(Weapons, LaunchedMissileHeadsForItsTargetAndBlastsIt) {
   }
 }
 
+TEST_F(Weapons, AFlyingMissileLeavesAPuffOfSmokeEveryOtherFrame) {
+  AddTestTile(448, 100, tileOneHit);
+  play.missileArmed = 1;
+  PickMissileTarget();
+  LaunchMissile();
+  auto puffs = [] {
+    int count = 0;
+    for (const SmokePuff& puff : extras.smoke) count += puff.active;
+    return count;
+  };
+  for (int frame = 0; frame < 20; ++frame) {
+    StepMissiles();
+    play.frameTick += 1;
+  }
+  EXPECT_EQ(puffs(), 10);
+  // Frames that do not come do not count, whatever the clock says.
+  for (int present = 0; present < 20; ++present) SampleFrame();
+  StepMissiles();
+  EXPECT_EQ(puffs(), 11);
+  StepMissiles();
+  EXPECT_EQ(puffs(), 11);
+}
+
 TEST_F(Weapons, MissileLoadsInOneHundredAndFiftyFramesBeforeItCanLeave) {
   CatchCapsule(capsuleMissile);
-  for (int i = 0; i < 149; ++i) UpdateMissiles();
+  for (int i = 0; i < 149; ++i) StepMissiles();
   EXPECT_EQ(play.missileCountdown, 1);
   HoldFire(true);
   SampleFrame();
   HandleFireButton();
   EXPECT_EQ(extras.missiles.Count(), 0);
-  UpdateMissiles();
+  StepMissiles();
   HandleFireButton();
   EXPECT_EQ(extras.missiles.Count(), 1);
 }
@@ -189,32 +213,36 @@ TEST_F(Weapons, TwentyFiveFragmentsFlyingTakeNoMoreAndNewHitsRestartLowSlots) {
 
 TEST_F(Weapons, EveryFragmentFallsOutOfTheField) {
   StartShrapnel(448, 400);
-  for (int i = 0; i < 200; ++i) UpdateShrapnel();
+  for (int i = 0; i < 200; ++i) StepShrapnel();
   EXPECT_EQ(extras.shrapnelCount, 0) << "every fragment falls out of the field";
 }
 
-TEST_F(Weapons, ChaingunFiresTenShotsAtFourASecondAndEnds) {
+TEST_F(Weapons, ChaingunFiresTenRoundsSixteenFramesApartAndEnds) {
   CatchCapsule(capsuleChaingun);
   HoldFire(true);
-  int frames = 0;
-  while (play.chaingunActive && frames < 1000) {
+  std::vector<int> shotFrames;
+  while (play.chaingunActive && play.frameTick < 1000) {
     SampleFrame();
-    UpdateChaingun();
-    frames += 1;
+    long before = runCounts.bulletsFired;
+    StepChaingun();
+    if (runCounts.bulletsFired > before) shotFrames.push_back(play.frameTick);
+    play.frameTick += 1;
   }
   EXPECT_EQ(runCounts.bulletsFired, 10);
   EXPECT_EQ(extras.chaingun.gauge, 5) << "the last gauge picture shows when it ends";
   EXPECT_EQ(extras.chaingun.ammo, 0);
-  // Ten shots at most four a second: at least 9 × 250 ms of frames.
-  EXPECT_GE(frames, 9 * 15);
+  ASSERT_EQ(shotFrames.size(), 10u);
+  EXPECT_EQ(shotFrames[0], 0) << "the first round leaves at once";
+  // Frames, not the clock: under four rounds a second at 60 frames a second, however fast frames come.
+  for (size_t i = 1; i < shotFrames.size(); ++i) EXPECT_EQ(shotFrames[i] - shotFrames[i - 1], 16) << i;
   EXPECT_EQ(extras.muzzleFlashes.Count(), 10);
-  for (int i = 0; i < 40; ++i) UpdateMuzzleFlashes();
+  for (int i = 0; i < 40; ++i) StepMuzzleFlashes();
   EXPECT_EQ(extras.muzzleFlashes.Count(), 0);
 }
 
 TEST_F(Weapons, ChaingunAimsAtTheCrosshairFromEitherBarrel) {
   play.chaingunActive = 1;
-  UpdateChaingun();
+  StepChaingun();
   EXPECT_EQ(play.chaingunActive, 2);
   EXPECT_EQ(extras.chaingun.ammoPerClip, 2) << "armed without a clip size, the gun makes one";
   // Crosshair straight above: the barrels are 32 pixels either side, 88 above the ship's centre.
@@ -223,7 +251,7 @@ TEST_F(Weapons, ChaingunAimsAtTheCrosshairFromEitherBarrel) {
   EXPECT_NEAR(extras.chaingun.muzzle2X, ship.x + 32.15f, 0.1f);
   HoldFire(true);
   SampleFrame();
-  UpdateChaingun();
+  StepChaingun();
   ASSERT_EQ(extras.bullets.Count(), 1);
   EXPECT_NEAR(extras.bullets.At(0)->angle, -M_PI / 2, 1e-3);
 }
@@ -233,11 +261,11 @@ TEST_F(Weapons, ChaingunStickAimIsCentredOnThePlayfield) {
   settings.joyRangeX = settings.joyRangeY = 65535;
   joystick0 = JoystickState{};
   play.chaingunActive = 1;
-  UpdateChaingun();
+  StepChaingun();
   EXPECT_NEAR(extras.chaingun.aimX, fieldLeft + fieldWidth / 2, 2);
   EXPECT_NEAR(extras.chaingun.aimY, fieldTop + fieldHeight / 2, 2);
   joystick0.x = 65535;
-  UpdateChaingun();
+  StepChaingun();
   EXPECT_EQ(extras.chaingun.aimX, fieldRight);
   settings.joystickEnabled = 0;
 }
@@ -248,7 +276,7 @@ TEST_F(Weapons, LaserKillsAMonsterForNoPoints) {
   monster->x = ship.x - 27;
   monster->y = 400;
   FireLaser();
-  for (int i = 0; i < 40; ++i) UpdateLaserShots();
+  for (int i = 0; i < 40; ++i) StepLaserShots();
   EXPECT_EQ(extras.monsters.Count(), 0);
   EXPECT_EQ(play.score, 0);
   EXPECT_EQ(runCounts.monstersDestroyed, 1);

@@ -256,15 +256,19 @@ TEST(ObjReader, MorphFramesInterpolateAndHoldTheLast) {
   EXPECT_FLOAT_EQ(positions[0].x, 0.0f);
 }
 
-TEST_F(Engine3D, AnimationTimeAdvancesPerRenderStopsAndRestarts) {
+TEST_F(Engine3D, AnimationTimeAdvancesByFramesGivenNotByRendersStopsAndRestarts) {
   ASSERT_TRUE(LoadMesh(1, "triangle.obj"));
   Flat(1, 1, 255, 255, 255);
   EXPECT_EQ(MeshFrameCount(1), 1);
   AnimateEntity(1, "assemble");
-  for (int i = 0; i < 30; ++i) RenderWorld();
+  for (int i = 0; i < 5; ++i) RenderWorld();
+  EXPECT_EQ(GetEntityAnimationTime(1), 0.0f) << "drawing moves nothing on";
+  for (int i = 0; i < 20; ++i) AdvanceWorldAnimation(1);
+  AdvanceWorldAnimation(10);
+  AdvanceWorldAnimation(-3);
   EXPECT_NEAR(GetEntityAnimationTime(1), 0.5f, 1e-4f);
   AnimateEntity(1, "stop");
-  RenderWorld();
+  AdvanceWorldAnimation(1);
   EXPECT_NEAR(GetEntityAnimationTime(1), 0.5f, 1e-4f);
   AnimateEntity(1, "assemble");
   EXPECT_EQ(GetEntityAnimationTime(1), 0.0f);
