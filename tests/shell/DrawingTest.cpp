@@ -1,0 +1,80 @@
+// Drawing leaves the play alone: the same frames, drawn or not, with the effects on or off, end in the same play.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <functional>
+
+#include "game/Autoplay.h"
+#include "game/Capsules.h"
+#include "game/ExtrasState.h"
+#include "game/PlayState.h"
+#include "media/Media.h"
+#include "runtime/Loaders.h"
+#include "runtime/Settings.h"
+#include "shell/Shell.h"
+#include "support/Headless.h"
+
+namespace {
+
+struct Outcome {
+  uint64_t digest = 0;
+  int64_t score = 0;
+  long smokePuffs = 0;  // puffs seen over the run, frame by frame
+};
+
+// A level with monsters, played by autoplay with a missile loading and a fire capsule falling onto the
+// ship, so that smoke, fire trails, explosions and effects all run. `effects` says, frame by frame, whether
+// the effects are on; `drawn` whether the frame is drawn.
+Outcome Play(const std::function<bool(int)>& effects, const std::function<bool(int)>& drawn) {
+  ResetGameForTest();
+  static bool assetsLoaded = false;
+  if (!assetsLoaded) {
+    LoadMainAssets();
+    assetsLoaded = true;
+  }
+  SeedRandom(11);
+  ResetAutoplay();
+  play.levelIndex = 5;
+  settings.effectsEnabled = effects(0) ? 1 : 0;
+  StartLevel();
+  play.missileArmed = 1;
+  play.missileCountdown = 150;
+  ReleaseCapsule(ship.x, ship.y - 200, capsuleFire);
+  settings.autoplay = 1;
+  Outcome outcome;
+  for (int frame = 1; frame <= 300; ++frame) {
+    settings.effectsEnabled = effects(frame) ? 1 : 0;
+    AutoplayFrame();
+    PresentFrame(0);
+    RunFrame(drawn(frame));
+    for (const SmokePuff& puff : extras.smoke) outcome.smokePuffs += puff.active;
+  }
+  settings.autoplay = 0;
+  settings.effectsEnabled = 1;
+  outcome.digest = PlayStateDigest();
+  outcome.score = play.score;
+  return outcome;
+}
+
+TEST(Drawing, NeitherTheEffectsNorTheDrawingItselfChangeThePlay) {
+  auto always = [](int) { return true; };
+  Outcome shown = Play(always, always);
+  ASSERT_GT(shown.smokePuffs, 0) << "the missile flew and smoked";
+  ASSERT_GT(shown.score, 0);
+  EXPECT_GT(runCounts.missilesLaunched, 0);
+  EXPECT_GT(runCounts.capsulesCaught, 0) << "the fire ball burned";
+
+  Outcome effectsOff = Play([](int) { return false; }, always);
+  EXPECT_EQ(effectsOff.digest, shown.digest) << "effects off from the level's start";
+  EXPECT_EQ(effectsOff.smokePuffs, shown.smokePuffs) << "smoke runs whether it is shown or not";
+
+  // F2 pressed now and then, and frames left undrawn as a slow machine would.
+  Outcome toggled = Play([](int frame) { return (frame / 37) % 2 == 0; }, [](int frame) { return frame % 3 != 0; });
+  EXPECT_EQ(toggled.digest, shown.digest);
+
+  Outcome undrawn = Play(always, [](int) { return false; });
+  EXPECT_EQ(undrawn.digest, shown.digest) << "no frame drawn at all";
+  EXPECT_EQ(undrawn.score, shown.score);
+}
+
+}  // namespace
