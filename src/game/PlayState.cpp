@@ -1,10 +1,7 @@
-// The play state's records, the level reset and the digest that fingerprints a game.
+// The play state's records and the level reset.
 #include "game/PlayState.h"
 
-#include <cstring>
-
 #include "game/ExtrasState.h"
-#include "media/Media.h"
 
 PlayState play;
 Ship ship;
@@ -42,55 +39,4 @@ void ResetAllPlayState() {
   runCounts = RunCounts{};
   extras.target = MissileTarget{};
   ResetLevelState();
-}
-
-namespace {
-
-struct Fnv {
-  uint64_t hash = 1469598103934665603ull;
-  void Bytes(const void* data, size_t size) {
-    const unsigned char* p = static_cast<const unsigned char*>(data);
-    for (size_t i = 0; i < size; ++i) {
-      hash ^= p[i];
-      hash *= 1099511628211ull;
-    }
-  }
-  template <typename T>
-  void Add(const T& value) {
-    Bytes(&value, sizeof value);
-  }
-};
-
-}  // namespace
-
-uint64_t PlayStateDigest() {
-  Fnv f;
-  f.Add(play.levelIndex);
-  f.Add(play.difficulty);
-  f.Add(play.lives);
-  f.Add(play.score);
-  f.Add(play.letterMask);
-  f.Add(play.levelFrames);
-  f.Add(play.frameTick);
-  f.Add(play.gameFrozen);
-  f.Add(play.levelWon);
-  f.Add(play.restartLevel);
-  f.Add(play.bonusTimeLeft);
-  f.Add(ship.x);
-  f.Add(ship.y);
-  lists.balls.ForEach([&](const Ball& b) {
-    f.Add(b.x);
-    f.Add(b.y);
-    f.Add(b.vx);
-    f.Add(b.vy);
-    f.Add(b.radius);
-  });
-  lists.tiles.ForEach([&](const Tile& t) {
-    f.Add(t.x);
-    f.Add(t.y);
-    f.Add(t.sprite);
-    f.Add(t.alive);
-  });
-  f.Add(RandomState());
-  return f.hash;
 }

@@ -174,5 +174,7 @@ extern Lists lists;
 void ResetLevelState();
 // Everything back to a program start, for tests.
 void ResetAllPlayState();
-// A short stable fingerprint of the play state, for comparing runs.
+// A short stable fingerprint of everything the game's step keeps (play, ship, balls, tiles, capsules,
+// monsters, weapons, the boss, the extras' timers, effects, words, the won picture, the run's counts and
+// the random generator), for comparing runs. What only the display or the music keeps is left out.
 uint64_t PlayStateDigest();
