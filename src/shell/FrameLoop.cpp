@@ -1,5 +1,6 @@
 // The 60 Hz frame loop of a level: input, hot keys and pause, the game's step, the drawing pass, counters, countdown, exit test.
 #include <cmath>
+#include <string>
 
 #include "front/Console.h"
 #include "game/Autoplay.h"
@@ -30,10 +31,21 @@ void StartMusic() {
 }
 
 
+// The first free number names the picture: a screenshot never draws on the game's random numbers.
+std::string FreeScreenshotPath() {
+  constexpr int lastNumber = 99999;  // past it the last picture is replaced
+  std::string path;
+  for (int n = 1; n <= lastNumber; ++n) {
+    path = "screenshots/screenshot" + std::to_string(n) + ".bmp";
+    if (!FileExists(path)) break;
+  }
+  return path;
+}
+
 void SaveScreenshot() {
   int sprite = CaptureScreenArea(-1, 0, 0, screenWidth, screenHeight);
   if (sprite == 0) return;
-  SaveSpriteBitmap(sprite, "screenshots/screenshot" + std::to_string(RandomUpTo(65000)) + ".bmp");
+  SaveSpriteBitmap(sprite, FreeScreenshotPath());
   ReleaseSprite(sprite);
 }
 

@@ -2,7 +2,10 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <filesystem>
 #include <functional>
+#include <set>
+#include <string>
 
 #include "game/Autoplay.h"
 #include "game/Capsules.h"
@@ -75,6 +78,41 @@ TEST(Drawing, NeitherTheEffectsNorTheDrawingItselfChangeThePlay) {
   Outcome undrawn = Play(always, [](int) { return false; });
   EXPECT_EQ(undrawn.digest, shown.digest) << "no frame drawn at all";
   EXPECT_EQ(undrawn.score, shown.score);
+}
+
+TEST(Drawing, AScreenshotTakesTheFirstFreeNumberAndLeavesThePlayAlone) {
+  namespace fs = std::filesystem;
+  auto run = [](const char* journal) {
+    ResetGameForTest();
+    SeedRandom(3);
+    StartLevel();
+    ReplayJournalText(journal);
+    for (int frame = 0; frame < 4; ++frame) {
+      PresentFrame(0);
+      RunFrame();
+    }
+    return PlayStateDigest();
+  };
+  ResetGameForTest();
+  bool madeFolder = fs::create_directories("screenshots");
+  auto pictures = [] {
+    std::set<std::string> names;
+    for (const auto& entry : fs::directory_iterator("screenshots")) names.insert(entry.path().filename().string());
+    return names;
+  };
+  std::set<std::string> before = pictures();
+  int expected = 1;
+  while (before.count("screenshot" + std::to_string(expected) + ".bmp")) ++expected;
+  uint64_t plain = run("1 keys=\n");
+  uint64_t shot = run("1 keys=31\n2 keys=\n");  // S pressed and let go
+  EXPECT_EQ(shot, plain);
+  std::set<std::string> after = pictures();
+  EXPECT_EQ(after.size(), before.size() + 1);
+  EXPECT_TRUE(after.count("screenshot" + std::to_string(expected) + ".bmp"));
+  for (const std::string& name : after) {
+    if (!before.count(name)) fs::remove(fs::path("screenshots") / name);
+  }
+  if (madeFolder) fs::remove("screenshots");
 }
 
 }  // namespace
