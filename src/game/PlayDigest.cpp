@@ -40,6 +40,10 @@ class Fingerprint {
     Numbers(list.Count(), list.Index());
     list.ForEach([this](const T& record) { Record(record); });
   }
+  template <typename... L>
+  void Lists(const L&... lists) {
+    (List(lists), ...);
+  }
   uint64_t Value() const { return hash_; }
 
   void Record(const Ball& b) {
@@ -109,25 +113,12 @@ void AddShip(Fingerprint& f, const Ship& s) {
 }
 
 void AddLists(Fingerprint& f, const Lists& l) {
-  f.List(l.balls);
-  f.List(l.tiles);
-  f.List(l.teleporters);
-  f.List(l.teleportTrips);
-  f.List(l.hitSamples);
-  f.List(l.explosions);
-  f.List(l.messages);
-  f.List(l.capsules);
-  f.List(l.monsterExplosions);
-  f.List(l.bigExplosions);
+  f.Lists(l.balls, l.tiles, l.teleporters, l.teleportTrips, l.hitSamples, l.explosions, l.messages, l.capsules,
+          l.monsterExplosions, l.bigExplosions);
 }
 
 void AddExtras(Fingerprint& f, const Extras& e) {
-  f.List(e.effects);
-  f.List(e.monsters);
-  f.List(e.laserShots);
-  f.List(e.missiles);
-  f.List(e.bullets);
-  f.List(e.muzzleFlashes);
+  f.Lists(e.effects, e.monsters, e.laserShots, e.missiles, e.bullets, e.muzzleFlashes);
   for (const Shrapnel& s : e.shrapnel) {
     f.Numbers(s.x0, s.y0, s.x, s.y, s.angle, s.active, s.speed, s.t, s.armTime, s.picture);
   }
