@@ -14,44 +14,29 @@
 
 namespace {
 
-// The six packs are built once (every track at full length) for all the tests of this file.
-class MusicPack : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() {
-    dir_ = std::filesystem::temp_directory_path() / ("musicpacktest-" + std::to_string(::getpid()));
-    testing::internal::CaptureStdout();
-    built_ = BuildMusicPacks(dir_.string());
-    testing::internal::GetCapturedStdout();
-  }
-  static void TearDownTestSuite() { std::filesystem::remove_all(dir_); }
-  static std::filesystem::path dir_;
-  static bool built_;
-};
-std::filesystem::path MusicPack::dir_;
-bool MusicPack::built_ = false;
+// The six packs as the build wrote them into the game folder (every track at full length).
+const std::filesystem::path kPacks = PACKS_DIR;
 
 const std::vector<std::string> kTracks = {"nova3.ogg", "nova05_01.ogg", "nova3b.ogg", "nova3a.ogg",
                                           "nova2_level(blade128).ogg", "lethal3_trans_bis1.ogg"};
 
 }  // namespace
 
-TEST_F(MusicPack, EachPackHoldsItsTrackAsItsOnlyEntry) {
-  ASSERT_TRUE(built_);
+TEST(MusicPack, EachPackHoldsItsTrackAsItsOnlyEntry) {
   for (const std::string& track : kTracks) {
     std::vector<PackEntry> entries;
-    ASSERT_TRUE(ReadPack((dir_ / (track + ".pak")).string(), entries)) << track;
+    ASSERT_TRUE(ReadPack((kPacks / (track + ".pak")).string(), entries)) << track;
     ASSERT_EQ(entries.size(), 1u) << track;
     EXPECT_EQ(entries[0].name, "sfx/" + track);
     EXPECT_EQ(std::string(entries[0].data.begin(), entries[0].data.begin() + 4), "OggS") << "unscrambled Ogg";
   }
 }
 
-TEST_F(MusicPack, EveryTrackIsAMinuteOfSteadyStereoThatLoopsCleanly) {
-  ASSERT_TRUE(built_);
+TEST(MusicPack, EveryTrackIsAMinuteOfSteadyStereoThatLoopsCleanly) {
   for (const std::string& track : kTracks) {
     SCOPED_TRACE(track);
     std::vector<PackEntry> entries;
-    ASSERT_TRUE(ReadPack((dir_ / (track + ".pak")).string(), entries));
+    ASSERT_TRUE(ReadPack((kPacks / (track + ".pak")).string(), entries));
     ASSERT_EQ(entries.size(), 1u);
     DecodedSound sound;
     std::string error;

@@ -1,7 +1,6 @@
 // Tests of the written theme and scene packs: one right-sized background per theme, scene packs exactly as
 // the table says, backgrounds dark where the ship flies, animations that loop, Taron's mask, determinism.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cmath>
@@ -16,6 +15,7 @@
 #include "PackWriter.h"
 #include "themes/Backdrop.h"
 #include "base/SceneTable.h"
+#include "levels/LevelSets.h"
 #include "themes/ScenePictures.h"
 #include "themes/ThemeTable.h"
 
@@ -23,23 +23,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The packs are built once for the whole suite: painting everything takes a couple of seconds.
-class ThemePacks : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() {
-    dir_ = new fs::path(fs::temp_directory_path() / ("nb-themes-" + std::to_string(::getpid())));
-    fs::remove_all(*dir_);
-    built_ = BuildThemePacks(dir_->string());
-  }
-  static void TearDownTestSuite() {
-    fs::remove_all(*dir_);
-    delete dir_;
-  }
-  static fs::path* dir_;
-  static bool built_;
-};
-fs::path* ThemePacks::dir_ = nullptr;
-bool ThemePacks::built_ = false;
+// The packs as the build wrote them into the game folder.
+const fs::path kPacks = PACKS_DIR;
 
 struct JpegError {
   jpeg_error_mgr manager;
@@ -100,11 +85,10 @@ void ExpectLoop(Picture (*paint)(int), int frames, const char* what) {
 
 }  // namespace
 
-TEST_F(ThemePacks, EachThemeHasItsPackWithOneBackgroundOfThePlayfieldsSize) {
-  ASSERT_TRUE(built_);
+TEST(ThemePacks, EachThemeHasItsPackWithOneBackgroundOfThePlayfieldsSize) {
   for (const ThemeBackground& theme : ThemeBackgrounds()) {
     std::vector<PackEntry> entries;
-    ASSERT_TRUE(ReadPack((*dir_ / ThemePackFile(theme.theme)).string(), entries)) << theme.theme;
+    ASSERT_TRUE(ReadPack((kPacks / ThemePackFile(theme.theme)).string(), entries)) << theme.theme;
     ASSERT_EQ(entries.size(), 1u) << theme.theme;
     EXPECT_EQ(entries[0].name, "gfx/background/" + theme.theme + "/" + theme.theme + ".jpg");
     Picture picture;
@@ -114,14 +98,13 @@ TEST_F(ThemePacks, EachThemeHasItsPackWithOneBackgroundOfThePlayfieldsSize) {
   }
 }
 
-TEST_F(ThemePacks, ScenePacksHoldExactlyTheTablesEntriesAndNothingElseIsWritten) {
-  ASSERT_TRUE(built_);
+TEST(ThemePacks, ScenePacksHoldExactlyTheTablesEntriesAndNothingElseIsWritten) {
   std::set<std::string> expected;
   for (const ScenePack& pack : ScenePackTable()) {
     std::string file = ScenePackFile(pack.difficulty, pack.levelIndex);
     expected.insert(file);
     std::vector<PackEntry> entries;
-    ASSERT_TRUE(ReadPack((*dir_ / file).string(), entries)) << file;
+    ASSERT_TRUE(ReadPack((kPacks / file).string(), entries)) << file;
     std::vector<std::string> names;
     for (const PackEntry& entry : entries) {
       names.push_back(entry.name);
@@ -129,13 +112,15 @@ TEST_F(ThemePacks, ScenePacksHoldExactlyTheTablesEntriesAndNothingElseIsWritten)
     }
     EXPECT_EQ(names, pack.entries) << file;
   }
+  // The level builder writes its level packs into the same folders.
+  for (const LevelSetInfo& set : LevelSets())
+    for (int index : set.indices) expected.insert(set.name + "/level" + std::to_string(index) + ".pak");
   for (const char* set : {"normal", "hard"})
-    for (const auto& file : fs::directory_iterator(*dir_ / set))
+    for (const auto& file : fs::directory_iterator(kPacks / set))
       EXPECT_TRUE(expected.count(std::string(set) + "/" + file.path().filename().string())) << file.path();
 }
 
-TEST_F(ThemePacks, BackgroundsAreDarkerThanTheTilesAndDarkestWhereTheShipFlies) {
-  ASSERT_TRUE(built_);
+TEST(ThemePacks, BackgroundsAreDarkerThanTheTilesAndDarkestWhereTheShipFlies) {
   // The seven bright tile colours; the darkest of them is the blue.
   const uint8_t tiles[7][3] = {{0xE8, 0x28, 0x3C}, {0x2E, 0xD1, 0x58}, {0x2F, 0x7B, 0xFF}, {0xFF, 0xD2, 0x2E},
                                {0xE8, 0x3C, 0xD8}, {0x2E, 0xE6, 0xF0}, {0xF2, 0xF4, 0xFA}};
@@ -146,7 +131,7 @@ TEST_F(ThemePacks, BackgroundsAreDarkerThanTheTilesAndDarkestWhereTheShipFlies) 
   }
   for (const ThemeBackground& theme : ThemeBackgrounds()) {
     std::vector<PackEntry> entries;
-    ASSERT_TRUE(ReadPack((*dir_ / ThemePackFile(theme.theme)).string(), entries));
+    ASSERT_TRUE(ReadPack((kPacks / ThemePackFile(theme.theme)).string(), entries));
     Picture picture;
     ASSERT_TRUE(DecodeJpeg(entries[0].data, picture));
     double mean = 0, bottomMean = 0;
