@@ -6,25 +6,31 @@
 #include "game/Capsules.h"
 #include "media/Media.h"
 #include "runtime/Loaders.h"
+#include "support/BlankPictures.h"
 #include "support/Headless.h"
 #include "base/AssetNames.h"
 
 namespace {
-bool assetsLoaded = false;
-}
+enum class MainPictures { None, Blank, FromPacks };
+MainPictures mainPictures = MainPictures::None;
+}  // namespace
 
 void EnsureMainAssets() {
   EnsureHeadlessMedia();
-  if (assetsLoaded) return;
+  if (mainPictures == MainPictures::FromPacks) return;
   std::string before = CurrentDirectory();
   ASSERT_TRUE(SetCurrentDirectory(GAME_DIR));
   LoadMainAssets();
   SetCurrentDirectory(before);
-  assetsLoaded = true;
+  mainPictures = MainPictures::FromPacks;
 }
 
 void ResetExtrasTest() {
-  EnsureMainAssets();
+  EnsureHeadlessMedia();
+  if (mainPictures == MainPictures::None) {
+    MakeBlankMainPictures();
+    mainPictures = MainPictures::Blank;
+  }
   ResetGameForTest();
 }
 

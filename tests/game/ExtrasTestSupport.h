@@ -1,11 +1,13 @@
-// Test support for the extras: the main pictures loaded once (their sizes matter), tiles and balls made by hand.
+// Test support for the extras: the main pictures made once (their sizes matter), tiles and balls made by hand.
 #pragma once
 
 #include "game/PlayState.h"
 
-// Loads the game's main pictures and sounds from the built game folder, once per test program.
+// Loads the game's main pictures and sounds from the built game folder, once per test program: for tests that
+// look at the pictures themselves.
 void EnsureMainAssets();
-// Play state reset, main pictures loaded, no input held.
+// Play state reset, no input held, the main pictures there: blank ones of their real sizes unless the packs'
+// were loaded.
 void ResetExtrasTest();
 // Appends an alive tile of `sprite` centred on (x, y); returns its index.
 int AddTestTile(float x, float y, int sprite, int capsule = 0);

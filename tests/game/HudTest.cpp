@@ -67,6 +67,7 @@ TEST(Hud, LettersShowOnlyThoseHeld) {
 }
 
 TEST(Hud, InsetRollsItsScreenSixLinesOnTheFramesItShowsIt) {
+  EnsureMainAssets();  // the screen's own picture, so that a roll shows
   ResetExtrasTest();
   ASSERT_TRUE(HasSprite(insetScreenPicture));
   int w = SpritePixelWidth(insetScreenPicture), h = SpritePixelHeight(insetScreenPicture);
