@@ -5,8 +5,7 @@ set -euo pipefail
 game="$1"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
-fail() { echo "FAILED: $*" >&2; exit 1; }
-field() { sed -n "s/^ *\"$2\": \"\{0,1\}\([^\",]*\)\"\{0,1\},\{0,1\}$/\1/p" "$1"; }
+source "$(dirname "${BASH_SOURCE[0]}")/Common.sh"
 
 cat > "$work/scenario.txt" <<'JOURNAL'
 # steer right, launch, pause and resume, type a little
