@@ -1,6 +1,7 @@
 // Tests of painting details the game depends on: straight alpha, wrapping noise, where the thread, the gun
 // muzzles and the gauge put their ink, the hit marks of armoured tiles, and the contact sheet's output.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cmath>
 #include <filesystem>
@@ -137,7 +138,7 @@ TEST(ArtDetails, ContactSheetShowsEveryPictureAndHalvesHugeOnes) {
 }
 
 TEST(ArtDetails, FilesAreWrittenWholeOrNotAtAll) {
-  auto dir = std::filesystem::temp_directory_path() / "nbart_atomic";
+  auto dir = std::filesystem::temp_directory_path() / ("nbart_atomic_" + std::to_string(::getpid()));
   std::filesystem::remove_all(dir);
   std::string path = (dir / "sub" / "sheet.png").string();
   ASSERT_TRUE(WriteSheetFile(path, {1, 2, 3}));

@@ -1,6 +1,7 @@
 // Tests of the painted pictures: the sizes the game's arithmetic relies on, seamless loops, word pictures,
 // shield widths, additive pictures on black, the magenta key, glyph metrics and byte-for-byte determinism.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -300,7 +301,7 @@ TEST(ArtPictures, SameBytesEveryBuildAndPacksReadBack) {
   EXPECT_TRUE(jpg[0] == 0xFF && jpg[1] == 0xD8);
   EXPECT_EQ(first.back().data[1], 'P');
 
-  auto dir = std::filesystem::temp_directory_path() / "nbart_determinism";
+  auto dir = std::filesystem::temp_directory_path() / ("nbart_determinism_" + std::to_string(::getpid()));
   std::filesystem::create_directories(dir);
   std::string a = (dir / "a.pak").string(), b = (dir / "b.pak").string();
   ASSERT_TRUE(WritePack(a, first));

@@ -1,5 +1,6 @@
 // Tests of the picture encoders: PNG round trips through libpng, JPEG, TIFF and BMP decode to the same pixels.
 #include <gtest/gtest.h>
+#include <unistd.h>
 #include <jpeglib.h>
 #include <tiffio.h>
 
@@ -25,7 +26,7 @@ Picture Sample(int w, int h) {
 }
 
 std::string TempPath(const std::string& name) {
-  return (std::filesystem::temp_directory_path() / ("nbart_" + name)).string();
+  return (std::filesystem::temp_directory_path() / ("nbart_" + std::to_string(::getpid()) + "_" + name)).string();
 }
 
 void WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes) {
