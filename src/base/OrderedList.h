@@ -21,8 +21,9 @@ class OrderedList {
     return raw;
   }
 
-  // Appends a zero-filled record at the end and makes it current, wherever the position was.
-  T* AddLast() {
+  // Appends a zero-filled record at the end and makes it current, wherever the position was: what a
+  // walk run to its end followed by Add() does.
+  T* Append() {
     current_ = Count();
     return Add();
   }

@@ -68,10 +68,7 @@ void MakeRoom(float x, float y, float radius) {
 }  // namespace
 
 void AddBall(float x, float y, float vx, float vy, float radius, int sprite) {
-  lists.balls.Reset();
-  while (lists.balls.Next() != nullptr) {
-  }
-  Ball* ball = lists.balls.Add();
+  Ball* ball = lists.balls.Append();
   ball->x = x;
   ball->y = y;
   ball->vx = vx;

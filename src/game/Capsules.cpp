@@ -246,10 +246,7 @@ void DrawCapsules() {
 
 void ReleaseCapsule(float x, float y, int kind) {
   if (kind == 0) return;
-  lists.capsules.Reset();
-  while (lists.capsules.Next() != nullptr) {
-  }
-  Capsule* capsule = lists.capsules.Add();
+  Capsule* capsule = lists.capsules.Append();
   capsule->x = x;
   capsule->y = y;
   capsule->kind = kind;

@@ -84,20 +84,14 @@ void Fire(Chaingun& gun) {
   PlayEffectSound(Sound::GunShot, -1, -1, -1);
   float x = gun.muzzleToggle == 0 ? gun.muzzle1X : gun.muzzle2X;
   float y = gun.muzzleToggle == 0 ? gun.muzzle1Y : gun.muzzle2Y;
-  extras.bullets.Reset();
-  while (extras.bullets.Next() != nullptr) {
-  }
-  Bullet* bullet = extras.bullets.Add();
+  Bullet* bullet = extras.bullets.Append();
   bullet->x = x;
   bullet->y = y;
   bullet->speed = 3;
   bullet->angle = -gun.angle * pi / 180;
   bullet->active = 1;
   bullet->picture = bulletPicture;
-  extras.muzzleFlashes.Reset();
-  while (extras.muzzleFlashes.Next() != nullptr) {
-  }
-  MuzzleFlash* flash = extras.muzzleFlashes.Add();
+  MuzzleFlash* flash = extras.muzzleFlashes.Append();
   flash->x = x;
   flash->y = y;
   flash->active = 1;

@@ -26,10 +26,7 @@ void ShowMessage(const std::string& text, int delay) {
     }
   }
   // The word itself is kept while its letters are on screen, so that the game can tell what was said.
-  lists.messages.Reset();
-  while (lists.messages.Next() != nullptr) {
-  }
-  Message* message = lists.messages.Add();
+  Message* message = lists.messages.Append();
   message->text = text;
   message->delay = delay;
 }
@@ -38,10 +35,7 @@ void SpawnEffect(float x, float y, float vx, float vy, float sprite, float sprit
                  float alpha, float alphaStep, int holdFrames, int tailFrames, int spriteLow, int spriteHigh,
                  float scale, float scaleStep) {
   OrderedList<Effect>& effects = extras.effects;
-  effects.Reset();
-  while (effects.Next() != nullptr) {
-  }
-  Effect* e = effects.Add();
+  Effect* e = effects.Append();
   e->x = x;
   e->y = y;
   e->vx = vx;

@@ -39,10 +39,7 @@ bool AdvanceScan(int width) {
 
 void LaunchBall(int imageHeight) {
   LevelWonPicture& p = wonPicture;
-  p.flying.Reset();
-  while (p.flying.Next() != nullptr) {
-  }
-  FlyingBall* ball = p.flying.Add();
+  FlyingBall* ball = p.flying.Append();
   ball->x = static_cast<float>(p.emitterX + RandomUpTo(32));
   ball->y = static_cast<float>(p.emitterY - RandomUpTo(32));
   ball->targetX = static_cast<float>(fieldLeft + gridStep * p.scanX);
@@ -94,10 +91,7 @@ void StepLevelWonPicture() {
     ball->y += ball->vy;
     ball->age += 1;
     if (ball->age >= wonBallFlightFrames) {
-      p.placed.Reset();
-      while (p.placed.Next() != nullptr) {
-      }
-      PlacedBall* landed = p.placed.Add();
+      PlacedBall* landed = p.placed.Append();
       landed->x = ball->targetX;
       landed->y = ball->targetY;
       p.flying.Delete();

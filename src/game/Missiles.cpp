@@ -162,10 +162,7 @@ void LaunchMissile() {
   PlayEffectSound(Sound::MissileLaunch, 0, 100, 30000);
   play.missileArmed = 0;
   OrderedList<Missile>& missiles = extras.missiles;
-  missiles.Reset();
-  while (missiles.Next() != nullptr) {
-  }
-  Missile* missile = missiles.Add();
+  Missile* missile = missiles.Append();
   missile->x = ship.x;
   missile->y = ship.y;
   missile->speed = 0;

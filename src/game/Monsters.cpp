@@ -120,10 +120,7 @@ int MonsterPicture(const Monster& m) {
 void AddMonster(int kind, float vx, float vy) {
   int w = PictureWidth(kind), h = PictureHeight(kind);
   OrderedList<Monster>& monsters = extras.monsters;
-  monsters.Reset();
-  while (monsters.Next() != nullptr) {
-  }
-  Monster* m = monsters.Add();
+  Monster* m = monsters.Append();
   m->kind = kind;
   m->frame = 0;
   m->y = h / 2.0f + 30;

@@ -35,10 +35,7 @@ void StartTeleportTrip(Ball& ball, int fromTile) {
   if (exitTile == -1) exitTile = fromTile;  // never happens when a free teleporter was found first
   lists.tiles.At(exitTile)->teleportBusy = 1;
 
-  lists.teleportTrips.Reset();
-  while (lists.teleportTrips.Next() != nullptr) {
-  }
-  TeleportTrip* trip = lists.teleportTrips.Add();
+  TeleportTrip* trip = lists.teleportTrips.Append();
   trip->fromTile = fromTile;
   trip->toTile = exitTile;
   trip->vx = ball.vx;

@@ -123,9 +123,9 @@ void ApplyTileHit(Ball& ball, int tileIndex, TileContact& contact) {
 
 void AddExplosion(float x, float y, int zoomedSize) {
   if (zoomedSize > 0) {
-    *lists.bigExplosions.AddLast() = BigExplosion{x, y, bigExplosionPictures, 0, zoomedSize};
+    *lists.bigExplosions.Append() = BigExplosion{x, y, bigExplosionPictures, 0, zoomedSize};
   } else {
-    *lists.explosions.AddLast() = Explosion{x, y, tileExplosionPictures, 0};
+    *lists.explosions.Append() = Explosion{x, y, tileExplosionPictures, 0};
   }
 }
 

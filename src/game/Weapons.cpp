@@ -44,10 +44,7 @@ void FireLaser() {
   if (play.laserCooldown > 0) return;
   PlayEffectSound(Sound::Laser, 0, 100, 20000);
   for (float side : {-27.0f, 27.0f}) {
-    extras.laserShots.Reset();
-    while (extras.laserShots.Next() != nullptr) {
-    }
-    LaserShot* shot = extras.laserShots.Add();
+    LaserShot* shot = extras.laserShots.Append();
     shot->x = ship.x + side;
     shot->y = ship.y - 70;
   }

@@ -85,10 +85,7 @@ uint8_t* TakePackEntry(const std::string& expectedName, size_t& size) {
 }
 
 void RegisterResource(int kind, int number) {
-  registry.Reset();
-  while (registry.Next() != nullptr) {
-  }
-  Resource* r = registry.Add();
+  Resource* r = registry.Append();
   r->kind = kind;
   r->number = number;
 }

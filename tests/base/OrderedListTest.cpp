@@ -88,17 +88,17 @@ TEST(OrderedListTest, AddAfterAFinishedWalkAppendsAtTheEnd) {
   EXPECT_EQ(Ids(list), (std::vector<int>{1, 2, 3, 4}));
   EXPECT_EQ(list.Index(), 3);
   EXPECT_EQ(list.Next(), nullptr);
-  // AddLast does the same from any position: before the first, in the middle, or in an empty list.
+  // Append does the same as that finished walk and Add from any position: before the first, in the middle, or in an empty list.
   list.Reset();
-  list.AddLast()->id = 5;
+  list.Append()->id = 5;
   list.Select(1);
-  list.AddLast()->id = 6;
+  list.Append()->id = 6;
   EXPECT_EQ(Ids(list), (std::vector<int>{1, 2, 3, 4, 5, 6}));
   EXPECT_EQ(list.Index(), 5);
   EXPECT_EQ(list.Next(), nullptr);
 
   OrderedList<Item> empty;
-  EXPECT_EQ(empty.AddLast()->hits, 0);
+  EXPECT_EQ(empty.Append()->hits, 0);
   EXPECT_EQ(empty.Index(), 0);
   empty.Clear();
   empty.Delete();

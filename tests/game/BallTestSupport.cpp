@@ -3,10 +3,7 @@
 #include "base/AssetNames.h"
 
 Tile* AddTile(float x, float y, int sprite, int capsule) {
-  lists.tiles.Reset();
-  while (lists.tiles.Next() != nullptr) {
-  }
-  Tile* tile = lists.tiles.Add();
+  Tile* tile = lists.tiles.Append();
   tile->x = x;
   tile->y = y;
   tile->sprite = sprite;
@@ -32,10 +29,7 @@ Ball MakeBall(float x, float y, float vx, float vy, float radius) {
 }
 
 Ball* PutBall(float x, float y, float vx, float vy, float radius) {
-  lists.balls.Reset();
-  while (lists.balls.Next() != nullptr) {
-  }
-  Ball* ball = lists.balls.Add();
+  Ball* ball = lists.balls.Append();
   *ball = MakeBall(x, y, vx, vy, radius);
   return ball;
 }

@@ -35,10 +35,7 @@ void ResetExtrasTest() {
 }
 
 int AddTestTile(float x, float y, int sprite, int capsule) {
-  lists.tiles.Reset();
-  while (lists.tiles.Next() != nullptr) {
-  }
-  Tile* tile = lists.tiles.Add();
+  Tile* tile = lists.tiles.Append();
   tile->x = x;
   tile->y = y;
   tile->sprite = sprite;
@@ -53,10 +50,7 @@ int AddTestTile(float x, float y, int sprite, int capsule) {
 }
 
 Ball* AddTestBall(float x, float y, float vx, float vy) {
-  lists.balls.Reset();
-  while (lists.balls.Next() != nullptr) {
-  }
-  Ball* ball = lists.balls.Add();
+  Ball* ball = lists.balls.Append();
   ball->x = ball->prevX = x;
   ball->y = ball->prevY = y;
   ball->vx = vx;
