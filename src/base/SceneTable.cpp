@@ -2,13 +2,13 @@
 // from its scene pack, in load order.
 //
 // The level setup reads its scene pack in this order:
-//   1. the picture the theme itself needs, effects on or off: "gfx/goutte.png" on the sea levels (rain),
+//   - the picture the theme itself needs, effects on or off: "gfx/goutte.png" on the sea levels (rain),
 //      "gfx/strike.tif" on the storm levels (lightning);
-//   2. on the boss level, Taron's pictures: "gfx/taron/taron0000.png" .. "taron0007.png" (his faces),
+//   - on the boss level, Taron's pictures: "gfx/taron/taron0000.png" .. "taron0007.png" (his faces),
 //      "gfx/taron/taronwin.png", "gfx/taron/taronlost.png", "gfx/flare/2branches_64x64.png" (the shot),
 //      "gfx/taron/taronmask.png" (AssetNames.h numbers them);
-//   3. only with effects on: the pictures of the level's scene, listed per scene below.
-// With effects off the setup stops after step 2 and leaves the rest of the pack unread.
+//   - only with effects on: the pictures of the level's scene, listed per scene below.
+// With effects off the setup stops after Taron's pictures and leaves the rest of the pack unread.
 // Glows, flares, clouds and the psyche pictures are colour on black, drawn additively; the plates, the
 // octopus, the cells, the star and the rain drop are pictures with alpha.
 #include "base/SceneTable.h"

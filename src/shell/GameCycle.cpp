@@ -35,20 +35,20 @@ void NewGameValues() {
 }
 
 void StartLevel() {
-  // 1.
+  // Nothing of the previous attempt stays: its lists, switches and loaded pictures go.
   ResetLevelState();
   FreeAllResources();
-  // 2. A fresh level, or a replay with the tiles left after the lost ball.
+  // A fresh level, or a replay with the tiles left after the lost ball.
   if (play.restartLevel == 0 || play.levelWon) {
     LoadLevelTiles();
     PlaceLetterAndMalus();
   }
   play.levelWon = 0;
   play.restartLevel = 0;
-  // 3.
+  // The level's theme, scene and music, then the teleporters among its tiles.
   SetUpLevel();
   BuildTeleporterList();
-  // 4. First ball and banner; an ordinary level has no countdown.
+  // The first ball and banner; an ordinary level has no countdown.
   bool hard = play.difficulty == difficultyHard;
   if (hard) {
     AddBall(ship.x, ship.y - 50, 3.0f, -4.0f, 8, ball16Picture);
@@ -60,9 +60,9 @@ void StartLevel() {
     play.bonusTimeLeft = 0;
     ShowMessage("LEVEL " + std::to_string(play.levelIndex + 1), 0);
   }
-  // 5.
+  // The last-chance level says so.
   if (play.levelIndex == lastChanceLevel) ShowMessage("LAST CHANCE", 0);
-  // 6.
+  // Gravity is announced: level 11 teaches how to play with it.
   constexpr int fps = framesPerSecond;
   if (play.levelIndex == 10) {
     ShowMessage("GRAVITY DETECTED", 2 * fps + 85);
@@ -71,7 +71,8 @@ void StartLevel() {
   } else if (play.gravityOn) {
     ShowMessage("GRAVITY DETECTED", 2 * fps + 85);
   }
-  // 7.
+  // The tiles slide in, the ball waits on the ship for up to ten seconds and keys held before the level are
+  // forgotten.
   PlayLevelIntro();
   GlueAllBalls(10 * fps);
   play.servePending = 1;

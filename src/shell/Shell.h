@@ -18,7 +18,7 @@ void UnlockSystemKeys();
 [[noreturn]] void RunGameCycle();
 void NewGameValues();
 void RunOneGame();   // from the main assets to the saved score
-void StartLevel();   // steps 1 to 7 of a level attempt
+void StartLevel();   // a level attempt's start: reset, tiles, scene, first ball, words, intro
 void RunFrameLoop();  // until the level's frame loop exits
 // One frame of play: input and hot keys, the step, then (unless `drawn` is false) the drawing pass.
 void RunFrame(bool drawn = true);

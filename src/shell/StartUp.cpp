@@ -89,53 +89,53 @@ std::string Upper(std::string text) {
 }  // namespace
 
 void StartUp() {
-  // 2. The game's own font, findable by its face name from now on.
+  // The game's own font, findable by its face name from now on.
   settings.fontRegistered = RegisterFontFile("DESIB___.ttf", "Designer Block") ? 1 : 0;
   settings.startDirectory = CurrentDirectory();
-  // 3. Start values.
+  // The values every run starts with.
   play.difficulty = difficultyNormal;
   settings.continueRequested = 0;
   settings.effectsEnabled = 1;
   settings.internetEnabled = 1;
   settings.joystickEnabled = 0;
-  // 4. The 3D renderer and its archive; without the archive the levels simply have no 3D scenes.
+  // The 3D renderer and its archive; without the archive the levels simply have no 3D scenes.
   InitEngine3D();
   settings.engine3DAvailable = Add3DArchive("packs\\3d.zip", 1) ? 1 : 0;
-  // 5. Preferences.
+  // The stored preferences override the start values.
   ReadPreferences();
   // Autoplay steers with the mouse: a joystick switched on in an earlier game would leave the ship still.
   if (settings.autoplay) settings.joystickEnabled = 0;
-  // 6. Devices, in this order.
+  // Devices: the screen's 2D and 3D drawing first, then keyboard, mouse and sound.
   if (!InitSprites2D()) Alert("Graphic (2D) initialisation problem: " + LastMediaError());
   if (!InitQuads3D()) Alert("Graphic (3D) initialisation problem");
   if (!InitKeyboard()) Alert("Keyboard initialisation problem: " + LastMediaError());
   if (!InitMouse()) Alert("Mouse initialisation problem");
   // A machine without a sound card still plays, silently: refusing to start would help nobody.
   if (!InitSound()) std::fprintf(stderr, "No sound device could be opened: playing without sound\n");
-  // 7. Player from the command line, or the configuration window.
+  // The player from the command line, or the configuration window.
   if (ArgumentCount() >= 1) {
     settings.playerName = Argument(0);
     settings.playerPassword = Argument(1);
   } else if (settings.startLevel < 0 && !IsHeadless()) {
     ConfigurationUtility();
   }
-  // 8.
+  // A player still unnamed plays as "Player 1".
   if (Upper(settings.playerName) == "OFFLINE" || settings.playerName.empty()) settings.playerName = "Player 1";
-  // 9. Live scores, with the choice to play offline.
+  // Live scores, with the choice to play offline.
   while (settings.internetEnabled) {
     if (FetchLiveScores() == 1) break;
     std::string text = "Can't receive scores from https://novabouncer.example/scores  \r\rRetry ?";
     if (MessageBox("Novabounc3r live scores", text, kButtonsYesNo) == kAnswerNo) settings.internetEnabled = 0;
   }
-  // 10.
+  // The game screen, the keyboard's layout, the joysticks, the system keys locked and fresh random numbers.
   OpenGameScreen();
   UseLayoutKeyCodes(1);
   DetectJoysticks();
   LockSystemKeys();
   ReseedRandom();
-  // 11.
+  // The text fonts of the screens and the HUD.
   LoadGameFonts();
-  // 12.
+  // A blank second, then the logos unless a level was asked for on the command line.
   BlankSecond();
   if (settings.startLevel < 0) ShowLogos();
 }

@@ -174,8 +174,8 @@ struct Canvas {
 };
 
 TEST(TriangleFiller, TrianglesSharingEdgesDrawEveryPixelOnce) {
-  // A fan of twelve triangles round a pixel centre, adding 1 to green: any pixel drawn twice shows 2, any gap
-  // 0. Eight of the edges run through pixel centres (across, down and diagonally), where the fill rule decides.
+  // A fan of twelve triangles round a pixel centre, adding 1 to green: any pixel drawn twice shows 2, any
+  // gap 0. Eight of the edges run through pixel centres (across, down and diagonally), where the fill rule decides.
   Canvas canvas;
   std::vector<QuadVertex> v = {V(32.5f, 32.5f, 0, 0, 0, 1, 0)};
   const float ring[12][2] = {{4.5f, 4.5f},   {20.25f, 3},    {32.5f, 2.5f},  {60.5f, 4.5f},
