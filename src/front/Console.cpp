@@ -5,4 +5,4 @@
 
 void ConsoleBanner() {}
 void DrawConsole() {}
-void ConsoleCommand() { play.consoleOpen = 0; }
+void ConsoleCommand() { play.consoleOpen = false; }

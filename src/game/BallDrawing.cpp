@@ -81,7 +81,7 @@ void StepFireTrails() {
 void DrawBalls() {
   QuadBlendMode(Blend::Alpha);
   lists.balls.ForEach([](const Ball& ball) { DrawBallPicture(ball); });
-  if (play.fireOn == 1) {
+  if (play.fireOn) {
     lists.balls.ForEach([](const Ball& ball) { DrawFireTrail(ball); });
     return;
   }

@@ -149,7 +149,7 @@ void CollideWithTiles(Ball& ball) {
   }
 
   // The fire ball burns through breakable tiles and bounces only off unbreakable ones and teleporters.
-  if (!ball.teleported && (!play.fireOn || contact.specialHit == 1)) {
+  if (!ball.teleported && (!play.fireOn || contact.specialHit)) {
     float dot = dx * nx + dy * ny;
     if (dot == 0) dot = 0.001f;
     float rx = dx - 2 * dot * nx, ry = dy - 2 * dot * ny;

@@ -77,25 +77,25 @@ void AddBall(float x, float y, float vx, float vy, float radius, int sprite) {
   ball->sprite = sprite;
   ball->mass = radius * radius * radius * 12.566371f / 3.0f;
   ball->gravity = play.gravityOn ? 0.08f : 0.0001f;
-  ball->stuck = 0;
+  ball->stuck = false;
   ball->glueOffsetX = 20.0f;
   SetTrail(*ball);
   MakeRoom(x, y, radius);
 }
 
 void GlueAllBalls(int frames) {
-  play.glueOn = 1;
+  play.glueOn = true;
   EachBall([](Ball& ball) {
-    ball.stuck = 1;
+    ball.stuck = true;
     ball.glueOffsetX = 20.0f;
   });
   play.glueHoldFrames = frames;
 }
 
 void ReleaseGluedBalls() {
-  play.servePending = 0;
-  play.glueOn = 0;
-  EachBall([](Ball& ball) { ball.stuck = 0; });
+  play.servePending = false;
+  play.glueOn = false;
+  EachBall([](Ball& ball) { ball.stuck = false; });
 }
 
 int TileAtPoint(int px, int py) {
@@ -116,7 +116,7 @@ int ClearTileAt(int px, int py) {
     Tile* tile = lists.tiles.At(i);
     if (!tile->alive || tile->sprite >= tileUnbreakable) continue;
     if (Round(tile->x - 32) < px && px < Round(tile->x + 32) && Round(tile->y - 10) < py && py < Round(tile->y + 10)) {
-      tile->alive = 0;
+      tile->alive = false;
       return 0;
     }
   }
@@ -160,7 +160,7 @@ void MoveBall(int index) {
   // Every glued ball drains the hold: several balls on the ship leave sooner.
   play.glueHoldFrames -= 1;
   if (play.glueHoldFrames <= 0) {
-    ball.stuck = 0;
+    ball.stuck = false;
     if (play.servePending) ReleaseGluedBalls();
   }
 }
@@ -235,10 +235,10 @@ void BounceOffShip(Ball& ball) {
     ball.x += ball.vx;
     ball.y += ball.vy;
   }
-  if (play.glueOn == 1) {
+  if (play.glueOn) {
     play.glueHoldFrames = glueFrames;
-    EachBall([](Ball& other) { other.stuck = 0; });
-    ball.stuck = 1;
+    EachBall([](Ball& other) { other.stuck = false; });
+    ball.stuck = true;
     ball.glueOffsetX = ball.x - ship.x;
   }
 }
@@ -304,13 +304,13 @@ void LoseBall() {
   lists.balls.Delete();
   if (!lists.balls.Empty() || TripsInTransit() > 0) return;
   if (play.levelIndex != bonusLevel && play.lives > 0) play.lives -= 1;
-  play.restartLevel = 1;
-  play.gameFrozen = 1;
+  play.restartLevel = true;
+  play.gameFrozen = true;
 }
 
 void StepBallMotion() {
   EachBall([](Ball& ball) {
-    ball.teleported = 0;
+    ball.teleported = false;
     ball.prevX = ball.x;
     ball.prevY = ball.y;
   });

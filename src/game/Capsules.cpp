@@ -63,18 +63,18 @@ void TripleBalls() {
   }
 }
 
-void SwitchLaserOff() { play.laserOn = 0; }
+void SwitchLaserOff() { play.laserOn = false; }
 
 // What any catch takes away before the caught kind acts.
 void Cancellations(int kind) {
   if (!IsLetterCapsule(kind)) SwitchLaserOff();
-  if (play.glueOn == 1) {
+  if (play.glueOn) {
     lists.balls.Reset();
-    while (Ball* ball = lists.balls.Next()) ball->stuck = 0;
+    while (Ball* ball = lists.balls.Next()) ball->stuck = false;
     play.glueHoldFrames = 0;
-    play.glueOn = 0;
+    play.glueOn = false;
   }
-  if (kind != capsuleEnlarge) play.enlargeOn = 0;
+  if (kind != capsuleEnlarge) play.enlargeOn = false;
 }
 
 void Bonus(int points, const char* word) {
@@ -91,47 +91,47 @@ void ApplyCatch(int kind) {
       break;
     case capsuleEnlarge:
       Bonus(20, "ENLARGE");
-      if (play.enlargeOn == 0) {
+      if (!play.enlargeOn) {
         PlayEffectSound(Sound::Shimmer, 0, 100, 20000);
-        play.enlargeOn = 1;
+        play.enlargeOn = true;
         play.enlargeStep = 10;  // straight to the widest shape
       }
       break;
     case capsuleFire:
       Bonus(200, "FIRE");
       PlayEffectSound(Sound::Fire, 0, 100, 20000);
-      play.fireOn = 1;
+      play.fireOn = true;
       play.fireTimer = fireFrames;
       break;
     case capsuleLaser:
       Bonus(30, "LASER");
       PlayEffectSound(Sound::BonusCaught, -1, 100, -1);
-      play.laserOn = 1;
+      play.laserOn = true;
       break;
     case capsuleGlue:
       Bonus(20, "GLUE");
       PlayEffectSound(Sound::BonusCaught, -1, 100, -1);
-      play.glueOn = 1;
+      play.glueOn = true;
       break;
     case capsuleMissile:
       // The chaingun and the missile exclude each other.
       if (play.chaingunActive) break;
       Bonus(100, "MISSILE");
-      if (play.missileArmed == 0) {
+      if (!play.missileArmed) {
         PlayEffectSound(Sound::MissileLoading, 0, 100, 10000);
-        play.missileArmed = 1;
+        play.missileArmed = true;
         play.missileCountdown = 150;
       }
       break;
     case capsuleDoor:
       Bonus(50, "DOOR IS OPEN");
       PlayEffectSound(Sound::Shimmer, 0, 100, 15000);
-      play.doorOpen = 1;
+      play.doorOpen = true;
       break;
     case capsuleRow:
       Bonus(40, "ROW");
       PlayEffectSound(Sound::BonusCaught, -1, 100, -1);
-      play.threadOn = 1;
+      play.threadOn = true;
       play.threadPhase = -255;  // fades in
       break;
     case capsuleBigger:
@@ -206,7 +206,7 @@ void RunFireTimer() {
   }
   if (play.fireTimer <= 0) {
     play.fireTimer = 0;
-    play.fireOn = 0;
+    play.fireOn = false;
   }
 }
 
@@ -288,9 +288,9 @@ void PlaceLetterAndMalus() {
 }
 
 void ApplyMalus() {
-  play.threadOn = 0;
-  play.fireOn = 0;
-  play.enlargeOn = 0;
+  play.threadOn = false;
+  play.fireOn = false;
+  play.enlargeOn = false;
   lists.balls.Reset();
   while (Ball* ball = lists.balls.Next()) SetBallSize(*ball, 8, ball16Picture);
   switch (play.malusKind) {
@@ -367,7 +367,7 @@ void StepThread() {
     if (Running()) play.threadPhase -= 1;
     if (play.threadPhase <= 0) {
       play.threadPhase = 0;
-      play.threadOn = 0;
+      play.threadOn = false;
     }
   }
   if (Running()) extras.threadAnimation += 0.5f;

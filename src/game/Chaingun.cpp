@@ -89,12 +89,12 @@ void Fire(Chaingun& gun) {
   bullet->y = y;
   bullet->speed = 3;
   bullet->angle = -gun.angle * pi / 180;
-  bullet->active = 1;
+  bullet->active = true;
   bullet->picture = bulletPicture;
   MuzzleFlash* flash = extras.muzzleFlashes.Append();
   flash->x = x;
   flash->y = y;
-  flash->active = 1;
+  flash->active = true;
   flash->alpha = 255;
   flash->size = 4;
   runCounts.bulletsFired += 1;

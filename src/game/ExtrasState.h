@@ -43,14 +43,14 @@ struct MissileTarget {
   int tileIndex = -1;
   float x = 0, y = 0;             // centre of the target tile, pixels
   int halfWidth = 0, halfHeight = 0;  // pixels
-  int locked = 0;
+  bool locked = false;
 };
 
 struct Shrapnel {
   float x0 = 0, y0 = 0;  // start point, pixels
   float x = 0, y = 0;    // pixels
   float angle = 0;       // degrees
-  int active = 0;
+  bool active = false;
   float speed = 0;       // pixels per unit of flight time
   float t = 0;           // flight time, grows by 0.1 per frame
   int armTime = 0;       // flight time before it can hit a tile
@@ -63,7 +63,7 @@ struct SmokePuff {
   float size = 0;      // pixels
   float angle = 0;     // degrees
   float speed = 0;     // pixels per frame
-  int active = 0;
+  bool active = false;
   int picture = 0;
 };
 
@@ -83,13 +83,13 @@ struct Bullet {
   float x = 0, y = 0;  // pixels
   float speed = 0;     // pixels per frame
   float angle = 0;     // radians
-  int active = 0;
+  bool active = false;
   int picture = bulletPicture;
 };
 
 struct MuzzleFlash {
   float x = 0, y = 0;  // centre, pixels
-  int active = 0;
+  bool active = false;
   int alpha = 0;       // 0..255
   float size = 0;      // pixels
 };

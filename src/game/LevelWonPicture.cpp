@@ -47,7 +47,7 @@ void LaunchBall(int imageHeight) {
   ball->vx = (ball->targetX - ball->x) / wonBallFlightFrames;
   ball->vy = (ball->targetY - ball->y) / wonBallFlightFrames;
   ball->age = 0;
-  ball->active = 1;
+  ball->active = true;
 }
 
 void ScanPixels() {
@@ -70,8 +70,8 @@ void ScanPixels() {
 void StartLevelWonPicture(int image) {
   wonPicture.flying.Clear();
   wonPicture.placed.Clear();
-  play.levelEnding = 1;
-  wonPicture.pictureStart = 1;
+  play.levelEnding = true;
+  wonPicture.pictureStart = true;
   wonPicture.pictureImage = image;
 }
 
@@ -81,7 +81,7 @@ void StepLevelWonPicture() {
     p.scanX = 0;
     p.scanY = ImagePixelHeight(p.pictureImage) - 1;
     p.scanStep = 1;
-    p.pictureStart = 0;
+    p.pictureStart = false;
   }
   p.emitterX = static_cast<int>(std::lround(emitterCentreX + 400 * std::sin(play.frameTick / 10.0)));
   p.emitterY = static_cast<int>(std::lround(-100 + 30 * std::cos(play.frameTick / 50.0)));

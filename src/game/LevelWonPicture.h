@@ -10,7 +10,7 @@ struct FlyingBall {
   int age = 0;                     // frames flown
   float targetX = 0, targetY = 0;  // resting place, pixels
   float vx = 0, vy = 0;            // pixels per frame
-  int active = 0;                  // 1 once launched
+  bool active = false;             // launched
 };
 
 // A ball that has reached its place and ripples round it.
@@ -19,7 +19,7 @@ struct PlacedBall {
 };
 
 struct LevelWonPicture {
-  int pictureStart = 0;        // 1 until the first frame after a start has prepared the scan
+  bool pictureStart = false;   // until the first frame after a start has prepared the scan
   int pictureImage = 0;        // image being built: 0 "BONUS", 1 "WINNER"
   int scanX = 0, scanY = 0;    // pixel of the image to examine next
   int scanStep = 1;            // +1 or -1 along the current row

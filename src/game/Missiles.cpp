@@ -84,20 +84,20 @@ bool MissileHits(const Missile& missile) {
     Tile* tile = lists.tiles.At(index);
     if (tile->sprite == tileUnbreakable || tile->sprite == tileTeleporter) {
       AddExplosion(missile.x, missile.y);
-      extras.target.locked = 0;
+      extras.target.locked = false;
       return true;
     }
     if (IsBreakableTile(tile->sprite) && !tile->hitThisFrame) {
       StartShrapnel(tile->x, tile->y);
       BlastTile(index, missile.x);
       play.score += 10;
-      extras.target.locked = 0;
+      extras.target.locked = false;
       return true;
     }
     return false;
   }
   if (ShootMonsterAt(missile.x, missile.y)) {
-    extras.target.locked = 0;
+    extras.target.locked = false;
     return true;
   }
   return false;
@@ -128,14 +128,14 @@ void PickMissileTarget() {
   extras.target.y = tile->y;
   extras.target.halfWidth = PictureWidth(tile->sprite) / 2;
   extras.target.halfHeight = PictureHeight(tile->sprite) / 2;
-  extras.target.locked = 1;
+  extras.target.locked = true;
 }
 
 void StepMissileTarget() {
   if (!play.missileArmed || !extras.target.locked) return;
   if (!TargetTileValid()) {
     // The tile went by other means: lock on another one.
-    extras.target.locked = 0;
+    extras.target.locked = false;
     PickMissileTarget();
     if (!extras.target.locked) return;
   }
@@ -160,7 +160,7 @@ void DrawMissileTarget() {
 
 void LaunchMissile() {
   PlayEffectSound(Sound::MissileLaunch, 0, 100, 30000);
-  play.missileArmed = 0;
+  play.missileArmed = false;
   OrderedList<Missile>& missiles = extras.missiles;
   Missile* missile = missiles.Append();
   missile->x = ship.x;
@@ -203,7 +203,7 @@ void StepMissiles() {
       }
     }
     if (OffScreen(*missile)) {
-      extras.target.locked = 0;
+      extras.target.locked = false;
       missiles.Delete();
       continue;
     }
@@ -227,7 +227,7 @@ void StartShrapnel(float x, float y) {
     s.x0 = s.x = x;
     s.y0 = s.y = y;
     s.angle = -static_cast<float>(RandomUpTo(180));
-    s.active = 1;
+    s.active = true;
     s.speed = static_cast<float>(RandomUpTo(40) + 40);
     s.t = -0.5f;
     s.armTime = RandomUpTo(5) + 1;
@@ -235,7 +235,7 @@ void StartShrapnel(float x, float y) {
     PlayEffectSound(Sound::BigExplosion, -1, -1, -1);
   }
   int active = 0;
-  for (int slot = 1; slot <= shrapnelSlots; ++slot) active += extras.shrapnel[slot].active;
+  for (int slot = 1; slot <= shrapnelSlots; ++slot) active += extras.shrapnel[slot].active ? 1 : 0;
   extras.shrapnelCount = active;
 }
 
@@ -248,7 +248,7 @@ void StepShrapnel() {
     s.y = s.y0 + s.t * s.t * 9.8f + (s.t + 0.5f) * std::sin(radians) * s.speed;
     s.t += 0.1f;
     if (s.x < fieldLeft || s.x > fieldRight || s.y < fieldTop || s.y > fieldBottom) {
-      s.active = 0;
+      s.active = false;
       continue;
     }
     if (s.t < s.armTime) continue;
@@ -257,15 +257,15 @@ void StepShrapnel() {
     Tile* tile = lists.tiles.At(index);
     if (tile->sprite == tileUnbreakable || tile->sprite == tileTeleporter) {
       AddExplosion(s.x, s.y);
-      s.active = 0;
+      s.active = false;
     } else if (IsBreakableTile(tile->sprite) && !tile->hitThisFrame) {
       BlastTile(index, s.x);
       play.score += 10;
-      s.active = 0;
+      s.active = false;
     }
   }
   int active = 0;
-  for (int slot = 1; slot <= shrapnelSlots; ++slot) active += extras.shrapnel[slot].active;
+  for (int slot = 1; slot <= shrapnelSlots; ++slot) active += extras.shrapnel[slot].active ? 1 : 0;
   extras.shrapnelCount = active;
 }
 
@@ -293,7 +293,7 @@ void EmitSmoke(float x, float y, float heading) {
     float backwards = std::atan2(backY, backX) * 180 / pi + 90;
     puff.angle = backwards + RandomUpTo(30) - RandomUpTo(30);
     puff.picture = smokePictures + missilePartStep * RandomUpTo(4);
-    puff.active = 1;
+    puff.active = true;
     return;
   }
 }
@@ -309,7 +309,7 @@ void StepSmoke() {
     if (puff.speed < -1.5f) puff.speed = -1.5f;
     puff.alpha -= 2;
     if (puff.size < 256) puff.size += 5;
-    if (puff.alpha < 1) puff.active = 0;
+    if (puff.alpha < 1) puff.active = false;
   }
 }
 

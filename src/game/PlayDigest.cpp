@@ -25,6 +25,7 @@ class Fingerprint {
     std::memcpy(&bits, &value, sizeof bits);
     Number(static_cast<int64_t>(bits));
   }
+  // A switch hashes as the number 0 or 1, as it did while the switches were ints.
   void Number(bool value) { Number(static_cast<int64_t>(value ? 1 : 0)); }
   void Number(const std::string& text) {
     Number(static_cast<int64_t>(text.size()));

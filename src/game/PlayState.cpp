@@ -22,11 +22,12 @@ void ResetLevelState() {
   ship = Ship{};
   play.maxBallSpeed = 8.0f;
   play.frameTick = 0;
-  play.glueOn = play.fireOn = play.threadOn = play.enlargeOn = play.enlargeStep = 0;
-  play.doorOpen = play.malusKind = play.gravityOn = play.gameFrozen = play.levelEnding = 0;
-  play.shipLeaving = play.sceneFrozen = 0;
+  play.glueOn = play.fireOn = play.threadOn = play.enlargeOn = false;
+  play.doorOpen = play.gravityOn = play.gameFrozen = play.levelEnding = false;
+  play.shipLeaving = play.sceneFrozen = false;
   play.tileChallengePending = false;
-  play.laserOn = play.laserCooldown = play.missileArmed = play.missileCountdown = 0;
+  play.laserOn = play.missileArmed = false;
+  play.enlargeStep = play.malusKind = play.laserCooldown = play.missileCountdown = 0;
   play.chaingunActive = 0;
   play.fireTimer = play.threadPhase = play.malusTimer = play.glueHoldFrames = play.stuckFrames = 0;
   play.maxMonsters = 4;

@@ -31,32 +31,37 @@ struct PlayState {
   float maxBallSpeed = 8.0f;  // pixels per frame
   int sugarPoints = 0;
   // switches set by capsules and scenes
-  int gravityOn = 0, fireOn = 0, glueOn = 0, glueHoldFrames = 0, threadOn = 0;
-  int enlargeOn = 0, enlargeStep = 0, doorOpen = 0, malusKind = 0;
-  int laserOn = 0, laserCooldown = 0;        // cooldown in frames
-  int missileArmed = 0, missileCountdown = 0;  // countdown in frames
-  int chaingunActive = 0;
+  bool gravityOn = false, fireOn = false, glueOn = false, threadOn = false, enlargeOn = false, doorOpen = false;
+  int glueHoldFrames = 0, enlargeStep = 0, malusKind = 0;
+  bool laserOn = false;
+  int laserCooldown = 0;     // frames
+  bool missileArmed = false;
+  int missileCountdown = 0;  // frames
+  int chaingunActive = 0;    // 0 no gun, 1 just given (ammunition and aim still to set), 2 in hand
   int fireTimer = 0, threadPhase = 0, malusTimer = 0;  // frames
   int stuckFrames = 0;
-  int shipLeaving = 0;       // the ship flies out through the open door
-  int sceneFrozen = 0;       // the level's scene holds its animation
-  int sceneBuilt = 0;        // the scene objects of this level were made
-  int changeMusic = 0;       // the next level start plays its group's track whatever its index
+  bool shipLeaving = false;  // the ship flies out through the open door
+  bool sceneFrozen = false;  // the level's scene holds its animation
+  bool sceneBuilt = false;   // the scene objects of this level were made
+  bool changeMusic = false;  // the next level start plays its group's track whatever its index
   // flow of the level
-  int gameFrozen = 0;        // pause
-  int restartLevel = 0;      // the last ball was lost: replay with the remaining tiles
-  int levelWon = 0;
-  int levelEnding = 0;       // the level-won picture runs
+  bool gameFrozen = false;   // pause
+  bool restartLevel = false;  // the last ball was lost: replay with the remaining tiles
+  bool levelWon = false;
+  bool levelEnding = false;  // the level-won picture runs
   bool tileChallengePending = false;  // the sugar challenge was met: its minigame runs after this frame
   float bonusTimeLimit = 0;  // 1.0 while a timed level runs
   float bonusTimeLeft = 0;   // frames left on a timed level
   int tileOffsetY = 0;       // pixels, -768 when the level intro starts
   int liveTileCount = 0;
   // flow of the game (owned by the main loop)
-  int leaveGame = 0, gameWon = 0, escapeReleased = 0, consoleOpen = 0, pauseTicker = 0;
-  int lastChanceLeft = 1, levelsLocked = 1;
+  bool leaveGame = false, gameWon = false;
+  bool escapeReleased = false;  // Escape was let go this frame
+  bool consoleOpen = false;
+  int pauseTicker = 0;
+  bool lastChanceLeft = true, levelsLocked = true;
   int maxMonsters = 4;
-  int servePending = 0, launchBlocked = 0;
+  bool servePending = false, launchBlocked = false;
 };
 
 struct Ship {
@@ -82,8 +87,8 @@ struct Ball {
   float gravity = 0;           // added to vy every frame
   float mass = 0;              // 4/3 pi radius^3
   float radius = 0;            // pixels: 4, 8, 16, 40 or 80
-  int teleported = 0;
-  int stuck = 0;               // glued to the ship
+  bool teleported = false;
+  bool stuck = false;          // glued to the ship
   float glueOffsetX = 0;       // ball x minus ship x while glued
   int sprite = 0;
   int lastTile = -1, lastTileTick = 0, sameTileHits = 0;
@@ -98,11 +103,11 @@ struct Tile {
   int sprite = 0;        // kind and first picture
   int width = 0, height = 0;
   int capsule = 0;       // sprite of the capsule released when destroyed, 0 none
-  int hitThisFrame = 0;
+  bool hitThisFrame = false;
   int startX = 0, startY = 0;
-  int alive = 0;
+  bool alive = false;
   int animFrame = 0;     // 0..15
-  int teleportBusy = 0;
+  bool teleportBusy = false;
   int keyIndex = 0, keyCount = 0, secondsLeft = 0;
   int keySeconds[maxKeyPoints] = {};   // seconds of the segment starting at each key point
   float keyX[maxKeyPoints] = {}, keyY[maxKeyPoints] = {};

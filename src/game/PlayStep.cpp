@@ -70,7 +70,7 @@ void StepPlay() {
   if (PlayMoves()) StepBalls();
   // A lost level is not also won; the final level ends with the boss.
   if (!play.levelWon && !play.restartLevel && !IsBossLevel()) CheckLevelCleared();
-  if (play.fireOn == 1) StepFireTrails();
+  if (play.fireOn) StepFireTrails();
   if (play.missileArmed) PickMissileTarget();
   LostBallSparkles();
   HandleFireButton();

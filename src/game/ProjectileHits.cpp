@@ -25,6 +25,6 @@ void BlastTile(int index, float projectileX) {
   ReleaseCapsule(tile->x, tile->y, tile->capsule);
   AddExplosion(tile->x, tile->y);
   PlayEffectSound(Sound::TileShatter, PanOf(projectileX), 50, 20000);
-  tile->alive = 0;
+  tile->alive = false;
   runCounts.tilesDestroyed += 1;
 }

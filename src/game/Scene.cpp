@@ -59,9 +59,9 @@ void RenderLevelTitle(const std::string& text) {
 
 void ChooseMusic() {
   if (!settings.musicEnabled) return;
-  std::string track = MusicTrack(play.difficulty, play.levelIndex, play.changeMusic != 0);
+  std::string track = MusicTrack(play.difficulty, play.levelIndex, play.changeMusic);
   if (track.empty()) return;
-  play.changeMusic = 0;
+  play.changeMusic = false;
   LoadLevelMusic(track);
 }
 
@@ -85,14 +85,14 @@ void SetUpLevel() {
   if (theme.boss) {
     play.bonusTimeLimit = 1.0f;
     play.bonusTimeLeft = 10000000.0f;
-    play.servePending = 1;
+    play.servePending = true;
     extras.spawnPeriod = 5;
     ResetTaron();
   }
-  play.sceneBuilt = 0;
-  if (settings.effectsEnabled) play.sceneBuilt = 1;
+  play.sceneBuilt = false;
+  if (settings.effectsEnabled) play.sceneBuilt = true;
   if (settings.effectsEnabled && settings.engine3DAvailable) BuildScene3D();
-  LoadScenePictures(settings.effectsEnabled != 0);
+  LoadScenePictures(settings.effectsEnabled);
   ClosePack();
   Sleep(100);
 }

@@ -16,7 +16,7 @@ struct LevelTheme {
   std::string background;  // "" keeps the background of the level before (hard set)
   std::string name;
   int monsterKinds = 31;   // bits of the allowed monster kinds
-  int gravity = 0;
+  bool gravity = false;
   int maxMonsters = 4;
   std::string extraPicture;  // "gfx/goutte.png" or "gfx/strike.tif"
   bool boss = false;

@@ -98,10 +98,10 @@ void HoldInsideWalls() {
   if (ship.x + half >= rightLimit) {
     ship.x = rightLimit - half;
     // The boss has to be beaten: no door leads out of the final level.
-    if (play.doorOpen == 1 && !OnFinalLevel()) {
+    if (play.doorOpen && !OnFinalLevel()) {
       PlayEffectSound(Sound::Failure, 0, 100, 10000);
-      play.doorOpen = 0;
-      play.shipLeaving = 1;
+      play.doorOpen = false;
+      play.shipLeaving = true;
       LevelWon();
     }
   }

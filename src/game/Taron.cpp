@@ -166,8 +166,8 @@ void MoveShots() {
 
 void Defeated() {
   PlayEffectSound(Sound::BigExplosion, -1, -1, 5000);
-  play.sceneFrozen = 1;
-  play.gameWon = 1;
+  play.sceneFrozen = true;
+  play.gameWon = true;
   StartLevelWonPicture(wonPictureWinner);
   taron.state = 23;
   taron.shots.Clear();

@@ -17,8 +17,8 @@ constexpr int glideFrames = 30, fadeFrames = 60, returnAge = glideFrames + fadeF
 
 void StartTeleportTrip(Ball& ball, int fromTile) {
   Tile* entry = lists.tiles.At(fromTile);
-  ball.teleported = 1;
-  entry->teleportBusy = 1;
+  ball.teleported = true;
+  entry->teleportBusy = true;
   int count = lists.teleporters.Count();
   // From a random teleporter onwards (wrapping round) to the first free one; the caller made sure there is one.
   int position = RandomUpTo(count - 1);
@@ -33,7 +33,7 @@ void StartTeleportTrip(Ball& ball, int fromTile) {
     position = (position + 1) % count;
   }
   if (exitTile == -1) exitTile = fromTile;  // never happens when a free teleporter was found first
-  lists.tiles.At(exitTile)->teleportBusy = 1;
+  lists.tiles.At(exitTile)->teleportBusy = true;
 
   TeleportTrip* trip = lists.teleportTrips.Append();
   trip->fromTile = fromTile;
@@ -71,8 +71,8 @@ void RunTeleportTrips() {
       AddBall(exit->x, exit->y - rise, trip->vx, -std::fabs(trip->vy), std::round(trip->radius), trip->sprite);
     }
     if (trip->age == freeAge) {
-      entry->teleportBusy = 0;
-      exit->teleportBusy = 0;
+      entry->teleportBusy = false;
+      exit->teleportBusy = false;
       lists.teleportTrips.Delete();
       continue;
     }

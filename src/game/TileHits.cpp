@@ -33,7 +33,7 @@ void DestroyTile(Tile& tile) {
   if (tile.capsule != 0) ReleaseCapsule(tile.x, tile.y, tile.capsule);
   AddExplosion(tile.x, tile.y);
   PlayEffectSound(Sound::TileShatter, PanOf(tile.x), 50, 20000);
-  tile.alive = 0;
+  tile.alive = false;
   play.score += tilePoints;
   runCounts.tilesDestroyed += 1;
 }
@@ -100,11 +100,11 @@ void ApplyTileHit(Ball& ball, int tileIndex, TileContact& contact) {
     contact.bounceKind = 2;
     if (!tile->hitThisFrame) {
       tile->sprite = kind == tileThreeHits ? tileTwoHits : tileOneHit;
-      tile->hitThisFrame = 1;
+      tile->hitThisFrame = true;
       play.score += tilePoints;
     }
   } else if (kind == tileTeleporter) {
-    contact.specialHit = 1;
+    contact.specialHit = true;
     // One chance in two, and only towards a free teleporter.
     bool enters = !tile->hitThisFrame && !tile->teleportBusy && RandomUpTo(3) <= 1 &&
                   AnotherTeleporterFree(tileIndex) && !ball.teleported;
@@ -113,11 +113,11 @@ void ApplyTileHit(Ball& ball, int tileIndex, TileContact& contact) {
       StartTeleportTrip(ball, tileIndex);
       play.score += tilePoints;
     }
-    tile->hitThisFrame = 1;
+    tile->hitThisFrame = true;
     contact.bounceKind = 3;
   } else if (kind == tileUnbreakable) {
     contact.bounceKind = 4;
-    contact.specialHit = 1;
+    contact.specialHit = true;
   }
 }
 
@@ -173,7 +173,7 @@ void CheckLevelCleared() {
 }
 
 void LevelWon() {
-  play.levelWon = 1;
+  play.levelWon = true;
   bool lettersComplete = play.letterMask == allLetters && play.levelIndex != bonusLevel;
   StartLevelWonPicture(lettersComplete ? wonPictureBonus : wonPictureWinner);
   lists.balls.Clear();

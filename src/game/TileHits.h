@@ -6,7 +6,7 @@ struct Ball;
 // What one ball-to-tile contact turned out to be, for its reflection and its sound.
 struct TileContact {
   int bounceKind = 1;  // 1 colour tile, 2 multi-hit tile, 3 teleporter, 4 unbreakable tile
-  int specialHit = 0;  // 1 when an unbreakable tile or a teleporter was touched (even a fire ball bounces)
+  bool specialHit = false;  // an unbreakable tile or a teleporter was touched (even a fire ball bounces)
 };
 
 // One sample point of `ball` on the alive tile `tileIndex`: what the hit does to the tile.

@@ -39,11 +39,11 @@ void AddLevelTiles(const std::vector<TileRecord>& records) {
       tile->keyX[k] = record.keys[k].x;
       tile->keyY[k] = record.keys[k].y;
     }
-    tile->alive = 1;
+    tile->alive = true;
     tile->width = SpritePixelWidth(tile->sprite);
     tile->height = SpritePixelHeight(tile->sprite);
     tile->animFrame = 0;
-    tile->teleportBusy = 0;
+    tile->teleportBusy = false;
     tile->keyIndex = 0;
     tile->secondsLeft = tile->keySeconds[0];
     tile->x = tile->keyX[0];
@@ -86,7 +86,7 @@ void BuildTeleporterList() {
     Tile* tile = lists.tiles.At(i);
     if (tile->sprite != tileTeleporter) continue;
     lists.teleporters.Add()->tile = i;
-    tile->teleportBusy = 0;
+    tile->teleportBusy = false;
   }
 }
 
@@ -95,8 +95,8 @@ void StepTiles() {
   if (play.frameCounter >= framesPerSecond) play.frameCounter = 0;
   int count = 0;
   lists.tiles.ForEach([&](Tile& tile) {
-    if (tile.alive != 1) return;
-    tile.hitThisFrame = 0;
+    if (!tile.alive) return;
+    tile.hitThisFrame = false;
     float oldX = tile.x, oldY = tile.y;
     if (tile.keyCount > 1) {
       tile.x += tile.vx;
@@ -128,7 +128,7 @@ void StepTiles() {
 void DrawTiles() {
   QuadBlendMode(Blend::Alpha);
   lists.tiles.ForEach([](const Tile& tile) {
-    if (tile.alive != 1) return;
+    if (!tile.alive) return;
     DrawQuad(tile.sprite + tile.animFrame, std::round(tile.x - tile.width / 2),
              std::round(tile.y - tile.height / 2 + play.tileOffsetY));
   });

@@ -33,7 +33,7 @@ void HandleFireButton() {
       PlayEffectSound(Sound::BallLaunch, PanOf(ship.x), 100, 70000);
       play.glueHoldFrames = 0;
       lists.balls.Reset();
-      while (Ball* ball = lists.balls.Next()) ball->stuck = 0;
+      while (Ball* ball = lists.balls.Next()) ball->stuck = false;
     }
     if (play.missileArmed && play.missileCountdown == 0) LaunchMissile();
   }
@@ -67,7 +67,7 @@ bool LaserShotHits(const LaserShot& shot) {
   if (tile->sprite == tileThreeHits || tile->sprite == tileTwoHits) {
     // The laser takes one hit off a multi-hit tile; only a ball or a stronger weapon finishes it at once.
     tile->sprite = tile->sprite == tileThreeHits ? tileTwoHits : tileOneHit;
-    tile->hitThisFrame = 1;
+    tile->hitThisFrame = true;
     play.score += 10;
     return true;
   }

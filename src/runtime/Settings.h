@@ -6,24 +6,25 @@
 #include "media/Media.h"
 
 struct Settings {
-  int musicEnabled = 1;       // "ingame_music"
-  int soundEnabled = 1;       // "ingame_sound"
-  int effectsEnabled = 1;     // "effects_switch"
-  int fullscreenSwitch = 1;   // "fullscreen_switch", stored only
-  int internetEnabled = 1;    // "internet_access_switch"
-  int joystickEnabled = 0;    // "joystick_switch"
+  // The switches are stored as 0 or 1 under the names given.
+  bool musicEnabled = true;       // "ingame_music"
+  bool soundEnabled = true;       // "ingame_sound"
+  bool effectsEnabled = true;     // "effects_switch"
+  bool fullscreenSwitch = true;   // "fullscreen_switch", stored only
+  bool internetEnabled = true;    // "internet_access_switch"
+  bool joystickEnabled = false;   // "joystick_switch"
   int flipMethod = 1;         // "flip_method": 1 retrace, 2 timer
   std::string playerName = "Offline";  // "player_name"
   std::string playerPassword;          // never stored
-  int continueRequested = 0;
-  int engine3DAvailable = 0;
-  int fontRegistered = 0;
+  bool continueRequested = false;
+  bool engine3DAvailable = false;
+  bool fontRegistered = false;
   int joyRangeX = 0, joyRangeY = 0;    // joystick 0 axis spans
   std::string startDirectory;
   // Run options that skip the screens before play
   int startLevel = -1;        // >= 0: start a game at once on this level index
-  int startHard = 0;
-  int autoplay = 0;
+  bool startHard = false;
+  bool autoplay = false;
 };
 
 extern Settings settings;

@@ -40,7 +40,7 @@ void BuildBusyLevel() {
     for (int column = 0; column < columns; ++column) {
       Tile* tile = lists.tiles.Add();
       tile->sprite = KindOfRow(row, column);
-      tile->alive = 1;
+      tile->alive = true;
       tile->width = SpritePixelWidth(tile->sprite);
       tile->height = SpritePixelHeight(tile->sprite);
       float x = 142 + 68.0f * column - (row % 2 ? 20 : 0), y = 60 + 24.0f * row;
@@ -78,13 +78,13 @@ void KeepSceneBusy(const std::vector<int>& kinds) {
   lists.tiles.Reset();
   while (Tile* tile = lists.tiles.Next()) {
     if (!tile->alive) {
-      tile->alive = 1;
+      tile->alive = true;
       tile->sprite = kinds[index];
     }
     ++index;
   }
-  play.levelWon = play.levelEnding = play.restartLevel = play.gameFrozen = 0;
-  play.fireOn = 1;
+  play.levelWon = play.levelEnding = play.restartLevel = play.gameFrozen = false;
+  play.fireOn = true;
   play.fireTimer = 500;
   while (lists.balls.Count() < benchmarkBalls) AddBenchmarkBall();
   if (play.frameTick % 3 == 0) {
@@ -93,7 +93,7 @@ void KeepSceneBusy(const std::vector<int>& kinds) {
 }
 
 void StartDevices() {
-  settings.fontRegistered = RegisterFontFile("DESIB___.ttf", "Designer Block") ? 1 : 0;
+  settings.fontRegistered = RegisterFontFile("DESIB___.ttf", "Designer Block");
   if (!InitSprites2D()) Alert("Graphic (2D) initialisation problem: " + LastMediaError());
   if (!InitQuads3D()) Alert("Graphic (3D) initialisation problem");
   InitKeyboard();
@@ -103,8 +103,8 @@ void StartDevices() {
   ReseedRandom();
   LoadGameFonts();
   settings.playerName = "Benchmark";
-  settings.musicEnabled = 0;
-  settings.internetEnabled = 0;
+  settings.musicEnabled = false;
+  settings.internetEnabled = false;
 }
 
 void SetUpScene() {
@@ -117,7 +117,7 @@ void SetUpScene() {
   SetUpLevel();
   BuildTeleporterList();
   play.tileOffsetY = 0;
-  play.servePending = 0;
+  play.servePending = false;
 }
 
 double Percentile(std::vector<double> values, double share) {
@@ -134,8 +134,8 @@ void Benchmark3DScenes(long frames) {
     std::printf("3D scenes: packs/3d.zip is missing\n");
     return;
   }
-  settings.engine3DAvailable = 1;
-  settings.effectsEnabled = 1;
+  settings.engine3DAvailable = true;
+  settings.effectsEnabled = true;
   const struct {
     int level;
     const char* name;

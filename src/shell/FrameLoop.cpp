@@ -50,27 +50,27 @@ void SaveScreenshot() {
 }
 
 void HandleHotKeys() {
-  play.escapeReleased = KeyReleased(Key::Escape);
+  play.escapeReleased = KeyReleased(Key::Escape) != 0;
   bool f2 = KeyReleased(Key::F2) != 0;
   bool j = KeyReleased(Key::J) != 0;
   // Typing in the open console must not toggle anything.
   if (play.consoleOpen) return;
-  if (f2) settings.effectsEnabled = settings.effectsEnabled ? 0 : 1;
-  if (j) settings.joystickEnabled = settings.joystickEnabled ? 0 : 1;
+  if (f2) settings.effectsEnabled = !settings.effectsEnabled;
+  if (j) settings.joystickEnabled = !settings.joystickEnabled;
   bool pausePressed = KeyReleased(Key::P) != 0 || play.escapeReleased;
   bool levelDecided = play.levelWon || play.restartLevel;
   if (pausePressed && !levelDecided) {
     if (play.gameFrozen && play.escapeReleased) {
-      play.leaveGame = 1;
+      play.leaveGame = true;
       ReleasePointer(0);
     } else if (!play.gameFrozen) {
-      play.gameFrozen = 1;
+      play.gameFrozen = true;
       PlayEffectSound(Sound::Tick, -1, -1, -1);
       play.pauseTicker = 0;
       ReleasePointer(1);
       if (settings.musicEnabled) StopSoundId(Sound::Music);
     } else {
-      play.gameFrozen = 0;
+      play.gameFrozen = false;
       if (settings.musicEnabled) StartMusic();
       ReleasePointer(0);
     }
@@ -84,7 +84,7 @@ void HandleHotKeys() {
     Sleep(2);
   }
   if (KeyReleased(Key::M)) {
-    settings.musicEnabled = settings.musicEnabled ? 0 : 1;
+    settings.musicEnabled = !settings.musicEnabled;
     if (settings.musicEnabled) {
       StartMusic();
     } else {
@@ -92,7 +92,7 @@ void HandleHotKeys() {
     }
   }
   if (KeyReleased(Key::S)) SaveScreenshot();
-  if (KeyHeld(Key::PageDown)) play.consoleOpen = 1;
+  if (KeyHeld(Key::PageDown)) play.consoleOpen = true;
 }
 
 // Every system's drawing, in the game's drawing order; nothing here changes the play.
@@ -104,7 +104,7 @@ void DrawPlayfield() {
   DrawTiles();
   DrawThread();
   DrawMissiles();
-  if (settings.effectsEnabled == 1) DrawSmoke();
+  if (settings.effectsEnabled) DrawSmoke();
   DrawChaingun();
   DrawShip();
   DrawCapsules();
@@ -152,7 +152,7 @@ void RunCountdown() {
   }
   if (n == 0) {
     ShowMessage("COMING BACK...", 0);
-    play.levelWon = 1;
+    play.levelWon = true;
   }
 }
 

@@ -14,23 +14,23 @@
 #include "shell/Shell.h"
 
 void NewGameValues() {
-  play.levelEnding = 0;
+  play.levelEnding = false;
   play.levelIndex = 0;
   play.score = 0;
   play.lives = 3;
   play.letterMask = 0;
-  play.lastChanceLeft = 1;
-  play.levelsLocked = 1;
-  play.restartLevel = 0;
+  play.lastChanceLeft = true;
+  play.levelsLocked = true;
+  play.restartLevel = false;
   // A game that ended must not leave its end behind: the next one would stop on its first frame.
-  play.leaveGame = 0;
-  play.gameWon = 0;
-  play.levelWon = 0;
+  play.leaveGame = false;
+  play.gameWon = false;
+  play.levelWon = false;
   play.bonusTimeLimit = 0;
   play.bonusTimeLeft = 0;
   play.savedLevelIndex = 0;
   // A game may start anywhere (a continued game, a chosen level): its first level plays its group's track.
-  play.changeMusic = 1;
+  play.changeMusic = true;
   lists.tiles.Clear();
 }
 
@@ -39,12 +39,12 @@ void StartLevel() {
   ResetLevelState();
   FreeAllResources();
   // A fresh level, or a replay with the tiles left after the lost ball.
-  if (play.restartLevel == 0 || play.levelWon) {
+  if (!play.restartLevel || play.levelWon) {
     LoadLevelTiles();
     PlaceLetterAndMalus();
   }
-  play.levelWon = 0;
-  play.restartLevel = 0;
+  play.levelWon = false;
+  play.restartLevel = false;
   // The level's theme, scene and music, then the teleporters among its tiles.
   SetUpLevel();
   BuildTeleporterList();
@@ -75,7 +75,7 @@ void StartLevel() {
   // forgotten.
   PlayLevelIntro();
   GlueAllBalls(10 * fps);
-  play.servePending = 1;
+  play.servePending = true;
   play.levelFrames = 0;
   // Keys still held from before the level must not act in it.
   ForgetKeyReleases();
@@ -101,7 +101,7 @@ void RunGameCycle() {
     NewGameValues();
     LoadLocalScores();
     if (settings.internetEnabled) FetchLiveScores();
-    settings.continueRequested = 0;
+    settings.continueRequested = false;
     if (skipMenu) {
       // Straight into play on the level asked for, once; later games go through the menu.
       play.difficulty = settings.startHard ? difficultyHard : difficultyNormal;

@@ -29,7 +29,7 @@ void LevelWonExit() {
   if (play.levelIndex == lastChanceLevel) {
     play.levelIndex = play.savedLevelIndex;
     CountdownOff();
-    play.lastChanceLeft = 0;
+    play.lastChanceLeft = false;
   } else if (play.letterMask == allLetters && play.levelIndex == bonusLevel) {
     play.levelIndex = LevelAfterBonus();
     play.letterMask = 0;
@@ -58,10 +58,10 @@ void LevelLostExit() {
     // The bonus level simply ends: no life is lost.
     lists.tiles.Clear();
     play.levelIndex = LevelAfterBonus();
-    play.levelWon = 1;
+    play.levelWon = true;
     play.letterMask = 0;
     CountdownOff();
-    play.restartLevel = 0;
+    play.restartLevel = false;
     return;
   }
   if (play.lives != 0) return;  // the level is replayed with its remaining tiles
@@ -69,18 +69,18 @@ void LevelLostExit() {
     lists.tiles.Clear();
     play.lives = 1;
     play.savedLevelIndex = play.levelIndex;
-    play.levelWon = 1;
+    play.levelWon = true;
     play.levelIndex = lastChanceLevel;
     play.bonusTimeLimit = 1.0f;
     play.bonusTimeLeft = 100.0f * framesPerSecond;
-    play.restartLevel = 0;
+    play.restartLevel = false;
     return;
   }
   // The game is over; the tables record the level reached before the last chance.
   if (play.levelIndex == lastChanceLevel) play.levelIndex = play.savedLevelIndex;
   if (settings.musicEnabled) StopSoundId(Sound::Music);
   GameOverStory();
-  play.leaveGame = 1;
+  play.leaveGame = true;
 }
 
 }  // namespace
@@ -88,9 +88,9 @@ void LevelLostExit() {
 void HandleLevelExit() {
   if (play.gameWon) {
     EndingStory();
-    play.levelWon = 0;
-    play.restartLevel = 0;
-    play.leaveGame = 1;
+    play.levelWon = false;
+    play.restartLevel = false;
+    play.leaveGame = true;
   } else if (play.levelWon) {
     LevelWonExit();
   } else if (play.restartLevel) {

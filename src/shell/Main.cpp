@@ -31,8 +31,8 @@ int main(int argc, char** argv) {
   SetArguments(options.arguments);
   SetReportPath(options.reportPath);
   settings.startLevel = options.startLevel;
-  settings.startHard = options.hard ? 1 : 0;
-  settings.autoplay = options.autoplay ? 1 : 0;
+  settings.startHard = options.hard;
+  settings.autoplay = options.autoplay;
   // The benchmark counts its own frames: the layer must not end the program before the figures.
   long benchmarkFrames = options.media.frameLimit > 0 ? options.media.frameLimit : benchmarkDefaultFrames;
   if (options.media.benchmark) options.media.frameLimit = 0;

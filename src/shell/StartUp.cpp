@@ -90,21 +90,21 @@ std::string Upper(std::string text) {
 
 void StartUp() {
   // The game's own font, findable by its face name from now on.
-  settings.fontRegistered = RegisterFontFile("DESIB___.ttf", "Designer Block") ? 1 : 0;
+  settings.fontRegistered = RegisterFontFile("DESIB___.ttf", "Designer Block");
   settings.startDirectory = CurrentDirectory();
   // The values every run starts with.
   play.difficulty = difficultyNormal;
-  settings.continueRequested = 0;
-  settings.effectsEnabled = 1;
-  settings.internetEnabled = 1;
-  settings.joystickEnabled = 0;
+  settings.continueRequested = false;
+  settings.effectsEnabled = true;
+  settings.internetEnabled = true;
+  settings.joystickEnabled = false;
   // The 3D renderer and its archive; without the archive the levels simply have no 3D scenes.
   InitEngine3D();
-  settings.engine3DAvailable = Add3DArchive("packs\\3d.zip", 1) ? 1 : 0;
+  settings.engine3DAvailable = Add3DArchive("packs\\3d.zip", 1);
   // The stored preferences override the start values.
   ReadPreferences();
   // Autoplay steers with the mouse: a joystick switched on in an earlier game would leave the ship still.
-  if (settings.autoplay) settings.joystickEnabled = 0;
+  if (settings.autoplay) settings.joystickEnabled = false;
   // Devices: the screen's 2D and 3D drawing first, then keyboard, mouse and sound.
   if (!InitSprites2D()) Alert("Graphic (2D) initialisation problem: " + LastMediaError());
   if (!InitQuads3D()) Alert("Graphic (3D) initialisation problem");
@@ -125,7 +125,7 @@ void StartUp() {
   while (settings.internetEnabled) {
     if (FetchLiveScores() == 1) break;
     std::string text = "Can't receive scores from https://novabouncer.example/scores  \r\rRetry ?";
-    if (MessageBox("Novabounc3r live scores", text, kButtonsYesNo) == kAnswerNo) settings.internetEnabled = 0;
+    if (MessageBox("Novabounc3r live scores", text, kButtonsYesNo) == kAnswerNo) settings.internetEnabled = false;
   }
   // The game screen, the keyboard's layout, the joysticks, the system keys locked and fresh random numbers.
   OpenGameScreen();

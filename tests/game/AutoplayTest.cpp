@@ -23,7 +23,7 @@ class Autoplay : public ::testing::Test {
     ResetAutoplay();
   }
   void TearDown() override {
-    settings.autoplay = 0;
+    settings.autoplay = false;
     ReplayJournalText("1 keys= mouse=0,0 buttons=0\n");
     PresentFrame(0);
   }
@@ -53,15 +53,15 @@ void SmallLevel() {
       tile->keyX[0] = tile->x;
       tile->keyY[0] = tile->y;
       tile->keySeconds[0] = 1;
-      tile->alive = 1;
+      tile->alive = true;
     }
   }
   AddBall(ship.x, ship.y - 50, 2.0f, -3.0f, 8, ball16Picture);
   GlueAllBalls(600);
-  play.glueOn = 1;
+  play.glueOn = true;
   lists.balls.Reset();
-  while (Ball* ball = lists.balls.Next()) ball->stuck = 1;
-  play.servePending = 1;
+  while (Ball* ball = lists.balls.Next()) ball->stuck = true;
+  play.servePending = true;
 }
 
 TEST_F(Autoplay, PredictionFollowsTheBallOffTheWallsAndTheCeiling) {
@@ -120,7 +120,7 @@ TEST_F(Autoplay, ServesAfterAShortPauseWithATapOfTheButton) {
 
 TEST_F(Autoplay, ClicksThroughTheWonPictureOnceItIsBuiltAndThroughALostBall) {
   ASSERT_TRUE(CreateBlankImage(42, 3, 2));
-  play.levelWon = 1;
+  play.levelWon = true;
   StartLevelWonPicture(42);
   AutoplayInput input = DecideAutoplayInput();
   EXPECT_EQ(input.buttons, 0) << "the picture has not been drawn yet";
@@ -133,10 +133,10 @@ TEST_F(Autoplay, ClicksThroughTheWonPictureOnceItIsBuiltAndThroughALostBall) {
   EXPECT_LT(clickAt, 120);
 
   ResetAutoplay();
-  play.levelWon = 0;
-  play.levelEnding = 0;
-  play.restartLevel = 1;
-  play.gameFrozen = 1;
+  play.levelWon = false;
+  play.levelEnding = false;
+  play.restartLevel = true;
+  play.gameFrozen = true;
   clickAt = 0;
   for (int frame = 1; frame < 1000 && clickAt == 0; ++frame) {
     if (DecideAutoplayInput().buttons) clickAt = frame;
@@ -152,7 +152,7 @@ TEST_F(Autoplay, AScreenOutsidePlayGetsOneClickAfterALookAndNoneWhenAutoplayIsOf
     SampleMouse();
     EXPECT_EQ(PointerButton(1), 0) << "autoplay is off";
   }
-  settings.autoplay = 1;
+  settings.autoplay = true;
   int clicks = 0, firstClick = 0;
   for (int frame = 1; frame <= 100; ++frame) {
     AutoplayAcknowledge();
@@ -171,7 +171,7 @@ TEST_F(Autoplay, ARunPlayedByAutoplayReplaysFromItsInputToTheSameState) {
   // Autoplay plays 900 frames; every input it gives is written down as a journal.
   SeedRandom(11);
   SmallLevel();
-  settings.autoplay = 1;
+  settings.autoplay = true;
   std::string journal;
   float firstX = ship.x;
   bool moved = false;
@@ -183,12 +183,12 @@ TEST_F(Autoplay, ARunPlayedByAutoplayReplaysFromItsInputToTheSameState) {
     RunFrame();
     moved = moved || ship.x != firstX;
   }
-  EXPECT_EQ(play.servePending, 0) << "autoplay served";
+  EXPECT_FALSE(play.servePending) << "autoplay served";
   EXPECT_TRUE(moved);
   uint64_t played = PlayStateDigest();
 
   // The same start without autoplay, the journal as the only input.
-  settings.autoplay = 0;
+  settings.autoplay = false;
   ResetGameForTest();
   ResetAutoplay();
   SeedRandom(11);

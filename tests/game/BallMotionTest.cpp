@@ -35,7 +35,7 @@ TEST_F(BallMotion, BallOnTheMiddleOfAStillShipLeavesStraightUpAndAVerticalPushAd
   }
 
   // With gravity pushing up speeds the ball, pulling down leaves it at its own speed.
-  play.gravityOn = 1;
+  play.gravityOn = true;
   ship.vy = -8;
   Ball up = MakeBall(ship.x, ship.y - 46, 0, 3);
   BounceOffShip(up);
@@ -57,14 +57,14 @@ TEST_F(BallMotion, ASidewaysTouchOfTheShipGetsVyOne) {
 }
 
 TEST_F(BallMotion, TheGlueHoldsABallThatTouchesTheShip) {
-  play.glueOn = 1;
+  play.glueOn = true;
   AddBall(300, 300, 1, 1, 8, ball16Picture);
-  lists.balls.At(0)->stuck = 1;
+  lists.balls.At(0)->stuck = true;
   AddBall(ship.x + 10, ship.y - 46, 0, 4, 8, ball16Picture);
   Ball* ball = lists.balls.At(1);
   BounceOffShip(*ball);
-  EXPECT_EQ(ball->stuck, 1);
-  EXPECT_EQ(lists.balls.At(0)->stuck, 0) << "only the ball that touched stays glued";
+  EXPECT_TRUE(ball->stuck);
+  EXPECT_FALSE(lists.balls.At(0)->stuck) << "only the ball that touched stays glued";
   EXPECT_FLOAT_EQ(ball->glueOffsetX, ball->x - ship.x);
   EXPECT_EQ(play.glueHoldFrames, 600);
 }
@@ -115,7 +115,7 @@ TEST_F(BallMotion, SpeedLimitRisesWithTheTimeInTheLevel) {
     EXPECT_NEAR(fast.vx / fast.vy, -0.75, 1e-5) << "direction kept";
     EXPECT_EQ(play.maxBallSpeed, step.limit);
   }
-  play.gravityOn = 1;
+  play.gravityOn = true;
   play.levelFrames = 9001;
   Ball fast = MakeBall(300, 300, 30, -40);
   LimitBallSpeed(fast);
@@ -133,7 +133,7 @@ TEST_F(BallMotion, WallsReturnTheBallAndTheBottomLosesIt) {
   EXPECT_EQ(lists.balls.At(0)->x, 96);
   EXPECT_EQ(lists.balls.At(0)->vx, 4);
 
-  play.threadOn = 1;
+  play.threadOn = true;
   Ball* ball = lists.balls.At(0);
   ball->x = 400;
   ball->y = 695;
@@ -142,14 +142,14 @@ TEST_F(BallMotion, WallsReturnTheBallAndTheBottomLosesIt) {
   EXPECT_EQ(ball->y, 690);
   EXPECT_EQ(ball->vy, -6);
 
-  play.threadOn = 0;
+  play.threadOn = false;
   ball->y = 776;
   play.lives = 3;
   EXPECT_FALSE(BounceOffWalls());
   EXPECT_TRUE(lists.balls.Empty());
   EXPECT_EQ(play.lives, 2);
-  EXPECT_EQ(play.restartLevel, 1);
-  EXPECT_EQ(play.gameFrozen, 1);
+  EXPECT_TRUE(play.restartLevel);
+  EXPECT_TRUE(play.gameFrozen);
 }
 
 TEST_F(BallMotion, LosingOneOfTwoBallsOrTheLastOnTheBonusLevelCostsNoLife) {
@@ -159,30 +159,30 @@ TEST_F(BallMotion, LosingOneOfTwoBallsOrTheLastOnTheBonusLevelCostsNoLife) {
   EXPECT_EQ(lists.balls.Count(), 1);
   EXPECT_EQ(lists.balls.At(0)->x, 400) << "the walk went on with the next ball";
   EXPECT_EQ(play.lives, 3);
-  EXPECT_EQ(play.restartLevel, 0);
+  EXPECT_FALSE(play.restartLevel);
 
   play.levelIndex = bonusLevel;
   lists.balls.At(0)->y = 790;
   StepBalls();
   EXPECT_EQ(play.lives, 3);
-  EXPECT_EQ(play.restartLevel, 1);
+  EXPECT_TRUE(play.restartLevel);
 }
 
 TEST_F(BallMotion, GluedBallsRideTheShipAndDrainTheHoldTogether) {
   AddBall(ship.x, ship.y - 50, 2, -3, 8, ball16Picture);
   AddBall(ship.x, ship.y - 50, 2, -3, 8, ball16Picture);
   GlueAllBalls(10);
-  play.servePending = 1;
+  play.servePending = true;
   ship.x = 500;
   StepBalls();
   EXPECT_EQ(lists.balls.At(0)->x, 520);
   EXPECT_EQ(lists.balls.At(0)->y, ship.y - 50) << "a glued ball keeps its height";
   EXPECT_EQ(play.glueHoldFrames, 8);
   for (int frame = 0; frame < 4; ++frame) StepBalls();
-  EXPECT_EQ(lists.balls.At(0)->stuck, 0);
-  EXPECT_EQ(lists.balls.At(1)->stuck, 0);
-  EXPECT_EQ(play.servePending, 0);
-  EXPECT_EQ(play.glueOn, 0);
+  EXPECT_FALSE(lists.balls.At(0)->stuck);
+  EXPECT_FALSE(lists.balls.At(1)->stuck);
+  EXPECT_FALSE(play.servePending);
+  EXPECT_FALSE(play.glueOn);
 }
 
 TEST_F(BallMotion, TheWatchdogCountsEachBallOnItsOwn) {
@@ -233,12 +233,12 @@ TEST_F(BallMotion, ABigBallMadeInsideColourTilesClearsThemSilently) {
     float nearX = std::fmax(std::fabs(tile.x - x) - 32, 0), nearY = std::fmax(std::fabs(tile.y - y) - 10, 0);
     float nearest = std::hypot(nearX, nearY);
     if (tile.sprite == tileUnbreakable) {
-      EXPECT_EQ(tile.alive, 1);
+      EXPECT_TRUE(tile.alive);
     } else if (std::hypot(tile.x - x, tile.y - y) < 75) {
-      EXPECT_EQ(tile.alive, 0) << tile.x << "," << tile.y;
+      EXPECT_FALSE(tile.alive) << tile.x << "," << tile.y;
       checked += 1;
     } else if (nearest > 80) {
-      EXPECT_EQ(tile.alive, 1) << tile.x << "," << tile.y;
+      EXPECT_TRUE(tile.alive) << tile.x << "," << tile.y;
     }
   });
   EXPECT_GT(checked, 10);

@@ -32,7 +32,7 @@ class BallTeleport : public ::testing::Test {
     trip->radius = 8;
     trip->sprite = ball16Picture;
     trip->age = age;
-    lists.tiles.At(0)->teleportBusy = lists.tiles.At(1)->teleportBusy = 1;
+    lists.tiles.At(0)->teleportBusy = lists.tiles.At(1)->teleportBusy = true;
     return trip;
   }
 };
@@ -41,11 +41,11 @@ TEST_F(BallTeleport, ATripGlidesThirtyFramesFadesSixtyAndGivesTheBallBackAtNinet
   ListTeleporters();
   Ball* ball = PutBall(230, 222, 3, -4);
   StartTeleportTrip(*ball, 0);
-  EXPECT_EQ(ball->teleported, 1);
+  EXPECT_TRUE(ball->teleported);
   ASSERT_EQ(lists.teleportTrips.Count(), 1);
   const TeleportTrip& trip = *lists.teleportTrips.At(0);
   EXPECT_EQ(trip.toTile, 1);
-  EXPECT_EQ(lists.tiles.At(0)->teleportBusy + lists.tiles.At(1)->teleportBusy, 2);
+  EXPECT_TRUE(lists.tiles.At(0)->teleportBusy && lists.tiles.At(1)->teleportBusy);
   ASSERT_EQ(extras.effects.Count(), 1);
   const Effect& glide = *extras.effects.At(0);
   EXPECT_EQ(glide.lifetime, 30);
@@ -80,10 +80,10 @@ TEST_F(BallTeleport, ATripGlidesThirtyFramesFadesSixtyAndGivesTheBallBackAtNinet
 
   for (int frame = 92; frame <= 240; ++frame) RunTeleportTrips();
   EXPECT_EQ(lists.teleportTrips.Count(), 1);
-  EXPECT_EQ(lists.tiles.At(1)->teleportBusy, 1);
+  EXPECT_TRUE(lists.tiles.At(1)->teleportBusy);
   RunTeleportTrips();
   EXPECT_TRUE(lists.teleportTrips.Empty());
-  EXPECT_EQ(lists.tiles.At(0)->teleportBusy + lists.tiles.At(1)->teleportBusy, 0);
+  EXPECT_FALSE(lists.tiles.At(0)->teleportBusy || lists.tiles.At(1)->teleportBusy);
 }
 
 TEST_F(BallTeleport, LosingTheLastBallWhileAnotherTravelsCostsNoLife) {
@@ -96,8 +96,8 @@ TEST_F(BallTeleport, LosingTheLastBallWhileAnotherTravelsCostsNoLife) {
   StepBalls();
   EXPECT_TRUE(lists.balls.Empty());
   EXPECT_EQ(play.lives, 3);
-  EXPECT_EQ(play.restartLevel, 0);
-  EXPECT_EQ(play.gameFrozen, 0);
+  EXPECT_FALSE(play.restartLevel);
+  EXPECT_FALSE(play.gameFrozen);
   for (int frame = 0; frame < 95 && lists.balls.Empty(); ++frame) StepBalls();
   ASSERT_EQ(lists.balls.Count(), 1);
 
@@ -105,8 +105,8 @@ TEST_F(BallTeleport, LosingTheLastBallWhileAnotherTravelsCostsNoLife) {
   lists.balls.At(0)->y = 790;
   StepBalls();
   EXPECT_EQ(play.lives, 2);
-  EXPECT_EQ(play.restartLevel, 1);
-  EXPECT_EQ(play.gameFrozen, 1);
+  EXPECT_TRUE(play.restartLevel);
+  EXPECT_TRUE(play.gameFrozen);
 }
 
 TEST_F(BallTeleport, ATripAboutToGiveItsBallBackStillCounts) {
@@ -114,7 +114,7 @@ TEST_F(BallTeleport, ATripAboutToGiveItsBallBackStillCounts) {
   PutBall(400, 790, 0, 3);
   StepBalls();
   EXPECT_EQ(play.lives, 3);
-  EXPECT_EQ(play.restartLevel, 0);
+  EXPECT_FALSE(play.restartLevel);
   EXPECT_EQ(lists.balls.Count(), 1);
 }
 
@@ -123,24 +123,24 @@ TEST_F(BallTeleport, ATripWhoseBallIsBackNoLongerCounts) {
   PutBall(400, 790, 0, 3);
   StepBalls();
   EXPECT_EQ(play.lives, 2);
-  EXPECT_EQ(play.restartLevel, 1);
+  EXPECT_TRUE(play.restartLevel);
 }
 
 TEST_F(BallTeleport, ABallEntersByChanceAndOnlyTowardsAFreeTeleporter) {
   AddTile(300, 400, tileTeleporter);
   AddTile(500, 500, tileTeleporter);
   ListTeleporters();
-  lists.tiles.At(2)->teleportBusy = 1;
+  lists.tiles.At(2)->teleportBusy = true;
   int entered = 0, exitOne = 0, exitThree = 0;
   for (int attempt = 0; attempt < 60; ++attempt) {
-    lists.tiles.At(0)->teleportBusy = lists.tiles.At(1)->teleportBusy = lists.tiles.At(3)->teleportBusy = 0;
-    lists.tiles.At(0)->hitThisFrame = 0;
+    lists.tiles.At(0)->teleportBusy = lists.tiles.At(1)->teleportBusy = lists.tiles.At(3)->teleportBusy = false;
+    lists.tiles.At(0)->hitThisFrame = false;
     lists.teleportTrips.Clear();
     Ball ball = MakeBall(230, 222, 3, -4);
     TileContact contact;
     int64_t score = play.score;
     ApplyTileHit(ball, 0, contact);
-    EXPECT_EQ(contact.specialHit, 1);
+    EXPECT_TRUE(contact.specialHit);
     if (!ball.teleported) {
       EXPECT_EQ(contact.bounceKind, 1);
       EXPECT_EQ(play.score, score);
@@ -149,7 +149,7 @@ TEST_F(BallTeleport, ABallEntersByChanceAndOnlyTowardsAFreeTeleporter) {
     entered += 1;
     EXPECT_EQ(contact.bounceKind, 3);
     EXPECT_EQ(play.score, score + 10);
-    EXPECT_EQ(lists.tiles.At(0)->hitThisFrame, 1);
+    EXPECT_TRUE(lists.tiles.At(0)->hitThisFrame);
     int exit = lists.teleportTrips.At(0)->toTile;
     EXPECT_TRUE(exit == 1 || exit == 3) << exit;
     exitOne += exit == 1 ? 1 : 0;
@@ -163,18 +163,18 @@ TEST_F(BallTeleport, ABallEntersByChanceAndOnlyTowardsAFreeTeleporter) {
 
 TEST_F(BallTeleport, NoTripWhenEveryOtherTeleporterIsBusyOrTheBallAlreadyLeft) {
   ListTeleporters();
-  lists.tiles.At(1)->teleportBusy = 1;
+  lists.tiles.At(1)->teleportBusy = true;
   for (int attempt = 0; attempt < 20; ++attempt) {
     Ball ball = MakeBall(230, 222, 3, -4);
     TileContact contact;
     ApplyTileHit(ball, 0, contact);
-    EXPECT_EQ(ball.teleported, 0);
-    EXPECT_EQ(contact.specialHit, 1);
+    EXPECT_FALSE(ball.teleported);
+    EXPECT_TRUE(contact.specialHit);
   }
-  lists.tiles.At(1)->teleportBusy = 0;
+  lists.tiles.At(1)->teleportBusy = false;
   for (int attempt = 0; attempt < 20; ++attempt) {
     Ball ball = MakeBall(230, 222, 3, -4);
-    ball.teleported = 1;
+    ball.teleported = true;
     TileContact contact;
     ApplyTileHit(ball, 0, contact);
   }

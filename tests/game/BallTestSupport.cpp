@@ -8,7 +8,7 @@ Tile* AddTile(float x, float y, int sprite, int capsule) {
   tile->y = y;
   tile->sprite = sprite;
   tile->capsule = capsule;
-  tile->alive = 1;
+  tile->alive = true;
   tile->width = tileWidth;
   tile->height = tileHeight;
   tile->keyCount = 1;

@@ -19,7 +19,7 @@ class BallTiles : public ::testing::Test {
   // Frames of ball motion, with the tile procedure's clearing of the per-frame hit marks.
   static void Frames(int count) {
     for (int i = 0; i < count; ++i) {
-      for (int t = 0; t < lists.tiles.Count(); ++t) lists.tiles.At(t)->hitThisFrame = 0;
+      for (int t = 0; t < lists.tiles.Count(); ++t) lists.tiles.At(t)->hitThisFrame = false;
       StepBalls();
       play.frameTick += 1;
     }
@@ -42,8 +42,8 @@ TEST(TileAtPoint, BoxesAreStrictAndEveryKindCountsButOnlyColourTilesClear) {
   EXPECT_EQ(TileAtPoint(331, 309), 0);
   EXPECT_EQ(TileAtPoint(300, 310), -1);
   EXPECT_EQ(ClearTileAt(300, 300), 0);
-  EXPECT_EQ(lists.tiles.At(0)->alive, 1) << "the unbreakable tile stays";
-  EXPECT_EQ(lists.tiles.At(1)->alive, 0);
+  EXPECT_TRUE(lists.tiles.At(0)->alive) << "the unbreakable tile stays";
+  EXPECT_FALSE(lists.tiles.At(1)->alive);
   EXPECT_EQ(ClearTileAt(300, 300), -1);
   EXPECT_EQ(TileAtPoint(300, 300), 0);
 }
@@ -51,7 +51,7 @@ TEST(TileAtPoint, BoxesAreStrictAndEveryKindCountsButOnlyColourTilesClear) {
 TEST_F(BallTiles, TheFireBallCrossesARowOfColourTilesAndStillReflectsOffAnUnbreakableTile) {
   for (float x = 200; x <= 456; x += 64) AddTile(x, 300, tileRed);
   AddTile(310, 200, tileUnbreakable);
-  play.fireOn = 1;
+  play.fireOn = true;
   play.fireTimer = 900;
   Ball* ball = PutBall(296, 340, 0.6f, -5);
   for (int frame = 0; frame < 16; ++frame) {
@@ -59,15 +59,15 @@ TEST_F(BallTiles, TheFireBallCrossesARowOfColourTilesAndStillReflectsOffAnUnbrea
     ASSERT_FLOAT_EQ(ball->vx, 0.6f) << frame;
     ASSERT_LT(ball->vy, -4.99f) << frame;
   }
-  EXPECT_EQ(lists.tiles.At(1)->alive, 0);
-  EXPECT_EQ(lists.tiles.At(2)->alive, 0);
-  EXPECT_EQ(lists.tiles.At(0)->alive, 1);
-  EXPECT_EQ(lists.tiles.At(3)->alive, 1);
+  EXPECT_FALSE(lists.tiles.At(1)->alive);
+  EXPECT_FALSE(lists.tiles.At(2)->alive);
+  EXPECT_TRUE(lists.tiles.At(0)->alive);
+  EXPECT_TRUE(lists.tiles.At(3)->alive);
   EXPECT_EQ(play.score, 20);
   EXPECT_EQ(lists.explosions.Count(), 2);
   for (int frame = 0; frame < 12 && ball->vy < 0; ++frame) Frames(1);
   EXPECT_GT(ball->vy, 4.9f) << "reflected by the unbreakable tile";
-  EXPECT_EQ(lists.tiles.At(5)->alive, 1);
+  EXPECT_TRUE(lists.tiles.At(5)->alive);
 }
 
 TEST_F(BallTiles, WithoutFireTheFirstColourTileReflectsTheBall) {
@@ -76,7 +76,7 @@ TEST_F(BallTiles, WithoutFireTheFirstColourTileReflectsTheBall) {
   for (int frame = 0; frame < 8 && ball->vy < 0; ++frame) Frames(1);
   EXPECT_GT(ball->vy, 4.9f);
   EXPECT_GE(play.score, 10);
-  EXPECT_EQ(lists.tiles.At(0)->alive + lists.tiles.At(3)->alive + lists.tiles.At(4)->alive, 3);
+  EXPECT_TRUE(lists.tiles.At(0)->alive && lists.tiles.At(3)->alive && lists.tiles.At(4)->alive);
 }
 
 TEST_F(BallTiles, ATwoHitTileUnderManySamplesLosesOneHitAFrame) {
@@ -86,7 +86,7 @@ TEST_F(BallTiles, ATwoHitTileUnderManySamplesLosesOneHitAFrame) {
   ASSERT_GE(SamplesOn(0), 5);
   const Tile& tile = *lists.tiles.At(0);
   EXPECT_EQ(tile.sprite, tileOneHit);
-  EXPECT_EQ(tile.alive, 1);
+  EXPECT_TRUE(tile.alive);
   EXPECT_EQ(play.score, 10);
   EXPECT_GT(ball.vy, 3.9f);
 
@@ -94,14 +94,14 @@ TEST_F(BallTiles, ATwoHitTileUnderManySamplesLosesOneHitAFrame) {
   ball.y -= 6;
   ball.vy = -4;
   CollideWithTiles(ball);
-  EXPECT_EQ(tile.alive, 1);
+  EXPECT_TRUE(tile.alive);
   EXPECT_EQ(play.score, 10);
 
-  lists.tiles.At(0)->hitThisFrame = 0;
+  lists.tiles.At(0)->hitThisFrame = false;
   ball.y -= 6;
   ball.vy = -4;
   CollideWithTiles(ball);
-  EXPECT_EQ(tile.alive, 0);
+  EXPECT_FALSE(tile.alive);
   EXPECT_EQ(play.score, 20);
 }
 

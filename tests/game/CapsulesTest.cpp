@@ -25,15 +25,15 @@ TEST_F(Capsules, FallOnePixelAFrameButNotWhilePausedAndLeaveAtTheBottom) {
   ReleaseCapsule(600, 300, capsuleGlue);
   StepCapsules();
   EXPECT_FLOAT_EQ(lists.capsules.At(0)->y, 301);
-  play.gameFrozen = 1;
+  play.gameFrozen = true;
   StepCapsules();
   EXPECT_FLOAT_EQ(lists.capsules.At(0)->y, 301);
-  play.gameFrozen = 0;
+  play.gameFrozen = false;
   for (int i = 0; i < 467; ++i) StepCapsules();
   EXPECT_EQ(lists.capsules.Count(), 1);  // y = 768 is still on screen
   StepCapsules();
   EXPECT_EQ(lists.capsules.Count(), 0);
-  EXPECT_EQ(play.glueOn, 0);
+  EXPECT_FALSE(play.glueOn);
 }
 
 TEST_F(Capsules, CatchBoxTakesEitherEdgeOnTheShipAndNoBottomTest) {
@@ -41,43 +41,43 @@ TEST_F(Capsules, CatchBoxTakesEitherEdgeOnTheShipAndNoBottomTest) {
   ReleaseCapsule(ship.x - ship.halfWidth - 16, ship.y - ship.halfHeight - 16, capsuleDoor);
   ReleaseCapsule(ship.x - ship.halfWidth - 17.6f, ship.y - ship.halfHeight - 16, capsuleDoor);
   StepCapsules();
-  EXPECT_EQ(play.doorOpen, 1);
+  EXPECT_TRUE(play.doorOpen);
   ASSERT_EQ(lists.capsules.Count(), 1);
   // Already below the ship's top, it is still caught when the ship comes under it.
   lists.capsules.At(0)->y = 740;
   StepCapsules();
   EXPECT_EQ(lists.capsules.Count(), 1);
   ship.x -= 20;
-  play.doorOpen = 0;
+  play.doorOpen = false;
   StepCapsules();
   EXPECT_EQ(lists.capsules.Count(), 0);
-  EXPECT_EQ(play.doorOpen, 1);
+  EXPECT_TRUE(play.doorOpen);
   EXPECT_EQ(runCounts.capsulesCaught, 2);
 }
 
 TEST_F(Capsules, NonLetterCatchSwitchesTheLaserOffAndASecondLaserOnAgain) {
-  play.laserOn = 1;
+  play.laserOn = true;
   CatchCapsule(capsuleLetterO);
-  EXPECT_EQ(play.laserOn, 1) << "a letter leaves the laser on";
+  EXPECT_TRUE(play.laserOn) << "a letter leaves the laser on";
   CatchCapsule(capsuleLaser);
-  EXPECT_EQ(play.laserOn, 1);
+  EXPECT_TRUE(play.laserOn);
   CatchCapsule(capsuleRow);
-  EXPECT_EQ(play.laserOn, 0);
-  EXPECT_EQ(play.threadOn, 1);
+  EXPECT_FALSE(play.laserOn);
+  EXPECT_TRUE(play.threadOn);
 }
 
 TEST_F(Capsules, LaserReleasesGluedBalls) {
   Ball* a = AddTestBall(400, 600, 1, -3);
   Ball* b = AddTestBall(500, 600, 1, -3);
-  a->stuck = b->stuck = 1;
-  play.glueOn = 1;
+  a->stuck = b->stuck = true;
+  play.glueOn = true;
   play.glueHoldFrames = 300;
   CatchCapsule(capsuleLaser);
-  EXPECT_EQ(a->stuck, 0);
-  EXPECT_EQ(b->stuck, 0);
-  EXPECT_EQ(play.glueOn, 0);
+  EXPECT_FALSE(a->stuck);
+  EXPECT_FALSE(b->stuck);
+  EXPECT_FALSE(play.glueOn);
   EXPECT_EQ(play.glueHoldFrames, 0);
-  EXPECT_EQ(play.laserOn, 1);
+  EXPECT_TRUE(play.laserOn);
 }
 
 TEST_F(Capsules, EnlargeWhileEnlargedStaysWideAndAnyOtherCatchShrinksThroughTheRows) {
@@ -87,11 +87,11 @@ TEST_F(Capsules, EnlargeWhileEnlargedStaysWideAndAnyOtherCatchShrinksThroughTheR
   EXPECT_EQ(ship.halfWidth, 65);
   CatchCapsule(capsuleEnlarge);
   EXPECT_EQ(play.score - afterFirst, 20) << "a second ENLARGE only scores";
-  EXPECT_EQ(play.enlargeOn, 1);
+  EXPECT_TRUE(play.enlargeOn);
   for (int i = 0; i < 60; ++i) StepShip();
   EXPECT_EQ(ship.halfWidth, 65);
   CatchCapsule(capsuleBigger);
-  EXPECT_EQ(play.enlargeOn, 0);
+  EXPECT_FALSE(play.enlargeOn);
   std::vector<int> widths;
   for (int i = 0; i < 70; ++i) {
     StepShip();
@@ -105,13 +105,13 @@ TEST_F(Capsules, EnlargeWhileEnlargedStaysWideAndAnyOtherCatchShrinksThroughTheR
 TEST_F(Capsules, MissileAndChaingunExcludeEachOtherCompletely) {
   play.chaingunActive = 1;
   CatchCapsule(capsuleMissile);
-  EXPECT_EQ(play.missileArmed, 0);
+  EXPECT_FALSE(play.missileArmed);
   EXPECT_EQ(play.score, 0);
   EXPECT_FALSE(MessageShown("MISSILE"));
 
   ResetExtrasTest();
   CatchCapsule(capsuleMissile);
-  EXPECT_EQ(play.missileArmed, 1);
+  EXPECT_TRUE(play.missileArmed);
   EXPECT_EQ(play.missileCountdown, 150);
   EXPECT_EQ(play.score, 100);
   CatchCapsule(capsuleChaingun);
@@ -137,12 +137,12 @@ TEST_F(Capsules, LuckyMalusStillCancelsThreadFireAndEnlargementAndRestoresBallSi
   Ball* ball = AddTestBall(400, 400, 2, -3);
   ball->radius = 40;
   ball->sprite = ball80Picture;
-  play.threadOn = play.fireOn = play.enlargeOn = 1;
+  play.threadOn = play.fireOn = play.enlargeOn = true;
   play.malusKind = 0;
   ApplyMalus();
-  EXPECT_EQ(play.threadOn, 0);
-  EXPECT_EQ(play.fireOn, 0);
-  EXPECT_EQ(play.enlargeOn, 0);
+  EXPECT_FALSE(play.threadOn);
+  EXPECT_FALSE(play.fireOn);
+  EXPECT_FALSE(play.enlargeOn);
   EXPECT_FLOAT_EQ(ball->radius, 8);
   EXPECT_EQ(ball->sprite, ball16Picture);
   EXPECT_NEAR(ball->mass, 2144.66f, 0.01f);
@@ -176,10 +176,10 @@ TEST_F(Capsules, MalusTimerEndsTheMirrorButNotWhilePaused) {
   CatchCapsule(capsuleMalus);
   EXPECT_EQ(play.malusTimer, 600);
   play.malusKind = 1;
-  play.gameFrozen = 1;
+  play.gameFrozen = true;
   for (int i = 0; i < 700; ++i) StepCapsules();
   EXPECT_EQ(play.malusKind, 1);
-  play.gameFrozen = 0;
+  play.gameFrozen = false;
   for (int i = 0; i < 600; ++i) StepCapsules();
   EXPECT_EQ(play.malusKind, 1);
   StepCapsules();
@@ -207,7 +207,7 @@ TEST_F(Capsules, TripleClearsNoTilesAroundItsNewBalls) {
   int tile = AddTestTile(300, 284, tileRed);
   CatchCapsule(capsuleTriple);
   EXPECT_EQ(lists.balls.Count(), 3);
-  EXPECT_EQ(lists.tiles.At(tile)->alive, 1);
+  EXPECT_TRUE(lists.tiles.At(tile)->alive);
 }
 
 TEST_F(Capsules, EveryCatchAfterTheFiveLettersAddsAThousandAndSaysBonus) {
@@ -236,9 +236,9 @@ TEST_F(Capsules, FireBurnsFifteenSeconds) {
   CatchCapsule(capsuleFire);
   EXPECT_EQ(play.fireTimer, 900);
   for (int i = 0; i < 899; ++i) StepCapsules();
-  EXPECT_EQ(play.fireOn, 1);
+  EXPECT_TRUE(play.fireOn);
   StepCapsules();
-  EXPECT_EQ(play.fireOn, 0);
+  EXPECT_FALSE(play.fireOn);
 }
 
 TEST_F(Capsules, BiggerGrowsEachBallOneSizeKeepsItInsideAndStopsAtEighty) {
@@ -321,9 +321,9 @@ TEST(Thread, FadesInInTwentySixFramesHoldsThirtySecondsAndFadesOut) {
   for (int i = 0; i < 26; ++i) StepThread();
   EXPECT_EQ(play.threadPhase, 30 * 60);
   for (int i = 0; i < 30 * 60 - 1; ++i) StepThread();
-  EXPECT_EQ(play.threadOn, 1);
+  EXPECT_TRUE(play.threadOn);
   StepThread();
-  EXPECT_EQ(play.threadOn, 0);
+  EXPECT_FALSE(play.threadOn);
 }
 
 }  // namespace

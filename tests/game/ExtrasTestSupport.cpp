@@ -42,7 +42,7 @@ int AddTestTile(float x, float y, int sprite, int capsule) {
   tile->width = tileWidth;
   tile->height = tileHeight;
   tile->capsule = capsule;
-  tile->alive = 1;
+  tile->alive = true;
   tile->keyCount = 1;
   tile->keyX[0] = x;
   tile->keyY[0] = y;

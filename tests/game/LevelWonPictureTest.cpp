@@ -45,7 +45,7 @@ class WonPicture : public ::testing::Test {
 TEST_F(WonPicture, ScanRunsInAZigzagFromTheBottomRowThreePixelsAFrame) {
   MakeImage(allWhiteImage, 4, 3, ColorRGB(255, 255, 255));
   StartLevelWonPicture(allWhiteImage);
-  EXPECT_EQ(play.levelEnding, 1);
+  EXPECT_TRUE(play.levelEnding);
   Draw(1);
   EXPECT_EQ(wonPicture.flying.Count(), 3);
   Draw(3);
@@ -69,7 +69,7 @@ TEST_F(WonPicture, EveryBallLandsExactlyFortyFramesAfterItsLaunch) {
   Draw(1);  // three balls launched
   Draw(39);
   EXPECT_EQ(wonPicture.placed.Count(), 0);
-  wonPicture.flying.ForEach([](const FlyingBall& b) { EXPECT_EQ(b.active, 1); });
+  wonPicture.flying.ForEach([](const FlyingBall& b) { EXPECT_TRUE(b.active); });
   Draw(1);  // the first three land
   EXPECT_EQ(wonPicture.placed.Count(), 3);
   Draw(3);  // the last ones, launched in the top row after the scan ended, land too
@@ -96,13 +96,13 @@ TEST_F(WonPicture, ANewStartEmptiesBothListsOfAnUnfinishedPicture) {
   StartLevelWonPicture(allWhiteImage);
   EXPECT_TRUE(wonPicture.placed.Empty());
   EXPECT_TRUE(wonPicture.flying.Empty());
-  EXPECT_EQ(wonPicture.pictureStart, 1);
+  EXPECT_TRUE(wonPicture.pictureStart);
 }
 
 TEST_F(WonPicture, APictureWithoutWhitePixelsGivesNoBallsAndTheLoopStillWaitsForTheClick) {
   // Almost white is not white.
   MakeImage(noWhiteImage, 6, 4, ColorRGB(255, 255, 254));
-  play.levelWon = 1;
+  play.levelWon = true;
   StartLevelWonPicture(noWhiteImage);
   EXPECT_EQ(RunFramesUntilExit(200), 200);
   EXPECT_TRUE(wonPicture.flying.Empty());

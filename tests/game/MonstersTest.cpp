@@ -59,7 +59,7 @@ TEST_F(Monsters, ASpawnRollForADisallowedKindAddsNone) {
 
 TEST_F(Monsters, NothingSpawnsOrMovesWhilePaused) {
   Place(hopperPictures, 400, 300, 1, 1);
-  play.gameFrozen = 1;
+  play.gameFrozen = true;
   Run(5000);
   EXPECT_EQ(extras.monsters.Count(), 1);
   EXPECT_FLOAT_EQ(Only()->x, 400);

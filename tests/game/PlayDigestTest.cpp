@@ -181,8 +181,8 @@ TEST(PlayDigest, TheListsTheirOrderTheirWalksAndTheRandomGeneratorCount) {
 TEST(PlayDigest, WhatOnlyTheDisplayOrTheMusicKeepsIsLeftOut) {
   Fixture();
   uint64_t before = PlayStateDigest();
-  play.sceneBuilt = 1 - play.sceneBuilt;
-  play.changeMusic = 1 - play.changeMusic;
+  play.sceneBuilt = !play.sceneBuilt;
+  play.changeMusic = !play.changeMusic;
   EXPECT_EQ(PlayStateDigest(), before);
 }
 

@@ -33,7 +33,7 @@ class Scene3D : public ::testing::Test {
   }
   // Sets up a normal level with the archive (or without) and draws its scene at `tick`.
   void Start(int levelIndex, bool withArchive) {
-    settings.engine3DAvailable = withArchive && Add3DArchive("packs\\3d.zip", 1) ? 1 : 0;
+    settings.engine3DAvailable = withArchive && Add3DArchive("packs\\3d.zip", 1);
     play.difficulty = difficultyNormal;
     play.levelIndex = levelIndex;
     SetUpLevel();
@@ -63,10 +63,10 @@ TEST_F(Scene3D, WithoutTheArchiveTheFirstLevelStillSetsUpAndAnimates) {
   auto empty = std::filesystem::temp_directory_path() / ("noarchive-" + std::to_string(getpid()));
   std::filesystem::create_directories(empty);
   ASSERT_TRUE(SetCurrentDirectory(empty.string()));
-  settings.engine3DAvailable = Add3DArchive("packs\\3d.zip", 1) ? 1 : 0;
+  settings.engine3DAvailable = Add3DArchive("packs\\3d.zip", 1);
   ASSERT_TRUE(SetCurrentDirectory(game));
   std::filesystem::remove_all(empty);
-  EXPECT_EQ(settings.engine3DAvailable, 0);
+  EXPECT_FALSE(settings.engine3DAvailable);
   play.levelIndex = 0;
   SetUpLevel();
   for (int tick = 0; tick < 5; ++tick) Draw(tick);
@@ -77,7 +77,7 @@ TEST_F(Scene3D, WithoutTheArchiveTheFirstLevelStillSetsUpAndAnimates) {
 
 TEST_F(Scene3D, TheSeaOfFireGlowsAtTheHorizonAndGoesWithTheLevel) {
   Start(0, true);
-  ASSERT_EQ(settings.engine3DAvailable, 1);
+  ASSERT_TRUE(settings.engine3DAvailable);
   EXPECT_TRUE(IsMesh(1) && IsTexture(1) && IsTexture(2) && IsEntity(1) && IsCamera(1));
   for (int m = 4; m <= 8; ++m) EXPECT_TRUE(IsMaterial(m)) << m;
   for (int l = 1; l <= 3; ++l) EXPECT_TRUE(IsLight(l)) << l;

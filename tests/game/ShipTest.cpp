@@ -61,7 +61,7 @@ TEST_F(ShipControl, MirrorMalusTurnsTheMouseTheOtherWayAndTiltsToTheLeft) {
 }
 
 TEST_F(ShipControl, JoystickGivesAboutThirtyTwoPixelsAtFullDeflectionAndAZeroRangeKeepsTheSpeed) {
-  settings.joystickEnabled = 1;
+  settings.joystickEnabled = true;
   settings.joyRangeX = 65535;
   settings.joyRangeY = 0;
   joystick0.x = 65535;
@@ -105,9 +105,9 @@ TEST_F(ShipControl, WallsHoldTheShipByItsShieldWidth) {
   ReplayJournalText("1 mouse=50,0\n");
   Frames(20);
   EXPECT_FLOAT_EQ(ship.x, 825.0f - ShipShieldWidth() / 2.0f);
-  EXPECT_EQ(play.levelWon, 0) << "no door, no win";
+  EXPECT_FALSE(play.levelWon) << "no door, no win";
   // Enlarged, the wider shield stops it sooner.
-  play.enlargeOn = 1;
+  play.enlargeOn = true;
   play.enlargeStep = 10;
   Frames(2);  // the wall is tested before the shape grows
   EXPECT_EQ(ShipShieldWidth(), 130);
@@ -115,19 +115,19 @@ TEST_F(ShipControl, WallsHoldTheShipByItsShieldWidth) {
 }
 
 TEST_F(ShipControl, TheOpenDoorWinsTheLevelOnce) {
-  play.doorOpen = 1;
+  play.doorOpen = true;
   ship.x = 780;
   ReplayJournalText("1 mouse=10,0\n");
   Frame();
   EXPECT_FLOAT_EQ(ship.x, 785.0f);
-  EXPECT_EQ(play.doorOpen, 0);
-  EXPECT_EQ(play.shipLeaving, 1);
-  EXPECT_EQ(play.levelWon, 1);
-  EXPECT_EQ(play.levelEnding, 1);
+  EXPECT_FALSE(play.doorOpen);
+  EXPECT_TRUE(play.shipLeaving);
+  EXPECT_TRUE(play.levelWon);
+  EXPECT_TRUE(play.levelEnding);
   // Pushing on against the wall does not win again.
-  play.levelWon = 0;
+  play.levelWon = false;
   Frames(3);
-  EXPECT_EQ(play.levelWon, 0);
+  EXPECT_FALSE(play.levelWon);
   // The leaving ship drifts out to the right, a pixel a frame.
   float before = ship.x;
   StepShipExit();
@@ -138,19 +138,19 @@ TEST_F(ShipControl, TheDoorDoesNothingOnTheFinalLevelOfEitherSet) {
   for (int hard : {0, 1}) {
     play.difficulty = hard;
     play.levelIndex = hard ? finalLevelHard : finalLevelNormal;
-    play.doorOpen = 1;
-    play.shipLeaving = 0;
+    play.doorOpen = true;
+    play.shipLeaving = false;
     ship.x = 780;
     ReplayJournalText("1 mouse=10,0\n");
     Frame();
     EXPECT_FLOAT_EQ(ship.x, 785.0f);
-    EXPECT_EQ(play.levelWon, 0);
-    EXPECT_EQ(play.shipLeaving, 0);
+    EXPECT_FALSE(play.levelWon);
+    EXPECT_FALSE(play.shipLeaving);
   }
 }
 
 TEST_F(ShipControl, EnlargedShapeWidensAtOnceCyclesItsShieldAndShrinksThroughEveryRow) {
-  play.enlargeOn = 1;
+  play.enlargeOn = true;
   play.enlargeStep = 10;  // as the capsule leaves it
   Frame();
   EXPECT_EQ(play.enlargeStep, 11);
@@ -166,7 +166,7 @@ TEST_F(ShipControl, EnlargedShapeWidensAtOnceCyclesItsShieldAndShrinksThroughEve
   EXPECT_EQ(play.enlargeStep, 10);
   EXPECT_EQ(ship.shieldSprite, shieldPictures + 5);
 
-  play.enlargeOn = 0;
+  play.enlargeOn = false;
   play.enlargeStep = 31;
   Frame();  // 30: the row of step 26
   EXPECT_EQ(ship.shieldSprite, shieldPictures + 7);

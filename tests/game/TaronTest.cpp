@@ -27,10 +27,10 @@ class TaronFight : public ::testing::Test {
   }
   void SetUp() override {
     ResetAllPlayState();
-    settings.effectsEnabled = 1;
-    settings.soundEnabled = 0;
+    settings.effectsEnabled = true;
+    settings.soundEnabled = false;
     play.levelIndex = finalLevelNormal;
-    play.sceneBuilt = 1;
+    play.sceneBuilt = true;
     std::vector<uint32_t> solid(16 * 16, 0xFFFFFFFFu);
     ASSERT_TRUE(SpriteFromPixels(testBall, 16, 16, solid.data(), kSpriteQuadTexture | kSpriteKeepAlpha));
     ASSERT_TRUE(HasSprite(taronMask));
@@ -81,9 +81,9 @@ TEST_F(TaronFight, TwelveHitsDefeatHimAndHitsWithinTheCooldownDoNotCount) {
   for (int hit = 3; hit <= 12; ++hit) BallOnFace(60);
   EXPECT_EQ(taron.hitPoints, 0);
   EXPECT_EQ(taron.state, 23);
-  EXPECT_EQ(play.gameWon, 1);
-  EXPECT_EQ(play.levelEnding, 1);
-  EXPECT_EQ(play.sceneFrozen, 1);
+  EXPECT_TRUE(play.gameWon);
+  EXPECT_TRUE(play.levelEnding);
+  EXPECT_TRUE(play.sceneFrozen);
   EXPECT_EQ(play.score, 12 * 500);
   EXPECT_TRUE(lists.balls.Empty());
   EXPECT_EQ(taron.shots.Count(), 0);
@@ -200,7 +200,7 @@ TEST_F(TaronFight, AShotThatReachesTheShipCostsEveryBallAndTheLife) {
   EXPECT_EQ(taron.shots.Count(), 0);
   EXPECT_TRUE(lists.balls.Empty());
   EXPECT_EQ(play.lives, 2);
-  EXPECT_EQ(play.restartLevel, 1);
+  EXPECT_TRUE(play.restartLevel);
   EXPECT_EQ(taron.state, 22);  // Taron has won this round
   int held = static_cast<int>(taron.y);
   Frame();  // the game holds while the life is lost
@@ -219,7 +219,7 @@ TEST_F(TaronFight, HeDescendsGrowingToFullSizeThenSettlesAndHoldsWhilePaused) {
   EXPECT_NEAR(taron.scale, 256, 1.0f);
   BallOnFace(1);
   EXPECT_EQ(taron.hitPoints, 11);  // in place, he can be hit
-  play.gameFrozen = 1;
+  play.gameFrozen = true;
   TaronFight::Hovering();
   int state = taron.state, timer = taron.stateTimer, pulse = taron.pulse;
   for (int i = 0; i < 100; ++i) Frame();
@@ -229,8 +229,8 @@ TEST_F(TaronFight, HeDescendsGrowingToFullSizeThenSettlesAndHoldsWhilePaused) {
 }
 
 TEST_F(TaronFight, HeFightsWithTheEffectsSwitchedOff) {
-  settings.effectsEnabled = 0;
-  play.sceneBuilt = 0;
+  settings.effectsEnabled = false;
+  play.sceneBuilt = false;
   for (int i = 0; i < 10; ++i) {
     StepScene();
     BeginQuads();
@@ -257,21 +257,21 @@ TEST(TaronInPlay, TheLastHitWinsTheGameAndAClickLeavesForTheEnding) {
   std::vector<uint32_t> solid(16 * 16, 0xFFFFFFFFu);
   ASSERT_TRUE(SpriteFromPixels(testBall, 16, 16, solid.data(), kSpriteQuadTexture | kSpriteKeepAlpha));
   ball.sprite = testBall;
-  ball.stuck = 0;
+  ball.stuck = false;
   ball.x = static_cast<float>(taron.x);
   ball.y = taron.y + 40;
   ball.vx = 0;
   ball.vy = -2;
-  play.servePending = 0;
+  play.servePending = false;
   EXPECT_EQ(RunFramesUntilExit(120), 120) << "the win waits for a click";
-  EXPECT_EQ(play.gameWon, 1);
+  EXPECT_TRUE(play.gameWon);
   EXPECT_EQ(taron.state, 23);
-  EXPECT_EQ(play.levelEnding, 1);
+  EXPECT_TRUE(play.levelEnding);
   EXPECT_LT(taron.y, taronHoverY);  // on his way up
   ReplayJournalText("1 buttons=1\n2 buttons=0\n");
   EXPECT_EQ(RunFramesUntilExit(10), 1);
   HandleLevelExit();
-  EXPECT_EQ(play.leaveGame, 1);
+  EXPECT_TRUE(play.leaveGame);
 }
 
 }  // namespace

@@ -113,11 +113,11 @@ TEST_F(LevelSetUp, AHardLevelWithoutAThemeKeepsTheBackgroundBeforeIt) {
   play.levelIndex = 3;
   SetUpLevel();
   EXPECT_EQ(currentBackground, "black");
-  EXPECT_EQ(play.gravityOn, 1);
+  EXPECT_TRUE(play.gravityOn);
   play.levelIndex = 5;
   SetUpLevel();
   EXPECT_EQ(currentBackground, "black");
-  EXPECT_EQ(play.gravityOn, 0);
+  EXPECT_FALSE(play.gravityOn);
   EXPECT_EQ(extras.monsterKindsAllowed, 31);
 }
 
@@ -126,7 +126,7 @@ TEST_F(LevelSetUp, TheBossLevelHasNoPracticalTimeLimitAndWaitsForTheServe) {
   SetUpLevel();
   EXPECT_EQ(play.bonusTimeLimit, 1.0f);
   EXPECT_GE(play.bonusTimeLeft, 1e7f);
-  EXPECT_EQ(play.servePending, 1);
+  EXPECT_TRUE(play.servePending);
   EXPECT_EQ(play.maxMonsters, 10);
   EXPECT_EQ(extras.monsterKindsAllowed, 12);
   EXPECT_EQ(extras.spawnPeriod, 5);
@@ -136,18 +136,18 @@ TEST_F(LevelSetUp, TheBossLevelHasNoPracticalTimeLimitAndWaitsForTheServe) {
 }
 
 TEST_F(LevelSetUp, AGameContinuedInsideAGroupStartsItsTrackAtOnce) {
-  settings.musicEnabled = 1;
+  settings.musicEnabled = true;
   if (HasSound(Sound::Music)) ReleaseSound(Sound::Music);
   NewGameValues();
   play.levelIndex = 7;
   ChooseMusic();
   EXPECT_TRUE(HasSound(Sound::Music));
-  EXPECT_EQ(play.changeMusic, 0);
+  EXPECT_FALSE(play.changeMusic);
   ReleaseSound(Sound::Music);
   play.levelIndex = 8;  // the next level of the group keeps the music
   ChooseMusic();
   EXPECT_FALSE(HasSound(Sound::Music));
-  settings.musicEnabled = 0;
+  settings.musicEnabled = false;
 }
 
 // Frames the scene behind the tiles and tells whether the playfield shows the background alone.
@@ -172,19 +172,19 @@ bool PlayfieldIsBackgroundOnly() {
 TEST_F(LevelSetUp, WithEffectsOffOnlyTheBackgroundIsDrawn) {
   play.levelIndex = 10;  // the pulsar's glows and streaks
   play.frameTick = 300;
-  settings.effectsEnabled = 0;
+  settings.effectsEnabled = false;
   SetUpLevel();
   ASSERT_TRUE(HasSprite(backgroundPicture));
-  EXPECT_EQ(play.sceneBuilt, 0);
+  EXPECT_FALSE(play.sceneBuilt);
   EXPECT_TRUE(PlayfieldIsBackgroundOnly());
-  settings.effectsEnabled = 1;
+  settings.effectsEnabled = true;
   SetUpLevel();
-  EXPECT_EQ(play.sceneBuilt, 1);
+  EXPECT_TRUE(play.sceneBuilt);
   EXPECT_FALSE(PlayfieldIsBackgroundOnly());
 }
 
 TEST_F(LevelSetUp, EveryLevelOfBothSetsSetsUpAndAnimatesWithItsBackground) {
-  settings.effectsEnabled = 1;
+  settings.effectsEnabled = true;
   for (int difficulty : {difficultyNormal, difficultyHard}) {
     int last = difficulty == difficultyNormal ? finalLevelNormal : finalLevelHard;
     std::vector<int> levels;

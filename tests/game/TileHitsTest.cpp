@@ -23,11 +23,11 @@ class TileHits : public ::testing::Test {
 TEST_F(TileHits, ALevelOfOnlyUnbreakableTilesAndTeleportersIsClearedAtOnce) {
   AddTile(200, 200, tileUnbreakable);
   AddTile(300, 200, tileTeleporter);
-  AddTile(400, 200, tileRed)->alive = 0;
-  AddTile(500, 200, tileThreeHits)->alive = 0;
+  AddTile(400, 200, tileRed)->alive = false;
+  AddTile(500, 200, tileThreeHits)->alive = false;
   CheckLevelCleared();
-  EXPECT_EQ(play.levelWon, 1);
-  EXPECT_EQ(play.levelEnding, 1);
+  EXPECT_TRUE(play.levelWon);
+  EXPECT_TRUE(play.levelEnding);
   EXPECT_EQ(wonPicture.pictureImage, wonPictureWinner);
   EXPECT_TRUE(lists.balls.Empty());
 }
@@ -38,7 +38,7 @@ TEST_F(TileHits, AnyAliveBreakableTileKeepsTheLevelGoing) {
     AddTile(200, 200, tileUnbreakable);
     AddTile(300, 200, sprite);
     CheckLevelCleared();
-    EXPECT_EQ(play.levelWon, 0) << sprite;
+    EXPECT_FALSE(play.levelWon) << sprite;
   }
 }
 
@@ -47,10 +47,10 @@ TEST_F(TileHits, FiveLettersEndALevelButNotTheBonusLevel) {
   play.letterMask = allLetters;
   play.levelIndex = bonusLevel;
   CheckLevelCleared();
-  EXPECT_EQ(play.levelWon, 0);
-  lists.tiles.At(0)->alive = 0;
+  EXPECT_FALSE(play.levelWon);
+  lists.tiles.At(0)->alive = false;
   CheckLevelCleared();
-  EXPECT_EQ(play.levelWon, 1);
+  EXPECT_TRUE(play.levelWon);
   EXPECT_EQ(wonPicture.pictureImage, wonPictureWinner);
 
   ResetGameForTest();
@@ -58,7 +58,7 @@ TEST_F(TileHits, FiveLettersEndALevelButNotTheBonusLevel) {
   play.letterMask = allLetters;
   play.levelIndex = 12;
   CheckLevelCleared();
-  EXPECT_EQ(play.levelWon, 1);
+  EXPECT_TRUE(play.levelWon);
   EXPECT_EQ(wonPicture.pictureImage, wonPictureBonus);
 }
 
@@ -84,32 +84,32 @@ class TileChallenge : public ::testing::TestWithParam<Challenge> {
 
 TEST_P(TileChallenge, ClearingTheMultiHitTilesWithoutBreakingAColourTileWinsAtOnce) {
   CheckLevelCleared();
-  EXPECT_EQ(play.levelWon, 0);
-  lists.tiles.At(2)->alive = 0;
+  EXPECT_FALSE(play.levelWon);
+  lists.tiles.At(2)->alive = false;
   CheckLevelCleared();
-  EXPECT_EQ(play.levelWon, 0) << "a multi-hit tile is left";
-  lists.tiles.At(3)->alive = 0;
+  EXPECT_FALSE(play.levelWon) << "a multi-hit tile is left";
+  lists.tiles.At(3)->alive = false;
   CheckLevelCleared();
   EXPECT_TRUE(play.tileChallengePending) << "colour tiles remain, but the challenge was met";
-  EXPECT_EQ(play.levelWon, 0) << "the minigame runs between frames, not inside the drawing pass";
+  EXPECT_FALSE(play.levelWon) << "the minigame runs between frames, not inside the drawing pass";
   CheckLevelCleared();
-  EXPECT_EQ(play.levelWon, 0) << "a pending challenge is not also an ordinary win";
+  EXPECT_FALSE(play.levelWon) << "a pending challenge is not also an ordinary win";
   RunTileChallenge();
   EXPECT_FALSE(play.tileChallengePending);
-  EXPECT_EQ(play.levelWon, 1);
+  EXPECT_TRUE(play.levelWon);
   EXPECT_EQ(play.score, 500 + 10 * play.sugarPoints);
   EXPECT_TRUE(lists.balls.Empty());
 }
 
 TEST_P(TileChallenge, OneBrokenColourTileForfeitsTheChallenge) {
-  lists.tiles.At(0)->alive = 0;
-  lists.tiles.At(2)->alive = 0;
-  lists.tiles.At(3)->alive = 0;
+  lists.tiles.At(0)->alive = false;
+  lists.tiles.At(2)->alive = false;
+  lists.tiles.At(3)->alive = false;
   CheckLevelCleared();
-  EXPECT_EQ(play.levelWon, 0);
-  lists.tiles.At(1)->alive = 0;
+  EXPECT_FALSE(play.levelWon);
+  lists.tiles.At(1)->alive = false;
   CheckLevelCleared();
-  EXPECT_EQ(play.levelWon, 1) << "the ordinary end once every breakable tile is gone";
+  EXPECT_TRUE(play.levelWon) << "the ordinary end once every breakable tile is gone";
 }
 
 INSTANTIATE_TEST_SUITE_P(NormalAndHard, TileChallenge,

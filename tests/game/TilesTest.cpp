@@ -32,7 +32,7 @@ TEST_F(Tiles, RecordsBecomeTilesAtTheirFirstKeyPoint) {
   ASSERT_EQ(lists.tiles.Count(), 2);
   Tile* first = lists.tiles.At(0);
   EXPECT_EQ(first->capsule, capsuleTriple);
-  EXPECT_EQ(first->alive, 1);
+  EXPECT_TRUE(first->alive);
   EXPECT_EQ(first->startX, 200);
   EXPECT_EQ(first->startY, 101);
   Tile* second = lists.tiles.At(1);
@@ -81,12 +81,12 @@ TEST_F(Tiles, TheTeleporterListFollowsTheTileOrder) {
   ASSERT_TRUE(Read(Level({{tileTeleporter, 0, {{1, 200, 100}}},
                           {tileRed, 0, {{1, 300, 100}}},
                           {tileTeleporter, 0, {{1, 400, 100}}}})));
-  lists.tiles.At(2)->teleportBusy = 1;
+  lists.tiles.At(2)->teleportBusy = true;
   BuildTeleporterList();
   ASSERT_EQ(lists.teleporters.Count(), 2);
   EXPECT_EQ(lists.teleporters.At(0)->tile, 0);
   EXPECT_EQ(lists.teleporters.At(1)->tile, 2);
-  EXPECT_EQ(lists.tiles.At(2)->teleportBusy, 0);
+  EXPECT_FALSE(lists.tiles.At(2)->teleportBusy);
 }
 
 TEST_F(Tiles, LevelFilesAreNamedByTheSetAndTheIndex) {

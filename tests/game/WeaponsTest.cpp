@@ -33,7 +33,7 @@ class Weapons : public ::testing::Test {
 };
 
 TEST_F(Weapons, HeldFireGivesALaserPairEverySixteenFrames) {
-  play.laserOn = 1;
+  play.laserOn = true;
   HoldFire(true);
   int pairs = 0;
   for (int frame = 0; frame < 64; ++frame) {
@@ -48,7 +48,7 @@ TEST_F(Weapons, HeldFireGivesALaserPairEverySixteenFrames) {
 }
 
 TEST_F(Weapons, LaserShotsStartBesideTheShipAndRiseTenPixelsAFrame) {
-  play.laserOn = 1;
+  play.laserOn = true;
   FireLaser();
   ASSERT_EQ(extras.laserShots.Count(), 2);
   EXPECT_FLOAT_EQ(extras.laserShots.At(0)->x, ship.x - 27);
@@ -64,19 +64,19 @@ TEST_F(Weapons, LaserStepsAThreeHitTileWhileABulletDestroysIt) {
   FireLaser();
   for (int i = 0; i < 40 && extras.laserShots.Count() == 2; ++i) StepLaserShots();
   EXPECT_EQ(lists.tiles.At(tile)->sprite, tileTwoHits);
-  EXPECT_EQ(lists.tiles.At(tile)->alive, 1);
+  EXPECT_TRUE(lists.tiles.At(tile)->alive);
   EXPECT_EQ(play.score, 10);
 
   lists.tiles.At(tile)->sprite = tileThreeHits;
-  lists.tiles.At(tile)->hitThisFrame = 0;
+  lists.tiles.At(tile)->hitThisFrame = false;
   Bullet* bullet = extras.bullets.Add();
   bullet->x = ship.x - 27;
   bullet->y = 500;
   bullet->angle = static_cast<float>(-M_PI / 2);
   bullet->speed = 3;
-  bullet->active = 1;
+  bullet->active = true;
   for (int i = 0; i < 40 && lists.tiles.At(tile)->alive; ++i) StepBullets();
-  EXPECT_EQ(lists.tiles.At(tile)->alive, 0);
+  EXPECT_FALSE(lists.tiles.At(tile)->alive);
   EXPECT_EQ(play.score, 60);
   EXPECT_EQ(extras.bullets.Count(), 0);
 }
@@ -84,16 +84,16 @@ TEST_F(Weapons, LaserStepsAThreeHitTileWhileABulletDestroysIt) {
 TEST_F(Weapons, LaserStopsOnUnbreakableTilesAndPassesATileAlreadyHitThisFrame) {
   int wall = AddTestTile(ship.x - 27, 300, tileUnbreakable);
   int hit = AddTestTile(ship.x + 27, 500, tileRed, capsuleGlue);
-  lists.tiles.At(hit)->hitThisFrame = 1;
+  lists.tiles.At(hit)->hitThisFrame = true;
   FireLaser();
   for (int i = 0; i < 35; ++i) StepLaserShots();
-  EXPECT_EQ(lists.tiles.At(wall)->alive, 1);
-  EXPECT_EQ(lists.tiles.At(hit)->alive, 1);
+  EXPECT_TRUE(lists.tiles.At(wall)->alive);
+  EXPECT_TRUE(lists.tiles.At(hit)->alive);
   ASSERT_EQ(extras.laserShots.Count(), 1) << "the left shot stops at the wall, the right one flies on";
-  lists.tiles.At(hit)->hitThisFrame = 0;
+  lists.tiles.At(hit)->hitThisFrame = false;
   lists.tiles.At(hit)->y = extras.laserShots.At(0)->y - 12;
   StepLaserShots();
-  EXPECT_EQ(lists.tiles.At(hit)->alive, 0);
+  EXPECT_FALSE(lists.tiles.At(hit)->alive);
   EXPECT_EQ(lists.capsules.Count(), 1) << "a blasted tile lets its capsule fall";
   EXPECT_EQ(runCounts.tilesDestroyed, 1);
 }
@@ -106,32 +106,32 @@ TEST_F(Weapons, BulletsGoThroughUnbreakableTiles) {
   bullet->y = 600;
   bullet->angle = static_cast<float>(-M_PI / 2);
   bullet->speed = 3;
-  bullet->active = 1;
+  bullet->active = true;
   for (int i = 0; i < 100; ++i) StepBullets();
-  EXPECT_EQ(lists.tiles.At(wall)->alive, 1);
-  EXPECT_EQ(lists.tiles.At(target)->alive, 0);
+  EXPECT_TRUE(lists.tiles.At(wall)->alive);
+  EXPECT_FALSE(lists.tiles.At(target)->alive);
   EXPECT_EQ(play.score, 50);
 }
 
 TEST_F(Weapons, MissileTargetIsPickedAgainWhenItsTileIsGone) {
   int first = AddTestTile(300, 100, tileRed);
   AddTestTile(600, 100, tileUnbreakable);
-  play.missileArmed = 1;
+  play.missileArmed = true;
   PickMissileTarget();
-  ASSERT_EQ(extras.target.locked, 1);
+  ASSERT_TRUE(extras.target.locked);
   EXPECT_EQ(extras.target.tileIndex, first) << "only breakable tiles are candidates";
   int second = AddTestTile(500, 200, tileThreeHits);
-  lists.tiles.At(first)->alive = 0;
+  lists.tiles.At(first)->alive = false;
   StepMissileTarget();
-  EXPECT_EQ(extras.target.locked, 1);
+  EXPECT_TRUE(extras.target.locked);
   EXPECT_EQ(extras.target.tileIndex, second);
   EXPECT_FLOAT_EQ(extras.target.x, 500);
   // With nothing breakable left the launcher stays unlocked.
-  lists.tiles.At(second)->alive = 0;
+  lists.tiles.At(second)->alive = false;
   StepMissileTarget();
-  EXPECT_EQ(extras.target.locked, 0);
+  EXPECT_FALSE(extras.target.locked);
   PickMissileTarget();
-  EXPECT_EQ(extras.target.locked, 0);
+  EXPECT_FALSE(extras.target.locked);
 }
 
 TEST_F(Weapons, LaunchedMissileHeadsForItsTargetAndBlastsIt) {
@@ -139,28 +139,28 @@ TEST_F(Weapons, LaunchedMissileHeadsForItsTargetAndBlastsIt) {
   for (float targetX : {200.0f, 700.0f}) {
     ResetExtrasTest();
     int target = AddTestTile(targetX, 150, tileOneHit);
-    play.missileArmed = 1;
+    play.missileArmed = true;
     PickMissileTarget();
     extras.launcherAngle = -45;  // the launcher's swing adds nothing
     LaunchMissile();
     ASSERT_EQ(extras.missiles.Count(), 1);
-    EXPECT_EQ(play.missileArmed, 0);
+    EXPECT_FALSE(play.missileArmed);
     const Missile* missile = extras.missiles.At(0);
     float aheadX = -std::sin(missile->wantedHeading), aheadY = -std::cos(missile->wantedHeading);
     float dx = targetX - ship.x, dy = 150 - ship.y, d = std::sqrt(dx * dx + dy * dy);
     EXPECT_NEAR(aheadX, dx / d, 1e-3);
     EXPECT_NEAR(aheadY, dy / d, 1e-3);
     for (int i = 0; i < 600 && extras.missiles.Count() > 0; ++i) StepMissiles();
-    EXPECT_EQ(lists.tiles.At(target)->alive, 0) << "target at x " << targetX;
+    EXPECT_FALSE(lists.tiles.At(target)->alive) << "target at x " << targetX;
     EXPECT_EQ(extras.missiles.Count(), 0);
-    EXPECT_EQ(extras.target.locked, 0);
+    EXPECT_FALSE(extras.target.locked);
     EXPECT_GT(extras.shrapnelCount, 0);
   }
 }
 
 TEST_F(Weapons, AFlyingMissileLeavesAPuffOfSmokeEveryOtherFrame) {
   AddTestTile(448, 100, tileOneHit);
-  play.missileArmed = 1;
+  play.missileArmed = true;
   PickMissileTarget();
   LaunchMissile();
   auto puffs = [] {
@@ -203,7 +203,7 @@ TEST_F(Weapons, TwentyFiveFragmentsFlyingTakeNoMoreAndNewHitsRestartLowSlots) {
   EXPECT_FLOAT_EQ(extras.shrapnel[1].x0, 400) << "no slot was restarted";
   EXPECT_FLOAT_EQ(extras.shrapnel[1].t, before);
   // Five fragments come down; the next hit restarts slots 1..5, flying or not.
-  for (int slot = 21; slot <= 25; ++slot) extras.shrapnel[slot].active = 0;
+  for (int slot = 21; slot <= 25; ++slot) extras.shrapnel[slot].active = false;
   extras.shrapnelCount = 20;
   StartShrapnel(600, 300);
   EXPECT_EQ(extras.shrapnelCount, 20);
@@ -257,7 +257,7 @@ TEST_F(Weapons, ChaingunAimsAtTheCrosshairFromEitherBarrel) {
 }
 
 TEST_F(Weapons, ChaingunStickAimIsCentredOnThePlayfield) {
-  settings.joystickEnabled = 1;
+  settings.joystickEnabled = true;
   settings.joyRangeX = settings.joyRangeY = 65535;
   joystick0 = JoystickState{};
   play.chaingunActive = 1;
@@ -267,7 +267,7 @@ TEST_F(Weapons, ChaingunStickAimIsCentredOnThePlayfield) {
   joystick0.x = 65535;
   StepChaingun();
   EXPECT_EQ(extras.chaingun.aimX, fieldRight);
-  settings.joystickEnabled = 0;
+  settings.joystickEnabled = false;
 }
 
 TEST_F(Weapons, LaserKillsAMonsterForNoPoints) {

@@ -38,22 +38,22 @@ Outcome Play(const std::function<bool(int)>& effects, const std::function<bool(i
   SeedRandom(11);
   ResetAutoplay();
   play.levelIndex = 5;
-  settings.effectsEnabled = effects(0) ? 1 : 0;
+  settings.effectsEnabled = effects(0);
   StartLevel();
-  play.missileArmed = 1;
+  play.missileArmed = true;
   play.missileCountdown = 150;
   ReleaseCapsule(ship.x, ship.y - 200, capsuleFire);
-  settings.autoplay = 1;
+  settings.autoplay = true;
   Outcome outcome;
   for (int frame = 1; frame <= 300; ++frame) {
-    settings.effectsEnabled = effects(frame) ? 1 : 0;
+    settings.effectsEnabled = effects(frame);
     AutoplayFrame();
     PresentFrame(0);
     RunFrame(drawn(frame));
-    for (const SmokePuff& puff : extras.smoke) outcome.smokePuffs += puff.active;
+    for (const SmokePuff& puff : extras.smoke) outcome.smokePuffs += puff.active ? 1 : 0;
   }
-  settings.autoplay = 0;
-  settings.effectsEnabled = 1;
+  settings.autoplay = false;
+  settings.effectsEnabled = true;
   outcome.digest = PlayStateDigest();
   outcome.score = play.score;
   return outcome;

@@ -20,24 +20,24 @@ class FrameLoop : public ::testing::Test {
 TEST_F(FrameLoop, EscapeFreezesAndASecondEscapeEndsTheGame) {
   ReplayJournalText("1 keys=1\n2 keys=\n");
   EXPECT_EQ(RunFramesUntilExit(10), 10);
-  EXPECT_EQ(play.gameFrozen, 1);
-  EXPECT_EQ(play.leaveGame, 0);
+  EXPECT_TRUE(play.gameFrozen);
+  EXPECT_FALSE(play.leaveGame);
   EXPECT_TRUE(MessageShown("PAUSE"));
   ReplayJournalText("1 keys=1\n2 keys=\n");
   EXPECT_EQ(RunFramesUntilExit(10), 2);
-  EXPECT_EQ(play.leaveGame, 1);
+  EXPECT_TRUE(play.leaveGame);
 }
 
 TEST_F(FrameLoop, PPausesAndResumesAndHoldingItDoesNotRepeat) {
   ReplayJournalText("1 keys=25\n30 keys=\n");
   RunFramesUntilExit(29);
-  EXPECT_EQ(play.gameFrozen, 0);  // held, not yet released
+  EXPECT_FALSE(play.gameFrozen);  // held, not yet released
   RunFramesUntilExit(5);
-  EXPECT_EQ(play.gameFrozen, 1);  // one release, one toggle
+  EXPECT_TRUE(play.gameFrozen);  // one release, one toggle
   ReplayJournalText("1 keys=25\n2 keys=\n");
   RunFramesUntilExit(5);
-  EXPECT_EQ(play.gameFrozen, 0);
-  EXPECT_EQ(play.leaveGame, 0);
+  EXPECT_FALSE(play.gameFrozen);
+  EXPECT_FALSE(play.leaveGame);
 }
 
 TEST_F(FrameLoop, PauseCaptionsCycleEverySixSeconds) {
@@ -55,24 +55,24 @@ TEST_F(FrameLoop, EscapeHeldBeforeTheLevelDoesNotPauseIt) {
   StartLevel();
   ReplayJournalText("1 keys=\n");
   RunFramesUntilExit(5);
-  EXPECT_EQ(play.gameFrozen, 0);
+  EXPECT_FALSE(play.gameFrozen);
 }
 
 TEST_F(FrameLoop, HotKeysToggleButNotWhileTheConsoleIsOpen) {
   ReplayJournalText("1 keys=60\n2 keys=\n3 keys=36\n4 keys=\n");
   RunFramesUntilExit(5);
-  EXPECT_EQ(settings.effectsEnabled, 0);
-  EXPECT_EQ(settings.joystickEnabled, 1);
-  play.consoleOpen = 1;
+  EXPECT_FALSE(settings.effectsEnabled);
+  EXPECT_TRUE(settings.joystickEnabled);
+  play.consoleOpen = true;
   ReplayJournalText("1 keys=60\n2 keys=\n3 keys=36\n4 keys=\n5 keys=25\n6 keys=\n");
   for (int i = 0; i < 8; ++i) {
     PresentFrame(0);
-    play.consoleOpen = 1;  // the console is not built yet and would close itself
+    play.consoleOpen = true;  // the console is not built yet and would close itself
     RunFrame();
   }
-  EXPECT_EQ(settings.effectsEnabled, 0);
-  EXPECT_EQ(settings.joystickEnabled, 1);
-  EXPECT_EQ(play.gameFrozen, 0);
+  EXPECT_FALSE(settings.effectsEnabled);
+  EXPECT_TRUE(settings.joystickEnabled);
+  EXPECT_FALSE(play.gameFrozen);
 }
 
 TEST_F(FrameLoop, CountdownRunsWhileFrozenAndEndsWithComingBack) {
@@ -80,27 +80,27 @@ TEST_F(FrameLoop, CountdownRunsWhileFrozenAndEndsWithComingBack) {
   play.bonusTimeLeft = 6 * 60 + 10;
   ReplayJournalText("1 keys=25\n2 keys=\n");
   RunFramesUntilExit(70);
-  EXPECT_EQ(play.gameFrozen, 1);
+  EXPECT_TRUE(play.gameFrozen);
   EXPECT_TRUE(MessageShown("5"));
   RunFramesUntilExit(4 * 60);
   EXPECT_TRUE(MessageShown("1"));
-  EXPECT_EQ(play.levelWon, 0);
+  EXPECT_FALSE(play.levelWon);
   RunFramesUntilExit(70);
-  EXPECT_EQ(play.levelWon, 1);
+  EXPECT_TRUE(play.levelWon);
   EXPECT_TRUE(MessageShown("COMING BACK..."));
 }
 
 TEST_F(FrameLoop, NoCountdownWhileALostLevelWaits) {
   play.bonusTimeLimit = 1.0f;
   play.bonusTimeLeft = 5;
-  play.restartLevel = 1;
+  play.restartLevel = true;
   RunFramesUntilExit(20);
-  EXPECT_EQ(play.levelWon, 0);
+  EXPECT_FALSE(play.levelWon);
   EXPECT_EQ(play.bonusTimeLeft, 5.0f);
 }
 
 TEST_F(FrameLoop, AWonLevelWaitsForAClick) {
-  play.levelWon = 1;
+  play.levelWon = true;
   EXPECT_EQ(RunFramesUntilExit(30), 30);
   ReplayJournalText("1 buttons=1\n2 buttons=0\n");
   EXPECT_EQ(RunFramesUntilExit(30), 1);
@@ -109,7 +109,7 @@ TEST_F(FrameLoop, AWonLevelWaitsForAClick) {
 TEST_F(FrameLoop, AButtonHeldWhenTheLevelIsWonMustBeLetGoFirst) {
   ReplayJournalText("1 buttons=1\n");
   RunFramesUntilExit(3);
-  play.levelWon = 1;
+  play.levelWon = true;
   EXPECT_EQ(RunFramesUntilExit(20), 20) << "still the press from play";
   ReplayJournalText("1 buttons=0\n5 buttons=1\n");
   EXPECT_EQ(RunFramesUntilExit(20), 5);
@@ -128,22 +128,22 @@ TEST_F(FrameLoop, MonsterCapGrowsAtFiveTenAndFifteenMinutes) {
 
 TEST(NewGame, ClearsWhatTheLastGameLeft) {
   ResetGameForTest();
-  play.leaveGame = play.gameWon = play.levelWon = 1;
+  play.leaveGame = play.gameWon = play.levelWon = true;
   play.bonusTimeLimit = 1.0f;
   play.bonusTimeLeft = 99;
   play.savedLevelIndex = 40;
   play.score = 12345;
   play.lives = 0;
   NewGameValues();
-  EXPECT_EQ(play.leaveGame, 0);
-  EXPECT_EQ(play.gameWon, 0);
+  EXPECT_FALSE(play.leaveGame);
+  EXPECT_FALSE(play.gameWon);
   EXPECT_EQ(play.bonusTimeLimit, 0.0f);
   EXPECT_EQ(play.bonusTimeLeft, 0.0f);
   EXPECT_EQ(play.savedLevelIndex, 0);
   EXPECT_EQ(play.score, 0);
   EXPECT_EQ(play.lives, 3);
-  EXPECT_EQ(play.lastChanceLeft, 1);
-  EXPECT_EQ(play.levelsLocked, 1);
+  EXPECT_TRUE(play.lastChanceLeft);
+  EXPECT_TRUE(play.levelsLocked);
 }
 
 TEST(LevelStart, ResetKeepsScoreLivesLettersAndClearsTheSwitches) {
@@ -151,16 +151,18 @@ TEST(LevelStart, ResetKeepsScoreLivesLettersAndClearsTheSwitches) {
   play.score = 500;
   play.lives = 2;
   play.letterMask = letterB | letterS;
-  play.laserOn = play.missileArmed = play.fireTimer = play.glueHoldFrames = play.shipLeaving = 1;
-  play.gameFrozen = 1;
+  play.laserOn = play.missileArmed = play.shipLeaving = true;
+  play.fireTimer = play.glueHoldFrames = 1;
+  play.gameFrozen = true;
   ship.x = 100;
   lists.balls.Add();
   ResetLevelState();
   EXPECT_EQ(play.score, 500);
   EXPECT_EQ(play.lives, 2);
   EXPECT_EQ(play.letterMask, letterB | letterS);
-  EXPECT_EQ(play.laserOn + play.missileArmed + play.fireTimer + play.glueHoldFrames + play.shipLeaving, 0);
-  EXPECT_EQ(play.gameFrozen, 0);
+  EXPECT_FALSE(play.laserOn || play.missileArmed || play.shipLeaving);
+  EXPECT_EQ(play.fireTimer + play.glueHoldFrames, 0);
+  EXPECT_FALSE(play.gameFrozen);
   EXPECT_EQ(ship.x, 448.0f);
   EXPECT_TRUE(lists.balls.Empty());
 }
@@ -173,7 +175,7 @@ TEST(LevelStart, BannerAndCountdownResetInBothSets) {
   StartLevel();
   EXPECT_TRUE(MessageShown("LEVEL 13"));
   EXPECT_EQ(play.bonusTimeLimit, 0.0f);
-  EXPECT_EQ(play.servePending, 1);
+  EXPECT_TRUE(play.servePending);
   ASSERT_EQ(lists.balls.Count(), 1);
   EXPECT_EQ(lists.balls.At(0)->vx, 3.0f);
   // The last chance keeps its countdown and says so.

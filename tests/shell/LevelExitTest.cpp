@@ -14,13 +14,13 @@ class LevelExit : public ::testing::Test {
   void Won(int difficulty, int level) {
     play.difficulty = difficulty;
     play.levelIndex = level;
-    play.levelWon = 1;
+    play.levelWon = true;
     HandleLevelExit();
   }
   void Lost(int difficulty, int level) {
     play.difficulty = difficulty;
     play.levelIndex = level;
-    play.restartLevel = 1;
+    play.restartLevel = true;
     HandleLevelExit();
   }
 };
@@ -32,7 +32,7 @@ TEST_F(LevelExit, OrdinaryWinAdvancesAndEmptiesTheTiles) {
     Won(difficulty, 5);
     EXPECT_EQ(play.levelIndex, 6);
     EXPECT_TRUE(lists.tiles.Empty());
-    EXPECT_EQ(play.leaveGame, 0);
+    EXPECT_FALSE(play.leaveGame);
   }
 }
 
@@ -59,8 +59,8 @@ TEST_F(LevelExit, BonusLevelLostCostsNoLifeAndGoesOnAfterTheSavedLevel) {
   Lost(difficultyNormal, bonusLevel);
   EXPECT_EQ(play.levelIndex, 41);
   EXPECT_EQ(play.lives, 2);
-  EXPECT_EQ(play.levelWon, 1);
-  EXPECT_EQ(play.restartLevel, 0);
+  EXPECT_TRUE(play.levelWon);
+  EXPECT_FALSE(play.restartLevel);
   EXPECT_EQ(play.letterMask, 0);
   EXPECT_EQ(play.bonusTimeLimit, 0.0f);
 }
@@ -70,7 +70,7 @@ TEST_F(LevelExit, HardLockedSkipsFromLevel34ToTheFinalLevel) {
   EXPECT_EQ(play.levelIndex, finalLevelHard);
   // Unlocked, the set goes on.
   ResetGameForTest();
-  play.levelsLocked = 0;
+  play.levelsLocked = false;
   Won(difficultyHard, 34);
   EXPECT_EQ(play.levelIndex, 35);
 }
@@ -93,7 +93,7 @@ TEST_F(LevelExit, NormalLocked98GoesStraightTo99) {
   Won(difficultyNormal, lastOrdinaryLevelNormal);
   EXPECT_EQ(play.levelIndex, finalLevelNormal);
   ResetGameForTest();
-  play.levelsLocked = 0;
+  play.levelsLocked = false;
   Won(difficultyNormal, lastOrdinaryLevelNormal);
   EXPECT_EQ(play.levelIndex, finalLevelNormal);
 }
@@ -105,11 +105,11 @@ TEST_F(LevelExit, LastLifeLostGivesTheLastChanceOnce) {
   EXPECT_EQ(play.levelIndex, lastChanceLevel);
   EXPECT_EQ(play.lives, 1);
   EXPECT_EQ(play.savedLevelIndex, 30);
-  EXPECT_EQ(play.levelWon, 1);
-  EXPECT_EQ(play.restartLevel, 0);
+  EXPECT_TRUE(play.levelWon);
+  EXPECT_FALSE(play.restartLevel);
   EXPECT_EQ(play.bonusTimeLeft, 100.0f * 60);
   EXPECT_TRUE(lists.tiles.Empty());
-  EXPECT_EQ(play.leaveGame, 0);
+  EXPECT_FALSE(play.leaveGame);
 }
 
 TEST_F(LevelExit, LastChanceWonReturnsToTheSavedLevel) {
@@ -118,24 +118,24 @@ TEST_F(LevelExit, LastChanceWonReturnsToTheSavedLevel) {
   play.bonusTimeLimit = 1.0f;
   Won(difficultyNormal, lastChanceLevel);
   EXPECT_EQ(play.levelIndex, 30);
-  EXPECT_EQ(play.lastChanceLeft, 0);
+  EXPECT_FALSE(play.lastChanceLeft);
   EXPECT_EQ(play.bonusTimeLimit, 0.0f);
 }
 
 TEST_F(LevelExit, LastChanceLostEndsTheGameOnTheLevelBeforeIt) {
-  play.lastChanceLeft = 1;
+  play.lastChanceLeft = true;
   play.savedLevelIndex = 30;
   play.lives = 0;
   Lost(difficultyHard, lastChanceLevel);
-  EXPECT_EQ(play.leaveGame, 1);
+  EXPECT_TRUE(play.leaveGame);
   EXPECT_EQ(play.levelIndex, 30);
 }
 
 TEST_F(LevelExit, NoLastChanceLeftEndsTheGame) {
-  play.lastChanceLeft = 0;
+  play.lastChanceLeft = false;
   play.lives = 0;
   Lost(difficultyNormal, 7);
-  EXPECT_EQ(play.leaveGame, 1);
+  EXPECT_TRUE(play.leaveGame);
   EXPECT_EQ(play.levelIndex, 7);
 }
 
@@ -145,17 +145,17 @@ TEST_F(LevelExit, LivesLeftReplayTheLevelWithItsTiles) {
   Lost(difficultyNormal, 7);
   EXPECT_EQ(play.levelIndex, 7);
   EXPECT_EQ(lists.tiles.Count(), 1);
-  EXPECT_EQ(play.restartLevel, 1);
-  EXPECT_EQ(play.leaveGame, 0);
+  EXPECT_TRUE(play.restartLevel);
+  EXPECT_FALSE(play.leaveGame);
 }
 
 TEST_F(LevelExit, BossBeatenEndsTheGame) {
-  play.gameWon = 1;
-  play.levelWon = 1;
+  play.gameWon = true;
+  play.levelWon = true;
   play.levelIndex = finalLevelNormal;
   HandleLevelExit();
-  EXPECT_EQ(play.leaveGame, 1);
-  EXPECT_EQ(play.levelWon, 0);
+  EXPECT_TRUE(play.leaveGame);
+  EXPECT_FALSE(play.levelWon);
   EXPECT_EQ(play.levelIndex, finalLevelNormal);
 }
 

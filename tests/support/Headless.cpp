@@ -34,8 +34,8 @@ void ResetGameForTest() {
   SetCurrentDirectory(GAME_DIR);
   ResetAllPlayState();
   settings = Settings{};
-  settings.soundEnabled = 0;
-  settings.musicEnabled = 0;
+  settings.soundEnabled = false;
+  settings.musicEnabled = false;
   // Let go of every key so that no release from an earlier test is pending.
   ReplayJournalText("1 keys= buttons=0\n");
   PresentFrame(0);
