@@ -182,8 +182,12 @@ void Catch(const Capsule& capsule) {
   // Once all five letters are held, every catch is worth a bonus until the level ends.
   if (play.letterMask == allLetters) Bonus(1000, "BONUS!");
   // The caught capsule's ghost rises and fades in half a second.
-  SpawnEffect(capsule.x, capsule.y, 0, -0.5f, static_cast<float>(capsule.kind + capsule.frame), 0, 0,
-              framesPerSecond / 2, 255, -255.0f / (framesPerSecond / 2), 0, 0, 0, 0, 1.0f, 0);
+  SpawnEffect({.sprite = static_cast<float>(capsule.kind + capsule.frame),
+               .x = capsule.x,
+               .y = capsule.y,
+               .vy = -0.5f,
+               .alphaStep = -255.0f / (framesPerSecond / 2),
+               .lifetime = framesPerSecond / 2});
 }
 
 bool Caught(const Capsule& capsule) {
@@ -354,7 +358,13 @@ void GrowBalls() {
     if (ball->x > fieldRight - r) ball->x = fieldRight - r;
     if (ball->y < fieldTop + r) ball->y = fieldTop + r;
     // A burst: the ball's own picture swells and fades around it.
-    SpawnEffect(ball->x, ball->y, 0, 0, static_cast<float>(ball->sprite), 0, 0, 20, 160, -8, 0, 0, 0, 0, 1.0f, 0.08f);
+    SpawnEffect({.sprite = static_cast<float>(ball->sprite),
+                 .x = ball->x,
+                 .y = ball->y,
+                 .scaleStep = 0.08f,
+                 .alpha = 160,
+                 .alphaStep = -8,
+                 .lifetime = 20});
   }
 }
 

@@ -21,8 +21,14 @@ void ShowMessage(const std::string& text, int delay) {
     if (code == ' ' || GoldGlyphNumber(code) == 0) continue;
     float x = x0 + 40.0f * i;
     for (float vy : {2.0f, -2.0f}) {
-      SpawnEffect(x, y, 0, vy, static_cast<float>(goldFontBase + code), 0, -delay, messageFadeFrames, 255, -3,
-                  messageHoldFrames, 0, 0, 0, 1, 0);
+      SpawnEffect({.sprite = static_cast<float>(goldFontBase + code),
+                   .x = x,
+                   .y = y,
+                   .vy = vy,
+                   .alphaStep = -3,
+                   .age = -delay,
+                   .lifetime = messageFadeFrames,
+                   .holdFrames = messageHoldFrames});
     }
   }
   // The word itself is kept while its letters are on screen, so that the game can tell what was said.
@@ -31,28 +37,7 @@ void ShowMessage(const std::string& text, int delay) {
   message->delay = delay;
 }
 
-void SpawnEffect(float x, float y, float vx, float vy, float sprite, float spriteStep, int startAge, int lifetime,
-                 float alpha, float alphaStep, int holdFrames, int tailFrames, int spriteLow, int spriteHigh,
-                 float scale, float scaleStep) {
-  OrderedList<Effect>& effects = extras.effects;
-  Effect* e = effects.Append();
-  e->x = x;
-  e->y = y;
-  e->vx = vx;
-  e->vy = vy;
-  e->sprite = sprite;
-  e->spriteStep = spriteStep;
-  e->age = startAge;
-  e->lifetime = lifetime;
-  e->alpha = alpha;
-  e->alphaStep = alphaStep;
-  e->holdFrames = holdFrames;
-  e->tailFrames = tailFrames;
-  e->spriteLow = spriteLow;
-  e->spriteHigh = spriteHigh;
-  e->scale = scale;
-  e->scaleStep = scaleStep;
-}
+void SpawnEffect(const Effect& effect) { *extras.effects.Append() = effect; }
 
 namespace {
 

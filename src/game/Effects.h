@@ -3,12 +3,13 @@
 
 #include <string>
 
+#include "game/ExtrasState.h"
+
 // Shows `text` in big gold letters in the middle of the playfield, after `delay` frames.
 void ShowMessage(const std::string& text, int delay);
-// Appends one effect; `startAge` below 0 makes it wait that many frames before it shows.
-void SpawnEffect(float x, float y, float vx, float vy, float sprite, float spriteStep, int startAge, int lifetime,
-                 float alpha, float alphaStep, int holdFrames, int tailFrames, int spriteLow, int spriteHigh,
-                 float scale, float scaleStep);
+// Appends one effect, e.g. SpawnEffect({.sprite = s, .x = x, .y = y, .alphaStep = -8, .lifetime = 20}); an `age`
+// below 0 makes it wait that many frames before it shows.
+void SpawnEffect(const Effect& effect);
 // Moves, fades and ends every effect and ages the words; once per frame.
 void StepEffects();
 // The effects on screen: those that are not waiting, within their lifetime or their tail.

@@ -4,17 +4,23 @@
 #include "base/AssetNames.h"
 #include "base/OrderedList.h"
 
-// One moving, fading picture (the letters of a floating word, a capsule's ghost, a growth burst).
+// One moving, fading picture (the letters of a floating word, a capsule's ghost, a growth burst). SpawnEffect
+// takes one written with designated initializers, so the fields are in the order a caller names them.
 struct Effect {
-  float x = 0, vx = 0, y = 0, vy = 0;  // pixels, pixels per frame
-  float scale = 1, scaleStep = 0;      // drawn size over the picture's own size, per frame
-  float sprite = 0, spriteStep = 0;    // picture number (fractional while animating), per frame
-  int spriteLow = 0, spriteHigh = 0;   // animation wraps from above spriteHigh to spriteLow when they differ
-  float alpha = 255, alphaStep = 0;    // 0..255, per frame
-  int age = 0;                         // frames; negative while waiting to show
-  int lifetime = 0;                    // frames
-  int holdFrames = 0;                  // frames it stands still before it starts to change
-  int tailFrames = 0;                  // frames it stays drawn unchanged after its lifetime
+  float sprite = 0;      // picture number, fractional while animating
+  float spriteStep = 0;  // pictures per frame
+  int spriteLow = 0, spriteHigh = 0;  // picture numbers: the animation wraps from above spriteHigh to spriteLow
+                                      // when they differ
+  float x = 0, y = 0;    // centre, pixels
+  float vx = 0, vy = 0;  // pixels per frame
+  float scale = 1;       // drawn size over the picture's own size
+  float scaleStep = 0;   // added to scale every frame
+  float alpha = 255;     // 0..255
+  float alphaStep = 0;   // added to alpha every frame
+  int age = 0;           // frames; negative while waiting to show
+  int lifetime = 0;      // frames it moves and changes
+  int holdFrames = 0;    // frames it stands still before it starts to change
+  int tailFrames = 0;    // frames it stays drawn unchanged after its lifetime
 };
 
 struct Monster {

@@ -43,8 +43,12 @@ void StartTeleportTrip(Ball& ball, int fromTile) {
   trip->radius = ball.radius;
   trip->sprite = ball.sprite;
   trip->age = 0;
-  SpawnEffect(ball.x, ball.y, (entry->x - ball.x) / glideFrames, (entry->y - ball.y) / glideFrames,
-              static_cast<float>(ball.sprite), 0, 0, glideFrames, 255, 0, 0, 0, 0, 0, 1.0f, 0);
+  SpawnEffect({.sprite = static_cast<float>(ball.sprite),
+               .x = ball.x,
+               .y = ball.y,
+               .vx = (entry->x - ball.x) / glideFrames,
+               .vy = (entry->y - ball.y) / glideFrames,
+               .lifetime = glideFrames});
 }
 
 void RunTeleportTrips() {
@@ -63,9 +67,19 @@ void RunTeleportTrips() {
     float rise = exit->height / 2.0f + trip->radius + 1;
     if (trip->age == glideFrames) {
       auto sprite = static_cast<float>(trip->sprite);
-      SpawnEffect(entry->x, entry->y, 0, 0, sprite, 0, 0, fadeFrames, 255, -255.0f / fadeFrames, 0, 0, 0, 0, 1.0f, 0);
-      SpawnEffect(exit->x, exit->y, 0, -rise / fadeFrames, sprite, 0, 0, fadeFrames, 0, 255.0f / fadeFrames, 0, 0, 0,
-                  0, 1.0f, 0);
+      // The ball fades out in the entry and rises, fading in, out of the exit.
+      SpawnEffect({.sprite = sprite,
+                   .x = entry->x,
+                   .y = entry->y,
+                   .alphaStep = -255.0f / fadeFrames,
+                   .lifetime = fadeFrames});
+      SpawnEffect({.sprite = sprite,
+                   .x = exit->x,
+                   .y = exit->y,
+                   .vy = -rise / fadeFrames,
+                   .alpha = 0,
+                   .alphaStep = 255.0f / fadeFrames,
+                   .lifetime = fadeFrames});
     }
     if (trip->age == returnAge) {
       AddBall(exit->x, exit->y - rise, trip->vx, -std::fabs(trip->vy), std::round(trip->radius), trip->sprite);

@@ -58,8 +58,16 @@ TEST_F(Effects, AWordWaitsItsDelayStandsStillThenSplitsAndFades) {
 }
 
 TEST_F(Effects, AnimationWrapsAndTheTailHoldsTheLastPicture) {
-  SpawnEffect(300, 300, 1, 0, tileExplosionPictures, 1, 0, 5, 255, 0, 0, 2, tileExplosionPictures,
-              tileExplosionPictures + 2, 1, 0.5f);
+  SpawnEffect({.sprite = tileExplosionPictures,
+               .spriteStep = 1,
+               .spriteLow = tileExplosionPictures,
+               .spriteHigh = tileExplosionPictures + 2,
+               .x = 300,
+               .y = 300,
+               .vx = 1,
+               .scaleStep = 0.5f,
+               .lifetime = 5,
+               .tailFrames = 2});
   const Effect* e = extras.effects.At(0);
   StepEffects();
   StepEffects();
