@@ -113,7 +113,7 @@ void DodgeShots(AutoplayPlan& plan) {
 }  // namespace
 
 bool AutoplayBossAim(float& aimX, float& aimY) {
-  if (!IsBossLevel() || taron.state < 1 || taron.state > 21) return false;
+  if (!IsBossLevel() || !TaronInPlay()) return false;
   aimX = static_cast<float>(taron.x);
   aimY = taron.y;
   return true;

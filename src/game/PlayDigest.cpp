@@ -134,7 +134,7 @@ void AddExtras(Fingerprint& f, const Extras& e) {
 }
 
 void AddTaron(Fingerprint& f, const Taron& t) {
-  f.Numbers(t.x, t.y, t.hitPoints, t.state, t.stateTimer, t.scale, t.pulse, t.hitCooldown, t.shotSpeed, t.eyeAlpha,
+  f.Numbers(t.x, t.y, t.hitPoints, static_cast<int>(t.state), t.stateTimer, t.scale, t.pulse, t.hitCooldown, t.shotSpeed, t.eyeAlpha,
             t.volleys);
   f.List(t.shots);
 }

@@ -26,14 +26,36 @@ constexpr int eyeOffsetX = 24, eyeOffsetY = -22;     // from the face's centre, 
 constexpr int hitCooldownFrames = 60;
 constexpr int hitScore = 500;
 
+using enum TaronState;
+
+// How far `state` is into the range that starts at `first`.
+int StagesAfter(TaronState first, TaronState state) { return static_cast<int>(state) - static_cast<int>(first); }
+
+bool Within(TaronState state, TaronState first, TaronState last) {
+  return StagesAfter(first, state) >= 0 && StagesAfter(state, last) >= 0;
+}
+
+TaronState Following(TaronState state) { return static_cast<TaronState>(static_cast<int>(state) + 1); }
+
 // The face the state shows.
-int FaceFor(int state) {
-  if (state <= 2) return taronFirstFace;
-  if (state <= 9) return taronFirstFace + state - 2;           // the mouth opens a face a state
-  if (state <= 11) return taronFirstFace + 7;                  // the mouth wide open while firing
-  if (state <= 19) return taronFirstFace + 7 - (state - 12);   // and closes again
-  if (state <= 21) return taronFirstFace;
-  return state == 22 ? taronWinFace : taronLostFace;
+int FaceFor(TaronState state) {
+  constexpr int wideOpen = taronFaceCount - 1;
+  switch (state) {
+    case eyesLit:
+      return taronFirstFace + 1;
+    case firing:
+    case mouthHeldOpen:
+      return taronFirstFace + wideOpen;
+    case won:
+      return taronWinFace;
+    case defeated:
+      return taronLostFace;
+    default:
+      break;
+  }
+  if (Within(state, mouthOpening, mouthOpeningLast)) return taronFirstFace + 2 + StagesAfter(mouthOpening, state);
+  if (Within(state, mouthClosing, mouthClosingLast)) return taronFirstFace + wideOpen - StagesAfter(mouthClosing, state);
+  return taronFirstFace;  // descending, settling, eyes lighting, resting: the mouth closed
 }
 
 void Hover(float amplitude) {
@@ -62,22 +84,25 @@ void FireVolley() {
 // Counts the state's timer down; true in the frame it runs out.
 bool TimerDone() { return --taron.stateTimer <= 0; }
 
+// Starts `state` with `frames` on its timer.
+void Enter(TaronState state, int frames) {
+  taron.state = state;
+  taron.stateTimer = frames;
+}
+
 void Advance() {
   switch (taron.state) {
-    case 0:
+    case descending:
       taron.y += 60.0f / fps;
       taron.scale += 26.97f / fps;
-      if (taron.y >= taronHoverY) {
-        taron.state = 1;
-        taron.stateTimer = fps;
-      }
+      if (taron.y >= taronHoverY) Enter(settling, fps);
       return;
-    case 1:
+    case settling:
       Hover(static_cast<float>(fps - taron.stateTimer) * 32 / fps);
       taron.scale = faceSize;
-      if (TimerDone()) taron.state = 2, taron.stateTimer = fps;
+      if (TimerDone()) Enter(eyesLighting, fps);
       return;
-    case 23:
+    case defeated:
       if (taron.y > -faceSize) {
         taron.y -= 30.0f / fps;
         taron.scale = std::max(0.0f, taron.scale - 13.48f / fps);
@@ -93,43 +118,39 @@ void Advance() {
   }
   Hover(32);
   switch (taron.state) {
-    case 2:
+    case eyesLighting:
       taron.eyeAlpha = 255 - taron.stateTimer * 255 / fps;
-      if (TimerDone()) taron.state = 3, taron.stateTimer = fps;
+      if (TimerDone()) Enter(eyesLit, fps);
       break;
-    case 3:
+    case eyesLit:
       taron.eyeAlpha = 255;
-      if (TimerDone()) taron.state = 4;
+      if (TimerDone()) taron.state = mouthOpening;
       break;
-    case 10:
+    case firing:
       FireVolley();
-      taron.stateTimer = static_cast<int>(2 * fps / taron.shotSpeed);
-      taron.state = 11;
+      Enter(mouthHeldOpen, static_cast<int>(2 * fps / taron.shotSpeed));
       break;
-    case 11:
-      if (TimerDone()) taron.state = 12, taron.stateTimer = fps / 30;
+    case mouthHeldOpen:
+      if (TimerDone()) Enter(mouthClosing, fps / 30);
       break;
-    case 20:
-      // A pause of one to two seconds, shorter as the volleys grow faster.
-      taron.stateTimer = std::max(1, static_cast<int>((fps + RandomUpTo(fps)) / taron.shotSpeed));
-      taron.state = 21;
+    case choosingRest:
+      // A rest of one to two seconds, shorter as the volleys grow faster.
+      Enter(resting, std::max(1, static_cast<int>((fps + RandomUpTo(fps)) / taron.shotSpeed)));
       break;
-    case 21:
+    case resting:
       taron.eyeAlpha = 0;
-      if (TimerDone()) taron.state = 2, taron.stateTimer = fps;
+      if (TimerDone()) Enter(eyesLighting, fps);
       break;
-    case 22:
+    case won:
       break;
     default:
-      if (taron.state >= 4 && taron.state <= 9) {
+      if (Within(taron.state, mouthOpening, mouthOpeningLast)) {
         taron.eyeAlpha = 255;
-        taron.state += 1;  // one frame for each step of the opening mouth
-      } else if (taron.state >= 12 && taron.state <= 19) {
-        taron.eyeAlpha = 255 - (taron.state - 11) * 255 / 9;  // the eyes dim as the mouth closes
-        if (TimerDone()) {
-          taron.state += 1;
-          taron.stateTimer = fps / 30;
-        }
+        taron.state = Following(taron.state);  // one frame for each wider face; after the widest, the volley
+      } else if (Within(taron.state, mouthClosing, mouthClosingLast)) {
+        // The eyes dim as the mouth closes.
+        taron.eyeAlpha = 255 - (StagesAfter(mouthClosing, taron.state) + 1) * 255 / 9;
+        if (TimerDone()) Enter(Following(taron.state), fps / 30);  // after the last face, the rest is chosen
       }
       break;
   }
@@ -142,7 +163,7 @@ bool ShotReachesShip(const TaronShot& shot) {
 
 // A shot that reaches the ship costs every ball in play, and with the last one the life.
 void ShipStruck() {
-  taron.state = 22;
+  taron.state = won;
   PlayEffectSound(Sound::BigExplosion, -1, -1, 5000);
   while (lists.balls.First() != nullptr) LoseBall();
 }
@@ -169,14 +190,14 @@ void Defeated() {
   play.sceneFrozen = true;
   play.gameWon = true;
   StartLevelWonPicture(wonPictureWinner);
-  taron.state = 23;
+  taron.state = defeated;
   taron.shots.Clear();
   lists.balls.Clear();
 }
 
 // The first ball whose picture overlaps the mask's solid pixels hits: one hit a frame at most.
 void TakeHits() {
-  if (taron.hitCooldown > 0 || taron.state < 1 || taron.state > 21) return;
+  if (taron.hitCooldown > 0 || !TaronInPlay()) return;
   for (int i = 0; i < lists.balls.Count(); ++i) {
     Ball& ball = *lists.balls.At(i);
     int w = SpritePixelWidth(ball.sprite), h = SpritePixelHeight(ball.sprite);
@@ -212,6 +233,8 @@ int ShipStrikeHalfHeight() {
   return half > 0 ? half : ship.halfHeight;
 }
 
+bool TaronInPlay() { return taron.state != descending && taron.state != won && taron.state != defeated; }
+
 bool IsBossLevel() {
   return play.levelIndex == (play.difficulty == difficultyHard ? finalLevelHard : finalLevelNormal);
 }
@@ -223,11 +246,11 @@ void ResetTaron() {
 }
 
 void StepTaron() {
-  if (play.restartLevel && taron.state != 23) taron.state = 22;  // a life is being lost: Taron has won
+  if (play.restartLevel && taron.state != defeated) taron.state = won;  // a life is being lost
   if (play.gameFrozen) return;
   taron.pulse += 1;
   Advance();
-  if (!play.restartLevel && taron.state != 23) MoveShots();
+  if (!play.restartLevel && taron.state != defeated) MoveShots();
   TakeHits();
   if (taron.hitCooldown > 0) taron.hitCooldown -= 1;
 }
@@ -236,7 +259,7 @@ void DrawTaron() {
   float x = static_cast<float>(taron.x);
   int face = FaceFor(taron.state);
   BlendNormal();
-  if (taron.state == 0 || taron.state == 23) {
+  if (taron.state == descending || taron.state == defeated) {
     if (taron.scale > 0) DrawPictureCentred(face, x, taron.y, taron.scale, taron.scale, 255);
   } else {
     DrawPictureCentred(face, x, taron.y, faceSize, faceSize, 255);
@@ -250,7 +273,7 @@ void DrawTaron() {
     DrawPictureCentred(taronMask, x, taron.y, faceSize, faceSize, taron.hitCooldown * 4);
   }
   // The eye glows belong to the temple scene: drawn only when its pictures were loaded.
-  if (settings.effectsEnabled && play.sceneBuilt && taron.eyeAlpha > 0 && taron.state != 23) {
+  if (settings.effectsEnabled && play.sceneBuilt && taron.eyeAlpha > 0 && taron.state != defeated) {
     BlendAdditive();
     float eyeY = taron.y + eyeOffsetY;
     float glow = 40 + 8 * std::sin(play.frameTick / 6.0f);

@@ -45,6 +45,7 @@ void Bump(int& value) { value += 1; }
 void Bump(long& value) { value += 1; }
 void Bump(float& value) { value += 1.5f; }
 void Bump(bool& value) { value = !value; }
+void Bump(TaronState& state) { state = static_cast<TaronState>(static_cast<int>(state) + 1); }
 void Bump(std::string& text) { text += "S"; }
 
 struct Change {

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <utility>
+#include <vector>
 
 #include "game/LevelWonPicture.h"
 #include "game/Taron.h"
@@ -38,7 +40,7 @@ class TaronFight : public ::testing::Test {
   }
   // Taron in place, hovering, before his first volley.
   static void Hovering() {
-    taron.state = 2;
+    taron.state = TaronState::eyesLighting;
     taron.stateTimer = framesPerSecond;
     taron.y = taronHoverY;
   }
@@ -80,7 +82,7 @@ TEST_F(TaronFight, TwelveHitsDefeatHimAndHitsWithinTheCooldownDoNotCount) {
   EXPECT_EQ(taron.hitPoints, 10);
   for (int hit = 3; hit <= 12; ++hit) BallOnFace(60);
   EXPECT_EQ(taron.hitPoints, 0);
-  EXPECT_EQ(taron.state, 23);
+  EXPECT_EQ(taron.state, TaronState::defeated);
   EXPECT_TRUE(play.gameWon);
   EXPECT_TRUE(play.levelEnding);
   EXPECT_TRUE(play.sceneFrozen);
@@ -124,20 +126,20 @@ TEST_F(TaronFight, ABallOnTheTransparentCornerOfHisPictureDoesNotHit) {
 TEST_F(TaronFight, VolleysSpeedUpByAFifthUpToJustAboveEight) {
   Hovering();
   for (int volley = 1; volley <= 6; ++volley) {
-    taron.state = 10;
+    taron.state = TaronState::firing;
     Frame();
-    EXPECT_EQ(taron.state, 11);
+    EXPECT_EQ(taron.state, TaronState::mouthHeldOpen);
   }
   EXPECT_NEAR(taron.shotSpeed, 3.2f, 1e-4f);
   EXPECT_EQ(taron.shots.Count(), 12);
   taron.shots.Clear();
-  taron.state = 10;
+  taron.state = TaronState::firing;
   Frame();  // the seventh volley flies at 3.2
   taron.shots.ForEach([](const TaronShot& s) { EXPECT_NEAR(std::hypot(s.vx, s.vy), 3.2f, 1e-3f); });
   float fastest = 0;
   for (int volley = 0; volley < 60; ++volley) {
     taron.shots.Clear();
-    taron.state = 10;
+    taron.state = TaronState::firing;
     Frame();
     taron.shots.ForEach([&](const TaronShot& s) { fastest = std::max(fastest, std::hypot(s.vx, s.vy)); });
   }
@@ -161,13 +163,39 @@ TEST_F(TaronFight, TheFiringCycleOpensTheMouthFiresAndCloses) {
   // Eyes light up over a second, glow a second, the mouth opens in six frames, then the volley.
   EXPECT_EQ(firstVolleyFrame, 2 * framesPerSecond + 6);
   EXPECT_GE(volleysSeen, 3);
-  EXPECT_GE(taron.state, 2);
-  EXPECT_LE(taron.state, 21);
+  EXPECT_TRUE(TaronInPlay());
+  EXPECT_NE(taron.state, TaronState::settling);
+}
+
+TEST_F(TaronFight, OneCycleRunsItsStagesInOrderForTheirFrames) {
+  Hovering();
+  taron.shotSpeed = 2.0f;
+  // Each stage entered, with the frames it lasted.
+  std::vector<std::pair<int, int>> stages;
+  int frames = 0;
+  while (frames < 1000 && (stages.empty() || stages.back().first != static_cast<int>(TaronState::resting))) {
+    taron.shots.Clear();
+    int state = static_cast<int>(taron.state);
+    if (stages.empty() || stages.back().first != state) stages.push_back({state, 0});
+    stages.back().second += 1;
+    Frame();
+    frames += 1;
+  }
+  std::vector<std::pair<int, int>> expected = {{2, framesPerSecond}, {3, framesPerSecond}};
+  for (int opening = 4; opening <= 9; ++opening) expected.push_back({opening, 1});  // a frame per wider face
+  expected.push_back({10, 1});                       // the volley
+  // The mouth stays open two seconds over the shot speed, which the volley has just raised to 2.2.
+  expected.push_back({11, static_cast<int>(2 * framesPerSecond / 2.2f)});
+  for (int closing = 12; closing <= 19; ++closing) expected.push_back({closing, 2});
+  expected.push_back({20, 1});
+  expected.push_back({21, 1});  // the first frame of the rest
+  EXPECT_EQ(stages, expected);
+  EXPECT_EQ(taron.eyeAlpha, 0) << "the eyes are dark while he rests";
 }
 
 TEST_F(TaronFight, AMissedShotLeavesAtTheBottomAndIsRemoved) {
   Hovering();
-  taron.state = 21;  // no new volley while the shot falls
+  taron.state = TaronState::resting;  // no new volley while the shot falls
   taron.stateTimer = 100000;
   ship.x = fieldLeft + 60;
   TaronShot* shot = taron.shots.Add();
@@ -182,13 +210,13 @@ TEST_F(TaronFight, AMissedShotLeavesAtTheBottomAndIsRemoved) {
   }
   EXPECT_EQ(taron.shots.Count(), 0);
   EXPECT_GT(frames, (768 - 600) / 4);  // not before it has left the screen
-  EXPECT_EQ(taron.state, 21);
+  EXPECT_EQ(taron.state, TaronState::resting);
   EXPECT_EQ(play.lives, 3);
 }
 
 TEST_F(TaronFight, AShotThatReachesTheShipCostsEveryBallAndTheLife) {
   Hovering();
-  taron.state = 21;
+  taron.state = TaronState::resting;
   taron.stateTimer = 100000;
   BallAt(200, 300);
   BallAt(300, 300);
@@ -201,17 +229,17 @@ TEST_F(TaronFight, AShotThatReachesTheShipCostsEveryBallAndTheLife) {
   EXPECT_TRUE(lists.balls.Empty());
   EXPECT_EQ(play.lives, 2);
   EXPECT_TRUE(play.restartLevel);
-  EXPECT_EQ(taron.state, 22);  // Taron has won this round
+  EXPECT_EQ(taron.state, TaronState::won);  // Taron has won this round
   int held = static_cast<int>(taron.y);
   Frame();  // the game holds while the life is lost
   EXPECT_EQ(static_cast<int>(taron.y), held);
 }
 
 TEST_F(TaronFight, HeDescendsGrowingToFullSizeThenSettlesAndHoldsWhilePaused) {
-  EXPECT_EQ(taron.state, 0);
+  EXPECT_EQ(taron.state, TaronState::descending);
   EXPECT_FLOAT_EQ(taron.scale, 96);
   int frames = 0;
-  while (taron.state == 0 && frames < 1000) {
+  while (taron.state == TaronState::descending && frames < 1000) {
     Frame();
     frames += 1;
   }
@@ -221,7 +249,8 @@ TEST_F(TaronFight, HeDescendsGrowingToFullSizeThenSettlesAndHoldsWhilePaused) {
   EXPECT_EQ(taron.hitPoints, 11);  // in place, he can be hit
   play.gameFrozen = true;
   TaronFight::Hovering();
-  int state = taron.state, timer = taron.stateTimer, pulse = taron.pulse;
+  TaronState state = taron.state;
+  int timer = taron.stateTimer, pulse = taron.pulse;
   for (int i = 0; i < 100; ++i) Frame();
   EXPECT_EQ(taron.state, state);
   EXPECT_EQ(taron.stateTimer, timer);
@@ -238,7 +267,7 @@ TEST_F(TaronFight, HeFightsWithTheEffectsSwitchedOff) {
     EndQuads();
     play.frameTick += 1;
   }
-  EXPECT_EQ(taron.state, 0);
+  EXPECT_EQ(taron.state, TaronState::descending);
   EXPECT_NEAR(taron.y, 10, 1e-3f);
 }
 
@@ -248,8 +277,8 @@ TEST(TaronInPlay, TheLastHitWinsTheGameAndAClickLeavesForTheEnding) {
   ResetGameForTest();
   play.levelIndex = finalLevelNormal;
   StartLevel();
-  ASSERT_EQ(taron.state, 0);
-  taron.state = 2;
+  ASSERT_EQ(taron.state, TaronState::descending);
+  taron.state = TaronState::eyesLighting;
   taron.stateTimer = framesPerSecond;
   taron.y = taronHoverY;
   taron.hitPoints = 1;
@@ -265,7 +294,7 @@ TEST(TaronInPlay, TheLastHitWinsTheGameAndAClickLeavesForTheEnding) {
   play.servePending = false;
   EXPECT_EQ(RunFramesUntilExit(120), 120) << "the win waits for a click";
   EXPECT_TRUE(play.gameWon);
-  EXPECT_EQ(taron.state, 23);
+  EXPECT_EQ(taron.state, TaronState::defeated);
   EXPECT_TRUE(play.levelEnding);
   EXPECT_LT(taron.y, taronHoverY);  // on his way up
   ReplayJournalText("1 buttons=1\n2 buttons=0\n");
