@@ -13,8 +13,9 @@ void CollideWithTiles(Ball& ball);
 // The ship returns a touching ball along the line from its centre through the ball's centre.
 void BounceOffShip(Ball& ball);
 bool BallTouchesShip(const Ball& ball);
-// Walls, ceiling, the thread and the bottom line; false when the ball was lost (and deleted).
-bool BounceOffWalls();
+// Walls, ceiling and the thread return the ball; false when it has fallen past the bottom line, where the
+// walk over the balls loses it.
+bool BounceOffWalls(Ball& ball);
 // Jiggles balls that have come to rest and frees balls that stopped moving.
 void WatchBall(Ball& ball);
 // The ball enters the teleporter `fromTile`: both ends busy, a trip recorded, the ball's picture glides in.

@@ -67,7 +67,7 @@ void MakeRoom(float x, float y, float radius) {
 
 }  // namespace
 
-void AddBall(float x, float y, float vx, float vy, float radius, int sprite) {
+Ball& AddBall(float x, float y, float vx, float vy, float radius, int sprite) {
   Ball* ball = lists.balls.Append();
   ball->x = x;
   ball->y = y;
@@ -81,6 +81,7 @@ void AddBall(float x, float y, float vx, float vy, float radius, int sprite) {
   ball->glueOffsetX = 20.0f;
   SetTrail(*ball);
   MakeRoom(x, y, radius);
+  return *ball;
 }
 
 void GlueAllBalls(int frames) {
@@ -142,10 +143,6 @@ void LimitBallSpeed(Ball& ball) {
     ball.vx = ball.vx / speed * limit;
     ball.vy = ball.vy / speed * limit;
   }
-}
-
-void LimitBallSpeed() {
-  if (Ball* ball = lists.balls.Current()) LimitBallSpeed(*ball);
 }
 
 void MoveBall(int index) {
@@ -243,8 +240,7 @@ void BounceOffShip(Ball& ball) {
   }
 }
 
-bool BounceOffWalls() {
-  Ball& ball = *lists.balls.Current();
+bool BounceOffWalls(Ball& ball) {
   float r = ball.radius;
   if (play.threadOn && ball.y + r >= threadLine) {
     ball.y = threadLine - r;
@@ -252,7 +248,6 @@ bool BounceOffWalls() {
     PlayEffectSound(Sound::ThreadBounce, -1, -1, -1);
   }
   if (ball.y - r >= fieldBottom) {
-    LoseBall();
     PlayEffectSound(Sound::Failure, -1, -1, 5000);
     return false;
   }
@@ -346,7 +341,9 @@ void StepBallBounces() {
     BounceOffShip(*ball);
   }
   lists.balls.Reset();
-  while (lists.balls.Next() != nullptr) BounceOffWalls();
+  while (Ball* ball = lists.balls.Next()) {
+    if (!BounceOffWalls(*ball)) LoseBall();
+  }
   EachBall([](Ball& ball) { ball.vy += ball.gravity; });
   lists.balls.Reset();
   while (Ball* ball = lists.balls.Next()) WatchBall(*ball);

@@ -3,8 +3,9 @@
 
 struct Ball;
 
-// Appends a ball and makes it the current one; colour tiles under it vanish to make room.
-void AddBall(float x, float y, float vx, float vy, float radius, int sprite);
+// Appends a ball, which becomes the list's current record, and returns it; colour tiles under it vanish to
+// make room.
+Ball& AddBall(float x, float y, float vx, float vy, float radius, int sprite);
 void GlueAllBalls(int frames);
 void ReleaseGluedBalls();
 // The first part of the balls' frame: every ball moves (meeting the balls after it) and meets the tiles.
@@ -18,14 +19,14 @@ void BounceOffMonster(Ball& ball, int monsterKind);
 // renewed; once per frame while the fire ball burns.
 void StepFireTrails();
 void DrawBalls();
-// Deletes the current ball; the last one gone (none still inside a teleporter) costs a life.
+// Deletes the current ball of a walk over the balls; the last one gone (none still inside a teleporter) costs
+// a life.
 void LoseBall();
 
 // The level's ball speed limit for now (it rises with the time spent in the level), pixels per frame.
 float BallSpeedLimit();
 // Holds a ball's speed to the limit and records the limit in `play.maxBallSpeed`.
 void LimitBallSpeed(Ball& ball);
-void LimitBallSpeed();  // on the current ball
 
 // The first alive tile whose box strictly holds the point, -1 for none.
 int TileAtPoint(int px, int py);

@@ -32,12 +32,10 @@ void SetBallSize(Ball& ball, float radius, int sprite) {
 // A ball split off by TRIPLE is made like any new ball but clears no room around it: it is made
 // far off the playfield, where there is nothing to clear, and then put in its place.
 void AddSplitBall(float x, float y, float vx, float vy, float radius, int sprite) {
-  AddBall(-1000, -1000, vx, vy, radius, sprite);
-  Ball* ball = lists.balls.Current();
-  if (ball == nullptr) return;
-  ball->x = ball->prevX = x;
-  ball->y = ball->prevY = y;
-  for (TrailPoint& point : ball->trail) {
+  Ball& ball = AddBall(-1000, -1000, vx, vy, radius, sprite);
+  ball.x = ball.prevX = x;
+  ball.y = ball.prevY = y;
+  for (TrailPoint& point : ball.trail) {
     point.x = x;
     point.y = y;
   }

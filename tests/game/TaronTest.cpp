@@ -45,8 +45,7 @@ class TaronFight : public ::testing::Test {
     taron.y = taronHoverY;
   }
   static Ball& BallAt(float x, float y) {
-    AddBall(x, y, 3, -4, 8, testBall);
-    return *lists.balls.Current();
+    return AddBall(x, y, 3, -4, 8, testBall);
   }
   // One frame of the fight with the level clock running, as the scene runs it.
   static void Frame() {
