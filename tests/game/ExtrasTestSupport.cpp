@@ -1,6 +1,8 @@
 // Test support for the extras.
 #include "ExtrasTestSupport.h"
 
+#include "game/BallTestSupport.h"
+
 #include <gtest/gtest.h>
 
 #include "game/Capsules.h"
@@ -35,15 +37,7 @@ void ResetExtrasTest() {
 }
 
 int AddTestTile(float x, float y, int sprite, int capsule) {
-  Tile* tile = lists.tiles.Append();
-  tile->x = x;
-  tile->y = y;
-  tile->sprite = sprite;
-  tile->width = tileWidth;
-  tile->height = tileHeight;
-  tile->capsule = capsule;
-  tile->alive = true;
-  tile->keyCount = 1;
+  Tile* tile = AddTile(x, y, sprite, capsule);
   tile->keyX[0] = x;
   tile->keyY[0] = y;
   return lists.tiles.Count() - 1;
