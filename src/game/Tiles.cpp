@@ -71,7 +71,13 @@ void LoadLevelTiles() {
   std::string path = LevelFileName(play.difficulty, play.levelIndex);
   if (!OpenPack(path)) Alert("No level file: " + LastMediaError());
   uint8_t* data = NextPackEntry();
-  size_t size = data != nullptr ? PackEntrySize() : 0;
+  if (data == nullptr) {
+    // A damaged or missing entry is no empty level: that would be won at once.
+    std::string why = LastMediaError();
+    ClosePack();
+    Alert("The level file cannot be read: " + why);
+  }
+  size_t size = PackEntrySize();
   lists.tiles.Clear();
   std::string error;
   bool ok = ReadTileRecords(data, size, error);

@@ -3,7 +3,10 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 
+#include "base/ByteOrder.h"
 #include "base/LevelFormat.h"
 #include "media/Media.h"
 #include "game/PlayState.h"
@@ -135,6 +138,33 @@ TEST_F(LevelFiles, AMissingOrDamagedFileEndsWithAClearMessage) {
   cut.pop_back();
   ASSERT_TRUE(WritePack("packs/normal/level5.pak", {PackEntry{"level5.dat", cut, true}}));
   EXPECT_EXIT(LoadLevelTiles(), ::testing::ExitedWithCode(1), "level5.pak is damaged: tile 2 .* cut short");
+}
+
+TEST_F(LevelFiles, AnEntryFailingItsChecksumEndsNamingThePackAndTheEntry) {
+  play.levelIndex = 7;
+  std::vector<uint8_t> level = Level({{tileRed, 0, {{1, 200, 100}}}, {tileBlue, 0, {{1, 300, 100}}}});
+  ASSERT_TRUE(WritePack("packs/normal/level7.pak", {PackEntry{"level7.dat", level, true}}));
+  LoadLevelTiles();
+  ASSERT_EQ(lists.tiles.Count(), 2);
+  // The stored checksum, in the entry's local header and in the directory, no longer fits its data.
+  std::vector<uint8_t> whole;
+  {
+    std::ifstream in("packs/normal/level7.pak", std::ios::binary);
+    whole.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  }
+  int patched = 0;
+  for (size_t i = 0; i + 20 <= whole.size(); ++i) {
+    uint32_t signature = ReadLe32(&whole[i]);
+    size_t crcAt = signature == 0x04034b50u ? 14 : signature == 0x02014b50u ? 16 : 0;
+    if (crcAt == 0) continue;
+    WriteLe32(&whole[i + crcAt], ReadLe32(&whole[i + crcAt]) ^ 0x00010000u);
+    ++patched;
+  }
+  ASSERT_EQ(patched, 2);
+  std::ofstream("packs/normal/level7.pak", std::ios::binary).write(reinterpret_cast<const char*>(whole.data()),
+                                                                  static_cast<std::streamsize>(whole.size()));
+  EXPECT_EXIT(LoadLevelTiles(), ::testing::ExitedWithCode(1),
+              "Alert: The level file cannot be read: packs/normal/level7.pak: level7.dat is damaged");
 }
 
 TEST(CompiledLevels, EveryLevelOfBothSetsLoads) {
