@@ -2,8 +2,10 @@
 #include "base/LevelFormat.h"
 
 #include <cmath>
+#include <cstdio>
 
 #include "base/ByteOrder.h"
+#include "base/Playfield.h"
 
 namespace {
 
@@ -26,14 +28,28 @@ std::string ReadRecord(const uint8_t* data, size_t size, size_t index, size_t& a
   if ((size - at) / keyPointBytes < static_cast<size_t>(keyCount))
     return TileAt(index, start) + " is cut short: the entry ends inside its " + std::to_string(keyCount) +
            " key points";
+  // Only the kinds the game has pictures for: each is drawn as its sprite plus a frame of 0 to 15.
+  if (!IsTileKind(tile.sprite)) return TileAt(index, start) + " is of no known kind (" + std::to_string(tile.sprite) + ")";
+  if (tile.capsule != 0 && !IsLevelCapsule(tile.capsule))
+    return TileAt(index, start) + " carries no known capsule (" + std::to_string(tile.capsule) + ")";
   tile.keys.resize(static_cast<size_t>(keyCount));
-  for (KeyPoint& key : tile.keys) {
+  for (size_t k = 0; k < tile.keys.size(); ++k) {
+    KeyPoint& key = tile.keys[k];
     key.seconds = static_cast<int32_t>(ReadLe32(data + at));
     key.x = ReadLeFloat(data + at + 4);
     key.y = ReadLeFloat(data + at + 8);
     at += keyPointBytes;
+    std::string which = TileAt(index, start) + " key point " + std::to_string(k + 1);
     if (!std::isfinite(key.x) || !std::isfinite(key.y))
       return TileAt(index, start) + " has a key point that is not a number";
+    if (!TileInField(key.x, key.y)) {
+      char where[96];
+      std::snprintf(where, sizeof where, " puts the tile outside the field (centre %.2f, %.2f)", key.x, key.y);
+      return which + where;
+    }
+    if (key.seconds < 0 || key.seconds > maxKeySeconds)
+      return which + " lasts " + std::to_string(key.seconds) + " seconds (0 to " + std::to_string(maxKeySeconds) +
+             " allowed)";
   }
   return {};
 }
@@ -45,6 +61,12 @@ LevelRead ReadLevelRecords(const uint8_t* data, size_t size) {
   if (data == nullptr) return read;
   size_t at = 0;
   while (at < size) {
+    if (read.tiles.size() == static_cast<size_t>(maxLevelTiles)) {
+      read.tiles.clear();
+      read.error = "more than " + std::to_string(maxLevelTiles) + " tiles (the field holds no more): the entry goes on at byte " +
+                   std::to_string(at);
+      return read;
+    }
     TileRecord tile;
     read.error = ReadRecord(data, size, read.tiles.size(), at, tile);
     if (!read.error.empty()) {

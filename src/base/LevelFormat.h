@@ -31,8 +31,10 @@ struct LevelRead {
 };
 
 // Reads a whole entry (no data or none at all: no tiles). A damaged entry is refused as a whole:
-// a record cut short by the end of the data, a key count outside 1..maxKeyPoints or a key point
-// that is not a finite number.
+// a record cut short by the end of the data, more records than the field holds (maxLevelTiles), a
+// tile of no known kind, a capsule a level may not give, a key count outside 1..maxKeyPoints, a key
+// point that is not a finite number or leaves the tile's box outside the field, or key seconds
+// outside 0..maxKeySeconds.
 LevelRead ReadLevelRecords(const uint8_t* data, size_t size);
 inline LevelRead ReadLevelRecords(const std::vector<uint8_t>& bytes) {
   return ReadLevelRecords(bytes.data(), bytes.size());

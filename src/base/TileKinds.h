@@ -32,3 +32,6 @@ inline bool IsLevelCapsule(int kind) {
 
 // The most key points a tile's path may have: the game's key arrays hold no more.
 constexpr int maxKeyPoints = 60;
+// The longest a tile takes from one key point to the next, seconds; a slower tile never seems to move.
+// (0 is taken as one second.)
+constexpr int maxKeySeconds = 3600;

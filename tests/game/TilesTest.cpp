@@ -138,6 +138,9 @@ TEST_F(LevelFiles, AMissingOrDamagedFileEndsWithAClearMessage) {
   cut.pop_back();
   ASSERT_TRUE(WritePack("packs/normal/level5.pak", {PackEntry{"level5.dat", cut, true}}));
   EXPECT_EXIT(LoadLevelTiles(), ::testing::ExitedWithCode(1), "level5.pak is damaged: tile 2 .* cut short");
+  // So is a tile the game has no picture for: the message names the level and the value.
+  ASSERT_TRUE(WritePack("packs/normal/level5.pak", {PackEntry{"level5.dat", Level({{999, 0, {{1, 200, 100}}}}), true}}));
+  EXPECT_EXIT(LoadLevelTiles(), ::testing::ExitedWithCode(1), "level5.pak is damaged: tile 1 .* no known kind \\(999\\)");
 }
 
 TEST_F(LevelFiles, AnEntryFailingItsChecksumEndsNamingThePackAndTheEntry) {

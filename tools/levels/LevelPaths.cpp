@@ -35,8 +35,8 @@ bool CheckSeconds(double seconds, std::string& error) {
     error = "key point seconds must be a whole number of 1 or more (got " + std::to_string(seconds) + ")";
     return false;
   }
-  if (seconds > 3600) {
-    error = "key point seconds above 3600 make a tile that never seems to move";
+  if (seconds > maxKeySeconds) {
+    error = "key point seconds above " + std::to_string(maxKeySeconds) + " make a tile that never seems to move";
     return false;
   }
   return true;

@@ -14,7 +14,6 @@
 namespace {
 
 constexpr double kPi = 3.14159265358979323846;
-constexpr float kFieldSlack = 0.01f;  // rounding of turned positions may graze a wall by this much
 
 enum class BlockKind { Top, Group, Mirror, Repeat, Grid, Shape };
 
@@ -461,8 +460,7 @@ bool Compiler::Finish() {
       return FailAt(tile.line, "a tile has at most " + std::to_string(maxKeyPoints) + " key points (got " + std::to_string(tile.keys.size()) + ")");
     for (const KeyPoint& key : tile.keys) {
       if (tile.keys.size() > 1 && key.seconds < 1) return FailAt(tile.line, "key point seconds must be 1 or more");
-      if (key.x - tileWidth / 2 < fieldLeft - kFieldSlack || key.x + tileWidth / 2 > fieldRight + kFieldSlack ||
-          key.y - tileHeight / 2 < fieldTop - kFieldSlack || key.y + tileHeight / 2 > fieldBottom + kFieldSlack) {
+      if (!TileInField(key.x, key.y)) {
         char where[64];
         std::snprintf(where, sizeof where, "(%.1f, %.1f)", key.x, key.y);
         return FailAt(tile.line, std::string("tile off the playfield at ") + where +

@@ -21,6 +21,13 @@ bool BuildLevelPacks(const std::string& levelSourceDir, const std::string& outDi
     for (const auto& [index, level] : levels) {
       // The game reads the tile records as they are: the entry is never scrambled.
       PackEntry entry{"level" + std::to_string(index) + ".dat", WriteLevelRecords(level.tiles), true};
+      // Never write a level the game would refuse to read.
+      std::string refused = ReadLevelRecords(entry.data).error;
+      if (!refused.empty()) {
+        std::fprintf(stderr, "%s: the game would refuse this level: %s\n", level.sourcePath.c_str(), refused.c_str());
+        ok = false;
+        continue;
+      }
       if (!WritePack(LevelPackPath(outDir, set.name, index), {entry})) ok = false;
       else ++written;
     }
