@@ -11,8 +11,10 @@
 // also "]") is written between double quotes with C-like escapes (\\ \" \n \r \t \xHH). Only text
 // that begins with a double quote and ends with its matching closing quote is unescaped, so a value
 // typed by hand such as C:\games reads as it stands.
+#include <cerrno>
 #include <charconv>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -326,20 +328,56 @@ bool SaveFile() {
   return WriteFileAtomically(prefs.path, content, error, {.syncFirst = true});
 }
 
+// Why the last OpenPrefs failed; empty when nothing at all stands under the name.
+std::string openError;
+
+// Empty when what stands at `path` is a regular file (or a link to one), else why it cannot be read as
+// preferences.
+std::string NotReadableReason(const std::string& path) {
+  namespace fs = std::filesystem;
+  std::error_code error;
+  fs::file_status own = fs::symlink_status(path, error);
+  if (error) return "cannot be examined: " + error.message();
+  fs::file_status target = fs::status(path, error);
+  if (own.type() == fs::file_type::symlink && target.type() == fs::file_type::not_found)
+    return "is a link to nothing";
+  if (error) return "cannot be examined: " + error.message();
+  switch (target.type()) {
+    case fs::file_type::regular: return "";
+    case fs::file_type::directory: return "is a folder, not a file";
+    case fs::file_type::fifo: return "is a pipe (FIFO), not a file";
+    default: return "is not a regular file";
+  }
+}
+
 }  // namespace
+
+const std::string& PrefsOpenError() { return openError; }
 
 bool OpenPrefs(const std::string& name) {
   if (prefs.open) ClosePrefs();
+  openError = "no file name";
   if (name.empty()) return false;
   std::string path = NativePath(name);
-  std::error_code error;
-  if (!std::filesystem::is_regular_file(path, error)) return false;
+  std::error_code missing;
+  if (std::filesystem::symlink_status(path, missing).type() == std::filesystem::file_type::not_found) {
+    openError.clear();
+    return false;
+  }
+  openError = NotReadableReason(path);
+  if (!openError.empty()) return false;
   std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
+  if (!in) {
+    openError = std::string("cannot be opened: ") + std::strerror(errno);
+    return false;
+  }
   std::string content;
   char chunk[65536];
   while (in.read(chunk, sizeof chunk) || in.gcount() > 0) content.append(chunk, static_cast<size_t>(in.gcount()));
-  if (in.bad()) return false;
+  if (in.bad()) {
+    openError = "cannot be read to its end";
+    return false;
+  }
   prefs = PrefsFile();
   prefs.path = path;
   ParseFile(std::move(content));

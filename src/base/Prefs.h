@@ -4,6 +4,9 @@
 #include <string>
 
 bool OpenPrefs(const std::string& name);
+// Why the last OpenPrefs failed: empty when nothing at all stands under the name (a file may be
+// created there), else why what stands there cannot be read ("is a link to nothing", ...).
+const std::string& PrefsOpenError();
 bool CreatePrefs(const std::string& name);
 void PrefsGroup(const std::string& name);  // "" is the top of the file
 bool PrefsGroupExists(const std::string& name);

@@ -1,12 +1,21 @@
 // The settings record and the reading of the preference file at start-up.
 #include "runtime/Settings.h"
 
+#include <cstdio>
+
 Settings settings;
 JoystickState joystick0;
 
 void ReadPreferences() {
   if (!OpenPrefs("config")) {
-    CreatePrefs("config");
+    if (PrefsOpenError().empty()) {
+      CreatePrefs("config");
+    } else {
+      // Never replace what could not be read: the player may mend it, and the next start reads it. The
+      // reads below then give the defaults.
+      std::fprintf(stderr, "The configuration file config %s: it is left as it is, and this run plays with the "
+                   "default settings.\n", PrefsOpenError().c_str());
+    }
   }
   PrefsGroup("");
   settings.musicEnabled = ReadPrefInt("ingame_music", 1) != 0;

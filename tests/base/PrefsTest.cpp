@@ -241,6 +241,28 @@ TEST_F(PrefsTest, DamagedFilesReadWithoutTrouble) {
 
   // A folder in place of the file is not a preferences file.
   EXPECT_FALSE(OpenPrefs(dir_.string()));
+  EXPECT_EQ(PrefsOpenError(), "is a folder, not a file");
+}
+
+// Only "nothing there" may be created afresh; everything else says why it cannot be read.
+TEST_F(PrefsTest, AFailedOpenSaysWhetherAnythingStandsUnderTheName) {
+  EXPECT_FALSE(OpenPrefs(path_));
+  EXPECT_EQ(PrefsOpenError(), "");
+  fs::create_symlink(dir_ / "nowhere", path_);
+  EXPECT_FALSE(OpenPrefs(path_));
+  EXPECT_EQ(PrefsOpenError(), "is a link to nothing");
+  fs::remove(path_);
+  ASSERT_EQ(mkfifo(path_.c_str(), 0600), 0);
+  EXPECT_FALSE(OpenPrefs(path_));
+  EXPECT_EQ(PrefsOpenError(), "is a pipe (FIFO), not a file");
+  fs::remove(path_);
+  // A link to a readable file is read through.
+  WriteRaw("");
+  fs::rename(path_, dir_ / "real");
+  std::ofstream(dir_ / "real") << "flip_method = 2\n";
+  fs::create_symlink(dir_ / "real", path_);
+  ASSERT_TRUE(OpenPrefs(path_));
+  EXPECT_EQ(ReadPrefInt("flip_method", 1), 2);
 }
 
 }  // namespace
