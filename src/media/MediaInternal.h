@@ -21,7 +21,8 @@ struct Sprite {
   bool keyedStale = true;
   int flags = 0;                    // kSpriteQuadTexture, kSpriteKeepAlpha
   int keyColour = 0;                // game colour (r + 256 g + 65536 b) skipped by keyed blits
-  SDL_Rect clip{0, 0, 0, 0};        // the part that blits use; w = 0 means the whole sprite
+  bool clipped = false;             // blits use only `clip`, which may be empty (they then draw nothing)
+  SDL_Rect clip{0, 0, 0, 0};        // the part that blits use while clipped, pixels of the sprite
   int contentVersion = 0;           // grows whenever the pixels change (turned copies go stale)
   std::map<int, SDL_Texture*> turned;  // turned copies by angle step, for the software renderer
   int turnedVersion = 0;            // the contentVersion the turned copies were made from

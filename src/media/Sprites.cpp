@@ -84,7 +84,7 @@ bool Transparent(const Sprite& sprite, Uint32 pixel) {
 }
 
 SDL_Rect SourceRect(const Sprite& sprite) {
-  if (sprite.clip.w > 0 && sprite.clip.h > 0) return sprite.clip;
+  if (sprite.clipped) return sprite.clip;
   return {0, 0, sprite.surface->w, sprite.surface->h};
 }
 
@@ -123,7 +123,7 @@ void BlitIntoSprite(Sprite& from, Sprite& to, int x, int y, bool keyed) {
 void Blit(int number, int x, int y, bool keyed) {
   auto& s = S();
   auto sprite = FindSprite(number);
-  if (!sprite) return;
+  if (!sprite || (sprite->clipped && (sprite->clip.w <= 0 || sprite->clip.h <= 0))) return;
   if (s.blitTarget >= 0) {
     auto target = FindSprite(s.blitTarget);
     if (target) BlitIntoSprite(*sprite, *target, x, y, keyed);
@@ -214,15 +214,17 @@ void SetSpriteClip(int number, int x, int y, int w, int h) {
   auto sprite = FindSprite(number);
   if (!sprite) return;
   if (x == -1 && y == -1 && w == -1 && h == -1) {
+    sprite->clipped = false;
     sprite->clip = {0, 0, 0, 0};
     return;
   }
   SDL_Rect whole{0, 0, sprite->surface->w, sprite->surface->h};
   SDL_Rect wanted{x, y, w, h};
   SDL_Rect kept;
+  // An empty rectangle, or one wholly outside the sprite, leaves nothing to blit.
   if (!SDL_IntersectRect(&whole, &wanted, &kept)) kept = {0, 0, 0, 0};
-  // An empty clip would mean "whole sprite": keep a 1-pixel placeholder outside nothing instead.
-  sprite->clip = kept.w > 0 ? kept : SDL_Rect{0, 0, 0, 0};
+  sprite->clipped = true;
+  sprite->clip = kept;
 }
 
 void BlitSprite(int number, int x, int y) { media::Blit(number, x, y, false); }

