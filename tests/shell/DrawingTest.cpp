@@ -100,15 +100,29 @@ TEST(Drawing, AScreenshotTakesTheFirstFreeNumberAndLeavesThePlayAlone) {
     for (const auto& entry : fs::directory_iterator("screenshots")) names.insert(entry.path().filename().string());
     return names;
   };
+  // Whatever stands under a name takes it, a link to nothing and a folder too: neither is replaced.
+  int firstFree = 1;
+  while (fs::exists(fs::symlink_status("screenshots/screenshot" + std::to_string(firstFree) + ".bmp"))) ++firstFree;
+  std::string link = "screenshots/screenshot" + std::to_string(firstFree) + ".bmp";
+  std::string folder = "screenshots/screenshot" + std::to_string(firstFree + 1) + ".bmp";
+  fs::create_symlink("nowhere.bmp", link);
+  fs::create_directory(folder);
   std::set<std::string> before = pictures();
-  int expected = 1;
-  while (before.count("screenshot" + std::to_string(expected) + ".bmp")) ++expected;
+  int expected = firstFree + 2;
   uint64_t plain = run("1 keys=\n");
   uint64_t shot = run("1 keys=31\n2 keys=\n");  // S pressed and let go
   EXPECT_EQ(shot, plain);
   std::set<std::string> after = pictures();
   EXPECT_EQ(after.size(), before.size() + 1);
   EXPECT_TRUE(after.count("screenshot" + std::to_string(expected) + ".bmp"));
+  EXPECT_TRUE(fs::is_symlink(fs::symlink_status(link)));
+  EXPECT_TRUE(fs::is_directory(folder));
+  // A second picture in the same second takes the next number.
+  run("1 keys=31\n2 keys=\n");
+  EXPECT_TRUE(fs::exists("screenshots/screenshot" + std::to_string(expected + 1) + ".bmp"));
+  fs::remove(link);
+  fs::remove(folder);
+  after = pictures();
   for (const std::string& name : after) {
     if (!before.count(name)) fs::remove(fs::path("screenshots") / name);
   }
