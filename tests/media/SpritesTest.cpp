@@ -1,8 +1,10 @@
 // Sprite blits and 2D drawing checked pixel by pixel: clips, keyed and opaque blits at the target's edges,
-// blended quads, and text drawn as wide as it is measured.
+// blended quads at the screen's edges, and text drawn as wide as it is measured.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
+#include <string>
 #include <vector>
 
 #include "base/Playfield.h"
@@ -120,6 +122,63 @@ TEST_P(Blits, KeyedAndOpaqueBlitsAreClippedToTheTargetAtEveryEdge) {
   BlitSprite(kPicture, -10, 0);
   BlitSpriteKeyed(kPicture, 0, -10);
   EXPECT_EQ(Changed(), 0);
+}
+
+// Color channels within `slack` of each other.
+void ExpectNear(int got, int want, int slack, const char* what) {
+  EXPECT_NEAR(ColorRed(got), ColorRed(want), slack) << what;
+  EXPECT_NEAR(ColorGreen(got), ColorGreen(want), slack) << what;
+  EXPECT_NEAR(ColorBlue(got), ColorBlue(want), slack) << what;
+}
+
+TEST(BlendedQuads, HalfAlphaMixesAdditiveAddsAndTheScreenEdgeCutsCleanly) {
+  EnsureHeadlessMedia();
+  std::vector<uint32_t> pixels(100, 0xFFFF0000u);
+  ASSERT_TRUE(SpriteFromPixels(kPicture, 10, 10, pixels.data(), kSpriteQuadTexture | kSpriteKeepAlpha));
+  ASSERT_TRUE(QuadFromSprite(kPicture, kPicture));
+  ClearFrame(blue);
+  ASSERT_TRUE(BeginQuads());
+  QuadBlendMode(5, 6);                       // normal transparency
+  DrawQuadAlpha(kPicture, -5, 100, 128);     // half off the left edge
+  DrawQuadAlpha(kPicture, screenWidth - 5, 200, 255);  // half off the right edge, opaque
+  QuadBlendMode(5, 2);                       // additive glow
+  DrawQuadAlpha(kPicture, 300, 300, 128);
+  EndQuads();
+  BeginDraw(DrawTargetKind::Screen);
+  ExpectNear(PixelColour(0, 105), ColorRGB(128, 0, 127), 2, "half red over blue");
+  ExpectNear(PixelColour(4, 109), ColorRGB(128, 0, 127), 2, "to the quad's last column");
+  EXPECT_EQ(PixelColour(5, 105), blue) << "the part past the edge is not folded back";
+  EXPECT_EQ(PixelColour(screenWidth - 1, 205), red);
+  EXPECT_EQ(PixelColour(screenWidth - 6, 205), blue);
+  ExpectNear(PixelColour(305, 305), ColorRGB(128, 0, 255), 2, "half red added to blue");
+  EXPECT_EQ(PixelColour(310, 305), blue);
+  EndDraw();
+  QuadBlendMode(5, 6);
+  ReleaseQuad(kPicture);
+  ReleaseSprite(kPicture);
+}
+
+// What the text measures is where its ink lies: a line breaker that measures and a drawing that draws
+// agree to the pixel on where the text ends.
+TEST(TextMeasure, DrawnInkStaysInsideTheMeasuredBoxAndNearlyFillsIt) {
+  EnsureHeadlessMedia();
+  for (const std::string text : {"CORRIDOR", "ELEVATOR AVATAR", "Wavy tilt, 1972!", "i"}) {
+    ClearFrame(0);
+    ASSERT_TRUE(BeginDraw(DrawTargetKind::Screen));
+    SetDrawFont(-1);
+    SetDrawMode(kDrawTransparentText);
+    int width = TextPixelWidth(text), height = TextPixelHeight(text);
+    DrawTextAt(100, 100, text, ColorRGB(255, 255, 255));
+    int left = screenWidth, right = -1;
+    for (int y = 90; y < 110 + height + 10; ++y)
+      for (int x = 80; x < 120 + width + 20; ++x)
+        if (PixelColour(x, y) != 0) left = std::min(left, x), right = std::max(right, x);
+    EndDraw();
+    ASSERT_GE(right, 0) << text << ": nothing drawn";
+    EXPECT_GE(left, 100) << text;
+    EXPECT_LT(right, 100 + width) << text;
+    EXPECT_GE(right - 100 + 1, width - 4) << text << ": the measure is wider than the ink";
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(ScreenAndSprite, Blits, ::testing::Values(false, true),
