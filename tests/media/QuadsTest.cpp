@@ -43,6 +43,17 @@ TEST(Quads, AQuarterTurnClockwisePutsTheLeftHalfOnTop) {
   EXPECT_EQ(ScreenAt(110, 90), ColorRGB(255, 0, 0));
   EXPECT_EQ(ScreenAt(110, 120), ColorRGB(0, 0, 255));
   EXPECT_EQ(ScreenAt(98, 105), 0);
+  // Half a turn, half off the left edge of the screen: what stays on screen is the turned picture's right
+  // half, the original left (red) one, and nothing is folded back.
+  ClearFrame(0);
+  ASSERT_TRUE(BeginQuads());
+  ZoomQuad(7001, 20, 10);
+  RotateQuad(7001, 180, 0);
+  DrawQuad(7001, -10, 100);
+  EndQuads();
+  EXPECT_EQ(ScreenAt(0, 105), ColorRGB(255, 0, 0));
+  EXPECT_EQ(ScreenAt(9, 102), ColorRGB(255, 0, 0));
+  EXPECT_EQ(ScreenAt(10, 105), 0);
   ReleaseQuad(7001);
   ReleaseSprite(7001);
 }
