@@ -154,6 +154,7 @@ void StepBullets() {
       bullet->y += std::sin(bullet->angle) * bullet->speed;
       if (bullet->speed < 8) bullet->speed += 1;
     }
+    if (!ProjectilesHit()) continue;
     // Bullets go through what they cannot break and destroy a multi-hit tile at once.
     int index = TileInBox(bullet->x - 4, bullet->y - 4, bullet->x + 4, bullet->y + 4);
     if (index < 0) continue;

@@ -77,7 +77,7 @@ void DrawLoadedMissile() {
 
 // What the missile's nose finds; true when the missile is spent.
 bool MissileHits(const Missile& missile) {
-  if (missile.y < 0) return false;
+  if (missile.y < 0 || !ProjectilesHit()) return false;
   float px = missile.x + AheadX(missile.heading) * 50, py = missile.y + AheadY(missile.heading) * 50;
   int index = TileInBox(px - 10, py - 10, px + 10, py + 10);
   if (index >= 0) {
@@ -251,7 +251,7 @@ void StepShrapnel() {
       s.active = false;
       continue;
     }
-    if (s.t < s.armTime) continue;
+    if (s.t < s.armTime || !ProjectilesHit()) continue;
     int index = TileInBox(s.x - 10, s.y - 10, s.x + 10, s.y + 10);
     if (index < 0) continue;
     Tile* tile = lists.tiles.At(index);

@@ -7,6 +7,8 @@
 #include "runtime/Alert.h"
 #include "runtime/SoundCues.h"
 
+bool ProjectilesHit() { return !play.levelWon; }
+
 int TileInBox(float left, float top, float right, float bottom) {
   int count = lists.tiles.Count();
   for (int i = 0; i < count; ++i) {

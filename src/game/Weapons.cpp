@@ -86,7 +86,7 @@ void StepLaserShots() {
   shots.Reset();
   while (LaserShot* shot = shots.Next()) {
     if (!play.gameFrozen) shot->y -= 10;
-    if (shot->y < fieldTop || LaserShotHits(*shot)) shots.Delete();
+    if (shot->y < fieldTop || (ProjectilesHit() && LaserShotHits(*shot))) shots.Delete();
   }
 }
 

@@ -283,3 +283,54 @@ TEST_F(Weapons, LaserKillsAMonsterForNoPoints) {
 }
 
 }  // namespace
+
+namespace {
+
+// Once the level is won, every projectile flies on but breaks, kills and scores nothing.
+TEST_F(Weapons, AfterTheLevelIsWonProjectilesHitNothing) {
+  AddTestTile(ship.x - 27, 400, tileRed, capsuleGlue);
+  AddTestTile(200, 300, tileGreen);
+  int missileTarget = AddTestTile(600, 150, tileOneHit);
+  AddMonster(hopperPictures, 2, 1);
+  extras.monsters.At(0)->x = ship.x + 27;
+  extras.monsters.At(0)->y = 400;
+  play.missileArmed = true;
+  PickMissileTarget();
+  extras.target.tileIndex = missileTarget;
+  extras.target.x = 600;
+  extras.target.y = 150;
+  extras.launcherAngle = -45;
+  LaunchMissile();
+  FireLaser();
+  Bullet* bullet = extras.bullets.Add();
+  bullet->x = 200;
+  bullet->y = 600;
+  bullet->angle = static_cast<float>(-M_PI / 2);
+  bullet->speed = 3;
+  bullet->active = true;
+  StartShrapnel(400, 160);
+  AddTestTile(400, 200, tileBlue);
+  play.levelWon = true;
+  float shotStart = extras.laserShots.At(0)->y;
+  for (int i = 0; i < 20; ++i) {
+    StepLaserShots();
+    StepBullets();
+    StepMissiles();
+    StepShrapnel();
+  }
+  EXPECT_FLOAT_EQ(extras.laserShots.At(0)->y, shotStart - 200) << "shots still fly";
+  EXPECT_LT(extras.bullets.At(0)->y, 600) << "bullets still fly";
+  for (int i = 0; i < 600; ++i) {
+    StepLaserShots();
+    StepBullets();
+    StepMissiles();
+    StepShrapnel();
+  }
+  for (int tile = 0; tile < lists.tiles.Count(); ++tile) EXPECT_TRUE(lists.tiles.At(tile)->alive) << tile;
+  EXPECT_EQ(extras.monsters.Count(), 1);
+  EXPECT_EQ(play.score, 0);
+  EXPECT_EQ(lists.capsules.Count(), 0);
+  EXPECT_EQ(runCounts.tilesDestroyed, 0);
+}
+
+}  // namespace
