@@ -9,6 +9,7 @@
 #include "media/Media.h"
 #include "game/Balls.h"
 #include "game/PlayState.h"
+#include "game/Taron.h"
 #include "runtime/Alert.h"
 #include "runtime/SoundCues.h"
 
@@ -274,8 +275,19 @@ void HideCapsule(int kind) {
 
 }  // namespace
 
+namespace {
+
+// The timed levels (the last chance, the bonus level) and the boss's level hold neither letter nor malus. The
+// level's own number decides: the boss level's countdown is only set once its theme is loaded, after the tiles.
+bool LevelTakesLetterAndMalus() {
+  if (lists.tiles.Count() < 6 || play.bonusTimeLimit != 0) return false;
+  return !IsBossLevel() && play.levelIndex != lastChanceLevel && play.levelIndex != bonusLevel;
+}
+
+}  // namespace
+
 void PlaceLetterAndMalus() {
-  if (lists.tiles.Count() < 6 || play.bonusTimeLimit != 0) return;
+  if (!LevelTakesLetterAndMalus()) return;
   int letter = 0;
   static const int order[][2] = {{letterB, capsuleLetterB}, {letterO, capsuleLetterO}, {letterN, capsuleLetterN},
                                  {letterU, capsuleLetterU}, {letterS, capsuleLetterS}};

@@ -314,6 +314,25 @@ TEST_F(LetterAndMalus, NothingWhileATimedLevelRunsOrWhenAllLettersAreHeld) {
   }
 }
 
+TEST_F(LetterAndMalus, NoneOnTheBossLevelsOrTheTimedLevelsWhateverTheCountdownSays) {
+  for (int i = 0; i < 10; ++i) AddTestTile(150 + 60 * i, 100, tileRed);
+  // The countdown of these levels is not set yet when the tiles are loaded.
+  play.bonusTimeLimit = 0;
+  const int levels[][2] = {{difficultyNormal, finalLevelNormal}, {difficultyHard, finalLevelHard},
+                           {difficultyNormal, lastChanceLevel}, {difficultyHard, bonusLevel}};
+  for (const auto& [difficulty, level] : levels) {
+    play.difficulty = difficulty;
+    play.levelIndex = level;
+    for (int round = 0; round < 10; ++round) PlaceLetterAndMalus();
+    EXPECT_EQ(CountCapsules(0), 10) << "difficulty " << difficulty << " level " << level;
+  }
+  // The level before the boss's gets its letter.
+  play.difficulty = difficultyNormal;
+  play.levelIndex = finalLevelNormal - 1;
+  PlaceLetterAndMalus();
+  EXPECT_EQ(CountCapsules(capsuleLetterB), 1);
+}
+
 TEST(Thread, FadesInInTwentySixFramesHoldsThirtySecondsAndFadesOut) {
   ResetExtrasTest();
   CatchCapsule(capsuleRow);
