@@ -90,8 +90,9 @@ constexpr int rainDropSprite = 2170, lightningSprite = 2171;
 constexpr int firstScenePicture = 3000;
 constexpr int templeEyeGlow = firstScenePicture;  // the temple's red glow, also Taron's eyes
 
-// The two text fonts: the level titles' and the big one of the messages.
-constexpr int textFont = 0, bigTextFont = 1;
+// The two text fonts: the level titles' and the big one of the messages; the third is the titles' font made
+// smaller for a title whose longest word is wider than the title picture.
+constexpr int textFont = 0, bigTextFont = 1, smallTitleFont = 2;
 
 // Picture numbers from 9000 up are left free for the tests' scratch pictures.
 

@@ -1,6 +1,8 @@
 // Setting up a level's theme, title and music, and drawing its background scene every frame.
 #include "game/Scene.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cmath>
 
 #include "base/AssetNames.h"
@@ -23,36 +25,76 @@ std::string SceneRoom(int levelIndex) {
   return LevelSetDirectory(play.difficulty) + digits + ".pak";
 }
 
+constexpr int titleWidth = 120, titleHeight = 100;  // pixels
+constexpr int smallestTitleSize = 8;                // points
+
+// The title's lines in the font being drawn with, or none when a word is wider than the picture or the lines
+// do not fit under one another. Words stay whole: a line ends before the word that would cross the right
+// edge, and a line keeps the blanks written between its words, so that a long run of blanks ends the line.
+// Punctuation written apart from its word does not start a line. Every line is measured as the whole text
+// that is drawn.
+std::vector<std::string> TitleLines(const std::string& text, int lineHeight) {
+  std::vector<std::string> lines;
+  std::string line;
+  size_t at = 0;
+  while (at < text.size()) {
+    size_t wordStart = text.find_first_not_of(' ', at);
+    if (wordStart == std::string::npos) break;
+    size_t wordEnd = std::min(text.find(' ', wordStart), text.size());
+    std::string word = text.substr(wordStart, wordEnd - wordStart);
+    if (TextPixelWidth(word) > titleWidth) return {};
+    std::string longer = line.empty() ? word : line + text.substr(at, wordEnd - at);
+    bool fits = TextPixelWidth(longer) <= titleWidth;
+    // Punctuation written apart ("TARON !") stays with the word before it.
+    bool punctuation = std::none_of(word.begin(), word.end(), [](char c) { return std::isalnum(c & 255); });
+    if (!fits && punctuation && !line.empty()) return {};
+    if (line.empty() || fits) {
+      line = longer;
+    } else {
+      lines.push_back(line);
+      line = word;
+    }
+    at = wordEnd;
+  }
+  if (!line.empty()) lines.push_back(line);
+  if (static_cast<int>(lines.size()) * lineHeight > titleHeight) return {};
+  return lines;
+}
+
+// Capitals of the titles' font stand about as tall as its size: a fifth more leaves a gap between lines.
+int TitleLineHeight(int pointSize) { return pointSize + pointSize / 5; }
+
 }  // namespace
 
+TitleLayout LayOutLevelTitle(const std::string& text) {
+  TitleLayout layout;
+  if (!HasFont(textFont)) return layout;
+  layout.pointSize = FontPointSize(textFont);
+  SetDrawFont(FontHandle(textFont));
+  layout.lines = TitleLines(text, TitleLineHeight(layout.pointSize));
+  // Made smaller, a point at a time, while a word would not fit whole.
+  while (layout.lines.empty() && layout.pointSize > smallestTitleSize &&
+         LoadFontResized(smallTitleFont, textFont, layout.pointSize - 1)) {
+    layout.pointSize -= 1;
+    SetDrawFont(FontHandle(smallTitleFont));
+    layout.lines = TitleLines(text, TitleLineHeight(layout.pointSize));
+  }
+  layout.lineHeight = TitleLineHeight(layout.pointSize);
+  return layout;
+}
+
 void RenderLevelTitle(const std::string& text) {
-  constexpr int width = 120, height = 100, lineHeight = 20;
   if (HasQuad(levelTitlePicture)) ReleaseQuad(levelTitlePicture);
-  CreateBlankSprite(levelTitlePicture, width, height, kSpriteQuadTexture);
+  CreateBlankSprite(levelTitlePicture, titleWidth, titleHeight, kSpriteQuadTexture);
   QuadFromSprite(levelTitlePicture, levelTitlePicture);
   if (text.empty() || !BeginDraw(DrawTargetKind::Sprite, levelTitlePicture)) return;
-  SetDrawFont(FontHandle(textFont));
   SetDrawMode(kDrawTransparentText);
-  int x = 0, y = 0;
-  for (size_t i = 0; i < text.size(); ++i) {
-    char c = text[i];
-    std::string one(1, c);
-    int w = TextPixelWidth(one);
-    // A word that would cross the edge starts the next line whole, unless it is longer than a line.
-    bool wordStart = c != ' ' && (i == 0 || text[i - 1] == ' ');
-    if (wordStart && x > 0) {
-      size_t end = text.find(' ', i);
-      int wordWidth = TextPixelWidth(text.substr(i, end == std::string::npos ? std::string::npos : end - i));
-      if (x + wordWidth > width && wordWidth <= width) x = width;
-    }
-    if (x > width - w) {
-      x = 0;
-      y += lineHeight;
-    }
-    DrawTextAt(x, y, one, ColorRGB(128, 128, 128));
-    // A blank at the start of a line takes no room: runs of blanks break the lines.
-    if (!(c == ' ' && x == 0)) x += w;
+  TitleLayout layout = LayOutLevelTitle(text);
+  for (size_t i = 0; i < layout.lines.size(); ++i) {
+    DrawTextAt(0, static_cast<int>(i) * layout.lineHeight, layout.lines[i], ColorRGB(128, 128, 128));
   }
+  SetDrawFont(FontHandle(textFont));
+  ReleaseFont(smallTitleFont);
   SetDrawMode(0);
   EndDraw();
 }

@@ -1,6 +1,9 @@
-// Fonts found by face name through fontconfig, the game's own font file, and the layer's system font.
+// Fonts found by face name through fontconfig, the game's own font file opened directly, and the layer's system font.
 #include <SDL_ttf.h>
 #include <fontconfig/fontconfig.h>
+
+#include <climits>
+#include <cstdlib>
 
 #include <algorithm>
 #include <cctype>
@@ -12,9 +15,16 @@
 
 namespace {
 
-std::map<int, TTF_Font*> fonts;
+struct OpenFont {
+  TTF_Font* font = nullptr;
+  std::string file;   // where it was opened from, so that it can be opened again at another size
+  int pointSize = 0;  // points on a 96-dpi screen
+};
+
+std::map<int, OpenFont> fonts;
 TTF_Font* systemFont = nullptr;
-bool registered = false;
+// The game's own font files by the lower-case face name they answer to, as full paths.
+std::map<std::string, std::string> registeredFiles;
 
 bool StartTtf() { return TTF_WasInit() || TTF_Init() == 0; }
 
@@ -72,7 +82,7 @@ namespace media {
 TTF_Font* FontFor(int handle) {
   if (handle >= 0) {
     auto it = fonts.find(handle);
-    if (it != fonts.end()) return it->second;
+    if (it != fonts.end()) return it->second.font;
   }
   if (systemFont == nullptr && StartTtf()) {
     // The stand-in for the system's plain dialog font: small, legible, always there.
@@ -85,40 +95,19 @@ TTF_Font* FontFor(int handle) {
 }  // namespace media
 
 bool RegisterFontFile(const std::string& path, const std::string& faceName) {
-  if (!FcInit()) return false;
-  std::string file = NativePath(path);
-  const FcChar8* name = reinterpret_cast<const FcChar8*>(file.c_str());
-  registered = FcConfigAppFontAddFile(nullptr, name) == FcTrue;
-  if (!registered || faceName.empty()) return registered;
-  // The file's own family may be called otherwise: let the face name the game asks for lead to it.
-  int count = 0;
-  FcPattern* query = FcFreeTypeQuery(name, 0, nullptr, &count);
-  FcChar8* family = nullptr;
-  if (query != nullptr && FcPatternGetString(query, FC_FAMILY, 0, &family) == FcResultMatch) {
-    std::string own = reinterpret_cast<const char*>(family);
-    if (Lower(own) != Lower(faceName)) {
-      std::string config = "<?xml version=\"1.0\"?><!DOCTYPE fontconfig SYSTEM \"fonts.dtd\"><fontconfig>"
-                           "<alias binding=\"same\"><family>" + faceName + "</family><prefer><family>" + own +
-                           "</family></prefer></alias></fontconfig>";
-      FcConfigParseAndLoadFromMemory(FcConfigGetCurrent(), reinterpret_cast<const FcChar8*>(config.c_str()), FcFalse);
-    }
-  }
-  if (query != nullptr) FcPatternDestroy(query);
-  return registered;
+  // The file itself is opened under that name: a family looked up through the system could lead to
+  // another weight of an installed font of the same family.
+  char full[PATH_MAX];
+  if (faceName.empty() || realpath(NativePath(path).c_str(), full) == nullptr) return false;
+  registeredFiles[Lower(faceName)] = full;
+  return true;
 }
 
-void UnregisterFontFile() {
-  if (registered) FcConfigAppFontClear(nullptr);
-  registered = false;
-}
+void UnregisterFontFile() { registeredFiles.clear(); }
 
-bool LoadFontFace(int number, const std::string& face, int pointSize) {
-  if (!StartTtf() || pointSize <= 0) return false;
-  std::string file = FindFaceFile(face, false);
-  if (file.empty()) {
-    media::SetMediaError("no font file of the face " + face + " is installed");
-    return false;
-  }
+namespace {
+
+bool OpenFontFile(int number, const std::string& file, int pointSize) {
   // Sizes are points on a 96-dpi screen, as the game's screens were laid out.
   TTF_Font* font = TTF_OpenFontDPI(file.c_str(), pointSize, 96, 96);
   if (font == nullptr) {
@@ -126,8 +115,33 @@ bool LoadFontFace(int number, const std::string& face, int pointSize) {
     return false;
   }
   ReleaseFont(number);
-  fonts[number] = font;
+  fonts[number] = OpenFont{font, file, pointSize};
   return true;
+}
+
+}  // namespace
+
+bool LoadFontFace(int number, const std::string& face, int pointSize) {
+  if (!StartTtf() || pointSize <= 0) return false;
+  auto own = registeredFiles.find(Lower(face));
+  std::string file = own != registeredFiles.end() ? own->second : FindFaceFile(face, false);
+  if (file.empty()) {
+    media::SetMediaError("no font file of the face " + face + " is installed");
+    return false;
+  }
+  return OpenFontFile(number, file, pointSize);
+}
+
+bool LoadFontResized(int number, int source, int pointSize) {
+  auto it = fonts.find(source);
+  if (it == fonts.end() || pointSize <= 0) return false;
+  std::string file = it->second.file;
+  return OpenFontFile(number, file, pointSize);
+}
+
+int FontPointSize(int number) {
+  auto it = fonts.find(number);
+  return it != fonts.end() ? it->second.pointSize : 0;
 }
 
 int FontHandle(int number) { return fonts.count(number) ? number : -1; }
@@ -135,7 +149,7 @@ int FontHandle(int number) { return fonts.count(number) ? number : -1; }
 void ReleaseFont(int number) {
   auto it = fonts.find(number);
   if (it == fonts.end()) return;
-  TTF_CloseFont(it->second);
+  TTF_CloseFont(it->second.font);
   fonts.erase(it);
 }
 

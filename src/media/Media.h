@@ -159,10 +159,13 @@ void DrawImage(int number, int x, int y);       // onto the current drawing targ
 // ---------------------------------------------------------------------------
 // Fonts
 
-// The game's own font file, findable by `faceName` afterwards whatever its family is called inside.
+// The game's own font file: `faceName` opens that very file afterwards, whatever its family is called inside.
 bool RegisterFontFile(const std::string& path, const std::string& faceName);
 void UnregisterFontFile();
 bool LoadFontFace(int number, const std::string& face, int pointSize);  // false when no font of that face exists
+// Font `number` becomes the face of font `source` at another size; false when `source` is not loaded.
+bool LoadFontResized(int number, int source, int pointSize);
+int FontPointSize(int number);  // 0 when missing
 int FontHandle(int number);  // -1 when missing
 void ReleaseFont(int number);
 bool HasFont(int number);

@@ -15,12 +15,12 @@
 
 namespace {
 
-// The rows of the title picture (20 pixels each) that hold any text.
+// The lines of the title picture (24 pixels each, as in the titles' font at its own size) that hold any text.
 std::vector<int> TitleLines() {
   std::vector<int> lines;
-  for (int line = 0; line < 5; ++line) {
+  for (int line = 0; line * 24 < 100; ++line) {
     bool ink = false;
-    for (int y = line * 20; y < line * 20 + 20 && !ink; ++y) {
+    for (int y = line * 24; y < std::min(line * 24 + 24, 100) && !ink; ++y) {
       for (int x = 0; x < 120 && !ink; ++x) ink = (SpritePixel(levelTitlePicture, x, y) & 0xFFFFFF) != 0;
     }
     if (ink) lines.push_back(line);
@@ -29,9 +29,9 @@ std::vector<int> TitleLines() {
 }
 
 // The rightmost inked column of a title line, -1 for none.
-int InkRight(int line) {
+int InkRight(int line, int lineHeight = 24) {
   int right = -1;
-  for (int y = line * 20; y < line * 20 + 20; ++y) {
+  for (int y = line * lineHeight; y < (line + 1) * lineHeight; ++y) {
     for (int x = 0; x < 120; ++x) {
       if ((SpritePixel(levelTitlePicture, x, y) & 0xFFFFFF) != 0) right = std::max(right, x);
     }
@@ -101,11 +101,73 @@ TEST_F(LevelSetUp, TitlesBreakAtRunsOfBlanksWithinTheirWidth) {
   EXPECT_EQ(TitleLines(), (std::vector<int>{0, 1}));
   EXPECT_LE(InkRight(0), TextWidth("FOUND") + 1);
   EXPECT_GE(InkRight(1), TextWidth("MY WAY") - 4);
-  // A word longer than a line is broken where the line ends.
-  RenderLevelTitle("WWWWWWW");
+  // Words that only fit whole when measured as they are drawn, kerning and all.
+  RenderLevelTitle("CORRIDOR");
+  EXPECT_EQ(TitleLines(), (std::vector<int>{0}));
+  RenderLevelTitle("SPACE         ELEVATOR");
   EXPECT_EQ(TitleLines(), (std::vector<int>{0, 1}));
   RenderLevelTitle("");
   EXPECT_TRUE(TitleLines().empty());
+}
+
+// The words of a text, blanks dropped.
+std::vector<std::string> Words(const std::string& text) {
+  std::vector<std::string> words;
+  std::string word;
+  for (char c : text + " ") {
+    if (c != ' ') {
+      word += c;
+    } else if (!word.empty()) {
+      words.push_back(word);
+      word.clear();
+    }
+  }
+  return words;
+}
+
+TEST_F(LevelSetUp, AWordWiderThanTheTitleShrinksTheTextInsteadOfSplitting) {
+  for (const char* text : {"WWWWWWW", "HOOOOOT !"}) {
+    TitleLayout layout = LayOutLevelTitle(text);
+    ASSERT_FALSE(layout.lines.empty()) << text;
+    EXPECT_LT(layout.pointSize, FontPointSize(textFont)) << text;
+    EXPECT_EQ(Words(layout.lines[0])[0], Words(text)[0]) << "the long word leads the first line whole";
+    for (const std::string& line : layout.lines) EXPECT_LE(TextPixelWidth(line), 120) << line;
+  }
+  EXPECT_EQ(LayOutLevelTitle("HOOOOOT !").lines, std::vector<std::string>{"HOOOOOT !"}) << "no line of its own for \"!\"";
+  // The first line's ink reaches across what was measured for it and no further.
+  TitleLayout layout = LayOutLevelTitle("WWWWWWW");
+  int measured = TextPixelWidth(layout.lines[0]);
+  RenderLevelTitle("WWWWWWW");
+  EXPECT_EQ(TitleLines(), (std::vector<int>{0}));
+  EXPECT_LE(InkRight(0), measured);
+  EXPECT_GE(InkRight(0), measured - 4);
+}
+
+// Every name of both sets: its words whole and in order, each line within the picture's width as measured
+// and as drawn.
+TEST_F(LevelSetUp, EveryLevelNameKeepsItsWordsWholeWithinThePicture) {
+  for (int difficulty : {difficultyNormal, difficultyHard}) {
+    for (int level = 0; level <= bonusLevel; ++level) {
+      std::string name = ThemeOf(difficulty, level).name;
+      if (name.empty()) continue;
+      TitleLayout layout = LayOutLevelTitle(name);
+      std::vector<std::string> words;
+      std::vector<int> widths;
+      for (const std::string& line : layout.lines) {
+        for (const std::string& word : Words(line)) words.push_back(word);
+        widths.push_back(TextPixelWidth(line));
+        EXPECT_LE(widths.back(), 120) << name << ": " << line;
+      }
+      EXPECT_EQ(words, Words(name));
+      EXPECT_LE(static_cast<int>(layout.lines.size()) * layout.lineHeight, 100) << name;
+      RenderLevelTitle(name);
+      for (int i = 0; i < static_cast<int>(widths.size()); ++i) {
+        int right = InkRight(i, layout.lineHeight);
+        EXPECT_GE(right, 0) << name << " line " << i;
+        EXPECT_LE(right, widths[i]) << name << " line " << i;
+      }
+    }
+  }
 }
 
 TEST_F(LevelSetUp, AHardLevelWithoutAThemeKeepsTheBackgroundBeforeIt) {
