@@ -181,11 +181,12 @@ void StepMonsters() {
 void DrawMonsters() {
   BlendNormal();
   extras.monsters.ForEach([](const Monster& m) { DrawPictureCentred(MonsterPicture(m), m.x, m.y); });
+  DrawMonsterExplosions();
 }
 
 void MonsterDestroyed(float x, float y) {
   PlayEffectSound(Sound::Zap, 0, 30, 40000);
-  AddExplosion(x, y);
+  AddExplosion(x, y, 0, ExplosionLayer::Monsters);
   runCounts.monstersDestroyed += 1;
 }
 

@@ -6,6 +6,7 @@ struct Monster;
 
 // Moves the monsters (every fourth frame), then gives a new monster its chance; once per frame.
 void StepMonsters();
+// The monsters, then the debris of those destroyed.
 void DrawMonsters();
 void SpawnMonsters();
 // Appends a monster of `kind` at its entry point on a random side.

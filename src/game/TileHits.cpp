@@ -121,11 +121,12 @@ void ApplyTileHit(Ball& ball, int tileIndex, TileContact& contact) {
   }
 }
 
-void AddExplosion(float x, float y, int zoomedSize) {
+void AddExplosion(float x, float y, int zoomedSize, ExplosionLayer layer) {
   if (zoomedSize > 0) {
     *lists.bigExplosions.Append() = BigExplosion{x, y, bigExplosionPictures, 0, zoomedSize};
   } else {
-    *lists.explosions.Append() = Explosion{x, y, tileExplosionPictures, 0};
+    OrderedList<Explosion>& list = layer == ExplosionLayer::Monsters ? lists.monsterExplosions : lists.explosions;
+    *list.Append() = Explosion{x, y, tileExplosionPictures, 0};
   }
 }
 
@@ -138,13 +139,17 @@ void StepExplosions() {
 void DrawExplosions() {
   QuadBlendMode(Blend::Alpha);
   DrawExplosionList(lists.explosions);
-  DrawExplosionList(lists.monsterExplosions);
   // The big blasts glow: source alpha onto the whole back buffer.
   QuadBlendMode(Blend::AddByDestinationAlpha);
   lists.bigExplosions.ForEach([](const BigExplosion& explosion) {
     DrawCentred(explosion.firstSprite + explosion.frame, explosion.x, explosion.y, explosion.size);
   });
   QuadBlendMode(Blend::Alpha);
+}
+
+void DrawMonsterExplosions() {
+  QuadBlendMode(Blend::Alpha);
+  DrawExplosionList(lists.monsterExplosions);
 }
 
 int AliveBreakableTiles() {

@@ -14,11 +14,16 @@ void ApplyTileHit(Ball& ball, int tileIndex, TileContact& contact);
 void CheckLevelCleared();
 // Every explosion moves on to its next picture; one past its last picture is gone. Once per frame.
 void StepExplosions();
+// The debris of tiles and the big blasts.
 void DrawExplosions();
+// The debris of monsters, drawn with the monsters.
+void DrawMonsterExplosions();
 void LevelWon();
-// Starts an explosion centred on (x, y): the debris of a tile or a monster, drawn at its own size, or
-// with `zoomedSize` (pixels) a big blast drawn zoomed to that width and height.
-void AddExplosion(float x, float y, int zoomedSize = 0);
+// Which drawing layer a debris explosion belongs to.
+enum class ExplosionLayer { Tiles, Monsters };
+// Starts an explosion centred on (x, y): debris drawn at its own size in `layer`, or with `zoomedSize`
+// (pixels) a big blast drawn zoomed to that width and height.
+void AddExplosion(float x, float y, int zoomedSize = 0, ExplosionLayer layer = ExplosionLayer::Tiles);
 // Counts of the level-cleared test: alive breakable tiles.
 int AliveBreakableTiles();
 // The tile challenge of normal level 91 and hard level 33: clear the multi-hit tiles without breaking

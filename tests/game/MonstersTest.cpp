@@ -9,6 +9,7 @@
 #include "media/Media.h"
 #include "game/PlayState.h"
 #include "game/PlayStep.h"
+#include "game/TileHits.h"
 #include "support/Headless.h"
 #include "base/AssetNames.h"
 
@@ -135,7 +136,22 @@ TEST_F(Monsters, BallKillScoresFiveAndEachKindDeflectsItsWay) {
   EXPECT_GT(speed, 5.9f);
   EXPECT_LE(speed, 8.0f + 1e-4f);
   EXPECT_EQ(runCounts.monstersDestroyed, 3);
-  EXPECT_EQ(lists.explosions.Count(), 3);
+  // Their debris belongs with the monsters, not with the tiles'.
+  EXPECT_EQ(lists.monsterExplosions.Count(), 3);
+  EXPECT_EQ(lists.explosions.Count(), 0);
+}
+
+TEST_F(Monsters, AShotMonsterLeavesDebrisInTheMonstersLayerThatLastsAsATilesDoes) {
+  Place(hopperPictures, 400, 300, 0, 0);
+  ASSERT_TRUE(ShootMonsterAt(400, 300));
+  AddExplosion(200, 200);
+  ASSERT_EQ(lists.monsterExplosions.Count(), 1);
+  EXPECT_EQ(lists.explosions.Count(), 1) << "a tile's debris stays in the tiles' layer";
+  for (int frame = 0; frame < 40; ++frame) {
+    StepExplosions();
+    EXPECT_EQ(lists.monsterExplosions.Count(), lists.explosions.Count()) << frame;
+  }
+  EXPECT_EQ(lists.monsterExplosions.Count(), 0);
 }
 
 TEST_F(Monsters, OneBallCanTakeSeveralMonstersAndMissesThoseItDoesNotTouch) {
