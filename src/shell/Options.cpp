@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <filesystem>
 
 namespace {
 
@@ -20,6 +21,37 @@ bool ReadNumber(const std::string& text, long lowest, long highest, long& value)
 std::string FromCaller(const std::string& path, const std::string& callerDirectory) {
   if (path.empty() || path[0] == '/' || callerDirectory.empty()) return path;
   return callerDirectory + "/" + path;
+}
+
+// The same file named twice, also through another spelling or a link; nothing is opened.
+bool SameFile(const std::string& a, const std::string& b) {
+  std::error_code ignored;
+  if (std::filesystem::equivalent(a, b, ignored)) return true;
+  auto canonicalA = std::filesystem::weakly_canonical(a, ignored);
+  auto canonicalB = std::filesystem::weakly_canonical(b, ignored);
+  return a == b || (!canonicalA.empty() && canonicalA == canonicalB);
+}
+
+// Options that each read well but cannot go together.
+bool CheckCombinations(const RunOptions& options, std::string& error) {
+  const MediaOptions& media = options.media;
+  if (!media.recordPath.empty() && !media.replayPath.empty() && SameFile(media.recordPath, media.replayPath)) {
+    error = "--record and --replay name the same file " + media.replayPath +
+            ": recording would destroy the journal being replayed";
+    return false;
+  }
+  if (options.hard && options.startLevel < 0) {
+    error = "--hard chooses the level set of --start-level: give both";
+    return false;
+  }
+  for (const auto& [frame, path] : media.screenshots) {
+    if (media.frameLimit > 0 && frame >= media.frameLimit) {
+      error = "--screenshot frame " + std::to_string(frame) + " is never shown: --frames " +
+              std::to_string(media.frameLimit) + " ends the run after frame " + std::to_string(media.frameLimit - 1);
+      return false;
+    }
+  }
+  return true;
 }
 
 }  // namespace
@@ -120,5 +152,5 @@ bool ParseOptions(const std::vector<std::string>& words, const std::string& call
     error = "the hard set has no level index " + std::to_string(options.startLevel);
     return false;
   }
-  return true;
+  return CheckCombinations(options, error);
 }

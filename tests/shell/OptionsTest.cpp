@@ -44,6 +44,30 @@ TEST(Options, OddCommandLinesAreRefused) {
   }
 }
 
+TEST(Options, OptionsThatCannotGoTogetherAreRefusedWithTheReason) {
+  struct Case {
+    std::vector<std::string> words;
+    const char* reason;  // a piece of the message
+  };
+  for (const Case& c : std::vector<Case>{
+           {{"--record", "run.txt", "--replay", "run.txt"}, "same file"},
+           {{"--replay", "run.txt", "--record", "./sub/../run.txt"}, "same file"},
+           {{"--record", "/home/player/run.txt", "--replay", "run.txt"}, "same file"},
+           {{"--hard"}, "--start-level"},
+           {{"--frames", "600", "--screenshot", "600:a.png"}, "never shown"},
+           {{"--screenshot", "700:a.png", "--frames", "600"}, "never shown"}}) {
+    RunOptions o;
+    std::string error;
+    EXPECT_FALSE(Parse(c.words, o, error)) << c.words[0] << " " << c.words[1];
+    EXPECT_NE(error.find(c.reason), std::string::npos) << error;
+  }
+  RunOptions o;
+  std::string error;
+  EXPECT_TRUE(Parse({"--record", "a.txt", "--replay", "b.txt", "--frames", "600", "--screenshot", "599:a.png"}, o,
+                    error))
+      << error;
+}
+
 TEST(Options, BenchmarkRunsHeadless) {
   RunOptions o;
   std::string error;
