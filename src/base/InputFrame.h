@@ -5,6 +5,9 @@
 #include <cstdio>
 #include <string>
 
+// The largest pointer movement and wheel turn a frame can hold, either way; the journal refuses more.
+constexpr int journalMotionLimit = 1000000;  // pixels or notches a frame
+
 struct InputFrame {
   std::bitset<256> keys;       // DirectInput scan codes held down
   int mouseDx = 0, mouseDy = 0;  // pointer movement this frame, pixels
@@ -20,5 +23,7 @@ struct InputFrame {
 // line changes them; events (wheel, text) happen only in the frame of their line.
 std::string JournalLine(long frame, const InputFrame& now, const InputFrame& before);
 // Applies one journal line to `frame` (held fields carried over, events cleared by the caller).
-// Returns false for a line it cannot read, leaving `frame` as it was.
+// Returns false for a line it cannot read, leaving `frame` as it was: a malformed field, or a number
+// out of its field's range (keys 0..255, mouse and wheel within journalMotionLimit, buttons 0..7,
+// joystick axes 0..65535 and buttons 0..2^31-1, the frame number 0..LONG_MAX).
 bool ParseJournalLine(const std::string& line, long& frameNumber, InputFrame& frame);

@@ -1,6 +1,8 @@
 // The input journal: every frame's input written as text while recording and read back for a replay.
 #include "base/InputFrame.h"
 
+#include <cerrno>
+#include <climits>
 #include <cstdlib>
 #include <sstream>
 #include <vector>
@@ -50,20 +52,43 @@ std::string KeyList(const std::bitset<256>& keys) {
   return out;
 }
 
-// Reads "a,b,c" integers; false on anything else.
-bool ReadInts(const std::string& text, std::vector<long>& values) {
+// A decimal number within lowest..highest; false for anything else, an overflow included.
+bool ReadLong(const std::string& text, long lowest, long highest, long& value) {
+  if (text.empty()) return false;
+  errno = 0;
+  char* end = nullptr;
+  long number = std::strtol(text.c_str(), &end, 10);
+  if (errno != 0 || *end != '\0' || number < lowest || number > highest) return false;
+  value = number;
+  return true;
+}
+
+// Reads "a,b,c" integers each within lowest..highest; false on anything else.
+bool ReadInts(const std::string& text, long lowest, long highest, std::vector<long>& values) {
   values.clear();
   if (text.empty()) return true;
   std::stringstream in(text);
   std::string item;
   while (std::getline(in, item, ',')) {
-    char* end = nullptr;
-    long value = std::strtol(item.c_str(), &end, 10);
-    if (item.empty() || *end != '\0') return false;
+    long value = 0;
+    if (!ReadLong(item, lowest, highest, value)) return false;
     values.push_back(value);
   }
-  return true;
+  // A trailing comma leaves an empty last item that getline does not return.
+  return text.back() != ',';
 }
+
+struct FieldRange {
+  const char* name;
+  size_t count;  // numbers the field takes; 0: any number of them
+  long lowest, highest;
+};
+constexpr FieldRange fieldRanges[] = {{"keys", 0, 0, 255},
+                                      {"mouse", 2, -journalMotionLimit, journalMotionLimit},
+                                      {"buttons", 1, 0, 7},
+                                      {"wheel", 1, -journalMotionLimit, journalMotionLimit},
+                                      {"joy", 3, 0, 65535}};
+constexpr long joyButtonsHighest = INT_MAX;  // the third number of "joy": 31 button bits
 
 }  // namespace
 
@@ -88,9 +113,8 @@ bool ParseJournalLine(const std::string& line, long& frameNumber, InputFrame& fr
   std::stringstream in(line);
   std::string word;
   if (!(in >> word)) return false;
-  char* end = nullptr;
-  long number = std::strtol(word.c_str(), &end, 10);
-  if (*end != '\0' || number < 0) return false;
+  long number = 0;
+  if (!ReadLong(word, 0, LONG_MAX, number)) return false;
   InputFrame next = frame;
   std::vector<long> values;
   while (in >> word) {
@@ -101,26 +125,30 @@ bool ParseJournalLine(const std::string& line, long& frameNumber, InputFrame& fr
       if (!UnescapeText(value, next.text)) return false;
       continue;
     }
-    if (!ReadInts(value, values)) return false;
+    const FieldRange* range = nullptr;
+    for (const FieldRange& r : fieldRanges) {
+      if (field == r.name) range = &r;
+    }
+    if (range == nullptr) return false;
+    // The joystick's buttons are checked apart: its axes have the narrower range.
+    long highest = field == "joy" ? joyButtonsHighest : range->highest;
+    if (!ReadInts(value, range->lowest, highest, values)) return false;
+    if (range->count != 0 && values.size() != range->count) return false;
+    if (field == "joy" && (values[0] > range->highest || values[1] > range->highest)) return false;
     if (field == "keys") {
       next.keys.reset();
-      for (long k : values) {
-        if (k < 0 || k > 255) return false;
-        next.keys.set(static_cast<size_t>(k));
-      }
-    } else if (field == "mouse" && values.size() == 2) {
+      for (long k : values) next.keys.set(static_cast<size_t>(k));
+    } else if (field == "mouse") {
       next.mouseDx = static_cast<int>(values[0]);
       next.mouseDy = static_cast<int>(values[1]);
-    } else if (field == "buttons" && values.size() == 1) {
+    } else if (field == "buttons") {
       next.buttons = static_cast<int>(values[0]);
-    } else if (field == "wheel" && values.size() == 1) {
+    } else if (field == "wheel") {
       next.wheel = static_cast<int>(values[0]);
-    } else if (field == "joy" && values.size() == 3) {
+    } else {
       next.joyX = static_cast<int>(values[0]);
       next.joyY = static_cast<int>(values[1]);
       next.joyButtons = static_cast<int>(values[2]);
-    } else {
-      return false;
     }
   }
   frameNumber = number;

@@ -62,8 +62,8 @@ void MovementFromDevices() {
     if (settings.joyRangeX != 0) ship.vx = AxisSpeed(joystick0.x, settings.joyRangeX);
     if (settings.joyRangeY != 0) ship.vy = AxisSpeed(joystick0.y, settings.joyRangeY);
   } else {
-    ship.vx = static_cast<float>(PointerDeltaX() + ship.keyNudgeX);
-    ship.vy = static_cast<float>(PointerDeltaY() + ship.keyNudgeY);
+    ship.vx = static_cast<float>(PointerDeltaX()) + static_cast<float>(ship.keyNudgeX);
+    ship.vy = static_cast<float>(PointerDeltaY()) + static_cast<float>(ship.keyNudgeY);
   }
 }
 

@@ -1,10 +1,12 @@
 // Keyboard, mouse and joystick: sampled once per frame from the devices or a replayed journal, and recorded.
 #include <SDL.h>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cstring>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <memory>
 #include <sstream>
@@ -84,6 +86,7 @@ struct InputState {
   bool replaying = false;
   bool replayEnded = false;
   long replayNextFrame = -1;
+  long replayLastNumber = 0;  // the frame number of the last line read, as written in the journal
   InputFrame replayNext;
   SDL_Joystick* joystick = nullptr;
   bool joystickTried = false;
@@ -113,6 +116,12 @@ void ReadNextReplayLine() {
       std::fprintf(stderr, "Replay: skipping the unreadable line \"%s\"\n", line.c_str());
       continue;
     }
+    if (number < input.replayLastNumber) {
+      std::fprintf(stderr, "Replay: skipping the line \"%s\": frame %ld comes after frame %ld\n", line.c_str(),
+                   number, input.replayLastNumber);
+      continue;
+    }
+    input.replayLastNumber = number;
     input.replayNextFrame = number + input.replayBase;
     input.replayNext = next;
     return;
@@ -133,9 +142,10 @@ InputFrame FromDevices() {
   Uint32 mouse = SDL_GetMouseState(nullptr, nullptr);
   frame.buttons = ((mouse & SDL_BUTTON_LMASK) ? 1 : 0) | ((mouse & SDL_BUTTON_RMASK) ? 2 : 0) |
                   ((mouse & SDL_BUTTON_MMASK) ? 4 : 0);
-  frame.mouseDx = input.pendingDx;
-  frame.mouseDy = input.pendingDy;
-  frame.wheel = input.pendingWheel;
+  // Within what the journal can hold, so that every recording replays.
+  frame.mouseDx = std::clamp(input.pendingDx, -journalMotionLimit, journalMotionLimit);
+  frame.mouseDy = std::clamp(input.pendingDy, -journalMotionLimit, journalMotionLimit);
+  frame.wheel = std::clamp(input.pendingWheel, -journalMotionLimit, journalMotionLimit);
   frame.text = input.pendingText;
   if (SDL_Joystick* stick = Joystick()) {
     frame.joyX = SDL_JoystickGetAxis(stick, 0) + 32768;
@@ -245,32 +255,38 @@ void InputShutdown() {
 
 }  // namespace media
 
-bool InitKeyboard() {
+bool OpenInputJournals() {
   const auto& options = S().options;
-  if (!options.recordPath.empty()) {
-    input.record = std::fopen(options.recordPath.c_str(), "w");
-    if (input.record == nullptr) {
-      std::fprintf(stderr, "Cannot write the input journal %s\n", options.recordPath.c_str());
-      media::SetMediaError("the input journal " + options.recordPath + " cannot be written: " + std::strerror(errno));
+  if (!options.replayPath.empty()) {
+    std::error_code ignored;
+    if (std::filesystem::is_directory(options.replayPath, ignored)) {
+      media::SetMediaError("the input journal " + options.replayPath + " is a folder, not a journal");
       return false;
     }
-    std::fprintf(input.record, "# novabouncer input journal 1\n");
-  }
-  if (!options.replayPath.empty()) {
     auto file = std::make_unique<std::ifstream>(options.replayPath);
     if (!*file) {
-      std::fprintf(stderr, "Cannot read the input journal %s\n", options.replayPath.c_str());
       media::SetMediaError("the input journal " + options.replayPath + " cannot be read: " + std::strerror(errno));
       return false;
     }
     input.replay = std::move(file);
     input.replayBase = 0;
+    input.replayLastNumber = 0;
     input.replaying = true;
     input.replayEnded = false;
     ReadNextReplayLine();
   }
+  if (!options.recordPath.empty()) {
+    input.record = std::fopen(options.recordPath.c_str(), "w");
+    if (input.record == nullptr) {
+      media::SetMediaError("the input journal " + options.recordPath + " cannot be written: " + std::strerror(errno));
+      return false;
+    }
+    std::fprintf(input.record, "# novabouncer input journal 1\n");
+  }
   return true;
 }
+
+bool InitKeyboard() { return true; }
 
 bool InitMouse() { return true; }
 
@@ -290,6 +306,7 @@ bool InjectInput(const std::string& fields) {
 void ReplayJournalText(const std::string& journal) {
   input.replay = std::make_unique<std::istringstream>(journal);
   input.replayBase = S().presented;
+  input.replayLastNumber = 0;
   input.replaying = true;
   input.replayEnded = false;
   input.replayNext = input.frame;

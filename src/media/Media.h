@@ -180,6 +180,9 @@ constexpr int F1 = 59, F2 = 60, Up = 200, PageUp = 201, Left = 203, Right = 205,
 constexpr int kKeyCodeCount = 256;
 
 bool InitKeyboard();
+// Opens the journals of --replay and --record (the replay first: a failed start writes nothing);
+// false with LastMediaError naming the file and the reason.
+bool OpenInputJournals();
 bool InitMouse();
 void SampleKeyboard();
 int KeyHeld(int code);      // -1: any key
@@ -271,6 +274,8 @@ std::string Argument(int n);
 void SetArguments(const std::vector<std::string>& arguments);
 constexpr int kButtonsOk = 0, kButtonsYesNo = 4, kAnswerOk = 1, kAnswerYes = 6, kAnswerNo = 7;
 int MessageBox(const std::string& title, const std::string& text, int buttons);
+// True when a message box would not be shown (headless or replaying): it prints and takes its default answer.
+bool NobodyToAsk();
 bool OpenWebPage(const std::string& address);
 std::string CurrentDirectory();
 bool SetCurrentDirectory(const std::string& path);

@@ -123,9 +123,11 @@ std::string Argument(int n) {
 }
 void SetArguments(const std::vector<std::string>& arguments) { programArguments = arguments; }
 
+bool NobodyToAsk() { return S().options.headless || !S().options.replayPath.empty(); }
+
 int MessageBox(const std::string& title, const std::string& text, int buttons) {
   int defaultAnswer = buttons == kButtonsYesNo ? kAnswerNo : kAnswerOk;
-  if (S().options.headless || S().options.replayPath.size()) {
+  if (NobodyToAsk()) {
     // Nobody is there to answer: say what would have been asked and take the default.
     std::fprintf(stderr, "[%s] %s -> %s\n", title.c_str(), text.c_str(),
                  buttons == kButtonsYesNo ? "No" : "OK");

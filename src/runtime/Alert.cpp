@@ -14,8 +14,9 @@ const std::string& EndReason() { return endReason; }
 void SetEndReason(const std::string& reason) { endReason = reason; }
 
 void Alert(const std::string& text) {
+  // Standard error holds the message once: a box nobody sees would print it a second time.
   std::fprintf(stderr, "Alert: %s\n", text.c_str());
-  MessageBox("Alert", text, kButtonsOk);
+  if (!NobodyToAsk()) MessageBox("Alert", text, kButtonsOk);
   if (settings.fontRegistered) UnregisterFontFile();
   SetEndReason("alert: " + text);
   EndProgram(1);

@@ -108,6 +108,7 @@ void StartUp() {
   // Devices: the screen's 2D and 3D drawing first, then keyboard, mouse and sound.
   if (!InitSprites2D()) Alert("Graphic (2D) initialisation problem: " + LastMediaError());
   if (!InitQuads3D()) Alert("Graphic (3D) initialisation problem");
+  if (!OpenInputJournals()) Alert(LastMediaError());
   if (!InitKeyboard()) Alert("Keyboard initialisation problem: " + LastMediaError());
   if (!InitMouse()) Alert("Mouse initialisation problem");
   // A machine without a sound card still plays, silently: refusing to start would help nobody.

@@ -37,4 +37,12 @@ grep -q '^450 text=hello%20world$' a.txt || fail "typed text missing from the jo
 # Odd command lines get a clear message and a failure status, never a crash.
 if "$game" --headless --frames nope 2>err.txt; then fail "--frames nope was accepted"; fi
 grep -q "frames" err.txt || fail "no message for a bad --frames"
-echo "run and replay: 9 checks passed"
+# A journal that cannot be replayed: one message naming it, a failure status, and no run without input.
+if "$game" --headless --frames 60 --replay missing.txt 2>err.txt; then fail "a missing journal was accepted"; fi
+[ "$(grep -c . err.txt)" = 1 ] && grep -q "missing.txt" err.txt || fail "not one message for a missing journal: $(cat err.txt)"
+mkdir folder
+if "$game" --headless --frames 60 --replay folder 2>err.txt; then fail "a folder was replayed"; fi
+grep -q "folder" err.txt || fail "no message for a folder given as journal"
+if "$game" --headless --frames 60 --replay a.txt --record "$work/a.txt" 2>err.txt; then fail "the journal replayed was overwritten"; fi
+cmp -s a.txt b.txt || fail "a refused --record changed the journal"
+echo "run and replay: 14 checks passed"

@@ -1,6 +1,8 @@
 // Keyboard and mouse sampling, key releases, and the input journal's text form.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "base/InputFrame.h"
 #include "media/Media.h"
 #include "support/Headless.h"
@@ -98,13 +100,36 @@ TEST(Journal, UnreadableLinesAreRefusedWithoutChangingTheFrame) {
   frame.buttons = 1;
   long number = 7;
   for (const char* bad : {"", "x keys=1", "-3 keys=1", "5 keys=300", "5 keys=1,,2", "5 mouse=1", "5 nonsense",
-                          "5 buttons=abc", "5 text=%4", "5 text=%zz", "5 joy=1,2"}) {
+                          "5 buttons=abc", "5 text=%4", "5 text=%zz", "5 joy=1,2",
+                          // numbers out of their field's range, overflowing ones included
+                          "99999999999999999999 keys=1", "5 mouse=2147483647,0", "5 mouse=0,-1000001",
+                          "5 mouse=99999999999999999999,0", "5 wheel=4294967297", "5 buttons=8", "5 buttons=-1",
+                          "5 joy=65536,0,0", "5 joy=0,-1,0", "5 joy=0,0,2147483648", "5 keys=1,"}) {
     EXPECT_FALSE(ParseJournalLine(bad, number, frame)) << bad;
     EXPECT_EQ(frame.buttons, 1);
     EXPECT_EQ(number, 7);
   }
   EXPECT_TRUE(ParseJournalLine("9 keys=", number, frame));
   EXPECT_TRUE(frame.keys.none());
+  EXPECT_TRUE(ParseJournalLine("9 mouse=1000000,-1000000 joy=65535,0,2147483647", number, frame));
+  EXPECT_EQ(frame.mouseDx, journalMotionLimit);
+  EXPECT_EQ(frame.joyButtons, 2147483647);
+}
+
+TEST(Journal, LinesOutOfOrderOrOutOfRangeAreSkippedAndLaterLinesStillApply) {
+  ResetGameForTest();
+  ::testing::internal::CaptureStderr();
+  ReplayJournalText("2 mouse=3,0\n99999999999999999999 mouse=9,0\n1 mouse=7,0\n3 mouse=2147483647,0\n4 mouse=5,0\n");
+  std::vector<int> seen;
+  for (int i = 0; i < 4; ++i) {
+    Frame();
+    seen.push_back(PointerDeltaX());
+  }
+  std::string messages = ::testing::internal::GetCapturedStderr();
+  EXPECT_EQ(seen, (std::vector<int>{0, 3, 3, 5}));
+  EXPECT_NE(messages.find("99999999999999999999"), std::string::npos) << messages;
+  EXPECT_NE(messages.find("frame 1 comes after frame 2"), std::string::npos) << messages;
+  EXPECT_NE(messages.find("2147483647"), std::string::npos) << messages;
 }
 
 }  // namespace
