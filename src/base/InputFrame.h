@@ -16,6 +16,7 @@ struct InputFrame {
   std::string text;            // characters typed this frame
   int joyX = 32767, joyY = 32767;  // joystick 0 axes, 0..65535
   int joyButtons = 0;          // joystick 0 buttons, bit 0 is button 1
+  bool joyOpen = false;        // joystick 0 is there ("joy=none" in the journal when it is not)
 };
 
 // The journal is plain text: a line "FRAME field=value ..." for every frame whose input differs

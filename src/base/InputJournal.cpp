@@ -99,7 +99,10 @@ std::string JournalLine(long frame, const InputFrame& now, const InputFrame& bef
     line += " mouse=" + std::to_string(now.mouseDx) + "," + std::to_string(now.mouseDy);
   }
   if (now.buttons != before.buttons) line += " buttons=" + std::to_string(now.buttons);
-  if (now.joyX != before.joyX || now.joyY != before.joyY || now.joyButtons != before.joyButtons) {
+  if (!now.joyOpen && before.joyOpen) {
+    line += " joy=none";
+  } else if (now.joyOpen && (!before.joyOpen || now.joyX != before.joyX || now.joyY != before.joyY ||
+                             now.joyButtons != before.joyButtons)) {
     line += " joy=" + std::to_string(now.joyX) + "," + std::to_string(now.joyY) + "," +
             std::to_string(now.joyButtons);
   }
@@ -123,6 +126,12 @@ bool ParseJournalLine(const std::string& line, long& frameNumber, InputFrame& fr
     std::string field = word.substr(0, eq), value = word.substr(eq + 1);
     if (field == "text") {
       if (!UnescapeText(value, next.text)) return false;
+      continue;
+    }
+    if (field == "joy" && value == "none") {
+      next.joyOpen = false;
+      next.joyX = next.joyY = 32767;
+      next.joyButtons = 0;
       continue;
     }
     const FieldRange* range = nullptr;
@@ -149,6 +158,7 @@ bool ParseJournalLine(const std::string& line, long& frameNumber, InputFrame& fr
       next.joyX = static_cast<int>(values[0]);
       next.joyY = static_cast<int>(values[1]);
       next.joyButtons = static_cast<int>(values[2]);
+      next.joyOpen = true;
     }
   }
   frameNumber = number;

@@ -17,7 +17,7 @@ namespace {
 constexpr float pi = static_cast<float>(M_PI);
 
 bool FireHeld() {
-  return PointerButton(1) || KeyHeld(Key::Enter) || (settings.joystickEnabled && (joystick0.buttons & 1));
+  return PointerButton(1) || KeyHeld(Key::Enter) || (JoystickSteers() && (joystick0.buttons & 1));
 }
 
 // Arrow keys push the crosshair faster the longer they are held, like the ship.
@@ -36,7 +36,7 @@ int StickAim(int stick, int range, int low, int span) {
 void Aim(Chaingun& gun) {
   gun.nudgeX = Nudge(gun.nudgeX, Key::Left, Key::Right);
   gun.nudgeY = Nudge(gun.nudgeY, Key::Up, Key::Down);
-  if (settings.joystickEnabled && (settings.joyRangeX != 0 || settings.joyRangeY != 0)) {
+  if (JoystickSteers() && (settings.joyRangeX != 0 || settings.joyRangeY != 0)) {
     if (settings.joyRangeX != 0) gun.aimX = StickAim(joystick0.x, settings.joyRangeX, fieldLeft, fieldWidth);
     if (settings.joyRangeY != 0) gun.aimY = StickAim(joystick0.y, settings.joyRangeY, fieldTop, fieldHeight);
   } else {

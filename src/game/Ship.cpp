@@ -57,7 +57,7 @@ void NudgeFromKeys() {
 }
 
 void MovementFromDevices() {
-  if (settings.joystickEnabled) {
+  if (JoystickSteers()) {
     // An axis the joystick did not report keeps last frame's speed.
     if (settings.joyRangeX != 0) ship.vx = AxisSpeed(joystick0.x, settings.joyRangeX);
     if (settings.joyRangeY != 0) ship.vy = AxisSpeed(joystick0.y, settings.joyRangeY);

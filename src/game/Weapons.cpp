@@ -17,7 +17,7 @@
 namespace {
 
 bool FireHeld() {
-  return PointerButton(1) || KeyHeld(Key::Enter) || (settings.joystickEnabled && (joystick0.buttons & 1));
+  return PointerButton(1) || KeyHeld(Key::Enter) || (JoystickSteers() && (joystick0.buttons & 1));
 }
 
 }  // namespace

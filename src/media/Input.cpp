@@ -99,9 +99,21 @@ InputState input;
 SDL_Joystick* Joystick() {
   if (!input.joystickTried && !IsHeadless()) {
     input.joystickTried = true;
+    // From now on SDL tells of joysticks plugged in and out (PumpEvents).
     if (SDL_InitSubSystem(SDL_INIT_JOYSTICK) == 0 && SDL_NumJoysticks() > 0) input.joystick = SDL_JoystickOpen(0);
   }
   return input.joystick;
+}
+
+// A joystick plugged in while none is open becomes joystick 0; pulling it out closes it.
+void JoystickPlugged(const SDL_Event& event) {
+  if (event.type == SDL_JOYDEVICEADDED && input.joystick == nullptr) {
+    input.joystick = SDL_JoystickOpen(event.jdevice.which);
+  } else if (event.type == SDL_JOYDEVICEREMOVED && input.joystick != nullptr &&
+             SDL_JoystickInstanceID(input.joystick) == event.jdevice.which) {
+    SDL_JoystickClose(input.joystick);
+    input.joystick = nullptr;
+  }
 }
 
 void ReadNextReplayLine() {
@@ -148,6 +160,7 @@ InputFrame FromDevices() {
   frame.wheel = std::clamp(input.pendingWheel, -journalMotionLimit, journalMotionLimit);
   frame.text = input.pendingText;
   if (SDL_Joystick* stick = Joystick()) {
+    frame.joyOpen = true;
     frame.joyX = SDL_JoystickGetAxis(stick, 0) + 32768;
     frame.joyY = SDL_JoystickGetAxis(stick, 1) + 32768;
     int buttons = SDL_JoystickNumButtons(stick);
@@ -199,6 +212,10 @@ void PumpEvents() {
                    event.window.event == SDL_WINDOWEVENT_RESTORED) {
           S().focus = true;
         }
+        break;
+      case SDL_JOYDEVICEADDED:
+      case SDL_JOYDEVICEREMOVED:
+        JoystickPlugged(event);
         break;
       case SDL_RENDER_DEVICE_RESET:
         RebuildAfterDeviceReset();
@@ -286,7 +303,10 @@ bool OpenInputJournals() {
   return true;
 }
 
-bool InitKeyboard() { return true; }
+bool InitKeyboard() {
+  Joystick();  // joysticks are watched from the start, so that one plugged in later is opened
+  return true;
+}
 
 bool InitMouse() { return true; }
 
@@ -375,17 +395,15 @@ void ReleasePointer(int release) {
   SDL_ShowCursor(release ? SDL_ENABLE : SDL_DISABLE);
 }
 
-int JoystickCount() {
-  if (input.replaying) return 1;
-  if (IsHeadless()) return 0;
-  return Joystick() ? 1 : 0;
-}
+// What the game sees of the joystick comes with the frame's input, so that a replay sees what the recording saw.
+int JoystickCount() { return input.frame.joyOpen ? 1 : 0; }
 
 bool ReadJoystick(int index, JoystickState& state) {
   if (index != 0 || JoystickCount() == 0) return false;
   state.x = input.frame.joyX;
   state.y = input.frame.joyY;
   state.buttons = input.frame.joyButtons;
+  state.open = true;
   return true;
 }
 

@@ -207,8 +207,9 @@ void ReleasePointer(int release);  // 1 frees the system pointer, 0 captures it
 struct JoystickState {
   int x = 32767, y = 32767;  // axes on 0..65535, 32767 centred
   int buttons = 0;           // bit 0 is button 1
+  bool open = false;         // a joystick answered (ReadJoystick sets it)
 };
-int JoystickCount();
+int JoystickCount();  // 0 or 1: joystick 0 is open in this frame (plugged in later, it opens then)
 bool ReadJoystick(int index, JoystickState& state);  // false when that joystick does not answer
 bool JoystickRange(int index, int& rangeX, int& rangeY);
 

@@ -6,6 +6,8 @@
 Settings settings;
 JoystickState joystick0;
 
+bool JoystickSteers() { return settings.joystickEnabled && joystick0.open; }
+
 void ReadPreferences() {
   if (!OpenPrefs("config")) {
     if (PrefsOpenError().empty()) {

@@ -30,5 +30,9 @@ struct Settings {
 extern Settings settings;
 extern JoystickState joystick0;  // joystick 0 as read this frame
 
+// The joystick steers and launches only while the switch is on and a joystick is there; otherwise
+// the mouse and keys do, as with the switch off.
+bool JoystickSteers();
+
 // Reads the preference file "config" (creating it when missing) into `settings`.
 void ReadPreferences();

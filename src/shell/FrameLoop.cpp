@@ -174,7 +174,7 @@ bool buttonsLetGo = false;
 bool FrameLoopShouldExit() {
   if (play.leaveGame) return true;
   bool held = PointerButton(1) || PointerButton(2) || PointerButton(3) ||
-              (settings.joystickEnabled && (joystick0.buttons & 1));
+              (JoystickSteers() && (joystick0.buttons & 1));
   if (!play.levelWon && !play.restartLevel && !play.gameWon) {
     buttonsLetGo = !held;
     return false;
@@ -192,6 +192,10 @@ void RunFrame(bool drawn) {
   SampleMouse();
   if (settings.joystickEnabled) {
     if (!ReadJoystick(0, joystick0)) joystick0 = JoystickState{};
+    // A joystick plugged in after the start brings its ranges with it.
+    if (joystick0.open && settings.joyRangeX == 0 && settings.joyRangeY == 0) {
+      JoystickRange(0, settings.joyRangeX, settings.joyRangeY);
+    }
   }
   HandleHotKeys();
   StepPlay();

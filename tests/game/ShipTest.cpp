@@ -65,6 +65,7 @@ TEST_F(ShipControl, JoystickGivesAboutThirtyTwoPixelsAtFullDeflectionAndAZeroRan
   settings.joyRangeX = 65535;
   settings.joyRangeY = 0;
   joystick0.x = 65535;
+  joystick0.open = true;
   ship.vy = 2.5f;
   float start = ship.x;
   Frame();

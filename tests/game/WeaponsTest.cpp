@@ -260,6 +260,7 @@ TEST_F(Weapons, ChaingunStickAimIsCentredOnThePlayfield) {
   settings.joystickEnabled = true;
   settings.joyRangeX = settings.joyRangeY = 65535;
   joystick0 = JoystickState{};
+  joystick0.open = true;
   play.chaingunActive = 1;
   StepChaingun();
   EXPECT_NEAR(extras.chaingun.aimX, fieldLeft + fieldWidth / 2, 2);

@@ -91,8 +91,15 @@ TEST(Journal, LinesRoundTripAndOnlyChangesAreWritten) {
   EXPECT_EQ(read.mouseDx, -4);
   EXPECT_EQ(read.mouseDy, 0);
   EXPECT_EQ(read.text, now.text);
+  EXPECT_EQ(read.joyX, 32767) << "no joystick: its axes are not written";
+  now.joyOpen = true;
+  ASSERT_TRUE(ParseJournalLine(JournalLine(13, now, before), number, read));
+  EXPECT_TRUE(read.joyOpen);
   EXPECT_EQ(read.joyX, 0);
   EXPECT_EQ(read.joyY, 32767);
+  EXPECT_NE(JournalLine(14, before, now).find(" joy=none"), std::string::npos);
+  ASSERT_TRUE(ParseJournalLine(JournalLine(14, before, now), number, read));
+  EXPECT_FALSE(read.joyOpen);
 }
 
 TEST(Journal, UnreadableLinesAreRefusedWithoutChangingTheFrame) {

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "media/Media.h"
+#include "game/Balls.h"
 #include "game/PlayState.h"
 #include "runtime/Settings.h"
 #include "shell/Shell.h"
@@ -38,6 +39,28 @@ TEST_F(FrameLoop, PPausesAndResumesAndHoldingItDoesNotRepeat) {
   RunFramesUntilExit(5);
   EXPECT_FALSE(play.gameFrozen);
   EXPECT_FALSE(play.leaveGame);
+}
+
+TEST_F(FrameLoop, JoystickSwitchedOnWithoutAJoystickLeavesTheMouseAndKeysInCharge) {
+  settings.joystickEnabled = true;
+  ReplayJournalText("1 mouse=4,0\n3 mouse=0,0 keys=205\n5 keys= buttons=1\n6 buttons=0\n");
+  float start = ship.x;
+  RunFramesUntilExit(2);
+  EXPECT_FLOAT_EQ(ship.x - start, 8.0f) << "the mouse steers";
+  RunFramesUntilExit(2);
+  EXPECT_FLOAT_EQ(ship.x - start, 8.0f + 1 + 2) << "the arrow keys steer";
+  EXPECT_TRUE(play.servePending);
+  RunFramesUntilExit(2);
+  EXPECT_FALSE(play.servePending) << "the mouse button launches";
+  // A joystick plugged in takes over at once: full right, the mouse pushing left is not heard.
+  ReplayJournalText("1 joy=65535,32767,0 mouse=-5,0\n3 joy=none\n");
+  float before = ship.x;
+  RunFramesUntilExit(1);
+  EXPECT_NEAR(ship.x - before, 32.0f, 0.5f);
+  EXPECT_EQ(settings.joyRangeX, 65535) << "its ranges come with it";
+  before = ship.x;
+  RunFramesUntilExit(2);
+  EXPECT_NEAR(ship.x - before, 32.0f - 5, 0.5f) << "pulled out, the mouse is back";
 }
 
 TEST_F(FrameLoop, PauseCaptionsCycleEverySixSeconds) {
