@@ -1,7 +1,7 @@
 // The input journal: every frame's input written as text while recording and read back for a replay.
 #include "base/InputFrame.h"
+#include "base/WholeNumber.h"
 
-#include <cerrno>
 #include <climits>
 #include <cstdlib>
 #include <sstream>
@@ -52,17 +52,6 @@ std::string KeyList(const std::bitset<256>& keys) {
   return out;
 }
 
-// A decimal number within lowest..highest; false for anything else, an overflow included.
-bool ReadLong(const std::string& text, long lowest, long highest, long& value) {
-  if (text.empty()) return false;
-  errno = 0;
-  char* end = nullptr;
-  long number = std::strtol(text.c_str(), &end, 10);
-  if (errno != 0 || *end != '\0' || number < lowest || number > highest) return false;
-  value = number;
-  return true;
-}
-
 // Reads "a,b,c" integers each within lowest..highest; false on anything else.
 bool ReadInts(const std::string& text, long lowest, long highest, std::vector<long>& values) {
   values.clear();
@@ -71,7 +60,7 @@ bool ReadInts(const std::string& text, long lowest, long highest, std::vector<lo
   std::string item;
   while (std::getline(in, item, ',')) {
     long value = 0;
-    if (!ReadLong(item, lowest, highest, value)) return false;
+    if (!ReadWholeNumber(item, lowest, highest, value)) return false;
     values.push_back(value);
   }
   // A trailing comma leaves an empty last item that getline does not return.
@@ -117,7 +106,7 @@ bool ParseJournalLine(const std::string& line, long& frameNumber, InputFrame& fr
   std::string word;
   if (!(in >> word)) return false;
   long number = 0;
-  if (!ReadLong(word, 0, LONG_MAX, number)) return false;
+  if (!ReadWholeNumber(word, 0, LONG_MAX, number)) return false;
   InputFrame next = frame;
   std::vector<long> values;
   while (in >> word) {

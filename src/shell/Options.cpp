@@ -6,17 +6,9 @@
 #include <cstdlib>
 #include <filesystem>
 
-namespace {
+#include "base/WholeNumber.h"
 
-bool ReadNumber(const std::string& text, long lowest, long highest, long& value) {
-  if (text.empty()) return false;
-  errno = 0;
-  char* end = nullptr;
-  long number = std::strtol(text.c_str(), &end, 10);
-  if (errno != 0 || *end != '\0' || number < lowest || number > highest) return false;
-  value = number;
-  return true;
-}
+namespace {
 
 std::string FromCaller(const std::string& path, const std::string& callerDirectory) {
   if (path.empty() || path[0] == '/' || callerDirectory.empty()) return path;
@@ -116,7 +108,7 @@ bool ParseOptions(const std::vector<std::string>& words, const std::string& call
       options.media.seed = seed;
     } else if (word == "--frames") {
       if (!value(text)) return false;
-      if (!ReadNumber(text, 1, LONG_MAX, number)) {
+      if (!ReadWholeNumber(text, 1, LONG_MAX, number)) {
         error = "--frames takes a positive whole number, not \"" + text + "\"";
         return false;
       }
@@ -124,7 +116,7 @@ bool ParseOptions(const std::vector<std::string>& words, const std::string& call
     } else if (word == "--screenshot") {
       if (!value(text)) return false;
       auto colon = text.find(':');
-      if (colon == std::string::npos || !ReadNumber(text.substr(0, colon), 0, LONG_MAX, number) ||
+      if (colon == std::string::npos || !ReadWholeNumber(text.substr(0, colon), 0, LONG_MAX, number) ||
           colon + 1 >= text.size()) {
         error = "--screenshot takes FRAME:FILE.png, not \"" + text + "\"";
         return false;
@@ -138,7 +130,7 @@ bool ParseOptions(const std::vector<std::string>& words, const std::string& call
       if (word == "--report") options.reportPath = path;
     } else if (word == "--start-level") {
       if (!value(text)) return false;
-      if (!ReadNumber(text, 0, 102, number)) {
+      if (!ReadWholeNumber(text, 0, 102, number)) {
         error = "--start-level takes a level index from 0 to 102, not \"" + text + "\"";
         return false;
       }
