@@ -7,6 +7,7 @@
 
 #include "base/LevelFormat.h"
 #include "levels/LevelModel.h"
+#include "levels/LevelReach.h"
 #include "levels/LevelSets.h"
 
 namespace {
@@ -39,6 +40,19 @@ TEST(LevelSets, EveryIndexTheGameCanReachCompiles) {
 }
 
 // What the builder writes, the game reads back record for record, bit for bit.
+// Every breakable tile can be reached by the smallest ball, from the ship, through the gaps the other
+// tiles leave (the ball breaks its way through breakable tiles).
+TEST(LevelSets, TheSmallestBallReachesEveryBreakableTile) {
+  for (const LevelSetInfo& set : LevelSets()) {
+    for (const auto& [index, level] : Sets().levels.at(set.name)) {
+      for (int unreachable : UnreachableTiles(level))
+        ADD_FAILURE() << level.sourcePath << ":" << level.tiles[unreachable].line << " the tile at ("
+                      << level.tiles[unreachable].keys[0].x << ", " << level.tiles[unreachable].keys[0].y
+                      << ") is sealed off from the ship";
+    }
+  }
+}
+
 TEST(LevelSets, EveryLevelRoundTripsThroughTheLevelFormat) {
   for (const LevelSetInfo& set : LevelSets()) {
     for (const auto& [index, level] : Sets().levels.at(set.name)) {
