@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <tuple>
 #include <set>
 
 #include "base/LevelFormat.h"
@@ -49,6 +50,30 @@ TEST(LevelSets, TheSmallestBallReachesEveryBreakableTile) {
         ADD_FAILURE() << level.sourcePath << ":" << level.tiles[unreachable].line << " the tile at ("
                       << level.tiles[unreachable].keys[0].x << ", " << level.tiles[unreachable].keys[0].y
                       << ") is sealed off from the ship";
+    }
+  }
+}
+
+// Every level is its own design: no two levels, of one set or of both, share more than half the tiles
+// of the smaller one (a tile of the same kind starting at the same place).
+TEST(LevelSets, NoTwoLevelsShareHalfTheirTiles) {
+  struct Placed {
+    std::string path;
+    std::set<std::tuple<int, long, long>> tiles;  // kind, start x, start y
+  };
+  std::vector<Placed> all;
+  for (const LevelSetInfo& set : LevelSets())
+    for (const auto& [index, level] : Sets().levels.at(set.name)) {
+      Placed placed{level.sourcePath, {}};
+      for (const LevelTile& tile : level.tiles) placed.tiles.insert({tile.sprite, std::lround(tile.keys[0].x), std::lround(tile.keys[0].y)});
+      all.push_back(std::move(placed));
+    }
+  for (size_t i = 0; i < all.size(); ++i) {
+    for (size_t j = i + 1; j < all.size(); ++j) {
+      size_t shared = 0;
+      for (const auto& tile : all[i].tiles) shared += all[j].tiles.count(tile);
+      size_t smaller = std::min(all[i].tiles.size(), all[j].tiles.size());
+      EXPECT_LE(shared * 2, smaller) << all[i].path << " and " << all[j].path << " share " << shared << " of " << smaller << " tiles";
     }
   }
 }
@@ -101,8 +126,11 @@ TEST(LevelSets, TilesStayInTheFieldAndLevelsCanEnd) {
       if (index != set.bossIndex) {
         EXPECT_GT(breakable, 0) << level.sourcePath;
       }
-      // A handful of capsules: never a capsule on every tile.
+      // A handful of capsules: never a capsule on every tile, and at least four on an ordinary level.
       EXPECT_LE(capsules, 8) << level.sourcePath;
+      if (index <= (set.name == "hard" ? lastOrdinaryLevelHard : lastOrdinaryLevelNormal)) {
+        EXPECT_GE(capsules, 4) << level.sourcePath;
+      }
       EXPECT_LT(capsules, static_cast<int>(level.tiles.size())) << level.sourcePath;
     }
   }
