@@ -23,10 +23,14 @@ struct Frame {
   std::vector<int> faceSizes;  // corners per face, in order
 };
 
+// Corners and positions the latest ParseObj on this thread looked at.
+thread_local size_t steps = 0;
+
 struct Reader {
   std::vector<Vec3> positions, normals;
   std::vector<TexCoord> texCoords;
   std::vector<Frame> frames;
+  size_t cornerTotal = 0;  // face corners over all frames so far
   std::string why;
 
   bool Fail(const std::string& reason, int line) {
@@ -128,20 +132,21 @@ bool ReadLine(std::string_view line, int number, Reader& r) {
     }
     if (size < 3) return r.Fail("face of fewer than three corners", number);
     frame.faceSizes.push_back(size);
-    size_t total = 0;
-    for (const Frame& f : r.frames) total += f.corners.size();
-    if (total > kMostCorners) return r.Fail("too many faces", number);
+    r.cornerTotal += static_cast<size_t>(size);
+    if (r.cornerTotal > kMostCorners) return r.Fail("too many faces", number);
   }
   // Other lines (comments, groups, smoothing groups, material names) change nothing here.
   return true;
 }
 
-// Smooth normals of a frame for corners that name none: the area-weighted sum of the faces round each position.
-std::vector<Vec3> ComputedNormals(const Frame& frame, const std::vector<Vec3>& positions) {
-  std::vector<Vec3> sums(positions.size());
+// Smooth normals of a frame for corners that name none: the area-weighted sum of the faces round each position,
+// gathered in `sums` (one per position, zero on entry) and left there for the frame's corners to take. Only the
+// frame's own positions are touched; ClearSums makes them zero again for the next frame.
+void SumNormals(const Frame& frame, const std::vector<Vec3>& positions, std::vector<Vec3>& sums) {
   size_t at = 0;
   for (int size : frame.faceSizes) {
     const Corner* c = &frame.corners[at];
+    steps += static_cast<size_t>(size);
     for (int k = 1; k + 1 < size; ++k) {
       Vec3 a = positions[c[0].position], b = positions[c[k].position], d = positions[c[k + 1].position];
       Vec3 n = Cross(b - a, d - a);
@@ -149,13 +154,19 @@ std::vector<Vec3> ComputedNormals(const Frame& frame, const std::vector<Vec3>& p
     }
     at += static_cast<size_t>(size);
   }
-  for (Vec3& n : sums) n = Normalised(n);
-  return sums;
+}
+
+void ClearSums(const Frame& frame, std::vector<Vec3>& sums) {
+  for (const Corner& c : frame.corners) sums[c.position] = Vec3{};
+  steps += frame.corners.size();
 }
 
 }  // namespace
 
+size_t LastParseObjSteps() { return steps; }
+
 bool ParseObj(const std::string& text, MeshData& mesh, std::string* why) {
+  steps = 0;
   Reader r;
   std::string_view all = text;
   int number = 1;
@@ -192,17 +203,21 @@ bool ParseObj(const std::string& text, MeshData& mesh, std::string* why) {
       for (int i : {0, k, k + 1}) made.indices.push_back(vertexOfCorner[at + static_cast<size_t>(i)]);
     at += static_cast<size_t>(size);
   }
+  std::vector<Vec3> sums(r.positions.size());
+  steps += sums.size();
   for (const Frame& frame : r.frames) {
     MeshFrame out;
     out.positions.resize(made.VertexCount());
     out.normals.resize(made.VertexCount());
-    std::vector<Vec3> computed = ComputedNormals(frame, r.positions);
+    SumNormals(frame, r.positions, sums);
+    steps += frame.corners.size();
     for (size_t i = 0; i < frame.corners.size(); ++i) {
       const Corner& c = frame.corners[i];
       int vertex = vertexOfCorner[i];
       out.positions[vertex] = r.positions[c.position];
-      out.normals[vertex] = c.normal >= 0 ? Normalised(r.normals[c.normal]) : computed[c.position];
+      out.normals[vertex] = Normalised(c.normal >= 0 ? r.normals[c.normal] : sums[c.position]);
     }
+    ClearSums(frame, sums);
     made.frames.push_back(std::move(out));
   }
   mesh = std::move(made);

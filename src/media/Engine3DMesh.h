@@ -32,6 +32,10 @@ struct MeshData {
 // finite or beyond a million units, frames that disagree, no faces at all.
 bool ParseObj(const std::string& text, MeshData& mesh, std::string* why = nullptr);
 
+// The reader's work in its latest call on this thread, in stored corners and positions it looked at: it grows
+// with the size of the file, whatever the number of morph frames.
+size_t LastParseObjSteps();
+
 // The positions and normals at `seconds` into the morph animation: one frame per second, holding the last.
 void MorphFrame(const MeshData& mesh, float seconds, std::vector<Vec3>& positions, std::vector<Vec3>& normals);
 

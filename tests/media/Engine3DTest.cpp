@@ -256,6 +256,31 @@ TEST(ObjReader, MorphFramesInterpolateAndHoldTheLast) {
   EXPECT_FLOAT_EQ(positions[0].x, 0.0f);
 }
 
+TEST(ObjReader, WorkGrowsWithTheFileNotWithTheSquareOfItsMorphFrames) {
+  // Twenty thousand frames of one triangle on three positions of their own, half of them with no normals.
+  constexpr int kFrames = 20000;
+  std::string text = "vn 0 0 1\n";
+  size_t lines = 1;
+  for (int frame = 0; frame < kFrames; ++frame) {
+    text += "o frame" + std::to_string(frame) + "\nv " + std::to_string(-(frame % 100)) + " 0 0\nv 1 0 0\nv 0 1 0\n";
+    text += frame % 2 ? "f -3//1 -2//1 -1//1\n" : "f -3 -2 -1\n";
+    lines += 5;
+  }
+  engine3d::MeshData mesh;
+  std::string why;
+  ASSERT_TRUE(engine3d::ParseObj(text, mesh, &why)) << why;
+  ASSERT_EQ(mesh.frames.size(), static_cast<size_t>(kFrames));
+  EXPECT_FLOAT_EQ(mesh.frames[kFrames - 1].positions[0].x, -99.0f);
+  EXPECT_NEAR(mesh.frames[kFrames - 2].normals[1].z, 1.0f, 1e-5f) << "computed where the face names none";
+  EXPECT_LE(engine3d::LastParseObjSteps(), 10 * lines) << "a few visits per line of the file";
+  // A frame past the cap on corners over all frames still fails as before.
+  std::string big = "v 0 0 0\nv 1 0 0\nv 0 1 0\n";
+  std::string face = "f 1 2 3 1 2 3 1 2 3 1 2 3 1 2 3 1 2 3 1 2 3 1 2 3 1 2 3 1 2 3 1 2 3 1 2 3 1 2 3 1 2 3 1 2 3 1 2\n";
+  for (size_t corners = 0; corners <= (4u << 20); corners += 47) big += face;
+  EXPECT_FALSE(engine3d::ParseObj(big, mesh, &why));
+  EXPECT_NE(why.find("too many faces"), std::string::npos) << why;
+}
+
 TEST_F(Engine3D, AnimationTimeAdvancesByFramesGivenNotByRendersStopsAndRestarts) {
   ASSERT_TRUE(LoadMesh(1, "triangle.obj"));
   Flat(1, 1, 255, 255, 255);
