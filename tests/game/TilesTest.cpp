@@ -178,7 +178,8 @@ TEST(CompiledLevels, EveryLevelOfBothSetsLoads) {
   for (int i = 0; i <= 102; ++i) levels.push_back({difficultyNormal, i});
   for (int i = 0; i <= 50; ++i) levels.push_back({difficultyHard, i});
   for (int i = 100; i <= 102; ++i) levels.push_back({difficultyHard, i});
-  for (auto [difficulty, index] : levels) {
+  for (const auto& level : levels) {
+    int difficulty = level.first, index = level.second;  // plain names: clang 14's lambdas cannot capture bindings
     play.difficulty = difficulty;
     play.levelIndex = index;
     LoadLevelTiles();
