@@ -51,7 +51,8 @@ void StepBalls() {
 void StepPlay() {
   if (PlayMoves()) StepShip();
   StepScene();
-  StepTiles();
+  // A frozen game's tiles stand where they are, their timers held; a won level's keep gliding.
+  if (!play.gameFrozen) StepTiles();
   StepThread();
   StepMissiles();
   StepSmoke();

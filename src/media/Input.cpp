@@ -395,6 +395,8 @@ void ReleasePointer(int release) {
   SDL_ShowCursor(release ? SDL_ENABLE : SDL_DISABLE);
 }
 
+bool PointerIsFree() { return input.pointerReleased; }
+
 // What the game sees of the joystick comes with the frame's input, so that a replay sees what the recording saw.
 int JoystickCount() { return input.frame.joyOpen ? 1 : 0; }
 

@@ -203,6 +203,7 @@ int PointerDeltaY();
 int PointerWheel();
 int PointerButton(int n);  // 1 left, 2 right, 3 middle
 void ReleasePointer(int release);  // 1 frees the system pointer, 0 captures it
+bool PointerIsFree();              // the last ReleasePointer freed it (true before any)
 
 struct JoystickState {
   int x = 32767, y = 32767;  // axes on 0..65535, 32767 centred

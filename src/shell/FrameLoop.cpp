@@ -58,6 +58,18 @@ void SaveScreenshot() {
   ReleaseSprite(sprite);
 }
 
+// The player's pause lets go of the pointer and silences the music until play resumes.
+bool pauseHoldsPointer = false;
+
+void StartPause() {
+  play.gameFrozen = true;
+  PlayEffectSound(Sound::Tick, -1, -1, -1);
+  play.pauseTicker = 0;
+  pauseHoldsPointer = true;
+  ReleasePointer(1);
+  if (settings.musicEnabled) StopSoundId(Sound::Music);
+}
+
 void HandleHotKeys() {
   play.escapeReleased = KeyReleased(Key::Escape) != 0;
   bool f2 = KeyReleased(Key::F2) != 0;
@@ -70,18 +82,14 @@ void HandleHotKeys() {
   bool levelDecided = play.levelWon || play.restartLevel;
   if (pausePressed && !levelDecided) {
     if (play.gameFrozen && play.escapeReleased) {
+      // The game ends: the pointer comes back, the music stays off.
       play.leaveGame = true;
-      ReleasePointer(0);
+      EndPause(false);
     } else if (!play.gameFrozen) {
-      play.gameFrozen = true;
-      PlayEffectSound(Sound::Tick, -1, -1, -1);
-      play.pauseTicker = 0;
-      ReleasePointer(1);
-      if (settings.musicEnabled) StopSoundId(Sound::Music);
+      StartPause();
     } else {
       play.gameFrozen = false;
-      if (settings.musicEnabled) StartMusic();
-      ReleasePointer(0);
+      EndPause(true);
     }
   }
   if (play.gameFrozen && !levelDecided && !play.leaveGame) {
@@ -138,6 +146,13 @@ void DrawPlayfield() {
 
 }  // namespace
 
+void EndPause(bool withMusic) {
+  if (!pauseHoldsPointer) return;
+  pauseHoldsPointer = false;
+  ReleasePointer(0);
+  if (withMusic && settings.musicEnabled) StartMusic();
+}
+
 void WaitForFocus() {
   ReleasePointer(1);
   if (settings.musicEnabled) StopSoundId(Sound::Music);
@@ -145,12 +160,15 @@ void WaitForFocus() {
     Sleep(1);
     PresentFrame(1);
   }
+  // A paused game stays paused: the pointer and the music wait for play to resume.
+  if (pauseHoldsPointer) return;
   ReleasePointer(0);
   if (settings.musicEnabled) StartMusic();
 }
 
 void RunCountdown() {
-  if (play.bonusTimeLimit == 0 || play.restartLevel) return;
+  // A paused or lost level's clock stands still.
+  if (play.bonusTimeLimit == 0 || play.restartLevel || play.gameFrozen) return;
   play.bonusTimeLeft -= 1.0f;
   int n = static_cast<int>(std::lround(play.bonusTimeLeft));
   for (int second = 5; second >= 1; --second) {

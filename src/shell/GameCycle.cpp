@@ -38,6 +38,8 @@ void StartLevel() {
   // Nothing of the previous attempt stays: its lists, switches and loaded pictures go.
   ResetLevelState();
   FreeAllResources();
+  // A level begins in play: a pause the last one ended in gives back the pointer and the music.
+  EndPause(true);
   // A fresh level, or a replay with the tiles left after the lost ball.
   if (!play.restartLevel || play.levelWon) {
     LoadLevelTiles();

@@ -25,6 +25,9 @@ void RunFrame(bool drawn = true);
 bool FrameLoopShouldExit();
 void HandleLevelExit();
 void RunCountdown();
+// Play resumes after the player's pause (P, a new level, leaving the game): the pointer is captured again
+// and, with `withMusic`, the music restarts. Nothing happens when no pause holds them.
+void EndPause(bool withMusic);
 // The display went away (task switch): wait for it with the pointer free and the music stopped.
 void WaitForFocus();
 void PlayLevelIntro();    // the tiles slide in from above

@@ -4,9 +4,11 @@
 #include "media/Media.h"
 #include "game/Balls.h"
 #include "game/PlayState.h"
+#include "runtime/NamedMedia.h"
 #include "runtime/Settings.h"
 #include "shell/Shell.h"
 #include "support/Headless.h"
+#include "tests/media/SoundTestData.h"
 
 namespace {
 
@@ -98,19 +100,102 @@ TEST_F(FrameLoop, HotKeysToggleButNotWhileTheConsoleIsOpen) {
   EXPECT_FALSE(play.gameFrozen);
 }
 
-TEST_F(FrameLoop, CountdownRunsWhileFrozenAndEndsWithComingBack) {
+// A tile gliding between two key points, added to the level's tiles.
+Tile* AddGlidingTile() {
+  Tile* tile = lists.tiles.Add();
+  tile->sprite = tileRed;
+  tile->alive = true;
+  tile->keyCount = 2;
+  tile->keySeconds[0] = tile->keySeconds[1] = 2;
+  tile->keyX[0] = tile->x = 200;
+  tile->keyX[1] = 400;
+  tile->keyY[0] = tile->keyY[1] = tile->y = 300;
+  tile->secondsLeft = 2;
+  tile->vx = 200.0f / 120;
+  return tile;
+}
+
+// Music on, with a short looping sound in the music's slot.
+void PlayTestMusic() {
+  settings.musicEnabled = true;
+  ASSERT_TRUE(soundtest::Load(SoundNumber(Sound::Music), soundtest::LevelWav(2000, 0.1f)));
+  PlaySoundId(Sound::Music, kSoundLoop);
+}
+
+TEST_F(FrameLoop, APausedGamesTilesStandStillAndKeepTheirTimers) {
+  Tile* tile = AddGlidingTile();
+  ReplayJournalText("1 keys=25\n2 keys=\n");
+  RunFramesUntilExit(2);
+  ASSERT_TRUE(play.gameFrozen);
+  Tile before = *tile;
+  int counter = play.frameCounter;
+  RunFramesUntilExit(200);
+  EXPECT_EQ(tile->x, before.x);
+  EXPECT_EQ(tile->secondsLeft, before.secondsLeft);
+  EXPECT_EQ(tile->keyIndex, before.keyIndex);
+  EXPECT_EQ(tile->animFrame, before.animFrame);
+  EXPECT_EQ(play.frameCounter, counter);
+  // Resumed, the tile goes on from where it stood; a won level's tiles glide on too.
+  ReplayJournalText("1 keys=25\n2 keys=\n");
+  RunFramesUntilExit(3);
+  ASSERT_FALSE(play.gameFrozen);
+  EXPECT_GT(tile->x, before.x);
+  EXPECT_LT(tile->x, before.x + 3 * tile->vx + 0.01f);
+  play.levelWon = play.levelEnding = true;
+  float x = tile->x;
+  RunFramesUntilExit(10);
+  EXPECT_GT(tile->x, x);
+}
+
+TEST_F(FrameLoop, TheIntroIsNoPauseItsTilesGlide) {
+  Tile* tile = AddGlidingTile();
+  play.gameFrozen = true;  // the level before ended frozen
+  PlayLevelIntro();
+  EXPECT_GT(tile->x, 200.0f + 90 * tile->vx);
+}
+
+TEST_F(FrameLoop, TheCountdownStandsStillWhilePausedAndEndsWithComingBack) {
+  PlayTestMusic();
   play.bonusTimeLimit = 1.0f;
   play.bonusTimeLeft = 6 * 60 + 10;
   ReplayJournalText("1 keys=25\n2 keys=\n");
-  RunFramesUntilExit(70);
+  RunFramesUntilExit(600);
   EXPECT_TRUE(play.gameFrozen);
-  EXPECT_TRUE(MessageShown("5"));
-  RunFramesUntilExit(4 * 60);
-  EXPECT_TRUE(MessageShown("1"));
-  EXPECT_FALSE(play.levelWon);
+  EXPECT_EQ(play.bonusTimeLeft, 6 * 60 + 10 - 1);  // the frame of the press still counted
+  EXPECT_FALSE(MessageShown("5"));
+  EXPECT_TRUE(PointerIsFree());
+  EXPECT_FALSE(SoundPlaying(SoundNumber(Sound::Music)));
+  // Play resumes: pointer and music come back, and the clock runs on to its end.
+  ReplayJournalText("1 keys=25\n2 keys=\n");
+  RunFramesUntilExit(3);
+  EXPECT_FALSE(PointerIsFree());
+  EXPECT_TRUE(SoundPlaying(SoundNumber(Sound::Music)));
   RunFramesUntilExit(70);
+  EXPECT_TRUE(MessageShown("5"));
+  EXPECT_FALSE(play.levelWon);
+  RunFramesUntilExit(6 * 60);
   EXPECT_TRUE(play.levelWon);
   EXPECT_TRUE(MessageShown("COMING BACK..."));
+  ReleaseSound(Sound::Music);
+}
+
+TEST_F(FrameLoop, PlayResumingAfterAPauseGivesBackThePointerAndTheMusic) {
+  PlayTestMusic();
+  // Paused, then the next level begins: it begins in play.
+  ReplayJournalText("1 keys=25\n2 keys=\n");
+  RunFramesUntilExit(3);
+  ASSERT_TRUE(PointerIsFree());
+  StartLevel();
+  EXPECT_FALSE(play.gameFrozen);
+  EXPECT_FALSE(PointerIsFree());
+  EXPECT_TRUE(SoundPlaying(SoundNumber(Sound::Music)));
+  // Paused, then left with Escape: the pointer comes back, the music stays off.
+  ReplayJournalText("1 keys=1\n2 keys=\n3 keys=1\n4 keys=\n");
+  RunFramesUntilExit(5);
+  EXPECT_TRUE(play.leaveGame);
+  EXPECT_FALSE(PointerIsFree());
+  EXPECT_FALSE(SoundPlaying(SoundNumber(Sound::Music)));
+  ReleaseSound(Sound::Music);
 }
 
 TEST_F(FrameLoop, NoCountdownWhileALostLevelWaits) {
