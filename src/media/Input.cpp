@@ -180,7 +180,7 @@ void PumpEvents() {
   while (SDL_PollEvent(&event)) {
     switch (event.type) {
       case SDL_QUIT:
-        EndProgram(0);
+        EndFromOutside(OutsideEnd::windowClosed);
       case SDL_MOUSEMOTION:
         input.pendingDx += event.motion.xrel;
         input.pendingDy += event.motion.yrel;

@@ -32,10 +32,20 @@ void MediaShutdown();
 bool IsHeadless();
 const MediaOptions& CurrentMediaOptions();
 
-// Called once when the layer ends the program itself (frame limit reached, window closed)
-// so that the game can write its report first.
-void SetProgramEndHook(std::function<void()> hook);
-[[noreturn]] void EndProgram(int exitCode);  // runs the end hook, shuts the layer down, exits
+// Called once when the program ends through EndProgram (frame limit reached, window closed, a signal,
+// the game's own end) so that the game can write its report first. It returns false when a file the run
+// was asked to write could not be written: a program that would have ended with status 0 then ends with 1.
+void SetProgramEndHook(std::function<bool()> hook);
+// Runs the end hook, shuts the layer down and exits. A `--screenshot` that could not be saved also
+// turns status 0 into 1.
+[[noreturn]] void EndProgram(int exitCode);
+
+// What asked the program to end from outside the game, for the end hook: the window (its close box,
+// Alt+F4, the desktop's quit; status 0) or SIGINT / SIGTERM (status 128 + the signal's number). Either
+// ends the program at the next present; a second signal before that ends it at once.
+enum class OutsideEnd { none, windowClosed, signal };
+OutsideEnd OutsideEndRequest();
+void RequestWindowClose();  // as the window's close box does
 
 // Why the last operation of the layer that said no (a screen, a pack, a picture, a font) failed, in words
 // fit for a fatal message: the file and the platform's own reason.

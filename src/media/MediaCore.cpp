@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -25,9 +26,26 @@ using media::S;
 
 namespace {
 
-std::function<void()> endHook;
+std::function<bool()> endHook;
 std::vector<std::string> programArguments;
 Uint64 clockStart = 0;
+bool runFileFailed = false;
+OutsideEnd outsideEnd = OutsideEnd::none;
+volatile std::sig_atomic_t pendingSignal = 0;
+
+// The game is told at its next present; a second signal means the player will not wait for that.
+void OnEndSignal(int number) {
+  if (pendingSignal != 0) _exit(128 + number);
+  pendingSignal = number;
+}
+
+void CatchEndSignals() {
+  struct sigaction action {};
+  action.sa_handler = OnEndSignal;
+  sigemptyset(&action.sa_mask);
+  sigaction(SIGINT, &action, nullptr);
+  sigaction(SIGTERM, &action, nullptr);
+}
 
 }  // namespace
 
@@ -39,10 +57,13 @@ bool MediaInit(const MediaOptions& options) {
     SDL_setenv("SDL_VIDEODRIVER", "dummy", 1);
     SDL_setenv("SDL_AUDIODRIVER", "dummy", 1);
   }
+  // SDL would turn SIGINT and SIGTERM into a closed window; the game tells them apart.
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   if (SDL_Init(SDL_INIT_TIMER | SDL_INIT_EVENTS) != 0) {
     std::fprintf(stderr, "SDL could not start: %s\n", SDL_GetError());
     return false;
   }
+  CatchEndSignals();
   clockStart = SDL_GetTicks64();
   if (options.seeded) SeedRandom(options.seed);
   s.initialised = true;
@@ -52,7 +73,26 @@ bool MediaInit(const MediaOptions& options) {
 bool IsHeadless() { return S().options.headless; }
 const MediaOptions& CurrentMediaOptions() { return S().options; }
 
-void SetProgramEndHook(std::function<void()> hook) { endHook = std::move(hook); }
+void SetProgramEndHook(std::function<bool()> hook) { endHook = std::move(hook); }
+
+OutsideEnd OutsideEndRequest() { return outsideEnd; }
+
+void RequestWindowClose() {
+  SDL_Event event{};
+  event.type = SDL_QUIT;
+  SDL_PushEvent(&event);
+}
+
+void media::EndFromOutside(OutsideEnd cause) {
+  outsideEnd = cause;
+  EndProgram(cause == OutsideEnd::signal ? 128 + static_cast<int>(pendingSignal) : 0);
+}
+
+void media::EndOnSignal() {
+  if (pendingSignal != 0) EndFromOutside(OutsideEnd::signal);
+}
+
+void media::NoteRunFileFailure() { runFileFailed = true; }
 
 void MediaShutdown() {
   auto& s = S();
@@ -86,9 +126,10 @@ void EndProgram(int exitCode) {
   if (endHook) {
     auto hook = std::move(endHook);
     endHook = nullptr;
-    hook();
+    if (!hook()) runFileFailed = true;
   }
   media::InputShutdown();  // closes the journal being recorded
+  if (exitCode == 0 && runFileFailed) exitCode = 1;
   std::fflush(nullptr);
   // The sound threads and the renderer are left to the process exit: a quick, quiet end.
   std::_Exit(exitCode);

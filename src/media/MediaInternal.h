@@ -92,6 +92,10 @@ void RebuildAfterDeviceReset();
 
 // Input, fed once per presented frame
 void PumpEvents();
+// The program ends as the window or a signal asked (see OutsideEnd); EndOnSignal does nothing without one.
+[[noreturn]] void EndFromOutside(OutsideEnd cause);
+void EndOnSignal();
+void NoteRunFileFailure();  // a file the run was asked to write could not be written
 void BeginInputFrame();  // builds this frame's input from the devices or the replay journal
 void InputShutdown();
 

@@ -194,6 +194,7 @@ void PresentFrame(int mode) {
   for (const auto& [frame, path] : s.options.screenshots) {
     if (frame == s.presented && !SaveScreenPng(path)) {
       std::fprintf(stderr, "Could not save the screenshot %s\n", path.c_str());
+      media::NoteRunFileFailure();
     }
   }
   if (s.renderer != nullptr && s.window != nullptr) {
@@ -220,6 +221,7 @@ void PresentFrame(int mode) {
   }
   s.presented += 1;
   media::PumpEvents();
+  media::EndOnSignal();
   media::BeginInputFrame();
   if (s.options.frameLimit > 0 && s.presented >= s.options.frameLimit) EndProgram(0);
 }

@@ -83,7 +83,7 @@ void HandleHotKeys() {
   if (pausePressed && !levelDecided) {
     if (play.gameFrozen && play.escapeReleased) {
       // The game ends: the pointer comes back, the music stays off.
-      play.leaveGame = true;
+      LeaveGame(GameEndCause::escape);
       EndPause(false);
     } else if (!play.gameFrozen) {
       StartPause();

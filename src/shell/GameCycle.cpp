@@ -83,17 +83,65 @@ void StartLevel() {
   ForgetKeyReleases();
 }
 
+namespace {
+bool gameRunning = false;
+GameEndCause endCause = GameEndCause::escape;
+}  // namespace
+
+EndedGames endedGames;
+
+const char* GameEndCauseName(GameEndCause cause) {
+  switch (cause) {
+    case GameEndCause::livesGone: return "lives gone";
+    case GameEndCause::escape: return "escape";
+    case GameEndCause::won: return "won";
+    case GameEndCause::windowClosed: return "window closed";
+    case GameEndCause::signal: return "signal";
+  }
+  return "";
+}
+
+void BeginGame() {
+  gameRunning = true;
+  endCause = GameEndCause::escape;
+}
+
+void LeaveGame(GameEndCause cause) {
+  play.leaveGame = true;
+  endCause = cause;
+}
+
+void FinishGame() {
+  if (!gameRunning) return;
+  gameRunning = false;
+  SaveLocalScore();
+  SubmitLiveScore();
+  endedGames.count += 1;
+  endedGames.score = play.score;
+  endedGames.levelIndex = play.levelIndex;
+  endedGames.difficulty = play.difficulty;
+  endedGames.cause = endCause;
+}
+
+void FinishGameOnProgramEnd() {
+  OutsideEnd outside = OutsideEndRequest();
+  if (outside == OutsideEnd::none || !gameRunning) return;
+  // A game already over (its game-over or ending story showing) keeps the cause it ended with.
+  if (!play.leaveGame) LeaveGame(outside == OutsideEnd::signal ? GameEndCause::signal : GameEndCause::windowClosed);
+  FinishGame();
+}
+
 void RunOneGame() {
   ConsoleBanner();
   LoadMainAssets();
   if (play.levelIndex == 0 && settings.startLevel < 0) IntroStory();
+  BeginGame();
   while (!play.leaveGame) {
     StartLevel();
     RunFrameLoop();
     HandleLevelExit();
   }
-  SaveLocalScore();
-  SubmitLiveScore();
+  FinishGame();
   if (settings.musicEnabled) StopSoundId(Sound::Music);
 }
 

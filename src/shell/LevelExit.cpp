@@ -80,7 +80,7 @@ void LevelLostExit() {
   if (play.levelIndex == lastChanceLevel) play.levelIndex = play.savedLevelIndex;
   if (settings.musicEnabled) StopSoundId(Sound::Music);
   GameOverStory();
-  play.leaveGame = true;
+  LeaveGame(GameEndCause::livesGone);
 }
 
 }  // namespace
@@ -90,7 +90,7 @@ void HandleLevelExit() {
     EndingStory();
     play.levelWon = false;
     play.restartLevel = false;
-    play.leaveGame = true;
+    LeaveGame(GameEndCause::won);
   } else if (play.levelWon) {
     LevelWonExit();
   } else if (play.restartLevel) {

@@ -40,7 +40,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "novabouncer: the platform layer could not start\n");
     return 1;
   }
-  SetProgramEndHook([] { WriteRunReport(EndReason()); });
+  SetProgramEndHook(EndOfRun);
   if (options.media.benchmark) EndProgram(RunBenchmark(benchmarkFrames));
   StartUp();
   RunGameCycle();

@@ -38,8 +38,16 @@ void SetReportPath(const std::string& path) {
   reportWritten = false;
 }
 
-void WriteRunReport(const std::string& reason) {
-  if (reportPath.empty() || reportWritten) return;
+bool EndOfRun() {
+  OutsideEnd outside = OutsideEndRequest();
+  if (outside == OutsideEnd::windowClosed) SetEndReason("closed");
+  if (outside == OutsideEnd::signal) SetEndReason("signal");
+  FinishGameOnProgramEnd();
+  return WriteRunReport(EndReason());
+}
+
+bool WriteRunReport(const std::string& reason) {
+  if (reportPath.empty() || reportWritten) return true;
   reportWritten = true;
   std::string error;
   auto write = [&](const std::string& temporary, std::string& why) {
@@ -53,13 +61,17 @@ void WriteRunReport(const std::string& reason) {
                  "  \"score\": %" PRId64 ",\n  \"lives\": %d,\n  \"letterMask\": %d,\n  \"digest\": \"%016" PRIx64
                  "\",\n  \"tilesDestroyed\": %ld,\n  \"capsulesCaught\": %ld,\n  \"laserShots\": %ld,\n"
                  "  \"missilesLaunched\": %ld,\n  \"bulletsFired\": %ld,\n  \"monstersDestroyed\": %ld,\n"
-                 "  \"bossHits\": %ld\n}\n",
+                 "  \"bossHits\": %ld,\n  \"gamesEnded\": %ld,\n  \"lastGameCause\": %s,\n"
+                 "  \"lastGameScore\": %" PRId64 ",\n  \"lastGameLevelIndex\": %d,\n  \"lastGameDifficulty\": %d\n}\n",
                  JsonText(reason).c_str(), PresentedFrames(), play.levelIndex, play.difficulty, play.score, play.lives,
                  play.letterMask, PlayStateDigest(), runCounts.tilesDestroyed, runCounts.capsulesCaught,
                  runCounts.laserShots, runCounts.missilesLaunched, runCounts.bulletsFired, runCounts.monstersDestroyed,
-                 runCounts.bossHits);
+                 runCounts.bossHits, endedGames.count,
+                 JsonText(endedGames.count > 0 ? GameEndCauseName(endedGames.cause) : "").c_str(), endedGames.score,
+                 endedGames.levelIndex, endedGames.difficulty);
     return std::fclose(file) == 0;
   };
-  if (!WriteThroughTemporary(reportPath, write, error))
-    std::fprintf(stderr, "Cannot write the report: %s\n", error.c_str());
+  if (WriteThroughTemporary(reportPath, write, error)) return true;
+  std::fprintf(stderr, "Cannot write the report %s: %s\n", reportPath.c_str(), error.c_str());
+  return false;
 }

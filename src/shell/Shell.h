@@ -1,6 +1,7 @@
 // The spine of the game: start-up, the game and level cycles, the frame loop and the level exit.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "runtime/Alert.h"
@@ -18,6 +19,29 @@ void UnlockSystemKeys();
 [[noreturn]] void RunGameCycle();
 void NewGameValues();
 void RunOneGame();   // from the main assets to the saved score
+
+// How a game ended.
+enum class GameEndCause { livesGone, escape, won, windowClosed, signal };
+const char* GameEndCauseName(GameEndCause cause);  // "lives gone", "escape", "won", "window closed", "signal"
+// The games ended in this run and the last one's final values, for the run's report.
+struct EndedGames {
+  long count = 0;
+  int64_t score = 0;  // points
+  int levelIndex = 0;
+  int difficulty = 0;
+  GameEndCause cause = GameEndCause::escape;
+};
+extern EndedGames endedGames;
+// A game begins: from now on its end is recorded (FinishGame), Escape's unless something else ends it.
+void BeginGame();
+// The game is over: the level cycle ends after this frame, and `cause` is what ended it.
+void LeaveGame(GameEndCause cause);
+// The one place where an ended game is recorded: its score goes to the local and live tables and its
+// values to `endedGames`. Does nothing when no game is running.
+void FinishGame();
+// A game running when the program is ended from outside (the window closed, a signal) ends as Escape ends
+// it, with that cause.
+void FinishGameOnProgramEnd();
 void StartLevel();   // a level attempt's start: reset, tiles, scene, first ball, words, intro
 void RunFrameLoop();  // until the level's frame loop exits
 // One frame of play: input and hot keys, the step, then (unless `drawn` is false) the drawing pass.
@@ -33,6 +57,9 @@ void WaitForFocus();
 void PlayLevelIntro();    // the tiles slide in from above
 void RunTileChallenge();  // the sugar minigame of a met challenge, then the level is won
 
-// The program's end: the report, then the exit.
-void WriteRunReport(const std::string& reason);
+// The program's end: the report, then the exit. False when the report could not be written.
+bool WriteRunReport(const std::string& reason);
 void SetReportPath(const std::string& path);
+// The program-end hook: a running game ends as the window or a signal asked, then the report is
+// written with the end's reason ("closed" and "signal" for those). False when the report failed.
+bool EndOfRun();

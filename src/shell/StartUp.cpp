@@ -66,7 +66,6 @@ void QuitProgram() {
   UnlockSystemKeys();
   Sleep(3000);
   SetEndReason("quit");
-  WriteRunReport("quit");
   EndProgram(0);
 }
 
