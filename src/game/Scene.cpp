@@ -114,8 +114,13 @@ void SetUpLevel() {
   extras.monsterKindsAllowed = 31;
   extras.spawnPeriod = 20;
   LevelTheme theme = ThemeOf(play.difficulty, play.levelIndex);
-  // A hard level that names no theme keeps the picture of the level before it.
+  // A hard level that names no theme keeps the picture of the level before it; started directly, it
+  // takes the picture the levels before it would have left.
   std::string background = theme.background.empty() ? currentBackground : theme.background;
+  int before = play.levelIndex >= lastChanceLevel ? play.savedLevelIndex : play.levelIndex - 1;
+  for (; background.empty() && before >= 0; --before) {
+    background = ThemeOf(play.difficulty, before).background;
+  }
   if (!background.empty()) {
     LoadBackground(background, SceneRoom(play.levelIndex));
     currentBackground = background;

@@ -145,6 +145,22 @@ void RunOneGame() {
   if (settings.musicEnabled) StopSoundId(Sound::Music);
 }
 
+void EnterLevelDirectly(int levelIndex) {
+  play.levelIndex = levelIndex;
+  if (levelIndex != lastChanceLevel && levelIndex != bonusLevel) return;
+  // Entered as play enters them, from the first level: the last chance with one life and 100 seconds,
+  // the bonus level with the five letters and 50 seconds.
+  play.savedLevelIndex = 0;
+  play.bonusTimeLimit = 1.0f;
+  if (levelIndex == lastChanceLevel) {
+    play.lives = 1;
+    play.bonusTimeLeft = 100.0f * framesPerSecond;
+  } else {
+    play.letterMask = allLetters;
+    play.bonusTimeLeft = 50.0f * framesPerSecond;
+  }
+}
+
 void RunGameCycle() {
   bool skipMenu = settings.startLevel >= 0;
   for (;;) {
@@ -155,7 +171,7 @@ void RunGameCycle() {
     if (skipMenu) {
       // Straight into play on the level asked for, once; later games go through the menu.
       play.difficulty = settings.startHard ? difficultyHard : difficultyNormal;
-      play.levelIndex = settings.startLevel;
+      EnterLevelDirectly(settings.startLevel);
       skipMenu = false;
     } else {
       MainMenu();

@@ -130,8 +130,9 @@ bool ParseOptions(const std::vector<std::string>& words, const std::string& call
       if (word == "--report") options.reportPath = path;
     } else if (word == "--start-level") {
       if (!value(text)) return false;
-      if (!ReadWholeNumber(text, 0, 102, number)) {
-        error = "--start-level takes a level index from 0 to 102, not \"" + text + "\"";
+      if (!ReadWholeNumber(text, 0, 102, number) || number == 101) {
+        error = "--start-level takes a level index from 0 to 99 (0 to 50 with --hard), 100 (the last chance) or 102 "
+                "(the bonus level), not \"" + text + "\"";
         return false;
       }
       options.startLevel = static_cast<int>(number);
@@ -141,7 +142,8 @@ bool ParseOptions(const std::vector<std::string>& words, const std::string& call
     }
   }
   if (options.hard && options.startLevel > 50 && options.startLevel < 100) {
-    error = "the hard set has no level index " + std::to_string(options.startLevel);
+    error = "the hard set has no level index " + std::to_string(options.startLevel) +
+            ": --start-level takes 0 to 50, 100 or 102 with --hard";
     return false;
   }
   return CheckCombinations(options, error);

@@ -18,6 +18,9 @@ void UnlockSystemKeys();
 
 [[noreturn]] void RunGameCycle();
 void NewGameValues();
+// A new game starts on this level as if play had brought it there (the last chance and the bonus level
+// with their countdown and the level to come back to).
+void EnterLevelDirectly(int levelIndex);
 void RunOneGame();   // from the main assets to the saved score
 
 // How a game ended.

@@ -183,6 +183,15 @@ TEST_F(LevelSetUp, AHardLevelWithoutAThemeKeepsTheBackgroundBeforeIt) {
   EXPECT_EQ(extras.monsterKindsAllowed, 31);
 }
 
+TEST_F(LevelSetUp, AHardLevelStartedDirectlyShowsTheBackgroundTheLevelsBeforeWouldHaveLeft) {
+  play.difficulty = difficultyHard;
+  currentBackground.clear();  // nothing played before
+  play.levelIndex = 5;
+  SetUpLevel();
+  EXPECT_EQ(currentBackground, "black");
+  EXPECT_TRUE(HasSprite(backgroundPicture));
+}
+
 TEST_F(LevelSetUp, TheBossLevelHasNoPracticalTimeLimitAndWaitsForTheServe) {
   play.levelIndex = finalLevelNormal;
   SetUpLevel();

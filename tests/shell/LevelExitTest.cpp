@@ -172,4 +172,31 @@ TEST(MinigameOffer, FollowsTheLevelsOfEachSet) {
   EXPECT_EQ(MinigameAfterLevel(difficultyNormal, 86, 10800), Minigame::None);
 }
 
+TEST(StartLevel, TheLastChanceAndTheBonusLevelStartAsPlayEntersThem) {
+  for (int difficulty : {difficultyNormal, difficultyHard}) {
+    ResetGameForTest();
+    NewGameValues();
+    play.difficulty = difficulty;
+    EnterLevelDirectly(lastChanceLevel);
+    EXPECT_EQ(play.lives, 1);
+    EXPECT_EQ(play.bonusTimeLeft, 100.0f * 60);
+    StartLevel();
+    EXPECT_EQ(play.bonusTimeLimit, 1.0f);
+    play.levelWon = true;
+    HandleLevelExit();
+    EXPECT_EQ(play.levelIndex, 0);  // back to where the game began
+    EXPECT_FALSE(play.lastChanceLeft);
+
+    NewGameValues();
+    play.difficulty = difficulty;
+    EnterLevelDirectly(bonusLevel);
+    EXPECT_EQ(play.bonusTimeLeft, 50.0f * 60);
+    StartLevel();
+    play.levelWon = true;
+    HandleLevelExit();
+    EXPECT_EQ(play.levelIndex, 1);  // the level after the one the letters were completed on
+    EXPECT_EQ(play.bonusTimeLimit, 0.0f);
+  }
+}
+
 }  // namespace

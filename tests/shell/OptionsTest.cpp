@@ -36,7 +36,7 @@ TEST(Options, OddCommandLinesAreRefused) {
   for (std::vector<std::string> words : std::vector<std::vector<std::string>>{
            {"--frames"}, {"--frames", "0"}, {"--frames", "12x"}, {"--frames", "-5"}, {"--seed", "-1"},
            {"--seed", ""}, {"--screenshot", "abc"}, {"--screenshot", "10:"}, {"--start-level", "103"},
-           {"--start-level", "70", "--hard"}, {"--fly"}, {"--frames", "99999999999999999999999"}}) {
+           {"--start-level", "101"}, {"--start-level", "70", "--hard"}, {"--start-level", "51", "--hard"}, {"--fly"}, {"--frames", "99999999999999999999999"}}) {
     RunOptions o;
     std::string error;
     EXPECT_FALSE(Parse(words, o, error)) << words[0];
@@ -66,6 +66,22 @@ TEST(Options, OptionsThatCannotGoTogetherAreRefusedWithTheReason) {
   EXPECT_TRUE(Parse({"--record", "a.txt", "--replay", "b.txt", "--frames", "600", "--screenshot", "599:a.png"}, o,
                     error))
       << error;
+}
+
+TEST(Options, StartLevelsAreTheLevelsPlayCanReach) {
+  for (std::vector<std::string> words : std::vector<std::vector<std::string>>{
+           {"--start-level", "0"}, {"--start-level", "99"}, {"--start-level", "100"}, {"--start-level", "102"},
+           {"--start-level", "50", "--hard"}, {"--start-level", "100", "--hard"}, {"--start-level", "102", "--hard"}}) {
+    RunOptions o;
+    std::string error;
+    EXPECT_TRUE(Parse(words, o, error)) << words[1] << error;
+  }
+  RunOptions o;
+  std::string error;
+  EXPECT_FALSE(Parse({"--start-level", "101"}, o, error));
+  EXPECT_NE(error.find("0 to 99"), std::string::npos) << error;
+  EXPECT_FALSE(Parse({"--start-level", "60", "--hard"}, o, error));
+  EXPECT_NE(error.find("0 to 50"), std::string::npos) << error;
 }
 
 TEST(Options, BenchmarkRunsHeadless) {
