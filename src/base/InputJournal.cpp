@@ -76,7 +76,8 @@ constexpr FieldRange fieldRanges[] = {{"keys", 0, 0, 255},
                                       {"mouse", 2, -journalMotionLimit, journalMotionLimit},
                                       {"buttons", 1, 0, 7},
                                       {"wheel", 1, -journalMotionLimit, journalMotionLimit},
-                                      {"joy", 3, 0, 65535}};
+                                      {"joy", 3, 0, 65535},
+                                      {"focus", 1, 0, 1}};
 constexpr long joyButtonsHighest = INT_MAX;  // the third number of "joy": 31 button bits
 
 }  // namespace
@@ -95,6 +96,7 @@ std::string JournalLine(long frame, const InputFrame& now, const InputFrame& bef
     line += " joy=" + std::to_string(now.joyX) + "," + std::to_string(now.joyY) + "," +
             std::to_string(now.joyButtons);
   }
+  if (now.focus != before.focus) line += now.focus ? " focus=1" : " focus=0";
   if (now.wheel != 0) line += " wheel=" + std::to_string(now.wheel);
   if (!now.text.empty()) line += " text=" + EscapeText(now.text);
   if (line.empty()) return "";
@@ -143,6 +145,8 @@ bool ParseJournalLine(const std::string& line, long& frameNumber, InputFrame& fr
       next.buttons = static_cast<int>(values[0]);
     } else if (field == "wheel") {
       next.wheel = static_cast<int>(values[0]);
+    } else if (field == "focus") {
+      next.focus = values[0] != 0;
     } else {
       next.joyX = static_cast<int>(values[0]);
       next.joyY = static_cast<int>(values[1]);

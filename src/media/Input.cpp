@@ -1,4 +1,4 @@
-// Keyboard, mouse and joystick: sampled once per frame from the devices or a replayed journal, and recorded.
+// Keyboard, mouse, joystick and window focus: sampled once a frame from the devices or a replayed journal, and recorded.
 #include <SDL.h>
 
 #include <algorithm>
@@ -66,12 +66,14 @@ int LayoutCode(SDL_Scancode scancode) {
 
 struct InputState {
   InputFrame frame;         // this frame's input
+  InputFrame sampled;       // this frame's input before the frame's presses were merged into it
   InputFrame recordedLast;  // the last frame written to the journal
   bool fresh = false;       // events of this frame not yet handed to a sample
   bool mouseFresh = false;
   // gathered from device events between presents
   int pendingDx = 0, pendingDy = 0, pendingWheel = 0;
   std::string pendingText;
+  FramePresses pendingPresses;
   // keyboard samples
   std::bitset<256> held, released, ignored;
   std::string typed;
@@ -81,6 +83,10 @@ struct InputState {
   bool pointerReleased = true;
   // journal
   FILE* record = nullptr;
+  bool recordingText = false;  // the journal is also written to `recordedText`, counting frames from recordTextBase
+  std::string recordedText;
+  long recordTextBase = 0;
+  InputFrame recordedTextLast;
   std::unique_ptr<std::istream> replay;
   long replayBase = 0;  // journal frame numbers count from this present
   bool replaying = false;
@@ -142,13 +148,28 @@ void ReadNextReplayLine() {
   input.replayNextFrame = -1;
 }
 
+int KeyCode(SDL_Scancode scancode) {
+  if (scancode < 0 || scancode >= SDL_NUM_SCANCODES) return 0;
+  return input.layoutCodes ? LayoutCode(scancode) : ScanTable()[scancode];
+}
+
+// The pointer button bits of InputFrame::buttons.
+int ButtonBit(int sdlButton) {
+  if (sdlButton == SDL_BUTTON_LEFT) return 1;
+  if (sdlButton == SDL_BUTTON_RIGHT) return 2;
+  if (sdlButton == SDL_BUTTON_MIDDLE) return 4;
+  return 0;
+}
+
+// The held keys, buttons and joystick as the devices have them now, with the motion, wheel and text
+// gathered since the last frame.
 InputFrame FromDevices() {
   InputFrame frame;
   int count = 0;
   const Uint8* keys = SDL_GetKeyboardState(&count);
   for (int sc = 0; sc < count && sc < SDL_NUM_SCANCODES; ++sc) {
     if (!keys[sc]) continue;
-    int code = input.layoutCodes ? LayoutCode(static_cast<SDL_Scancode>(sc)) : ScanTable()[sc];
+    int code = KeyCode(static_cast<SDL_Scancode>(sc));
     if (code > 0) frame.keys.set(static_cast<size_t>(code));
   }
   Uint32 mouse = SDL_GetMouseState(nullptr, nullptr);
@@ -171,11 +192,25 @@ InputFrame FromDevices() {
   return frame;
 }
 
+void PushEvent(SDL_Event& event) {
+  if (SDL_PushEvent(&event) < 0) std::fprintf(stderr, "Could not queue a device event: %s\n", SDL_GetError());
+}
+
 }  // namespace
 
 namespace media {
 
 void PumpEvents() {
+  // A test's focus loss comes as a window's does, through the event queue.
+  const MediaOptions& options = S().options;
+  if (options.focusLossFrames > 0 && (S().presented == options.focusLossFrame ||
+                                      S().presented == options.focusLossFrame + options.focusLossFrames)) {
+    SDL_Event change{};
+    change.type = SDL_WINDOWEVENT;
+    change.window.event =
+        S().presented == options.focusLossFrame ? SDL_WINDOWEVENT_FOCUS_LOST : SDL_WINDOWEVENT_FOCUS_GAINED;
+    PushEvent(change);
+  }
   SDL_Event event;
   while (SDL_PollEvent(&event)) {
     switch (event.type) {
@@ -187,6 +222,14 @@ void PumpEvents() {
         break;
       case SDL_MOUSEWHEEL:
         input.pendingWheel += event.wheel.y;
+        break;
+      case SDL_KEYDOWN: {
+        int code = KeyCode(event.key.keysym.scancode);
+        if (code > 0) input.pendingPresses.keys.set(static_cast<size_t>(code));
+        break;
+      }
+      case SDL_MOUSEBUTTONDOWN:
+        input.pendingPresses.buttons |= ButtonBit(event.button.button);
         break;
       case SDL_TEXTINPUT: {
         // The game's text is Latin-1: keep the characters that fit in a byte.
@@ -228,8 +271,9 @@ void PumpEvents() {
 
 void BeginInputFrame() {
   long frameNumber = S().presented;
-  // Held input goes on from frame to frame (as in the journal); events last one frame.
-  InputFrame frame = input.frame;
+  // Held input goes on from frame to frame (as in the journal); events, and the presses merged into a
+  // frame, last one frame.
+  InputFrame frame = input.sampled;
   frame.wheel = 0;
   frame.text.clear();
   if (input.replaying) {
@@ -242,24 +286,42 @@ void BeginInputFrame() {
       }
       ReadNextReplayLine();
     }
-  } else if (!IsHeadless()) {
-    frame = FromDevices();
+  } else {
+    if (!IsHeadless()) frame = FromDevices();
+    frame.focus = S().focus;
   }
+  bool fromDevices = !input.replaying;
   if (input.injected) {
+    // The program makes the keys, pointer and joystick; the focus is still the screen's (or the journal's).
+    bool focus = frame.focus;
     frame = input.injectedFrame;
+    frame.focus = focus;
     input.injected = false;
+    fromDevices = false;
   }
+  input.sampled = frame;
+  if (fromDevices) MergePresses(frame, input.pendingPresses);
+  input.pendingPresses = FramePresses{};
   input.pendingDx = input.pendingDy = input.pendingWheel = 0;
   input.pendingText.clear();
   input.frame = frame;
   input.fresh = true;
   input.mouseFresh = true;
+  // The journal holds the frame as the game sees it, taps merged: a replay needs no devices.
+  auto forget = [](InputFrame& last, const InputFrame& now) {
+    last = now;
+    last.wheel = 0;
+    last.text.clear();
+  };
   if (input.record != nullptr) {
     std::string line = JournalLine(frameNumber, frame, input.recordedLast);
     if (!line.empty()) std::fprintf(input.record, "%s\n", line.c_str());
-    input.recordedLast = frame;
-    input.recordedLast.wheel = 0;
-    input.recordedLast.text.clear();
+    forget(input.recordedLast, frame);
+  }
+  if (input.recordingText) {
+    std::string line = JournalLine(frameNumber - input.recordTextBase, frame, input.recordedTextLast);
+    if (!line.empty()) input.recordedText += line + "\n";
+    forget(input.recordedTextLast, frame);
   }
 }
 
@@ -311,7 +373,8 @@ bool InitKeyboard() {
 bool InitMouse() { return true; }
 
 bool InjectInput(const std::string& fields) {
-  InputFrame next = input.injected ? input.injectedFrame : input.frame;
+  // Held input goes on from the last frame, without the taps merged into it: they lasted their frame.
+  InputFrame next = input.injected ? input.injectedFrame : input.sampled;
   if (!input.injected) {
     next.wheel = 0;
     next.text.clear();
@@ -329,11 +392,51 @@ void ReplayJournalText(const std::string& journal) {
   input.replayLastNumber = 0;
   input.replaying = true;
   input.replayEnded = false;
-  input.replayNext = input.frame;
+  input.replayNext = input.sampled;
   input.replayNext.wheel = 0;
   input.replayNext.text.clear();
+  input.replayNext.focus = true;  // a journal starts with the window focused, as a recording does
   ReadNextReplayLine();
 }
+
+void EndReplay() {
+  input.replay.reset();
+  input.replaying = false;
+  input.replayEnded = false;
+  input.replayNextFrame = -1;
+}
+
+void RecordJournalText() {
+  input.recordingText = true;
+  input.recordedText.clear();
+  input.recordTextBase = S().presented;
+  input.recordedTextLast = InputFrame{};
+}
+
+std::string RecordedJournalText() { return input.recordedText; }
+
+void SendDeviceKey(int code, bool down) {
+  const auto& table = ScanTable();
+  auto found = std::find(table.begin(), table.end(), code);
+  if (code <= 0 || found == table.end()) return;
+  SDL_Event event{};
+  event.type = down ? SDL_KEYDOWN : SDL_KEYUP;
+  event.key.state = down ? SDL_PRESSED : SDL_RELEASED;
+  event.key.keysym.scancode = static_cast<SDL_Scancode>(found - table.begin());
+  PushEvent(event);
+}
+
+void SendDeviceButton(int button, bool down) {
+  static const Uint8 sdlButtons[] = {SDL_BUTTON_LEFT, SDL_BUTTON_RIGHT, SDL_BUTTON_MIDDLE};
+  if (button < 1 || button > 3) return;
+  SDL_Event event{};
+  event.type = down ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP;
+  event.button.state = down ? SDL_PRESSED : SDL_RELEASED;
+  event.button.button = sdlButtons[button - 1];
+  PushEvent(event);
+}
+
+bool ScreenHasFocus() { return input.frame.focus; }
 
 void SampleKeyboard() {
   std::bitset<256> before = input.held;

@@ -25,6 +25,11 @@ struct MediaOptions {
   std::vector<std::pair<long, std::string>> screenshots;  // (frame, PNG path) pairs
   std::string recordPath;     // journal of every frame's input is written here
   std::string replayPath;     // input is read from this journal instead of the devices
+  // For tests of replays recorded "as in a window": the headless clock advances unevenly, and the
+  // window loses the focus at frame `focusLossFrame` and gets it back `focusLossFrames` frames later.
+  bool unevenClock = false;
+  long focusLossFrame = 0;
+  long focusLossFrames = 0;   // 0: the focus is never lost
 };
 
 bool MediaInit(const MediaOptions& options);  // the platform's core; false when it cannot start
@@ -69,7 +74,7 @@ void CloseScreen();
 void SetFrameRate(int framesPerSecond);
 void PresentFrame(int mode);       // 0 at once, 1 retrace, 2 timer; never above the frame rate
 long PresentedFrames();            // presents since the layer started
-bool ScreenHasFocus();
+bool ScreenHasFocus();  // as this frame's input has it: a replay waits where the recording waited
 void ClearFrame(int colour);
 int CaptureScreenArea(int sprite, int x, int y, int w, int h);  // sprite -1: a free number is chosen and returned
 bool SaveSpriteBitmap(int sprite, const std::string& path);     // uncompressed .bmp
@@ -206,6 +211,16 @@ void ReplayJournalText(const std::string& journal);
 // field syntax ("mouse=4,0 buttons=1 keys=28"); held fields not named keep their value. It enters
 // where device input enters, so it is recorded like a player's. Returns false for unreadable fields.
 bool InjectInput(const std::string& fields);
+// The devices' input enters again from the next present (a replay from memory ends early).
+void EndReplay();
+// Records the journal in memory too, from the next present on (its frame 1), as ReplayJournalText reads it;
+// RecordedJournalText returns what was written so far. For tests.
+void RecordJournalText();
+std::string RecordedJournalText();
+// A key (scan code) or pointer button (1 left, 2 right, 3 middle) going down or up, queued as the window
+// system queues it for the next present; for tests without a window, where nothing else is held down.
+void SendDeviceKey(int code, bool down);
+void SendDeviceButton(int button, bool down);
 
 void SampleMouse();
 int PointerDeltaX();

@@ -228,8 +228,6 @@ void PresentFrame(int mode) {
 
 long PresentedFrames() { return S().presented; }
 
-bool ScreenHasFocus() { return S().focus; }
-
 void ClearFrame(int colour) {
   auto& s = S();
   if (s.renderer == nullptr) return;

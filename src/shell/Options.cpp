@@ -93,6 +93,9 @@ bool ParseOptions(const std::vector<std::string>& words, const std::string& call
     } else if (word == "--benchmark") {
       options.media.benchmark = true;
       options.media.headless = true;
+    } else if (word == "--uneven-clock") {
+      // Test-only, left out of the usage: the headless clock ticks as unevenly as a busy window's.
+      options.media.unevenClock = true;
     } else if (word == "--help") {
       options.help = true;
     } else if (word == "--seed") {
@@ -128,6 +131,18 @@ bool ParseOptions(const std::vector<std::string>& words, const std::string& call
       if (word == "--record") options.media.recordPath = path;
       if (word == "--replay") options.media.replayPath = path;
       if (word == "--report") options.reportPath = path;
+    } else if (word == "--lose-focus") {
+      // Test-only, left out of the usage: FRAME:FRAMES, the window loses the focus at that frame for so many.
+      if (!value(text)) return false;
+      auto colon = text.find(':');
+      long frames = 0;
+      if (colon == std::string::npos || !ReadWholeNumber(text.substr(0, colon), 1, LONG_MAX / 2, number) ||
+          !ReadWholeNumber(text.substr(colon + 1), 1, LONG_MAX / 2, frames)) {
+        error = "--lose-focus takes FRAME:FRAMES, two whole numbers above 0, not \"" + text + "\"";
+        return false;
+      }
+      options.media.focusLossFrame = number;
+      options.media.focusLossFrames = frames;
     } else if (word == "--start-level") {
       if (!value(text)) return false;
       if (!ReadWholeNumber(text, 0, 102, number) || number == 101) {

@@ -34,6 +34,15 @@ cmp -s a.txt b.txt || fail "the replay recorded a different journal"
 grep -q '^450 text=hello%20world$' a.txt || fail "typed text missing from the journal"
 [ -s shot.png ] || fail "no screenshot"
 
+# Recorded as in a window: a clock that ticks unevenly, and the focus lost in the middle of play, which the
+# game waits through. The journal keeps the wait, so a plain headless replay steps the game in the same
+# frames and comes to the same digest.
+"$game" --headless --uneven-clock --lose-focus 240:40 --seed 5 --autoplay --frames 350 --record w.txt \
+  --report w.json >/dev/null || fail "the recording with a focus loss exited with $?"
+grep -q '^240 focus=0$' w.txt && grep -q '^280 focus=1$' w.txt || fail "the focus loss is not in the journal"
+"$game" --headless --seed 5 --frames 350 --replay w.txt --report wr.json || fail "the replay exited with $?"
+[ "$(field w.json digest)" = "$(field wr.json digest)" ] || fail "the replay of a focus loss has another digest"
+
 # Odd command lines get a clear message and a failure status, never a crash.
 if "$game" --headless --frames nope 2>err.txt; then fail "--frames nope was accepted"; fi
 grep -q "frames" err.txt || fail "no message for a bad --frames"
@@ -45,4 +54,4 @@ if "$game" --headless --frames 60 --replay folder 2>err.txt; then fail "a folder
 grep -q "folder" err.txt || fail "no message for a folder given as journal"
 if "$game" --headless --frames 60 --replay a.txt --record "$work/a.txt" 2>err.txt; then fail "the journal replayed was overwritten"; fi
 cmp -s a.txt b.txt || fail "a refused --record changed the journal"
-echo "run and replay: 14 checks passed"
+echo "run and replay: 17 checks passed"

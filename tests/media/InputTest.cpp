@@ -100,6 +100,17 @@ TEST(Journal, LinesRoundTripAndOnlyChangesAreWritten) {
   EXPECT_NE(JournalLine(14, before, now).find(" joy=none"), std::string::npos);
   ASSERT_TRUE(ParseJournalLine(JournalLine(14, before, now), number, read));
   EXPECT_FALSE(read.joyOpen);
+  // The focus: written when it changes, kept by lines without it (older journals never name it).
+  InputFrame away;
+  away.focus = false;
+  EXPECT_EQ(JournalLine(15, away, before), "15 focus=0");
+  EXPECT_EQ(JournalLine(16, before, away), "16 focus=1");
+  ASSERT_TRUE(ParseJournalLine("15 focus=0", number, read));
+  EXPECT_FALSE(read.focus);
+  ASSERT_TRUE(ParseJournalLine("16 keys=1 mouse=2,0", number, read));
+  EXPECT_FALSE(read.focus);
+  ASSERT_TRUE(ParseJournalLine("17 focus=1", number, read));
+  EXPECT_TRUE(read.focus);
 }
 
 TEST(Journal, UnreadableLinesAreRefusedWithoutChangingTheFrame) {
@@ -111,7 +122,8 @@ TEST(Journal, UnreadableLinesAreRefusedWithoutChangingTheFrame) {
                           // numbers out of their field's range, overflowing ones included
                           "99999999999999999999 keys=1", "5 mouse=2147483647,0", "5 mouse=0,-1000001",
                           "5 mouse=99999999999999999999,0", "5 wheel=4294967297", "5 buttons=8", "5 buttons=-1",
-                          "5 joy=65536,0,0", "5 joy=0,-1,0", "5 joy=0,0,2147483648", "5 keys=1,"}) {
+                          "5 joy=65536,0,0", "5 joy=0,-1,0", "5 joy=0,0,2147483648", "5 keys=1,",
+                          "5 focus=2", "5 focus=-1", "5 focus=", "5 focus=0,1"}) {
     EXPECT_FALSE(ParseJournalLine(bad, number, frame)) << bad;
     EXPECT_EQ(frame.buttons, 1);
     EXPECT_EQ(number, 7);
@@ -159,6 +171,73 @@ TEST(InjectedInput, EntersWhereDeviceInputEntersForOneFrame) {
   SampleMouse();
   EXPECT_EQ(PointerDeltaX(), 0);
   EXPECT_EQ(PointerButton(1), 0);
+}
+
+}  // namespace
+
+namespace {
+
+// Device input without a window from the next present on: held input as `held` (journal fields) leaves it,
+// taps sent as the window system's events.
+void StartDeviceInput(const std::string& held) {
+  ResetGameForTest();
+  ReplayJournalText("1 keys= mouse=0,0 buttons=0 " + held + "\n");
+  Frame();
+  EndReplay();
+}
+
+// Per frame: P held, Left held, P released, left button held.
+using Seen = std::vector<std::vector<int>>;
+Seen SeeFrames(int frames) {
+  Seen seen;
+  for (int i = 0; i < frames; ++i) {
+    Frame();
+    seen.push_back({KeyHeld(Key::P), KeyHeld(Key::Left), KeyReleased(Key::P), PointerButton(1)});
+  }
+  return seen;
+}
+
+TEST(DeviceTaps, ATapWithinOneFrameIsHeldForThatFrameReleasedInTheNextAndReplayedSo) {
+  StartDeviceInput("keys=203");
+  RecordJournalText();
+  SendDeviceKey(Key::P, true);
+  SendDeviceKey(Key::P, false);
+  SendDeviceButton(1, true);
+  SendDeviceButton(1, false);
+  Seen seen = SeeFrames(3);
+  const Seen expected = {{1, 1, 0, 1}, {0, 1, 1, 0}, {0, 1, 0, 0}};
+  EXPECT_EQ(seen, expected) << "the held key stays held while the tap comes and goes";
+  std::string journal = RecordedJournalText();
+  EXPECT_EQ(journal, "1 keys=25,203 buttons=1\n2 keys=203 buttons=0\n");
+  ResetGameForTest();
+  ReplayJournalText(journal);
+  EXPECT_EQ(SeeFrames(3), expected);
+}
+
+TEST(DeviceTaps, OnlyTheDevicesFramesTakeThem) {
+  // A replay's input is the journal's alone.
+  ResetGameForTest();
+  ReplayJournalText("1 keys=\n3 keys=\n");
+  SendDeviceKey(Key::P, true);
+  SendDeviceButton(3, true);
+  Frame();
+  EXPECT_EQ(KeyHeld(Key::P), 0);
+  EXPECT_EQ(PointerButton(3), 0);
+  // The program's input goes on from what was held, not from the tap of the frame before.
+  StartDeviceInput("");
+  SendDeviceKey(Key::P, true);
+  SendDeviceButton(3, true);
+  SendDeviceButton(2, true);
+  Frame();
+  EXPECT_EQ(KeyHeld(Key::P), 1);
+  EXPECT_EQ(PointerButton(2), 1);
+  EXPECT_EQ(PointerButton(3), 1);
+  ASSERT_TRUE(InjectInput("mouse=1,0"));
+  Frame();
+  EXPECT_EQ(KeyHeld(Key::P), 0);
+  EXPECT_EQ(PointerButton(3), 0);
+  EXPECT_EQ(PointerDeltaX(), 1);
+  EndReplay();
 }
 
 }  // namespace

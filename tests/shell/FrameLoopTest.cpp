@@ -43,6 +43,53 @@ TEST_F(FrameLoop, PPausesAndResumesAndHoldingItDoesNotRepeat) {
   EXPECT_FALSE(play.leaveGame);
 }
 
+// A tap: the key goes down and up again before the frame's state is read.
+void TapKey(int code) {
+  SendDeviceKey(code, true);
+  SendDeviceKey(code, false);
+}
+
+TEST_F(FrameLoop, HotKeysTappedWithinOneFrameFire) {
+  EndReplay();
+  TapKey(Key::P);
+  RunFramesUntilExit(2);
+  EXPECT_TRUE(play.gameFrozen);
+  TapKey(Key::P);
+  RunFramesUntilExit(2);
+  EXPECT_FALSE(play.gameFrozen);
+  bool joystick = settings.joystickEnabled;
+  TapKey(Key::J);
+  RunFramesUntilExit(2);
+  EXPECT_NE(settings.joystickEnabled, joystick);
+  TapKey(Key::Escape);
+  RunFramesUntilExit(2);
+  TapKey(Key::Escape);
+  EXPECT_EQ(RunFramesUntilExit(5), 2);
+  EXPECT_TRUE(play.leaveGame);
+}
+
+TEST_F(FrameLoop, AWonLevelIsLeftByATappedButton) {
+  EndReplay();
+  play.levelWon = true;
+  EXPECT_EQ(RunFramesUntilExit(3), 3);
+  SendDeviceButton(1, true);
+  SendDeviceButton(1, false);
+  EXPECT_EQ(RunFramesUntilExit(5), 1);
+}
+
+TEST_F(FrameLoop, TheGameStandsStillWhileTheJournalsWindowHasNoFocus) {
+  ReplayJournalText("1 mouse=0,0\n3 focus=0\n8 focus=1\n");
+  RecordJournalText();
+  long ticks = play.frameTick;
+  long presented = PresentedFrames();
+  RunFramesUntilExit(10);
+  // Frames 3 to 7 wait; the step that found the focus lost is not made up.
+  EXPECT_EQ(play.frameTick - ticks, 9);
+  EXPECT_EQ(PresentedFrames() - presented, 15);
+  EXPECT_TRUE(ScreenHasFocus());
+  EXPECT_EQ(RecordedJournalText(), "3 focus=0\n8 focus=1\n") << "the recording keeps the wait";
+}
+
 TEST_F(FrameLoop, JoystickSwitchedOnWithoutAJoystickLeavesTheMouseAndKeysInCharge) {
   settings.joystickEnabled = true;
   ReplayJournalText("1 mouse=4,0\n3 mouse=0,0 keys=205\n5 keys= buttons=1\n6 buttons=0\n");

@@ -30,13 +30,21 @@ TEST(Options, ReadsEveryOptionAndKeepsTheRestAsArguments) {
   EXPECT_EQ(o.startLevel, 12);
   EXPECT_TRUE(o.hard);
   EXPECT_EQ(o.arguments, (std::vector<std::string>{"Zoe", "secret"}));
+  RunOptions test;
+  ASSERT_TRUE(Parse({"--uneven-clock", "--lose-focus", "250:40"}, test, error)) << error;
+  EXPECT_TRUE(test.media.unevenClock);
+  EXPECT_EQ(test.media.focusLossFrame, 250);
+  EXPECT_EQ(test.media.focusLossFrames, 40);
 }
 
 TEST(Options, OddCommandLinesAreRefused) {
   for (std::vector<std::string> words : std::vector<std::vector<std::string>>{
            {"--frames"}, {"--frames", "0"}, {"--frames", "12x"}, {"--frames", "-5"}, {"--seed", "-1"},
            {"--seed", ""}, {"--screenshot", "abc"}, {"--screenshot", "10:"}, {"--start-level", "103"},
-           {"--start-level", "101"}, {"--start-level", "70", "--hard"}, {"--start-level", "51", "--hard"}, {"--fly"}, {"--frames", "99999999999999999999999"}}) {
+           {"--start-level", "101"}, {"--start-level", "70", "--hard"}, {"--start-level", "51", "--hard"}, {"--fly"},
+           {"--frames", "99999999999999999999999"},
+           {"--lose-focus", "250"}, {"--lose-focus", "250:0"}, {"--lose-focus", "0:40"}, {"--lose-focus", ":40"},
+           {"--lose-focus", "250:x"}, {"--lose-focus", "9999999999999999999:1"}}) {
     RunOptions o;
     std::string error;
     EXPECT_FALSE(Parse(words, o, error)) << words[0];
