@@ -9,6 +9,9 @@ int PictureHeight(int picture);
 void DrawPictureCentred(int picture, float x, float y, float w, float h, int alpha, float degrees = 0);
 // The same at the picture's own size.
 void DrawPictureCentred(int picture, float x, float y, int alpha = 255, float degrees = 0);
+// Draws `picture` zoomed to w × h, centred on (x, y), with its texture slid left by `scrollU` of its width
+// (whole turns wrap): what leaves on the left comes back on the right, as lettering on a band does.
+void DrawScrolledPictureCentred(int picture, float x, float y, float w, float h, int alpha, float scrollU);
 // Normal transparency and additive glow, the two blends the effects use.
 void BlendNormal();
 void BlendAdditive();

@@ -153,7 +153,9 @@ void DrawMissileTarget() {
   DrawPictureCentred(targetLightPicture, extras.target.x, extras.target.y, 255, turn);
   if (play.missileCountdown == 0) {
     float size = std::cos(play.frameTick / 15.0f) * 64 + 128;
-    DrawPictureCentred(targetTextPicture, extras.target.x, extras.target.y, size, size, 255);
+    // The lettering runs round the band, 0.004 of its width a frame.
+    float scroll = static_cast<float>(play.frameTick % 250) * 0.004f;
+    DrawScrolledPictureCentred(targetTextPicture, extras.target.x, extras.target.y, size, size, 255, scroll);
   }
   BlendNormal();
 }

@@ -1,11 +1,13 @@
 // Weapons: the laser's rate and tile rules, bullets, the missile's lock, flight and shrapnel, the chaingun's end.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
 #include "ExtrasTestSupport.h"
 #include "game/Capsules.h"
+#include "game/ExtrasDraw.h"
 #include "game/ExtrasState.h"
 #include "game/Monsters.h"
 #include "game/Weapons.h"
@@ -332,6 +334,43 @@ TEST_F(Weapons, AfterTheLevelIsWonProjectilesHitNothing) {
   EXPECT_EQ(play.score, 0);
   EXPECT_EQ(lists.capsules.Count(), 0);
   EXPECT_EQ(runCounts.tilesDestroyed, 0);
+}
+
+// One row through the middle of a 128-pixel picture drawn at its own size centred on (512, 384).
+std::vector<int> ScrolledRow(float scroll) {
+  ClearFrame(0);
+  BeginQuads();
+  QuadFiltering(0);
+  BlendNormal();
+  if (std::isnan(scroll)) {
+    DrawPictureCentred(targetTextPicture, 512, 384, 128, 128, 255);
+  } else {
+    DrawScrolledPictureCentred(targetTextPicture, 512, 384, 128, 128, 255, scroll);
+  }
+  QuadFiltering(1);
+  EndQuads();
+  std::vector<int> row;
+  BeginDraw(DrawTargetKind::Screen);
+  for (int y : {320 + 8, 320 + 56, 320 + 105})
+    for (int x = 448; x < 576; ++x) row.push_back(PixelColour(x, y));
+  EndDraw();
+  return row;
+}
+
+// The lock-on lettering runs round its band: a quarter turn shows the picture moved left by a quarter,
+// its left quarter coming back on the right, and whole turns either way change nothing.
+TEST_F(Weapons, TargetLetteringScrollsRoundItsBand) {
+  EnsureMainAssets();
+  ASSERT_TRUE(HasQuad(targetTextPicture));
+  ASSERT_EQ(PictureWidth(targetTextPicture), 128);
+  std::vector<int> still = ScrolledRow(std::nanf(""));
+  EXPECT_EQ(ScrolledRow(0), still);
+  EXPECT_NE(std::count(still.begin(), still.end(), 0), static_cast<long>(still.size())) << "the lettering shows";
+  std::vector<int> quarter = ScrolledRow(0.25f);
+  for (int line = 0; line < 3; ++line)
+    for (int x = 0; x < 128; ++x) EXPECT_EQ(quarter[line * 128 + x], still[line * 128 + (x + 32) % 128]) << x;
+  EXPECT_EQ(ScrolledRow(1.25f), quarter);
+  EXPECT_EQ(ScrolledRow(-0.75f), quarter);
 }
 
 }  // namespace
