@@ -127,11 +127,12 @@ void AddMonster(int kind, float vx, float vy) {
   m->vy = vy;
   m->entrySteps = w + 40;
   m->wanderTimer = w;
+  // It waits wholly outside the wall it comes through, so nothing of it shows before it glides in.
   if (RandomUpTo(1) == 0) {
-    m->x = w / 2.0f + fieldRight;
+    m->x = fieldRight + w / 2.0f;
     m->vx = -vx;
   } else {
-    m->x = w / 2.0f + 42;
+    m->x = fieldLeft - w / 2.0f;
     m->vx = vx;
   }
 }

@@ -73,7 +73,9 @@ TEST_F(Monsters, EnteringMonstersOnlyGlideInFromTheirSide) {
   EXPECT_FLOAT_EQ(m->y, h / 2.0f + 30);
   EXPECT_EQ(m->entrySteps, w + 40);
   bool fromRight = m->x > 448;
-  EXPECT_FLOAT_EQ(m->x, fromRight ? w / 2.0f + fieldRight : w / 2.0f + 42);
+  EXPECT_FLOAT_EQ(m->x, fromRight ? fieldRight + w / 2.0f : fieldLeft - w / 2.0f);
+  // Nothing of it stands inside the field before it glides in (a monster waiting at the left wall once showed its tip).
+  EXPECT_TRUE(fromRight ? m->x - w / 2.0f >= fieldRight : m->x + w / 2.0f <= fieldLeft);
   EXPECT_FLOAT_EQ(m->vx, fromRight ? -1.0f : 1.0f);
   float startX = m->x, startY = m->y;
   Run(4 * 10);  // ten movement steps
