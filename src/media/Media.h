@@ -124,6 +124,9 @@ void FullViewport();
 // Which blend the renderer really uses for a factor pair (for tests and the log of the benchmark).
 enum class BlendKind { Transparency, Additive, Modulate, Custom };
 BlendKind BlendKindFor(int sourceFactor, int destinationFactor, bool customAllowed);
+// Bytes held by the kept turned copies of pictures, and the most they may hold (for tests and measurements).
+long TurnedCopyBytes();
+long TurnedCopyBudget();
 
 // Triangles for our own 3D renderer: screen-space vertices with colour and texture coordinates.
 struct QuadVertex {

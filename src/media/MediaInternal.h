@@ -13,6 +13,14 @@ namespace media {
 
 // A picture kept on the CPU (for blits into pictures, pixel reads and exact touch tests) with
 // textures made from it on demand for the renderer.
+// A turned copy of a sprite and when it was last drawn, so the least used copies go first when the
+// copies of all sprites together pass their memory budget.
+struct TurnedCopyEntry {
+  SDL_Texture* texture = nullptr;
+  long bytes = 0;    // its pixels
+  long lastUse = 0;  // the turned-draw count when it was last drawn
+};
+
 struct Sprite {
   SDL_Surface* surface = nullptr;   // ARGB8888
   SDL_Texture* texture = nullptr;   // the picture with its alpha (quads, opaque blits)
@@ -24,7 +32,7 @@ struct Sprite {
   bool clipped = false;             // blits use only `clip`, which may be empty (they then draw nothing)
   SDL_Rect clip{0, 0, 0, 0};        // the part that blits use while clipped, pixels of the sprite
   int contentVersion = 0;           // grows whenever the pixels change (turned copies go stale)
-  std::map<int, SDL_Texture*> turned;  // turned copies by angle step, for the software renderer
+  std::map<int, TurnedCopyEntry> turned;  // turned copies by angle step, for the software renderer
   int turnedVersion = 0;            // the contentVersion the turned copies were made from
   ~Sprite();
 };
@@ -50,6 +58,8 @@ struct State {
   int screenWidth = 1024, screenHeight = 768;
   bool customBlendAllowed = false;   // the renderer accepts composed blend modes
   bool softwareRenderer = false;     // turning pictures is costly: turned copies are kept
+  long turnedBytes = 0;              // pixels held by the turned copies of every sprite
+  long turnedDraws = 0;              // turned draws so far (the copies' clock for least-recent use)
   bool focus = true;
   int frameRate = 60;
   Uint64 nextPresent = 0;            // performance-counter time before which no present happens
@@ -70,6 +80,8 @@ State& S();
 
 // Makes sure a sprite's texture matches its surface; null without a renderer.
 SDL_Texture* SpriteTexture(Sprite& sprite);
+// Destroys a sprite's turned copies and takes their pixels off the budget.
+void ForgetTurnedCopies(Sprite& sprite);
 SDL_Texture* SpriteKeyedTexture(Sprite& sprite);
 std::shared_ptr<Sprite> FindSprite(int number);
 SDL_Surface* NewSurface(int w, int h);

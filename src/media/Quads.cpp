@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "media/MediaInternal.h"
 #include "media/TriangleFill.h"
@@ -32,17 +33,42 @@ SDL_BlendFactor FactorOf(int d3d) {
 }
 
 constexpr int turnStep = 5;  // degrees between the kept turned copies
+// The turned copies of all sprites together stay within this many bytes: a long game turns many
+// pictures at many angles, and keeping every copy made grew memory level after level.
+constexpr long turnedCopiesBudget = 24L << 20;
+
+// Drops the least recently drawn turned copies, of any sprite, until the copies fill at most three
+// quarters of their budget, so that the next drops are some draws away. `keep` is never dropped.
+void TrimTurnedCopies(const media::TurnedCopyEntry* keep) {
+  auto& s = S();
+  if (s.turnedBytes <= turnedCopiesBudget) return;
+  struct Held {
+    long lastUse;
+    media::Sprite* sprite;
+    int step;
+  };
+  std::vector<Held> held;
+  for (auto& [number, sprite] : s.sprites) {
+    (void)number;
+    for (auto& [step, copy] : sprite->turned)
+      if (&copy != keep) held.push_back({copy.lastUse, sprite.get(), step});
+  }
+  std::sort(held.begin(), held.end(), [](const Held& a, const Held& b) { return a.lastUse < b.lastUse; });
+  for (const Held& h : held) {
+    if (s.turnedBytes <= turnedCopiesBudget / 4 * 3) break;
+    auto found = h.sprite->turned.find(h.step);
+    if (found->second.texture) SDL_DestroyTexture(found->second.texture);
+    s.turnedBytes -= found->second.bytes;
+    h.sprite->turned.erase(found);
+  }
+}
 
 // A copy of the picture turned clockwise by step * turnStep degrees, in its bounding box, sampled
 // bilinearly. SDL's software renderer would otherwise build such a surface for every turned draw.
 SDL_Texture* TurnedCopy(media::Sprite& sprite, int step, int& w, int& h) {
   auto& s = S();
   if (sprite.turnedVersion != sprite.contentVersion) {
-    for (auto& [k, copy] : sprite.turned) {
-      (void)k;
-      if (copy) SDL_DestroyTexture(copy);
-    }
-    sprite.turned.clear();
+    media::ForgetTurnedCopies(sprite);
     sprite.turnedVersion = sprite.contentVersion;
   }
   SDL_Surface* from = sprite.surface;
@@ -50,8 +76,12 @@ SDL_Texture* TurnedCopy(media::Sprite& sprite, int step, int& w, int& h) {
   double c = std::cos(radians), sn = std::sin(radians);
   w = static_cast<int>(std::ceil(std::fabs(from->w * c) + std::fabs(from->h * sn)));
   h = static_cast<int>(std::ceil(std::fabs(from->w * sn) + std::fabs(from->h * c)));
+  s.turnedDraws += 1;
   auto found = sprite.turned.find(step);
-  if (found != sprite.turned.end()) return found->second;
+  if (found != sprite.turned.end()) {
+    found->second.lastUse = s.turnedDraws;
+    return found->second.texture;
+  }
   SDL_Surface* to = SDL_CreateRGBSurfaceWithFormat(0, w, h, 32, SDL_PIXELFORMAT_ARGB8888);
   if (to == nullptr) return nullptr;
   bool opaque = !(sprite.flags & kSpriteKeepAlpha);
@@ -80,7 +110,11 @@ SDL_Texture* TurnedCopy(media::Sprite& sprite, int step, int& w, int& h) {
   }
   SDL_Texture* texture = SDL_CreateTextureFromSurface(s.renderer, to);
   SDL_FreeSurface(to);
-  sprite.turned[step] = texture;
+  if (texture == nullptr) return nullptr;
+  media::TurnedCopyEntry& entry = sprite.turned[step];
+  entry = {texture, static_cast<long>(w) * h * 4, s.turnedDraws};
+  s.turnedBytes += entry.bytes;
+  TrimTurnedCopies(&entry);
   return texture;
 }
 
@@ -140,6 +174,18 @@ SDL_BlendMode BuiltInFor(BlendKind kind) {
 }
 
 }  // namespace
+
+long TurnedCopyBytes() { return S().turnedBytes; }
+long TurnedCopyBudget() { return turnedCopiesBudget; }
+
+void media::ForgetTurnedCopies(Sprite& sprite) {
+  for (auto& [step, copy] : sprite.turned) {
+    (void)step;
+    if (copy.texture) SDL_DestroyTexture(copy.texture);
+    S().turnedBytes -= copy.bytes;
+  }
+  sprite.turned.clear();
+}
 
 BlendKind BlendKindFor(int sourceFactor, int destinationFactor, bool customAllowed) {
   SDL_BlendFactor src = FactorOf(sourceFactor);

@@ -83,11 +83,7 @@ void DropScreenTextures() {
     if (sprite->texture) SDL_DestroyTexture(sprite->texture);
     if (sprite->keyedTexture) SDL_DestroyTexture(sprite->keyedTexture);
     sprite->texture = sprite->keyedTexture = nullptr;
-    for (auto& [step, copy] : sprite->turned) {
-      (void)step;
-      if (copy) SDL_DestroyTexture(copy);
-    }
-    sprite->turned.clear();
+    media::ForgetTurnedCopies(*sprite);
     sprite->textureStale = sprite->keyedStale = true;
   }
   if (s.screen) SDL_DestroyTexture(s.screen);

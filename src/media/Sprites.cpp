@@ -11,10 +11,7 @@ using media::S;
 namespace media {
 
 Sprite::~Sprite() {
-  for (auto& [step, copy] : turned) {
-    (void)step;
-    if (copy) SDL_DestroyTexture(copy);
-  }
+  ForgetTurnedCopies(*this);
   if (texture) SDL_DestroyTexture(texture);
   if (keyedTexture) SDL_DestroyTexture(keyedTexture);
   if (surface) SDL_FreeSurface(surface);

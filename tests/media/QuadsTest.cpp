@@ -1,6 +1,7 @@
 // Quads: turning a picture puts its parts where a clockwise turn puts them, zoomed as asked.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "media/Media.h"
@@ -56,6 +57,42 @@ TEST(Quads, AQuarterTurnClockwisePutsTheLeftHalfOnTop) {
   EXPECT_EQ(ScreenAt(10, 105), 0);
   ReleaseQuad(7001);
   ReleaseSprite(7001);
+}
+
+// Turned copies are kept to save turning a picture again, but within a memory budget: a large picture
+// drawn at every angle does not keep them all, and an angle whose copy was dropped draws as it did.
+TEST(Quads, TurnedCopiesStayWithinTheirBudgetAndDrawTheSameOnceRemade) {
+  EnsureHeadlessMedia();
+  const int size = 400;
+  std::vector<uint32_t> pixels(size * size);
+  for (int y = 0; y < size; ++y)
+    for (int x = 0; x < size; ++x) pixels[y * size + x] = 0xFF000000u | (static_cast<uint32_t>((x * 7) << 8 | (y * 3)) & 0xFFFFFFu);
+  ASSERT_TRUE(SpriteFromPixels(7004, size, size, pixels.data(), kSpriteQuadTexture));
+  ASSERT_TRUE(QuadFromSprite(7004, 7004));
+  auto draw = [](float degrees) {
+    ClearFrame(0);
+    BeginQuads();
+    RotateQuad(7004, degrees, 0);
+    DrawQuad(7004, 312, 184);
+    EndQuads();
+    std::vector<int> row;
+    BeginDraw(DrawTargetKind::Screen);
+    for (int x = 200; x < 824; x += 3) row.push_back(PixelColour(x, 384));
+    EndDraw();
+    return row;
+  };
+  std::vector<int> first = draw(45);
+  long most = 0;
+  for (int degrees = 0; degrees < 360; degrees += 5) {
+    draw(static_cast<float>(degrees));
+    most = std::max(most, TurnedCopyBytes());
+  }
+  EXPECT_LE(most, TurnedCopyBudget());
+  EXPECT_GT(most, TurnedCopyBudget() / 2) << "copies are kept up to the budget";
+  EXPECT_EQ(draw(45), first);
+  RotateQuad(7004, 0, 0);
+  ReleaseQuad(7004);
+  ReleaseSprite(7004);
 }
 
 }  // namespace
