@@ -8,6 +8,7 @@
 #include <cstdlib>
 
 #include "media/FontsInternal.h"
+#include "media/Compositor.h"
 #include "media/MediaInternal.h"
 
 using media::S;
@@ -33,6 +34,7 @@ SDL_Texture* uploadTexture = nullptr;
 SDL_Surface* CpuTarget(bool needPixels) {
   switch (draw.kind) {
     case DrawTargetKind::Sprite: {
+      media::FinishQueuedDrawing();  // the frame's queued drawing may still read the sprite's pixels
       auto sprite = media::FindSprite(draw.number);
       if (!sprite) return nullptr;
       sprite->textureStale = sprite->keyedStale = true;
@@ -44,6 +46,7 @@ SDL_Surface* CpuTarget(bool needPixels) {
       return it == S().images.end() ? nullptr : it->second->surface;
     }
     case DrawTargetKind::Screen:
+      if (S().frame != nullptr && !S().rendererDraws) return media::ScreenCopy();
       if (needPixels || screenCopy != nullptr || (draw.mode & kDrawXor)) {
         SDL_Surface* copy = media::ScreenCopy();
         screenCopyDirty = true;
@@ -130,6 +133,11 @@ namespace media {
 
 SDL_Surface* ScreenCopy() {
   auto& s = S();
+  if (s.frame != nullptr) {
+    // The frame is in memory already: it only needs what is queued, or what the renderer still holds.
+    FinishDrawing();
+    return s.frame;
+  }
   if (screenCopy != nullptr) return screenCopy;
   if (s.renderer == nullptr) return nullptr;
   TargetScreen();
@@ -175,7 +183,7 @@ void ForgetDrawTextures() {
 bool BeginDraw(DrawTargetKind kind, int number) {
   if (kind == DrawTargetKind::Sprite && !HasSprite(number)) return false;
   if (kind == DrawTargetKind::Image && !HasImage(number)) return false;
-  if (kind == DrawTargetKind::Screen && S().renderer == nullptr) return false;
+  if (kind == DrawTargetKind::Screen && !media::CanDraw()) return false;
   draw.open = true;
   draw.kind = kind;
   draw.number = number;

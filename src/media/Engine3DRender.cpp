@@ -337,7 +337,7 @@ void RenderWorld() {
   world.drawMilliseconds = 0;
   media::State& media = media::S();
   SDL_Rect saved = media.viewport;
-  if (media.renderer != nullptr) {
+  if (media::CanDraw()) {
     for (const auto& [cameraNumber, camera] : world.cameras) {
       (void)cameraNumber;
       View view;

@@ -30,6 +30,8 @@ struct MediaOptions {
   bool unevenClock = false;
   long focusLossFrame = 0;
   long focusLossFrames = 0;   // 0: the focus is never lost
+  bool gpu = false;           // in a window, SDL's accelerated renderer draws instead of the CPU compositor
+  int threads = 0;            // threads drawing the frame; 0: one per processor core
 };
 
 bool MediaInit(const MediaOptions& options);  // the platform's core; false when it cannot start
@@ -76,6 +78,11 @@ void PresentFrame(int mode);       // 0 at once, 1 retrace, 2 timer; never above
 long PresentedFrames();            // presents since the layer started
 bool ScreenHasFocus();  // as this frame's input has it: a replay waits where the recording waited
 void ClearFrame(int colour);
+// Drawing waits in a queue until its pixels are wanted (a present, a screenshot, a pixel read); this draws
+// it now, for the benchmark's timings. The threads that draw: 0 one per core, 1 the caller alone.
+void FinishDrawing();
+void SetDrawThreads(int count);
+int DrawThreads();
 int CaptureScreenArea(int sprite, int x, int y, int w, int h);  // sprite -1: a free number is chosen and returned
 bool SaveSpriteBitmap(int sprite, const std::string& path);     // uncompressed .bmp
 bool SaveSpritePng(int sprite, const std::string& path);

@@ -6,6 +6,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "media/Media.h"
 
@@ -34,6 +35,10 @@ struct Sprite {
   int contentVersion = 0;           // grows whenever the pixels change (turned copies go stale)
   std::map<int, TurnedCopyEntry> turned;  // turned copies by angle step, for the software renderer
   int turnedVersion = 0;            // the contentVersion the turned copies were made from
+  // For each row, the first column with any alpha and the column after the last (pictures laid by alpha
+  // skip the clear rest), made from `visibleVersion` of the pixels.
+  std::vector<int16_t> visibleSpans;
+  int visibleVersion = -1;
   ~Sprite();
 };
 
@@ -53,8 +58,11 @@ struct State {
   bool initialised = false;
   SDL_Window* window = nullptr;
   SDL_Renderer* renderer = nullptr;
-  SDL_Surface* headlessSurface = nullptr;  // what the software renderer draws into without a window
-  SDL_Texture* screen = nullptr;           // the 1024 x 768 back buffer, a render target
+  // The frame every drawing lands in, on the CPU (null with --gpu in a window, where the renderer draws).
+  SDL_Surface* frame = nullptr;
+  SDL_Texture* frameTexture = nullptr;     // the window's streaming copy of the frame, one upload a present
+  bool rendererDraws = false;              // drawing goes through the renderer (--gpu, or a test's reference)
+  SDL_Texture* screen = nullptr;           // --gpu: the 1024 x 768 back buffer, a render target
   int screenWidth = 1024, screenHeight = 768;
   bool customBlendAllowed = false;   // the renderer accepts composed blend modes
   bool softwareRenderer = false;     // turning pictures is costly: turned copies are kept
@@ -77,6 +85,9 @@ struct State {
 };
 
 State& S();
+
+// Whether anything can be drawn: a frame or a renderer exists.
+inline bool CanDraw() { return S().frame != nullptr || S().renderer != nullptr; }
 
 // Makes sure a sprite's texture matches its surface; null without a renderer.
 SDL_Texture* SpriteTexture(Sprite& sprite);

@@ -5,14 +5,13 @@
 #include <cmath>
 #include <vector>
 
+#include "media/Compositor.h"
 #include "media/MediaInternal.h"
 #include "media/TriangleFill.h"
 
 using media::S;
 
 namespace {
-
-bool trianglesThroughRenderer = false;  // tests compare SDL's own filling with ours
 
 // Direct3D blend factor numbers: 2 one, 3 source colour, 5 source alpha, 6 inverse source alpha,
 // 7 destination alpha. The back buffer has no alpha of its own, so destination alpha counts as 1.
@@ -118,51 +117,94 @@ SDL_Texture* TurnedCopy(media::Sprite& sprite, int step, int& w, int& h) {
   return texture;
 }
 
-// SDL's software renderer fills triangles pixel by pixel through its general blitter, slowly; on the headless
-// surface they are filled here instead, straight into its pixels. Anything else stays with the renderer.
-bool FilledOnCpu(const media::Sprite* sprite, const QuadVertex* vertices, int vertexCount, const int* indices,
-                 int indexCount) {
-  auto& s = S();
-  SDL_Surface* surface = s.headlessSurface;
-  if (!s.softwareRenderer || trianglesThroughRenderer || surface == nullptr ||
-      surface->format->format != SDL_PIXELFORMAT_ARGB8888 || SDL_GetRenderTarget(s.renderer) != nullptr) {
+media::FillBlend FillBlendOf(SDL_BlendMode mode) {
+  switch (mode) {
+    case SDL_BLENDMODE_NONE: return media::FillBlend::Replace;
+    case SDL_BLENDMODE_ADD: return media::FillBlend::Add;
+    case SDL_BLENDMODE_MOD: return media::FillBlend::Modulate;
+    default: return media::FillBlend::Blend;
+  }
+}
+
+// A sprite's pixels as the compositor samples them; false when it cannot.
+bool TextureOf(const media::Sprite& sprite, media::FillTexture& texture) {
+  const SDL_Surface* from = sprite.surface;
+  if (from == nullptr || from->format->format != SDL_PIXELFORMAT_ARGB8888 || SDL_MUSTLOCK(from) ||
+      from->w > media::kLargestFillTexture || from->h > media::kLargestFillTexture) {
     return false;
   }
-  SDL_Rect port{};
-  float scaleX = 0, scaleY = 0;
-  SDL_RenderGetViewport(s.renderer, &port);
-  SDL_RenderGetScale(s.renderer, &scaleX, &scaleY);
-  if (port.x != 0 || port.y != 0 || scaleX != 1.0f || scaleY != 1.0f) return false;
-  media::FillBlend blend = media::FillBlend::Blend;
-  switch (s.quadBlend) {
-    case SDL_BLENDMODE_NONE: blend = media::FillBlend::Replace; break;
-    case SDL_BLENDMODE_BLEND: blend = media::FillBlend::Blend; break;
-    case SDL_BLENDMODE_ADD: blend = media::FillBlend::Add; break;
-    case SDL_BLENDMODE_MOD: blend = media::FillBlend::Modulate; break;
-    default: return false;
-  }
-  media::FillTexture texture;
-  if (sprite != nullptr) {
-    const SDL_Surface* from = sprite->surface;
-    if (from == nullptr || from->format->format != SDL_PIXELFORMAT_ARGB8888 || SDL_MUSTLOCK(from) ||
-        from->w > media::kLargestFillTexture || from->h > media::kLargestFillTexture) {
-      return false;
-    }
-    texture.pixels = static_cast<const uint32_t*>(from->pixels);
-    texture.pitch = from->pitch / 4;
-    texture.width = from->w;
-    texture.height = from->h;
-    texture.opaque = !(sprite->flags & kSpriteKeepAlpha);
-    texture.bilinear = s.quadFiltering;
-  }
-  // Draws still queued in the renderer land first; later ones find our pixels in the surface.
-  SDL_RenderFlush(s.renderer);
-  if (SDL_MUSTLOCK(surface) && SDL_LockSurface(surface) != 0) return false;
-  media::PixelRows target{static_cast<uint32_t*>(surface->pixels), surface->pitch / 4, surface->w, surface->h};
-  media::FillClip clip{s.viewport.x, s.viewport.y, s.viewport.x + s.viewport.w, s.viewport.y + s.viewport.h};
-  media::FillTriangles(target, clip, texture, blend, vertices, vertexCount, indices, indexCount);
-  if (SDL_MUSTLOCK(surface)) SDL_UnlockSurface(surface);
+  texture.pixels = static_cast<const uint32_t*>(from->pixels);
+  texture.pitch = from->pitch / 4;
+  texture.width = from->w;
+  texture.height = from->h;
+  texture.opaque = !(sprite.flags & kSpriteKeepAlpha);
+  texture.bilinear = S().quadFiltering;
   return true;
+}
+
+media::FillClip ViewportClip() {
+  const SDL_Rect& v = S().viewport;
+  return {v.x, v.y, v.x + v.w, v.y + v.h};
+}
+
+const int16_t* VisibleSpans(media::Sprite& sprite) {
+  if (sprite.visibleVersion == sprite.contentVersion) return sprite.visibleSpans.data();
+  const SDL_Surface* from = sprite.surface;
+  sprite.visibleSpans.assign(static_cast<size_t>(from->h) * 2, 0);
+  for (int y = 0; y < from->h; ++y) {
+    const uint32_t* row = reinterpret_cast<const uint32_t*>(static_cast<const Uint8*>(from->pixels) + y * from->pitch);
+    int first = 0, end = from->w;
+    while (first < end && (row[first] >> 24) == 0) ++first;
+    while (end > first && (row[end - 1] >> 24) == 0) --end;
+    sprite.visibleSpans[2 * y] = static_cast<int16_t>(first);
+    sprite.visibleSpans[2 * y + 1] = static_cast<int16_t>(end);
+  }
+  sprite.visibleVersion = sprite.contentVersion;
+  return sprite.visibleSpans.data();
+}
+
+// A quad as two triangles into the frame. Unturned, it lands on whole pixels as the renderer placed it, its
+// corner and size cut to whole numbers, and a picture at its own size is copied texel for texel; turned, it
+// turns clockwise about its centre by the exact angle.
+void DrawQuadOnFrame(const media::Quad& q, float x, float y, int alpha) {
+  auto& s = S();
+  media::FillTexture texture;
+  if (!TextureOf(*q.sprite, texture)) return;
+  QuadVertex v[4];
+  if (q.angle == 0.0f) {
+    float left = static_cast<float>(static_cast<int>(x)), top = static_cast<float>(static_cast<int>(y));
+    float w = static_cast<float>(static_cast<int>(q.width)), h = static_cast<float>(static_cast<int>(q.height));
+    if (w <= 0 || h <= 0) return;
+    if (static_cast<int>(w) == texture.width && static_cast<int>(h) == texture.height) {
+      // At its own size the picture is laid row by row, texel for texel, its clear ends skipped.
+      media::LayPaint paint{FillBlendOf(s.quadBlend), static_cast<uint32_t>(std::min(alpha, 255)),
+                            texture.opaque ? 0xFF000000u : 0u};
+      bool byAlpha = !texture.opaque && (paint.blend == media::FillBlend::Blend || paint.blend == media::FillBlend::Add);
+      media::QueueLay(q.sprite, texture.pixels, texture.pitch, texture.width, texture.height, static_cast<int>(left),
+                      static_cast<int>(top), paint, byAlpha ? VisibleSpans(*q.sprite) : nullptr, ViewportClip());
+      return;
+    }
+    v[0].x = left, v[0].y = top, v[1].x = left + w, v[1].y = top;
+    v[2].x = left + w, v[2].y = top + h, v[3].x = left, v[3].y = top + h;
+  } else {
+    double radians = q.angle * M_PI / 180.0;
+    float c = static_cast<float>(std::cos(radians)), sn = static_cast<float>(std::sin(radians));
+    float cx = x + q.width / 2, cy = y + q.height / 2, hw = q.width / 2, hh = q.height / 2;
+    const float dx[4] = {-hw, hw, hw, -hw}, dy[4] = {-hh, -hh, hh, hh};
+    for (int k = 0; k < 4; ++k) {
+      v[k].x = cx + dx[k] * c - dy[k] * sn;
+      v[k].y = cy + dx[k] * sn + dy[k] * c;
+    }
+  }
+  const float u[4] = {0, 1, 1, 0}, w[4] = {0, 0, 1, 1};
+  for (int k = 0; k < 4; ++k) {
+    v[k].u = u[k];
+    v[k].v = w[k];
+    v[k].r = v[k].g = v[k].b = 255;
+    v[k].a = static_cast<uint8_t>(std::min(alpha, 255));
+  }
+  static const int corners[6] = {0, 1, 2, 0, 2, 3};
+  media::QueueTriangles(q.sprite, texture, FillBlendOf(s.quadBlend), ViewportClip(), v, 4, corners, 6);
 }
 
 SDL_BlendMode BuiltInFor(BlendKind kind) {
@@ -215,7 +257,7 @@ bool HasQuad(int quad) { return S().quads.count(quad) != 0; }
 
 bool BeginQuads() {
   auto& s = S();
-  if (s.renderer == nullptr || !s.focus) return false;
+  if (!media::CanDraw() || !s.focus) return false;
   // Every pass starts in normal transparency.
   QuadBlendMode(5, 6);
   return true;
@@ -226,8 +268,12 @@ void EndQuads() {}
 void DrawQuadAlpha(int quad, float x, float y, int alpha) {
   auto& s = S();
   auto it = s.quads.find(quad);
-  if (it == s.quads.end() || s.renderer == nullptr || alpha <= 0) return;
+  if (it == s.quads.end() || !media::CanDraw() || alpha <= 0) return;
   media::Quad& q = it->second;
+  if (!s.rendererDraws) {
+    DrawQuadOnFrame(q, x, y, alpha);
+    return;
+  }
   SDL_Texture* texture = media::SpriteTexture(*q.sprite);
   if (texture == nullptr) return;
   media::FlushScreenCopy();
@@ -306,20 +352,24 @@ void SetViewport(int x, int y, int w, int h) {
   SDL_Rect screen{0, 0, s.screenWidth, s.screenHeight};
   SDL_Rect wanted{x, y, w, h};
   if (!SDL_IntersectRect(&screen, &wanted, &s.viewport)) s.viewport = {0, 0, 0, 0};
-  if (s.renderer) SDL_RenderSetClipRect(s.renderer, &s.viewport);
+  if (s.renderer && s.rendererDraws) SDL_RenderSetClipRect(s.renderer, &s.viewport);
 }
 
 void FullViewport() { SetViewport(0, 0, S().screenWidth, S().screenHeight); }
 
-void media::FillTrianglesThroughRenderer(bool on) { trianglesThroughRenderer = on; }
-
 void DrawTriangles(int sprite, const QuadVertex* vertices, int vertexCount, const int* indices, int indexCount) {
   auto& s = S();
-  if (s.renderer == nullptr || vertexCount <= 0) return;
+  if (!media::CanDraw() || vertexCount <= 0) return;
   auto found = sprite >= 0 ? media::FindSprite(sprite) : nullptr;
+  if (!s.rendererDraws) {
+    media::FillTexture texture;
+    if (found && !TextureOf(*found, texture)) return;
+    media::QueueTriangles(found, texture, FillBlendOf(s.quadBlend), ViewportClip(), vertices, vertexCount, indices,
+                          indexCount);
+    return;
+  }
   media::FlushScreenCopy();
   media::TargetScreen();
-  if (FilledOnCpu(found.get(), vertices, vertexCount, indices, indexCount)) return;
   SDL_Texture* texture = found ? media::SpriteTexture(*found) : nullptr;
   if (texture) {
     SDL_SetTextureBlendMode(texture, s.quadBlend);

@@ -4,8 +4,10 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 
 #include "base/AtomicFile.h"
+#include "media/Compositor.h"
 #include "media/MediaInternal.h"
 
 using media::S;
@@ -70,7 +72,7 @@ namespace media {
 
 void TargetScreen() {
   auto& s = S();
-  if (s.renderer == nullptr) return;
+  if (s.renderer == nullptr || !s.rendererDraws) return;
   if (SDL_GetRenderTarget(s.renderer) != s.screen) SDL_SetRenderTarget(s.renderer, s.screen);
   SDL_RenderSetClipRect(s.renderer, &s.viewport);
 }
@@ -78,6 +80,8 @@ void TargetScreen() {
 void DropScreenTextures() {
   auto& s = S();
   ForgetDrawTextures();
+  if (s.frameTexture) SDL_DestroyTexture(s.frameTexture);
+  s.frameTexture = nullptr;
   for (auto& [number, sprite] : s.sprites) {
     (void)number;
     if (sprite->texture) SDL_DestroyTexture(sprite->texture);
@@ -95,13 +99,16 @@ void RebuildAfterDeviceReset() {
   // The textures died with the device; the pictures live on in their surfaces and are uploaded again.
   DropScreenTextures();
   if (s.window != nullptr) {
-    s.screen = SDL_CreateTexture(s.renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET, s.screenWidth,
-                                 s.screenHeight);
-    if (s.screen) {
-      SDL_SetTextureScaleMode(s.screen, SDL_ScaleModeLinear);
-      SDL_SetTextureBlendMode(s.screen, SDL_BLENDMODE_NONE);
+    SDL_Texture*& made = s.frame ? s.frameTexture : s.screen;
+    made = SDL_CreateTexture(s.renderer, SDL_PIXELFORMAT_ARGB8888,
+                             s.frame ? SDL_TEXTUREACCESS_STREAMING : SDL_TEXTUREACCESS_TARGET, s.screenWidth,
+                             s.screenHeight);
+    if (made) {
+      SDL_SetTextureScaleMode(made, SDL_ScaleModeLinear);
+      SDL_SetTextureBlendMode(made, SDL_BLENDMODE_NONE);
     }
   }
+  if (!s.rendererDraws) return;
   TargetScreen();
   SDL_SetRenderDrawColor(s.renderer, 0, 0, 0, 255);
   SDL_RenderClear(s.renderer);
@@ -132,40 +139,51 @@ namespace {
 
 bool OpenScreenOnce(int width, int height, const std::string& title) {
   auto& s = S();
-  if (s.renderer != nullptr) return true;
+  if (s.renderer != nullptr || s.frame != nullptr) return true;
   s.screenWidth = width;
   s.screenHeight = height;
   s.viewport = {0, 0, width, height};
-  if (s.options.headless) {
-    s.headlessSurface = SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_ARGB8888);
-    if (s.headlessSurface == nullptr) return false;
-    s.renderer = SDL_CreateSoftwareRenderer(s.headlessSurface);
-    if (s.renderer == nullptr) return false;
-  } else {
+  bool gpu = s.options.gpu && !s.options.headless;
+  if (!gpu) {
+    // Every picture is drawn on the CPU into this frame, headless or not: what a screenshot holds is what
+    // the player sees.
+    s.frame = SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_ARGB8888);
+    if (s.frame == nullptr) return false;
+    SDL_FillRect(s.frame, nullptr, 0xFF000000u);
+    media::SetCompositorFrame({static_cast<uint32_t*>(s.frame->pixels), s.frame->pitch / 4, width, height});
+    media::SetDrawingThreads(s.options.threads);
+  }
+  if (!s.options.headless) {
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return false;
     Uint32 flags = s.options.windowed ? SDL_WINDOW_RESIZABLE : SDL_WINDOW_FULLSCREEN_DESKTOP;
     s.window = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height,
                                 flags | SDL_WINDOW_ALLOW_HIGHDPI);
     if (s.window == nullptr) return false;
-    s.renderer = SDL_CreateRenderer(s.window, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_TARGETTEXTURE);
+    s.renderer = SDL_CreateRenderer(s.window, -1, gpu ? SDL_RENDERER_ACCELERATED | SDL_RENDERER_TARGETTEXTURE : 0);
     if (s.renderer == nullptr) s.renderer = SDL_CreateRenderer(s.window, -1, SDL_RENDERER_SOFTWARE);
     if (s.renderer == nullptr) {
       SDL_DestroyWindow(s.window);
       s.window = nullptr;
       return false;
     }
-    s.screen = SDL_CreateTexture(s.renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET, width, height);
-    if (s.screen == nullptr) return false;
-    SDL_SetTextureScaleMode(s.screen, SDL_ScaleModeLinear);
-    SDL_SetTextureBlendMode(s.screen, SDL_BLENDMODE_NONE);
+    // With the compositor the renderer only shows the frame: one streaming texture, filled once a present.
+    SDL_Texture*& made = gpu ? s.screen : s.frameTexture;
+    made = SDL_CreateTexture(s.renderer, SDL_PIXELFORMAT_ARGB8888,
+                             gpu ? SDL_TEXTUREACCESS_TARGET : SDL_TEXTUREACCESS_STREAMING, width, height);
+    if (made == nullptr) return false;
+    SDL_SetTextureScaleMode(made, SDL_ScaleModeLinear);
+    SDL_SetTextureBlendMode(made, SDL_BLENDMODE_NONE);
+    s.rendererDraws = gpu;
   }
-  s.customBlendAllowed = ProbeCustomBlend(s.renderer);
-  SDL_RendererInfo info{};
-  s.softwareRenderer = SDL_GetRendererInfo(s.renderer, &info) == 0 && (info.flags & SDL_RENDERER_SOFTWARE);
   s.focus = true;
-  media::TargetScreen();
-  SDL_SetRenderDrawColor(s.renderer, 0, 0, 0, 255);
-  SDL_RenderClear(s.renderer);
+  if (s.rendererDraws) {
+    s.customBlendAllowed = ProbeCustomBlend(s.renderer);
+    SDL_RendererInfo info{};
+    s.softwareRenderer = SDL_GetRendererInfo(s.renderer, &info) == 0 && (info.flags & SDL_RENDERER_SOFTWARE);
+    media::TargetScreen();
+    SDL_SetRenderDrawColor(s.renderer, 0, 0, 0, 255);
+    SDL_RenderClear(s.renderer);
+  }
   return true;
 }
 
@@ -173,20 +191,72 @@ bool OpenScreenOnce(int width, int height, const std::string& title) {
 
 void CloseScreen() {
   auto& s = S();
+  media::FinishQueuedDrawing();
+  media::StopDrawingThreads();
+  media::SetCompositorFrame({});
   media::DropScreenTextures();
   if (s.renderer) SDL_DestroyRenderer(s.renderer);
   if (s.window) SDL_DestroyWindow(s.window);
-  if (s.headlessSurface) SDL_FreeSurface(s.headlessSurface);
+  if (s.frame) SDL_FreeSurface(s.frame);
   s.renderer = nullptr;
   s.window = nullptr;
-  s.headlessSurface = nullptr;
+  s.frame = nullptr;
+  s.rendererDraws = false;
 }
+
+namespace media {
+
+void DrawThroughRenderer(bool on) {
+  auto& s = S();
+  if (s.frame == nullptr || s.window != nullptr) return;  // headless only: the renderer draws into the frame
+  FinishQueuedDrawing();
+  if (on && s.renderer == nullptr) {
+    s.renderer = SDL_CreateSoftwareRenderer(s.frame);
+    if (s.renderer == nullptr) return;
+    s.customBlendAllowed = ProbeCustomBlend(s.renderer);
+    s.softwareRenderer = true;
+  }
+  if (s.renderer != nullptr) SDL_RenderFlush(s.renderer);
+  s.rendererDraws = on && s.renderer != nullptr;
+  if (s.rendererDraws) TargetScreen();
+  if (!s.rendererDraws) s.customBlendAllowed = false;  // the compositor has the three built-in blends
+}
+
+}  // namespace media
+
+void FinishDrawing() {
+  auto& s = S();
+  media::FinishQueuedDrawing();
+  if (s.renderer != nullptr && s.rendererDraws) SDL_RenderFlush(s.renderer);
+}
+
+void SetDrawThreads(int count) { media::SetDrawingThreads(count); }
+int DrawThreads() { return media::DrawingThreads(); }
+
+namespace {
+
+// Copies the frame into the window's streaming texture: the one upload of a present.
+void UploadFrame() {
+  auto& s = S();
+  void* pixels = nullptr;
+  int pitch = 0;
+  if (s.frameTexture == nullptr || SDL_LockTexture(s.frameTexture, nullptr, &pixels, &pitch) != 0) return;
+  for (int y = 0; y < s.screenHeight; ++y) {
+    std::memcpy(static_cast<Uint8*>(pixels) + static_cast<ptrdiff_t>(y) * pitch,
+                static_cast<const Uint8*>(s.frame->pixels) + static_cast<ptrdiff_t>(y) * s.frame->pitch,
+                static_cast<size_t>(s.screenWidth) * 4);
+  }
+  SDL_UnlockTexture(s.frameTexture);
+}
+
+}  // namespace
 
 void SetFrameRate(int framesPerSecond) { S().frameRate = std::clamp(framesPerSecond, 1, 1000); }
 
 void PresentFrame(int mode) {
   auto& s = S();
   media::FlushScreenCopy();
+  FinishDrawing();
   for (const auto& [frame, path] : s.options.screenshots) {
     if (frame == s.presented && !SaveScreenPng(path)) {
       std::fprintf(stderr, "Could not save the screenshot %s\n", path.c_str());
@@ -202,6 +272,7 @@ void PresentFrame(int mode) {
     // Every mode holds the 60 per second: on a 120 or 144 Hz display the retrace alone would
     // run the whole game two or more times too fast.
     WaitForNextPresent(vsync);
+    if (s.frame != nullptr) UploadFrame();
     SDL_SetRenderTarget(s.renderer, nullptr);
     SDL_RenderSetClipRect(s.renderer, nullptr);
     SDL_SetRenderDrawColor(s.renderer, 0, 0, 0, 255);
@@ -211,9 +282,9 @@ void PresentFrame(int mode) {
     float scale = std::min(outW / static_cast<float>(s.screenWidth), outH / static_cast<float>(s.screenHeight));
     SDL_FRect place{(outW - s.screenWidth * scale) / 2, (outH - s.screenHeight * scale) / 2, s.screenWidth * scale,
                     s.screenHeight * scale};
-    SDL_RenderCopyF(s.renderer, s.screen, nullptr, &place);
+    SDL_RenderCopyF(s.renderer, s.frame != nullptr ? s.frameTexture : s.screen, nullptr, &place);
     SDL_RenderPresent(s.renderer);
-    media::TargetScreen();
+    if (s.rendererDraws) media::TargetScreen();
   }
   s.presented += 1;
   media::PumpEvents();
@@ -226,7 +297,10 @@ long PresentedFrames() { return S().presented; }
 
 void ClearFrame(int colour) {
   auto& s = S();
-  if (s.renderer == nullptr) return;
+  if (!s.rendererDraws) {
+    media::QueueFill({0, 0, s.screenWidth, s.screenHeight}, media::PixelOf(colour));
+    return;
+  }
   media::FlushScreenCopy();
   media::TargetScreen();
   SDL_RenderSetClipRect(s.renderer, nullptr);

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "media/Compositor.h"
 #include "media/MediaInternal.h"
 
 using media::S;
@@ -123,7 +124,18 @@ void Blit(int number, int x, int y, bool keyed) {
   if (!sprite || (sprite->clipped && (sprite->clip.w <= 0 || sprite->clip.h <= 0))) return;
   if (s.blitTarget >= 0) {
     auto target = FindSprite(s.blitTarget);
+    FinishQueuedDrawing();  // the frame's queued drawing may still read the target's pixels
     if (target) BlitIntoSprite(*sprite, *target, x, y, keyed);
+    return;
+  }
+  if (!s.rendererDraws) {
+    if (s.frame == nullptr) return;
+    // An unkeyed blit copies the picture, opaque unless it keeps its alpha; a keyed one skips the key colour
+    // and lays the rest opaque. Blits are cut at the frame only, never at the viewport.
+    SDL_Rect source = SourceRect(*sprite);
+    CopyMode mode = keyed ? CopyMode::Keyed : (sprite->flags & kSpriteKeepAlpha) ? CopyMode::Copy : CopyMode::Opaque;
+    QueueCopy(sprite, static_cast<const uint32_t*>(sprite->surface->pixels), sprite->surface->pitch / 4, source.x,
+              source.y, source.w, source.h, x, y, mode, PixelOf(sprite->keyColour), {0, 0, s.screenWidth, s.screenHeight});
     return;
   }
   if (s.renderer == nullptr) return;

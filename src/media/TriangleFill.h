@@ -40,7 +40,4 @@ constexpr float kFarthestFillPixel = 65536.0f;  // pixels from the origin; beyon
 void FillTriangles(const PixelRows& target, const FillClip& clip, const FillTexture& texture, FillBlend blend,
                    const QuadVertex* vertices, int vertexCount, const int* indices, int indexCount);
 
-// For tests: true hands the software renderer's triangles to SDL's own filling again, to compare the two.
-void FillTrianglesThroughRenderer(bool on);
-
 }  // namespace media

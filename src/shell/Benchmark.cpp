@@ -3,11 +3,16 @@
 #include "shell/Benchmark.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <cstdio>
+#include <cstring>
+#include <string>
 #include <vector>
 
+#include "base/AtomicFile.h"
 #include "media/Engine3D.h"
+#include "game/Hud.h"
 #include "media/Media.h"
 #include "game/Balls.h"
 #include "game/PlayState.h"
@@ -127,82 +132,198 @@ double Percentile(std::vector<double> values, double share) {
   return values[std::min(at, values.size() - 1)];
 }
 
-// The 3D scenes drawn alone into the playfield, one RenderWorld (with the scene's own motion) per frame.
-void Benchmark3DScenes(long frames) {
-  InitEngine3D();
-  if (!Add3DArchive("packs\\3d.zip", 1)) {
-    std::printf("3D scenes: packs/3d.zip is missing\n");
-    return;
-  }
-  settings.engine3DAvailable = true;
-  settings.effectsEnabled = true;
-  const struct {
-    int level;
-    const char* name;
-  } scenes[] = {{0, "sea of fire"}, {5, "pulsar"}};
-  for (const auto& scene : scenes) {
-    play.difficulty = difficultyNormal;
-    play.levelIndex = scene.level;
-    BuildScene3D();
-    std::vector<double> milliseconds, filling;
-    long triangles = 0;
-    for (long frame = 0; frame < frames; ++frame) {
-      play.frameTick = static_cast<int>(frame);
-      ClearFrame(0);
-      SetViewport(fieldLeft, fieldTop + 12, fieldWidth, fieldHeight - 12);
-      StepScene3D();
-      auto before = std::chrono::steady_clock::now();
-      DrawScene3D();
-      milliseconds.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - before).count());
-      triangles += RenderedTriangleCount();
-      filling.push_back(RenderWorldDrawMilliseconds());
-      FullViewport();
-      PresentFrame(0);
-    }
-    double median = Percentile(milliseconds, 0.5), fill = Percentile(filling, 0.5);
-    std::printf("3D scene (level %d, %s): %ld triangles, %.2f ms per RenderWorld (median; %.2f ms transforming, "
-                "lighting, clipping and sorting, %.2f ms filling the pixels), %.2f ms (95th percentile)\n",
-                scene.level + 1, scene.name, frames > 0 ? triangles / frames : 0, median, median - fill, fill,
-                Percentile(milliseconds, 0.95));
-  }
-  ShutdownEngine3D();
+using Clock = std::chrono::steady_clock;
+double MillisecondsSince(Clock::time_point start) {
+  return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
 }
 
-}  // namespace
+// One scene's frames, phase by phase, in milliseconds.
+struct SceneFigures {
+  std::string name;
+  std::vector<double> frame, simulation, scene, drawing, present;
+  long triangles = 0;  // the 3D world's, over all frames
+  double seconds = 0;  // the whole run of the scene
 
-int RunBenchmark(long frames) {
-  StartDevices();
-  LoadMainAssets();
+  void Add(const FramePhases& phases, double presentMs) {
+    simulation.push_back(phases.simulation);
+    scene.push_back(phases.scene);
+    drawing.push_back(phases.drawing);
+    present.push_back(presentMs);
+    frame.push_back(phases.simulation + phases.scene + phases.drawing + presentMs);
+  }
+};
+
+std::string Phase(const std::vector<double>& values) {
+  char text[64];
+  std::snprintf(text, sizeof text, "%.2f / %.2f", Percentile(values, 0.5), Percentile(values, 0.95));
+  return text;
+}
+
+void PrintFigures(const SceneFigures& f) {
+  long frames = static_cast<long>(f.frame.size());
+  std::printf("%s: %ld frames, %.1f frames per second; frame median %.2f ms, 95th percentile %.2f ms\n", f.name.c_str(),
+              frames, f.seconds > 0 ? static_cast<double>(frames) / f.seconds : 0.0, Percentile(f.frame, 0.5),
+              Percentile(f.frame, 0.95));
+  std::printf("  ms, median / 95th percentile: simulation %s, scene %s, 2D drawing %s, upload and present %s\n",
+              Phase(f.simulation).c_str(), Phase(f.scene).c_str(), Phase(f.drawing).c_str(), Phase(f.present).c_str());
+  if (f.triangles > 0) std::printf("  %ld triangles a frame\n", frames > 0 ? f.triangles / frames : 0);
+}
+
+std::string JsonPhase(const char* name, const std::vector<double>& values) {
+  char text[128];
+  std::snprintf(text, sizeof text, "\"%s\": {\"median\": %.4f, \"p95\": %.4f}", name, Percentile(values, 0.5),
+                Percentile(values, 0.95));
+  return text;
+}
+
+bool WriteJson(const std::string& path, const std::vector<SceneFigures>& scenes) {
+  std::string json = "{\n  \"unit\": \"ms\",\n  \"threads\": " + std::to_string(DrawThreads()) +
+                     ",\n  \"headless\": " + (IsHeadless() ? "true" : "false") + ",\n  \"scenes\": [\n";
+  for (size_t i = 0; i < scenes.size(); ++i) {
+    const SceneFigures& f = scenes[i];
+    json += "    {\"name\": \"" + f.name + "\", \"frames\": " + std::to_string(f.frame.size()) + ", " +
+            JsonPhase("frame", f.frame) + ", " + JsonPhase("simulation", f.simulation) + ", " +
+            JsonPhase("scene", f.scene) + ", " + JsonPhase("drawing", f.drawing) + ", " +
+            JsonPhase("present", f.present) + "}" + (i + 1 < scenes.size() ? ",\n" : "\n");
+  }
+  json += "  ]\n}\n";
+  std::string error;
+  bool written = WriteThroughTemporary(
+      path,
+      [&](const std::string& temporary, std::string& why) {
+        FILE* file = std::fopen(temporary.c_str(), "wb");
+        if (file == nullptr) {
+          why = std::strerror(errno);
+          return false;
+        }
+        bool ok = std::fwrite(json.data(), 1, json.size(), file) == json.size();
+        return std::fclose(file) == 0 && ok;
+      },
+      error);
+  if (!written) std::fprintf(stderr, "Could not write the benchmark figures to %s: %s\n", path.c_str(), error.c_str());
+  return written;
+}
+
+SceneFigures BusyScene(long frames) {
   SetUpScene();
   std::vector<int> kinds;
   lists.tiles.ForEach([&](const Tile& t) { kinds.push_back(t.sprite); });
   KeepSceneBusy(kinds);
-
-  std::vector<double> milliseconds;
-  milliseconds.reserve(static_cast<size_t>(frames));
-  using Clock = std::chrono::steady_clock;
+  SceneFigures figures;
+  figures.name = "busy scene";
   Clock::time_point start = Clock::now();
   for (long frame = 0; frame < frames; ++frame) {
     Clock::time_point before = Clock::now();
     PresentFrame(0);
+    double present = MillisecondsSince(before);
+    FramePhases phases;
+    framePhases = &phases;
     RunFrame();
-    Clock::time_point after = Clock::now();
-    milliseconds.push_back(std::chrono::duration<double, std::milli>(after - before).count());
+    framePhases = nullptr;
+    figures.Add(phases, present);
     KeepSceneBusy(kinds);
   }
-  double seconds = std::chrono::duration<double>(Clock::now() - start).count();
+  figures.seconds = std::chrono::duration<double>(Clock::now() - start).count();
+  return figures;
+}
+
+// A frame as the menus draw them: the level's backdrop, a column of lines with the chosen one on a bar,
+// and the HUD beside it.
+SceneFigures MenuFrame(long frames) {
+  SceneFigures figures;
+  figures.name = "menu-like frame";
+  Clock::time_point start = Clock::now();
+  for (long frame = 0; frame < frames; ++frame) {
+    Clock::time_point before = Clock::now();
+    PresentFrame(0);
+    double present = MillisecondsSince(before);
+    FramePhases phases;
+    before = Clock::now();
+    FullViewport();
+    DrawScene();
+    FinishDrawing();
+    phases.scene = MillisecondsSince(before);
+    before = Clock::now();
+    BeginDraw(DrawTargetKind::Screen);
+    SetDrawMode(kDrawTransparentText);
+    FillBox(fieldLeft + 40, 200 + 40 * (frame / 30 % 10), fieldWidth - 80, 36, ColorRGB(40, 60, 120));
+    SetDrawFont(FontHandle(bigTextFont));
+    static const char* lines[] = {"Start a new game", "Continue", "Hall of fame", "Options", "Controls",
+                                  "Credits", "Story", "Tile challenge", "Visit the web page", "Quit"};
+    for (int i = 0; i < 10; ++i) DrawTextAt(fieldLeft + 60, 204 + 40 * i, lines[i], ColorRGB(230, 230, 255));
+    SetDrawMode(0);
+    EndDraw();
+    if (BeginQuads()) {
+      DrawHud(settings.playerName, 123450, 5, 11);
+      EndQuads();
+    }
+    FinishDrawing();
+    phases.drawing = MillisecondsSince(before);
+    figures.Add(phases, present);
+  }
+  figures.seconds = std::chrono::duration<double>(Clock::now() - start).count();
+  return figures;
+}
+
+// A 3D scene alone in the playfield, one RenderWorld (with the scene's own motion) a frame.
+SceneFigures Scene3D(long frames, int level, const char* name) {
+  SceneFigures figures;
+  figures.name = name;
+  play.difficulty = difficultyNormal;
+  play.levelIndex = level;
+  BuildScene3D();
+  Clock::time_point start = Clock::now();
+  for (long frame = 0; frame < frames; ++frame) {
+    Clock::time_point before = Clock::now();
+    PresentFrame(0);
+    double present = MillisecondsSince(before);
+    FramePhases phases;
+    before = Clock::now();
+    play.frameTick = static_cast<int>(frame);
+    StepScene3D();
+    phases.simulation = MillisecondsSince(before);
+    before = Clock::now();
+    ClearFrame(0);
+    SetViewport(fieldLeft, fieldTop + 12, fieldWidth, fieldHeight - 12);
+    DrawScene3D();
+    FinishDrawing();
+    phases.scene = MillisecondsSince(before);
+    figures.triangles += RenderedTriangleCount();
+    FullViewport();
+    figures.Add(phases, present);
+  }
+  figures.seconds = std::chrono::duration<double>(Clock::now() - start).count();
+  return figures;
+}
+
+}  // namespace
+
+int RunBenchmark(long frames, const std::string& jsonPath) {
+  StartDevices();
+  LoadMainAssets();
+  std::vector<SceneFigures> scenes;
+  scenes.push_back(BusyScene(frames));
+  scenes.push_back(MenuFrame(frames));
+  InitEngine3D();
+  if (Add3DArchive("packs\\3d.zip", 1)) {
+    settings.engine3DAvailable = true;
+    settings.effectsEnabled = true;
+    scenes.push_back(Scene3D(frames, 0, "level 1, sea of fire (3D)"));
+    scenes.push_back(Scene3D(frames, 5, "level 6, pulsar (3D)"));
+  } else {
+    std::printf("3D scenes: packs/3d.zip is missing\n");
+  }
+  ShutdownEngine3D();
 
   int moving = 0;
   lists.tiles.ForEach([&](const Tile& t) { moving += t.keyCount > 1 ? 1 : 0; });
-  std::printf("benchmark: %ld frames of a busy scene: %d moving tiles (broken ones come back), %d balls with fire "
-              "trails, big explosions every third frame, the HUD and the level's background\n",
-              frames, moving, benchmarkBalls);
-  std::printf("drawn headless, uncapped, by SDL's software renderer into a 1024 x 768 surface: the figures measure "
-              "that renderer on this machine's processor, not a graphics card\n");
-  std::printf("frames per second: %.1f\n", seconds > 0 ? static_cast<double>(frames) / seconds : 0.0);
-  std::printf("frame time median: %.2f ms\n", Percentile(milliseconds, 0.5));
-  std::printf("frame time 95th percentile: %.2f ms\n", Percentile(milliseconds, 0.95));
-  Benchmark3DScenes(frames);
+  std::printf("benchmark: the busy scene has %d moving tiles (broken ones come back), %d balls with fire trails, "
+              "big explosions every third frame, the HUD and the level's background\n",
+              moving, benchmarkBalls);
+  std::printf("drawn %s by the processor into a 1024 x 768 frame with %d drawing thread%s, uncapped\n",
+              IsHeadless() ? "headless" : "in a window", DrawThreads(), DrawThreads() == 1 ? "" : "s");
+  for (const SceneFigures& f : scenes) PrintFigures(f);
   std::fflush(stdout);
+  if (!jsonPath.empty() && !WriteJson(jsonPath, scenes)) return 1;
   return 0;
 }

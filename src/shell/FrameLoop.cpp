@@ -1,4 +1,5 @@
 // The 60 Hz frame loop of a level: input, hot keys and pause, the game's step, the drawing pass, counters, countdown, exit test.
+#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
@@ -113,9 +114,21 @@ void HandleHotKeys() {
 }
 
 // Every system's drawing, in the game's drawing order; nothing here changes the play.
+using PhaseClock = std::chrono::steady_clock;
+
+double MillisecondsSince(PhaseClock::time_point start) {
+  return std::chrono::duration<double, std::milli>(PhaseClock::now() - start).count();
+}
+
 void DrawPlayfield() {
   SetViewport(fieldLeft, fieldTop + 12, fieldWidth, fieldHeight - 12);
+  PhaseClock::time_point start = PhaseClock::now();
   DrawScene();
+  if (framePhases != nullptr) {
+    FinishDrawing();
+    framePhases->scene = MillisecondsSince(start);
+    start = PhaseClock::now();
+  }
   DrawPanelInset();
   QuadFiltering(1);
   DrawTiles();
@@ -142,9 +155,15 @@ void DrawPlayfield() {
   DrawHud(settings.playerName, play.score, play.letterMask, play.levelIndex);
   if (play.levelEnding) DrawLevelWonPicture();
   if (play.consoleOpen) DrawConsole();
+  if (framePhases != nullptr) {
+    FinishDrawing();
+    framePhases->drawing = MillisecondsSince(start);
+  }
 }
 
 }  // namespace
+
+FramePhases* framePhases = nullptr;
 
 void EndPause(bool withMusic) {
   if (!pauseHoldsPointer) return;
@@ -206,6 +225,7 @@ void RunFrame(bool drawn) {
     WaitForFocus();
     return;
   }
+  PhaseClock::time_point start = PhaseClock::now();
   SampleKeyboard();
   SampleMouse();
   if (settings.joystickEnabled) {
@@ -217,6 +237,7 @@ void RunFrame(bool drawn) {
   }
   HandleHotKeys();
   StepPlay();
+  if (framePhases != nullptr) framePhases->simulation = MillisecondsSince(start);
   if (drawn && BeginQuads()) {
     DrawPlayfield();
     EndQuads();

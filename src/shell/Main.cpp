@@ -41,7 +41,7 @@ int main(int argc, char** argv) {
     return 1;
   }
   SetProgramEndHook(EndOfRun);
-  if (options.media.benchmark) EndProgram(RunBenchmark(benchmarkFrames));
+  if (options.media.benchmark) EndProgram(RunBenchmark(benchmarkFrames, options.benchmarkJsonPath));
   StartUp();
   RunGameCycle();
 }

@@ -61,7 +61,10 @@ const char* UsageText() {
          "  --start-level N         start a game at once on level index N\n"
          "  --hard                  with --start-level: the hard level set\n"
          "  --autoplay              the ship plays by itself\n"
-         "  --benchmark             a busy scene, uncapped, with frame-time figures\n";
+         "  --benchmark             a busy scene, uncapped, with frame-time figures\n"
+         "  --benchmark-json FILE   with --benchmark: the figures also as JSON in FILE\n"
+         "  --gpu                   in a window, SDL's accelerated renderer draws instead of the processor\n"
+         "  --threads N             threads drawing the frame, 1 to 16 (default: one per processor core)\n";
 }
 
 bool ParseOptions(const std::vector<std::string>& words, const std::string& callerDirectory, RunOptions& options,
@@ -93,6 +96,15 @@ bool ParseOptions(const std::vector<std::string>& words, const std::string& call
     } else if (word == "--benchmark") {
       options.media.benchmark = true;
       options.media.headless = true;
+    } else if (word == "--gpu") {
+      options.media.gpu = true;
+    } else if (word == "--threads") {
+      if (!value(text)) return false;
+      if (!ReadWholeNumber(text, 1, 16, number)) {
+        error = "--threads takes a whole number from 1 to 16, not \"" + text + "\"";
+        return false;
+      }
+      options.media.threads = static_cast<int>(number);
     } else if (word == "--uneven-clock") {
       // Test-only, left out of the usage: the headless clock ticks as unevenly as a busy window's.
       options.media.unevenClock = true;
@@ -125,9 +137,10 @@ bool ParseOptions(const std::vector<std::string>& words, const std::string& call
         return false;
       }
       options.media.screenshots.emplace_back(number, FromCaller(text.substr(colon + 1), callerDirectory));
-    } else if (word == "--record" || word == "--replay" || word == "--report") {
+    } else if (word == "--record" || word == "--replay" || word == "--report" || word == "--benchmark-json") {
       if (!value(text)) return false;
       std::string path = FromCaller(text, callerDirectory);
+      if (word == "--benchmark-json") options.benchmarkJsonPath = path;
       if (word == "--record") options.media.recordPath = path;
       if (word == "--replay") options.media.replayPath = path;
       if (word == "--report") options.reportPath = path;

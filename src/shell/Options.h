@@ -10,6 +10,7 @@ struct RunOptions {
   MediaOptions media;
   std::vector<std::string> arguments;  // player name, password
   std::string reportPath;
+  std::string benchmarkJsonPath;  // --benchmark's figures as JSON
   int startLevel = -1;
   bool hard = false;
   bool autoplay = false;

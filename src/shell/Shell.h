@@ -49,6 +49,14 @@ void StartLevel();   // a level attempt's start: reset, tiles, scene, first ball
 void RunFrameLoop();  // until the level's frame loop exits
 // One frame of play: input and hot keys, the step, then (unless `drawn` is false) the drawing pass.
 void RunFrame(bool drawn = true);
+// Where the last frame's time went, in milliseconds of the real clock, measured only while `framePhases`
+// points somewhere (the benchmark): the drawing then finishes inside its phase instead of at the present.
+struct FramePhases {
+  double simulation = 0;  // input, hot keys and the step of play
+  double scene = 0;       // the level's scene behind the field: its 3D world or its background
+  double drawing = 0;     // the rest of the playfield and the HUD
+};
+extern FramePhases* framePhases;
 bool FrameLoopShouldExit();
 void HandleLevelExit();
 void RunCountdown();

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "media/Media.h"
+#include "media/Compositor.h"
 #include "media/TriangleFill.h"
 #include "support/Headless.h"
 
@@ -36,7 +37,7 @@ struct Scene {
 
 std::vector<uint32_t> Drawn(const Scene& scene, bool throughRenderer) {
   ClearFrame(scene.background);
-  media::FillTrianglesThroughRenderer(throughRenderer);
+  media::DrawThroughRenderer(throughRenderer);
   EXPECT_TRUE(BeginQuads());
   QuadBlendMode(scene.source, scene.destination);
   QuadFiltering(0);  // SDL's software renderer takes the nearest texel
@@ -46,7 +47,7 @@ std::vector<uint32_t> Drawn(const Scene& scene, bool throughRenderer) {
   EndQuads();
   FullViewport();
   QuadFiltering(1);
-  media::FillTrianglesThroughRenderer(false);
+  media::DrawThroughRenderer(false);
   return ScreenPixels();
 }
 

@@ -35,6 +35,11 @@ TEST(Options, ReadsEveryOptionAndKeepsTheRestAsArguments) {
   EXPECT_TRUE(test.media.unevenClock);
   EXPECT_EQ(test.media.focusLossFrame, 250);
   EXPECT_EQ(test.media.focusLossFrames, 40);
+  RunOptions drawing;
+  ASSERT_TRUE(Parse({"--gpu", "--threads", "3", "--benchmark-json", "/tmp/figures.json"}, drawing, error)) << error;
+  EXPECT_TRUE(drawing.media.gpu);
+  EXPECT_EQ(drawing.media.threads, 3);
+  EXPECT_EQ(drawing.benchmarkJsonPath, "/tmp/figures.json");
 }
 
 TEST(Options, OddCommandLinesAreRefused) {
@@ -44,7 +49,8 @@ TEST(Options, OddCommandLinesAreRefused) {
            {"--start-level", "101"}, {"--start-level", "70", "--hard"}, {"--start-level", "51", "--hard"}, {"--fly"},
            {"--frames", "99999999999999999999999"},
            {"--lose-focus", "250"}, {"--lose-focus", "250:0"}, {"--lose-focus", "0:40"}, {"--lose-focus", ":40"},
-           {"--lose-focus", "250:x"}, {"--lose-focus", "9999999999999999999:1"}}) {
+           {"--lose-focus", "250:x"}, {"--lose-focus", "9999999999999999999:1"}, {"--threads", "0"},
+           {"--threads", "17"}, {"--threads", "two"}, {"--threads"}, {"--benchmark-json"}}) {
     RunOptions o;
     std::string error;
     EXPECT_FALSE(Parse(words, o, error)) << words[0];

@@ -1,0 +1,309 @@
+// The drawing queue of the frame and the threads that run it band by band.
+#include "media/Compositor.h"
+
+#include <algorithm>
+#include <atomic>
+#include <condition_variable>
+#include <cstring>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+namespace media {
+
+namespace {
+
+enum class Kind { Triangles, Copy, Fill, Lay };
+
+struct Operation {
+  Kind kind = Kind::Fill;
+  std::shared_ptr<const void> keep;
+  FillClip clip;        // already cut at the frame; rows clip.y0 .. clip.y1 - 1 are all it may touch
+  // Triangles
+  FillTexture texture;
+  FillBlend blend = FillBlend::Blend;
+  int firstVertex = 0, vertexCount = 0, firstIndex = 0, indexCount = 0;
+  // Copy and fill
+  const uint32_t* pixels = nullptr;
+  int pitch = 0, sx = 0, sy = 0, x = 0, y = 0;
+  CopyMode mode = CopyMode::Copy;
+  uint32_t key = 0;     // Keyed: the colour skipped; Fill: the pixel laid
+  // Lay
+  LayPaint paint;
+  const int16_t* visible = nullptr;
+};
+
+struct Queue {
+  PixelRows frame;
+  std::vector<Operation> operations;
+  std::vector<QuadVertex> vertices;
+  std::vector<int> indices;
+  long queuedPixels = 0;  // a rough measure of the work waiting, to leave small batches to one thread
+};
+Queue queue;
+
+// One pixel of `source` laid over `beneath` by its alpha, as a blended blit lays it.
+inline uint32_t BlendedPixel(uint32_t source, uint32_t beneath) {
+  uint32_t a = source >> 24;
+  if (a == 255) return source;
+  if (a == 0) return beneath;
+  uint32_t keep = 255 - a;
+  uint32_t rb = ((source & 0xFF00FFu) * a + (beneath & 0xFF00FFu) * keep) / 255 & 0xFF00FFu;
+  uint32_t g = ((source & 0xFF00u) * a + (beneath & 0xFF00u) * keep) / 255 & 0xFF00u;
+  uint32_t alpha = a + (beneath >> 24) * keep / 255;
+  return alpha << 24 | rb | g;
+}
+
+void CopyRow(uint32_t* out, const uint32_t* in, int count, CopyMode mode, uint32_t key) {
+  switch (mode) {
+    case CopyMode::Copy:
+      std::memcpy(out, in, static_cast<size_t>(count) * 4);
+      return;
+    case CopyMode::Opaque:
+      for (int i = 0; i < count; ++i) out[i] = in[i] | 0xFF000000u;
+      return;
+    case CopyMode::Keyed:
+      for (int i = 0; i < count; ++i) out[i] = (in[i] & 0xFFFFFFu) == key ? out[i] : (in[i] | 0xFF000000u);
+      return;
+    case CopyMode::Blend:
+      for (int i = 0; i < count; ++i) out[i] = BlendedPixel(in[i], out[i]);
+      return;
+  }
+}
+
+// Runs every queued operation on the rows top .. bottom - 1.
+void DrawBand(int top, int bottom) {
+  const PixelRows& frame = queue.frame;
+  for (const Operation& op : queue.operations) {
+    FillClip clip{op.clip.x0, std::max(op.clip.y0, top), op.clip.x1, std::min(op.clip.y1, bottom)};
+    if (clip.y0 >= clip.y1 || clip.x0 >= clip.x1) continue;
+    switch (op.kind) {
+      case Kind::Triangles:
+        FillTriangles(frame, clip, op.texture, op.blend, queue.vertices.data() + op.firstVertex, op.vertexCount,
+                      op.indexCount > 0 ? queue.indices.data() + op.firstIndex : nullptr, op.indexCount);
+        break;
+      case Kind::Copy:
+        for (int row = clip.y0; row < clip.y1; ++row) {
+          const uint32_t* in = op.pixels + static_cast<ptrdiff_t>(op.sy + row - op.y) * op.pitch + op.sx +
+                               (clip.x0 - op.x);
+          CopyRow(frame.pixels + static_cast<ptrdiff_t>(row) * frame.pitch + clip.x0, in, clip.x1 - clip.x0,
+                  op.mode, op.key);
+        }
+        break;
+      case Kind::Lay:
+        for (int row = clip.y0; row < clip.y1; ++row) {
+          int sy = row - op.y, from = clip.x0, to = clip.x1;
+          if (op.visible != nullptr) {
+            from = std::max(from, op.x + op.visible[2 * sy]);
+            to = std::min(to, op.x + op.visible[2 * sy + 1]);
+          }
+          if (from < to)
+            LaySpan(frame.pixels + static_cast<ptrdiff_t>(row) * frame.pitch + from,
+                    op.pixels + static_cast<ptrdiff_t>(sy) * op.pitch + (from - op.x), to - from, op.paint);
+        }
+        break;
+      case Kind::Fill:
+        for (int row = clip.y0; row < clip.y1; ++row)
+          std::fill_n(frame.pixels + static_cast<ptrdiff_t>(row) * frame.pitch + clip.x0, clip.x1 - clip.x0, op.key);
+        break;
+    }
+  }
+}
+
+// The threads beside the caller's own. Never destroyed: the program may end through exit() at any time.
+struct Pool {
+  int wanted = 0;  // 0: one per core
+  std::vector<std::thread> threads;
+  std::mutex mutex;
+  std::condition_variable wake, finished;
+  uint64_t generation = 0;
+  int busy = 0;
+  bool stopping = false;
+  std::atomic<int> nextBand{0};
+  int bandCount = 0, bandHeight = 0;
+};
+Pool& ThePool() {
+  static Pool* pool = new Pool;
+  return *pool;
+}
+
+int ThreadsFor(int wanted) {
+  if (wanted > 0) return std::min(wanted, 16);
+  unsigned cores = std::thread::hardware_concurrency();
+  return std::clamp(static_cast<int>(cores), 1, 8);
+}
+
+void RunBands(Pool& pool) {
+  for (;;) {
+    int band = pool.nextBand.fetch_add(1, std::memory_order_relaxed);
+    if (band >= pool.bandCount) return;
+    int top = band * pool.bandHeight;
+    DrawBand(top, std::min(top + pool.bandHeight, queue.frame.height));
+  }
+}
+
+// `seen`: the generation when the thread was made; it waits for the next.
+void Worker(Pool* pool, uint64_t seen) {
+  for (;;) {
+    std::unique_lock<std::mutex> lock(pool->mutex);
+    pool->wake.wait(lock, [&] { return pool->stopping || pool->generation != seen; });
+    if (pool->stopping) return;
+    seen = pool->generation;
+    lock.unlock();
+    RunBands(*pool);
+    lock.lock();
+    if (--pool->busy == 0) pool->finished.notify_one();
+  }
+}
+
+void StartThreads(Pool& pool) {
+  int helpers = ThreadsFor(pool.wanted) - 1;
+  while (static_cast<int>(pool.threads.size()) < helpers) pool.threads.emplace_back(Worker, &pool, pool.generation);
+}
+
+FillClip WithinFrame(const FillClip& clip) {
+  return {std::max(clip.x0, 0), std::max(clip.y0, 0), std::min(clip.x1, queue.frame.width),
+          std::min(clip.y1, queue.frame.height)};
+}
+
+}  // namespace
+
+void SetCompositorFrame(const PixelRows& frame) {
+  FinishQueuedDrawing();
+  queue.frame = frame;
+}
+
+void QueueTriangles(std::shared_ptr<const void> keep, const FillTexture& texture, FillBlend blend,
+                    const FillClip& clip, const QuadVertex* vertices, int vertexCount, const int* indices,
+                    int indexCount) {
+  if (queue.frame.pixels == nullptr || vertices == nullptr || vertexCount <= 0) return;
+  Operation op;
+  op.kind = Kind::Triangles;
+  op.clip = WithinFrame(clip);
+  // The rows the triangles reach, so that bands below or above them skip them whole.
+  float top = vertices[0].y, bottom = vertices[0].y;
+  for (int i = 1; i < vertexCount; ++i) top = std::min(top, vertices[i].y), bottom = std::max(bottom, vertices[i].y);
+  if (top == top && bottom == bottom && top > -kFarthestFillPixel && bottom < kFarthestFillPixel) {
+    op.clip.y0 = std::max(op.clip.y0, static_cast<int>(top) - 1);
+    op.clip.y1 = std::min(op.clip.y1, static_cast<int>(bottom) + 2);
+  }
+  if (op.clip.x0 >= op.clip.x1 || op.clip.y0 >= op.clip.y1) return;
+  op.keep = std::move(keep);
+  op.texture = texture;
+  op.blend = blend;
+  op.firstVertex = static_cast<int>(queue.vertices.size());
+  op.vertexCount = vertexCount;
+  queue.vertices.insert(queue.vertices.end(), vertices, vertices + vertexCount);
+  if (indices != nullptr && indexCount > 0) {
+    op.firstIndex = static_cast<int>(queue.indices.size());
+    op.indexCount = indexCount;
+    queue.indices.insert(queue.indices.end(), indices, indices + indexCount);
+  }
+  queue.queuedPixels += static_cast<long>(op.clip.x1 - op.clip.x0) * (op.clip.y1 - op.clip.y0) / 4;
+  queue.operations.push_back(std::move(op));
+}
+
+void QueueCopy(std::shared_ptr<const void> keep, const uint32_t* pixels, int pitch, int sx, int sy, int w, int h,
+               int x, int y, CopyMode mode, uint32_t key, const FillClip& clip) {
+  if (queue.frame.pixels == nullptr || pixels == nullptr || w <= 0 || h <= 0) return;
+  Operation op;
+  op.kind = Kind::Copy;
+  FillClip within = WithinFrame(clip);
+  op.clip = {std::max(within.x0, x), std::max(within.y0, y), std::min(within.x1, x + w), std::min(within.y1, y + h)};
+  if (op.clip.x0 >= op.clip.x1 || op.clip.y0 >= op.clip.y1) return;
+  op.keep = std::move(keep);
+  op.pixels = pixels;
+  op.pitch = pitch;
+  op.sx = sx;
+  op.sy = sy;
+  op.x = x;
+  op.y = y;
+  op.mode = mode;
+  op.key = key & 0xFFFFFFu;
+  queue.queuedPixels += static_cast<long>(op.clip.x1 - op.clip.x0) * (op.clip.y1 - op.clip.y0);
+  queue.operations.push_back(std::move(op));
+}
+
+void QueueLay(std::shared_ptr<const void> keep, const uint32_t* pixels, int pitch, int w, int h, int x, int y,
+              const LayPaint& paint, const int16_t* visible, const FillClip& clip) {
+  if (queue.frame.pixels == nullptr || pixels == nullptr || w <= 0 || h <= 0) return;
+  Operation op;
+  op.kind = Kind::Lay;
+  FillClip within = WithinFrame(clip);
+  op.clip = {std::max(within.x0, x), std::max(within.y0, y), std::min(within.x1, x + w), std::min(within.y1, y + h)};
+  if (op.clip.x0 >= op.clip.x1 || op.clip.y0 >= op.clip.y1) return;
+  op.keep = std::move(keep);
+  op.pixels = pixels;
+  op.pitch = pitch;
+  op.x = x;
+  op.y = y;
+  op.paint = paint;
+  op.visible = visible;
+  queue.queuedPixels += static_cast<long>(op.clip.x1 - op.clip.x0) * (op.clip.y1 - op.clip.y0) / 2;
+  queue.operations.push_back(std::move(op));
+}
+
+void QueueFill(const FillClip& box, uint32_t pixel) {
+  if (queue.frame.pixels == nullptr) return;
+  Operation op;
+  op.kind = Kind::Fill;
+  op.clip = WithinFrame(box);
+  if (op.clip.x0 >= op.clip.x1 || op.clip.y0 >= op.clip.y1) return;
+  op.key = pixel;
+  queue.queuedPixels += static_cast<long>(op.clip.x1 - op.clip.x0) * (op.clip.y1 - op.clip.y0) / 4;
+  queue.operations.push_back(std::move(op));
+}
+
+void FinishQueuedDrawing() {
+  if (queue.operations.empty()) return;
+  Pool& pool = ThePool();
+  int threads = ThreadsFor(pool.wanted);
+  // Waking the other threads costs more than a few small operations.
+  constexpr long kWorthSharing = 20000;
+  if (threads <= 1 || queue.queuedPixels < kWorthSharing) {
+    DrawBand(0, queue.frame.height);
+  } else {
+    StartThreads(pool);
+    {
+      std::lock_guard<std::mutex> lock(pool.mutex);
+      // Several bands a thread, taken as each finishes the last, so that a busy band does not hold the rest.
+      pool.bandCount = threads * 4;
+      pool.bandHeight = (queue.frame.height + pool.bandCount - 1) / pool.bandCount;
+      pool.nextBand.store(0, std::memory_order_relaxed);
+      pool.busy = static_cast<int>(pool.threads.size());
+      pool.generation += 1;
+    }
+    pool.wake.notify_all();
+    RunBands(pool);
+    std::unique_lock<std::mutex> lock(pool.mutex);
+    pool.finished.wait(lock, [&] { return pool.busy == 0; });
+  }
+  queue.operations.clear();
+  queue.vertices.clear();
+  queue.indices.clear();
+  queue.queuedPixels = 0;
+}
+
+int QueuedDrawingCount() { return static_cast<int>(queue.operations.size()); }
+
+void SetDrawingThreads(int count) {
+  FinishQueuedDrawing();
+  StopDrawingThreads();
+  ThePool().wanted = std::max(count, 0);
+}
+
+int DrawingThreads() { return ThreadsFor(ThePool().wanted); }
+
+void StopDrawingThreads() {
+  Pool& pool = ThePool();
+  {
+    std::lock_guard<std::mutex> lock(pool.mutex);
+    pool.stopping = true;
+  }
+  pool.wake.notify_all();
+  for (std::thread& thread : pool.threads) thread.join();
+  pool.threads.clear();
+  pool.stopping = false;
+}
+
+}  // namespace media
