@@ -99,12 +99,24 @@ void ReleaseGluedBalls() {
   EachBall([](Ball& ball) { ball.stuck = false; });
 }
 
+namespace {
+
+// Whether (px, py) lies inside the tile's rounded box. A point a whole pixel beyond the box's half-pixel
+// rounding is outside whatever the rounding does, so most tiles are passed without rounding anything.
+bool InsideTile(const Tile& tile, int px, int py) {
+  float fx = static_cast<float>(px), fy = static_cast<float>(py);
+  if (fy >= tile.y + 11 || fy <= tile.y - 11 || fx >= tile.x + 33 || fx <= tile.x - 33) return false;
+  return Round(tile.x - 32) < px && px < Round(tile.x + 32) && Round(tile.y - 10) < py && py < Round(tile.y + 10);
+}
+
+}  // namespace
+
 int TileAtPoint(int px, int py) {
   int count = lists.tiles.Count();
   for (int i = 0; i < count; ++i) {
     const Tile* tile = lists.tiles.At(i);
     if (!tile->alive) continue;
-    if (Round(tile->x - 32) < px && px < Round(tile->x + 32) && Round(tile->y - 10) < py && py < Round(tile->y + 10)) {
+    if (InsideTile(*tile, px, py)) {
       return i;
     }
   }
@@ -116,7 +128,7 @@ int ClearTileAt(int px, int py) {
   for (int i = 0; i < count; ++i) {
     Tile* tile = lists.tiles.At(i);
     if (!tile->alive || tile->sprite >= tileUnbreakable) continue;
-    if (Round(tile->x - 32) < px && px < Round(tile->x + 32) && Round(tile->y - 10) < py && py < Round(tile->y + 10)) {
+    if (InsideTile(*tile, px, py)) {
       tile->alive = false;
       return 0;
     }
