@@ -137,6 +137,22 @@ bool OpenFullScreen(int width, int height, int /*depth*/, const std::string& tit
 
 namespace {
 
+// Whether the renderer's OpenGL runs on the processor (Mesa's llvmpipe, softpipe or swrast).
+bool EmulatedGpu(SDL_Renderer* renderer) {
+  SDL_RendererInfo info{};
+  if (SDL_GetRendererInfo(renderer, &info) != 0 || info.name == nullptr || std::strncmp(info.name, "opengl", 6) != 0)
+    return false;
+  using GetString = const unsigned char* (*)(unsigned int);
+  auto getString = reinterpret_cast<GetString>(SDL_GL_GetProcAddress("glGetString"));
+  const unsigned char* name = getString != nullptr ? getString(0x1F01) : nullptr;  // GL_RENDERER
+  if (name == nullptr) return false;
+  std::string text(reinterpret_cast<const char*>(name));
+  return text.find("llvmpipe") != std::string::npos || text.find("softpipe") != std::string::npos ||
+         text.find("swrast") != std::string::npos;
+}
+
+SDL_Renderer* SoftwarePresenter(SDL_Window* window) { return SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE); }
+
 bool OpenScreenOnce(int width, int height, const std::string& title) {
   auto& s = S();
   if (s.renderer != nullptr || s.frame != nullptr) return true;
@@ -154,13 +170,34 @@ bool OpenScreenOnce(int width, int height, const std::string& title) {
     media::SetDrawingThreads(s.options.threads);
   }
   if (!s.options.headless) {
+    // A window's own surface (where SDL's software renderer draws) is then the window system's shared
+    // memory, not a texture that SDL would draw once more through OpenGL; unless the player said otherwise.
+    if (!gpu) SDL_SetHintWithPriority(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0", SDL_HINT_DEFAULT);
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return false;
     Uint32 flags = s.options.windowed ? SDL_WINDOW_RESIZABLE : SDL_WINDOW_FULLSCREEN_DESKTOP;
-    s.window = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height,
-                                flags | SDL_WINDOW_ALLOW_HIGHDPI);
+    auto makeWindow = [&] {
+      return SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height,
+                              flags | SDL_WINDOW_ALLOW_HIGHDPI);
+    };
+    s.window = makeWindow();
     if (s.window == nullptr) return false;
-    s.renderer = SDL_CreateRenderer(s.window, -1, gpu ? SDL_RENDERER_ACCELERATED | SDL_RENDERER_TARGETTEXTURE : 0);
-    if (s.renderer == nullptr) s.renderer = SDL_CreateRenderer(s.window, -1, SDL_RENDERER_SOFTWARE);
+    // A window at the frame's size shows it as it is: SDL's software renderer copies it into the window's
+    // shared memory for less than any OpenGL upload costs. Full screen, where the frame is scaled, the
+    // default renderer does the scaling (on the graphics card, if the machine has one).
+    bool plainCopy = !gpu && s.options.windowed && SDL_GetHint(SDL_HINT_RENDER_DRIVER) == nullptr;
+    if (!plainCopy)
+      s.renderer = SDL_CreateRenderer(s.window, -1, gpu ? SDL_RENDERER_ACCELERATED | SDL_RENDERER_TARGETTEXTURE : 0);
+    if (!gpu && s.renderer != nullptr && EmulatedGpu(s.renderer) && SDL_GetHint(SDL_HINT_RENDER_DRIVER) == nullptr) {
+      // OpenGL emulated on the processor (Mesa's llvmpipe) would spend more on showing the frame than the
+      // compositor spends drawing it: SDL's own software renderer copies it to the window as it is. The
+      // window goes too, or its surface would still be shown through OpenGL.
+      SDL_DestroyRenderer(s.renderer);
+      SDL_DestroyWindow(s.window);
+      s.renderer = nullptr;
+      s.window = makeWindow();
+      if (s.window == nullptr) return false;
+    }
+    if (s.renderer == nullptr) s.renderer = SoftwarePresenter(s.window);
     if (s.renderer == nullptr) {
       SDL_DestroyWindow(s.window);
       s.window = nullptr;

@@ -387,7 +387,15 @@ void FillOne(const Job& job, const QuadVertex& p, const QuadVertex& q, const Qua
     v.Fit(x, y, value, inverseArea);
   }
   bool tint = !textured || !white;
-  if (tint) {
+  // One colour at every corner (a faded quad, a flat triangle): it stands still, no plane to walk.
+  const QuadVertex &c0 = *c[0].vertex, &c1 = *c[1].vertex, &c2 = *c[2].vertex;
+  bool flat = c0.r == c1.r && c0.r == c2.r && c0.g == c1.g && c0.g == c2.g && c0.b == c1.b && c0.b == c2.b &&
+              c0.a == c1.a && c0.a == c2.a;
+  Colour flatColour{};
+  if (tint && flat) {
+    const uint8_t levels[4] = {c0.b, c0.g, c0.r, c0.a};
+    for (int channel = 0; channel < 4; ++channel) flatColour[channel] = Plane::Fixed(levels[channel] + 0.5);
+  } else if (tint) {
     for (int channel = 0; channel < 4; ++channel) {
       for (int k = 0; k < 3; ++k) {
         const QuadVertex& w = *c[k].vertex;
@@ -408,7 +416,8 @@ void FillOne(const Job& job, const QuadVertex& p, const QuadVertex& q, const Qua
   SpanSteps steps;
   steps.du = u.Step();
   steps.dv = v.Step();
-  for (int channel = 0; channel < 4; ++channel) steps.dColour[channel] = colour[channel].Step();
+  if (!flat)
+    for (int channel = 0; channel < 4; ++channel) steps.dColour[channel] = colour[channel].Step();
 
   EdgeWalk along, upper, lower;
   along.Start(top.x, top.y, bottom.x, bottom.y, firstRow);
@@ -425,8 +434,11 @@ void FillOne(const Job& job, const QuadVertex& p, const QuadVertex& q, const Qua
       double cx = static_cast<double>(from) + 0.5, cy = static_cast<double>(row) + 0.5;
       SpanStart at;
       if (textured) at.u = u.At(cx, cy), at.v = v.At(cx, cy);
-      if (tint)
+      if (tint && flat) {
+        at.colour = flatColour;
+      } else if (tint) {
         for (int channel = 0; channel < 4; ++channel) at.colour[channel] = colour[channel].At(cx, cy);
+      }
       int count = static_cast<int>(to - from);
       uint32_t* out = job.target.pixels + row * job.target.pitch + from;
       // Only the pixels near the texture's edges take the slower filler that clamps texel indices.
@@ -469,6 +481,10 @@ void FillTriangles(const PixelRows& target, const FillClip& clip, const FillText
   for (int i = 0; i + 2 < corners; i += 3) {
     int a = indices ? indices[i] : i, b = indices ? indices[i + 1] : i + 1, c = indices ? indices[i + 2] : i + 2;
     if (a < 0 || b < 0 || c < 0 || a >= vertexCount || b >= vertexCount || c >= vertexCount) continue;
+    // Triangles wholly above or below the rows to fill (a band of the frame) are passed at once.
+    float top = std::min({vertices[a].y, vertices[b].y, vertices[c].y});
+    float bottom = std::max({vertices[a].y, vertices[b].y, vertices[c].y});
+    if (!(bottom >= static_cast<float>(job.clip.y0) - 1.0f && top <= static_cast<float>(job.clip.y1) + 1.0f)) continue;
     FillOne(job, vertices[a], vertices[b], vertices[c]);
   }
 }
