@@ -166,6 +166,62 @@ FillClip WithinFrame(const FillClip& clip) {
           std::min(clip.y1, queue.frame.height)};
 }
 
+// Whether an operation lays every pixel of its rectangle whatever lies beneath.
+bool Hides(const Operation& op) {
+  switch (op.kind) {
+    case Kind::Fill: return true;
+    case Kind::Copy: return op.mode == CopyMode::Copy || op.mode == CopyMode::Opaque;
+    case Kind::Lay:
+      return op.paint.blend == FillBlend::Replace ||
+             (op.paint.blend == FillBlend::Blend && op.paint.orMask != 0 && op.paint.alpha >= 255);
+    case Kind::Triangles: return false;
+  }
+  return false;
+}
+
+// The parts of `box` that `over` leaves uncovered, at most four rectangles, added to `out`.
+void Uncovered(const FillClip& box, const FillClip& over, std::vector<FillClip>& out) {
+  FillClip cut{std::max(box.x0, over.x0), std::max(box.y0, over.y0), std::min(box.x1, over.x1),
+               std::min(box.y1, over.y1)};
+  if (cut.x0 >= cut.x1 || cut.y0 >= cut.y1) {
+    out.push_back(box);
+    return;
+  }
+  if (box.y0 < cut.y0) out.push_back({box.x0, box.y0, box.x1, cut.y0});
+  if (cut.y1 < box.y1) out.push_back({box.x0, cut.y1, box.x1, box.y1});
+  if (box.x0 < cut.x0) out.push_back({box.x0, cut.y0, cut.x0, cut.y1});
+  if (cut.x1 < box.x1) out.push_back({cut.x1, cut.y0, box.x1, cut.y1});
+}
+
+// What later opaque pictures cover of a fill is never seen (the frame is cleared, then its background and
+// panels laid): a fill keeps only the parts left uncovered, as fills of their own in its place.
+void TrimHiddenFills() {
+  auto& ops = queue.operations;
+  std::vector<FillClip> parts, next;
+  for (size_t i = 0; i < ops.size(); ++i) {
+    if (ops[i].kind != Kind::Fill) continue;
+    parts.assign(1, ops[i].clip);
+    for (size_t j = i + 1; j < ops.size() && !parts.empty() && parts.size() <= 16; ++j) {
+      if (!Hides(ops[j])) continue;
+      next.clear();
+      for (const FillClip& part : parts) Uncovered(part, ops[j].clip, next);
+      parts.swap(next);
+    }
+    if (parts.size() > 16) continue;  // too cut up to be worth it: filled whole
+    Operation fill = ops[i];
+    if (parts.empty()) {
+      ops[i].clip.x1 = ops[i].clip.x0;  // nothing left to fill
+      continue;
+    }
+    ops[i].clip = parts[0];
+    for (size_t k = 1; k < parts.size(); ++k) {
+      fill.clip = parts[k];
+      ops.insert(ops.begin() + static_cast<ptrdiff_t>(i + k), fill);
+    }
+    i += parts.size() - 1;
+  }
+}
+
 }  // namespace
 
 void SetCompositorFrame(const PixelRows& frame) {
@@ -256,6 +312,7 @@ void QueueFill(const FillClip& box, uint32_t pixel) {
 
 void FinishQueuedDrawing() {
   if (queue.operations.empty()) return;
+  TrimHiddenFills();
   Pool& pool = ThePool();
   int threads = ThreadsFor(pool.wanted);
   // Waking the other threads costs more than a few small operations.
@@ -267,7 +324,7 @@ void FinishQueuedDrawing() {
     {
       std::lock_guard<std::mutex> lock(pool.mutex);
       // Several bands a thread, taken as each finishes the last, so that a busy band does not hold the rest.
-      pool.bandCount = threads * 4;
+      pool.bandCount = threads * 2;
       pool.bandHeight = (queue.frame.height + pool.bandCount - 1) / pool.bandCount;
       pool.nextBand.store(0, std::memory_order_relaxed);
       pool.busy = static_cast<int>(pool.threads.size());

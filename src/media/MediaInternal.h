@@ -39,6 +39,8 @@ struct Sprite {
   // skip the clear rest), made from `visibleVersion` of the pixels.
   std::vector<int16_t> visibleSpans;
   int visibleVersion = -1;
+  bool allOpaque = false;           // every pixel's alpha is 255, as of `opaqueVersion` of the pixels
+  int opaqueVersion = -1;
   ~Sprite();
 };
 
@@ -95,6 +97,8 @@ SDL_Texture* SpriteTexture(Sprite& sprite);
 void ForgetTurnedCopies(Sprite& sprite);
 SDL_Texture* SpriteKeyedTexture(Sprite& sprite);
 std::shared_ptr<Sprite> FindSprite(int number);
+// Whether every pixel of the picture has alpha 255 (kept until its pixels change).
+bool AllOpaque(Sprite& sprite);
 SDL_Surface* NewSurface(int w, int h);
 SDL_Surface* ToArgb(SDL_Surface* decoded);  // takes ownership of `decoded`
 // Game colour (r + 256 g + 65536 b) to an opaque ARGB8888 pixel and back.

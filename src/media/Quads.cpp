@@ -127,7 +127,7 @@ media::FillBlend FillBlendOf(SDL_BlendMode mode) {
 }
 
 // A sprite's pixels as the compositor samples them; false when it cannot.
-bool TextureOf(const media::Sprite& sprite, media::FillTexture& texture) {
+bool TextureOf(media::Sprite& sprite, media::FillTexture& texture) {
   const SDL_Surface* from = sprite.surface;
   if (from == nullptr || from->format->format != SDL_PIXELFORMAT_ARGB8888 || SDL_MUSTLOCK(from) ||
       from->w > media::kLargestFillTexture || from->h > media::kLargestFillTexture) {
@@ -137,7 +137,7 @@ bool TextureOf(const media::Sprite& sprite, media::FillTexture& texture) {
   texture.pitch = from->pitch / 4;
   texture.width = from->w;
   texture.height = from->h;
-  texture.opaque = !(sprite.flags & kSpriteKeepAlpha);
+  texture.opaque = !(sprite.flags & kSpriteKeepAlpha) || media::AllOpaque(sprite);
   texture.bilinear = S().quadFiltering;
   return true;
 }

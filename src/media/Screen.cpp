@@ -70,6 +70,13 @@ void WaitForNextPresent(bool vsync) {
 
 namespace media {
 
+// The format of the window's copy of the frame: the window's own where it has the frame's byte order (the
+// frame's alpha is then ignored and the copy to the window is a plain one), the frame's otherwise.
+Uint32 FrameTextureFormat(SDL_Window* window) {
+  return SDL_GetWindowPixelFormat(window) == SDL_PIXELFORMAT_RGB888 ? SDL_PIXELFORMAT_RGB888
+                                                                     : SDL_PIXELFORMAT_ARGB8888;
+}
+
 void TargetScreen() {
   auto& s = S();
   if (s.renderer == nullptr || !s.rendererDraws) return;
@@ -100,7 +107,7 @@ void RebuildAfterDeviceReset() {
   DropScreenTextures();
   if (s.window != nullptr) {
     SDL_Texture*& made = s.frame ? s.frameTexture : s.screen;
-    made = SDL_CreateTexture(s.renderer, SDL_PIXELFORMAT_ARGB8888,
+    made = SDL_CreateTexture(s.renderer, s.frame ? FrameTextureFormat(s.window) : Uint32{SDL_PIXELFORMAT_ARGB8888},
                              s.frame ? SDL_TEXTUREACCESS_STREAMING : SDL_TEXTUREACCESS_TARGET, s.screenWidth,
                              s.screenHeight);
     if (made) {
@@ -205,7 +212,7 @@ bool OpenScreenOnce(int width, int height, const std::string& title) {
     }
     // With the compositor the renderer only shows the frame: one streaming texture, filled once a present.
     SDL_Texture*& made = gpu ? s.screen : s.frameTexture;
-    made = SDL_CreateTexture(s.renderer, SDL_PIXELFORMAT_ARGB8888,
+    made = SDL_CreateTexture(s.renderer, gpu ? Uint32{SDL_PIXELFORMAT_ARGB8888} : media::FrameTextureFormat(s.window),
                              gpu ? SDL_TEXTUREACCESS_TARGET : SDL_TEXTUREACCESS_STREAMING, width, height);
     if (made == nullptr) return false;
     SDL_SetTextureScaleMode(made, SDL_ScaleModeLinear);

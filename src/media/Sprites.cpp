@@ -22,6 +22,21 @@ Image::~Image() {
   if (surface) SDL_FreeSurface(surface);
 }
 
+// Whether a picture that keeps its alpha has any pixel less than opaque (a texture of the 3D scenes often
+// has none, and is then drawn without reading what lies beneath).
+bool AllOpaque(Sprite& sprite) {
+  if (sprite.opaqueVersion == sprite.contentVersion) return sprite.allOpaque;
+  const SDL_Surface* from = sprite.surface;
+  bool opaque = true;
+  for (int y = 0; y < from->h && opaque; ++y) {
+    const uint32_t* row = reinterpret_cast<const uint32_t*>(static_cast<const Uint8*>(from->pixels) + y * from->pitch);
+    for (int x = 0; x < from->w; ++x) opaque = opaque && (row[x] >> 24) == 255;
+  }
+  sprite.allOpaque = opaque;
+  sprite.opaqueVersion = sprite.contentVersion;
+  return opaque;
+}
+
 SDL_Surface* NewSurface(int w, int h) {
   SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormat(0, w, h, 32, SDL_PIXELFORMAT_ARGB8888);
   if (surface) SDL_FillRect(surface, nullptr, 0xFF000000u);
@@ -133,7 +148,10 @@ void Blit(int number, int x, int y, bool keyed) {
     // An unkeyed blit copies the picture, opaque unless it keeps its alpha; a keyed one skips the key colour
     // and lays the rest opaque. Blits are cut at the frame only, never at the viewport.
     SDL_Rect source = SourceRect(*sprite);
-    CopyMode mode = keyed ? CopyMode::Keyed : (sprite->flags & kSpriteKeepAlpha) ? CopyMode::Copy : CopyMode::Opaque;
+    // A picture whose alpha is 255 throughout is copied as it is, with no alpha to set.
+    CopyMode mode = keyed ? CopyMode::Keyed
+                    : (sprite->flags & kSpriteKeepAlpha) || AllOpaque(*sprite) ? CopyMode::Copy
+                                                                                : CopyMode::Opaque;
     QueueCopy(sprite, static_cast<const uint32_t*>(sprite->surface->pixels), sprite->surface->pitch / 4, source.x,
               source.y, source.w, source.h, x, y, mode, PixelOf(sprite->keyColour), {0, 0, s.screenWidth, s.screenHeight});
     return;
