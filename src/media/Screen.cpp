@@ -3,6 +3,8 @@
 #include <SDL_image.h>
 
 #include <algorithm>
+#include <chrono>
+#include <thread>
 #include <cstdio>
 #include <cstring>
 
@@ -53,8 +55,10 @@ void WaitForNextPresent(bool vsync) {
   Uint64 now = SDL_GetPerformanceCounter();
   if (s.nextPresent != 0 && now + slack < s.nextPresent) {
     Uint64 wait = s.nextPresent - slack - now;
-    Uint32 ms = static_cast<Uint32>(wait * 1000 / frequency);
-    if (ms > 1) SDL_Delay(ms - 1);  // yield the processor for the bulk of the wait
+    // Sleep through the wait but its last 0.3 ms (the kernel wakes a sleeper within some 50 microseconds),
+    // then yield until the moment: spinning longer would cost a frame's drawing in processor time.
+    auto micros = static_cast<long long>(wait * 1000000 / frequency);
+    if (micros > 300) std::this_thread::sleep_for(std::chrono::microseconds(micros - 300));
     while (SDL_GetPerformanceCounter() + slack < s.nextPresent) SDL_Delay(0);
     now = SDL_GetPerformanceCounter();
   }
