@@ -143,6 +143,54 @@ inline Lanes Laid(Lanes source, Lanes beneath) {
   }
 }
 
+// Two pixels of a span (the second only when `pair`) sampled, tinted and laid on the frame.
+template <Sampling kSampling, bool kTint, FillBlend kBlend, bool kInside>
+inline void FillPair(uint32_t* out, int i, bool pair, const SpanStart& at, uint32_t u2, uint32_t v2,
+                     Colour colour2, Lanes uFraction, Lanes vFraction, Lanes duFraction, Lanes dvFraction,
+                     const Texels& t) {
+  Lanes source;
+  if constexpr (kSampling == Sampling::Bilinear) {
+    Lanes first = BilinearColumns<kInside>(t, at.u, at.v, uFraction, vFraction);
+    Lanes second = pair ? BilinearColumns<kInside>(t, u2, v2, uFraction + duFraction, vFraction + dvFraction)
+                        : first;
+    source = (__builtin_shufflevector(first, second, 0, 1, 2, 3, 8, 9, 10, 11) +
+              __builtin_shufflevector(first, second, 4, 5, 6, 7, 12, 13, 14, 15)) >> 8;
+    if (t.alpha != 0) source[3] = source[7] = 255;
+  } else if constexpr (kSampling == Sampling::Nearest) {
+    auto texel = [&](uint32_t u, uint32_t v) {
+      int x = static_cast<int32_t>(u) >> 16, y = static_cast<int32_t>(v) >> 16;
+      if constexpr (!kInside) x = std::clamp(x, 0, t.lastX), y = std::clamp(y, 0, t.lastY);
+      return Texel(t, x, y);
+    };
+    uint32_t first = texel(at.u, at.v);
+    source = Spread(first, pair ? texel(u2, v2) : first);
+  } else {
+    source = Levels(at.colour, colour2);
+  }
+  if constexpr (kTint && kSampling != Sampling::None) source = (source * Factors(Levels(at.colour, colour2))) >> 8;
+  if (pair) {
+    StorePair(out + i, Laid<kBlend>(source, kBlend == FillBlend::Replace ? source : PairAt(out + i)));
+  } else {
+    uint32_t both[2] = {out[i], out[i]};
+    StorePair(both, Laid<kBlend>(source, kBlend == FillBlend::Replace ? source : PairAt(both)));
+    out[i] = both[0];
+  }
+}
+
+// Whether the texels two bilinear pixels weigh are all wholly clear, so that blending or adding them
+// changes nothing: their sampling is then skipped. Only inside the texture, for pictures with an alpha.
+template <Sampling kSampling, FillBlend kBlend, bool kInside>
+inline bool Clear(const Texels& t, uint32_t u, uint32_t v, uint32_t u2, uint32_t v2) {
+  if constexpr (kSampling != Sampling::Bilinear || !kInside || (kBlend != FillBlend::Blend && kBlend != FillBlend::Add)) {
+    return false;
+  } else {
+    if (t.alpha != 0) return false;
+    const uint32_t* a = t.pixels + (static_cast<int32_t>(v) >> 16) * t.pitch + (static_cast<int32_t>(u) >> 16);
+    const uint32_t* b = t.pixels + (static_cast<int32_t>(v2) >> 16) * t.pitch + (static_cast<int32_t>(u2) >> 16);
+    return ((a[0] | a[1] | a[t.pitch] | a[t.pitch + 1] | b[0] | b[1] | b[t.pitch] | b[t.pitch + 1]) >> 24) == 0;
+  }
+}
+
 // Fills a span two pixels at a time (the second lane half is the second pixel); an odd last pixel takes the
 // same path with its half beside it unused. kInside: the span's texel positions stay clear of the texture's
 // edges, so no texel index needs clamping.
@@ -163,32 +211,9 @@ void FillSpan(uint32_t* out, int count, SpanStart at, const SpanSteps& d, const 
     bool pair = i + 1 < count;
     uint32_t u2 = at.u + d.du, v2 = at.v + d.dv;
     Colour colour2 = at.colour + d.dColour;
-    Lanes source;
-    if constexpr (kSampling == Sampling::Bilinear) {
-      Lanes first = BilinearColumns<kInside>(t, at.u, at.v, uFraction, vFraction);
-      Lanes second = pair ? BilinearColumns<kInside>(t, u2, v2, uFraction + duFraction, vFraction + dvFraction)
-                          : first;
-      source = (__builtin_shufflevector(first, second, 0, 1, 2, 3, 8, 9, 10, 11) +
-                __builtin_shufflevector(first, second, 4, 5, 6, 7, 12, 13, 14, 15)) >> 8;
-      if (t.alpha != 0) source[3] = source[7] = 255;
-    } else if constexpr (kSampling == Sampling::Nearest) {
-      auto texel = [&](uint32_t u, uint32_t v) {
-        int x = static_cast<int32_t>(u) >> 16, y = static_cast<int32_t>(v) >> 16;
-        if constexpr (!kInside) x = std::clamp(x, 0, t.lastX), y = std::clamp(y, 0, t.lastY);
-        return Texel(t, x, y);
-      };
-      uint32_t first = texel(at.u, at.v);
-      source = Spread(first, pair ? texel(u2, v2) : first);
-    } else {
-      source = Levels(at.colour, colour2);
-    }
-    if constexpr (kTint && kSampling != Sampling::None) source = (source * Factors(Levels(at.colour, colour2))) >> 8;
-    if (pair) {
-      StorePair(out + i, Laid<kBlend>(source, kBlend == FillBlend::Replace ? source : PairAt(out + i)));
-    } else {
-      uint32_t both[2] = {out[i], out[i]};
-      StorePair(both, Laid<kBlend>(source, kBlend == FillBlend::Replace ? source : PairAt(both)));
-      out[i] = both[0];
+    if (!Clear<kSampling, kBlend, kInside>(t, at.u, at.v, pair ? u2 : at.u, pair ? v2 : at.v)) {
+      FillPair<kSampling, kTint, kBlend, kInside>(out, i, pair, at, u2, v2, colour2, uFraction, vFraction,
+                                                  duFraction, dvFraction, t);
     }
     at.u = u2 + d.du;
     at.v = v2 + d.dv;
