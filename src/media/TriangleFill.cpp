@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <vector>
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
@@ -143,6 +144,73 @@ inline Lanes Laid(Lanes source, Lanes beneath) {
   }
 }
 
+// Two source pixels (the second only when `pair`) laid on the frame at out + i.
+template <FillBlend kBlend>
+inline void LayPair(uint32_t* out, int i, bool pair, Lanes source) {
+  if (pair) {
+    StorePair(out + i, Laid<kBlend>(source, kBlend == FillBlend::Replace ? source : PairAt(out + i)));
+  } else {
+    uint32_t both[2] = {out[i], out[i]};
+    StorePair(both, Laid<kBlend>(source, kBlend == FillBlend::Replace ? source : PairAt(both)));
+    out[i] = both[0];
+  }
+}
+
+// The bilinear weight across of one pixel's two columns (see BilinearColumns), still to be added.
+inline Lanes WeighedAcross(Lanes column, Lanes uFraction) {
+  const Lanes sideMask{0xFFFF, 0xFFFF, 0xFFFF, 0xFFFF, 0, 0, 0, 0}, sideBase{256, 256, 256, 256, 0, 0, 0, 0};
+  Lanes fx = uFraction >> 8;
+  return column * (((fx ^ sideMask) - sideMask) + sideBase);
+}
+
+// A bilinear span inside the texture along one texel row (v the same at every pixel, as across an unturned
+// picture): each texel column is weighed down once for the span instead of once for every pixel that
+// samples it. The same arithmetic as the general loop, so the same pixels.
+template <bool kTint, FillBlend kBlend>
+void FillLevelSpan(uint32_t* out, int count, SpanStart at, const SpanSteps& d, const Texels& t) {
+  thread_local std::vector<uint16_t> columns;
+  int y = static_cast<int32_t>(at.v) >> 16;
+  int first = static_cast<int32_t>(at.u) >> 16;
+  int last = static_cast<int32_t>(at.u + d.du * static_cast<uint32_t>(count - 1)) >> 16;
+  if (last < first) std::swap(first, last);
+  int texels = last + 2 - first;  // the last pixel weighs the texel after its own
+  columns.resize(static_cast<size_t>(texels + 1) * 4);
+  const uint32_t* upper = t.pixels + y * t.pitch;
+  const uint32_t* lower = upper + t.pitch;
+  Lanes fy = Splat(static_cast<uint16_t>(at.v)) >> 8;
+  for (int k = 0; k < texels; k += 2) {
+    int x = first + k;
+    bool two = k + 1 < texels;
+    Lanes top = two ? PairAt(upper + x) : Spread(upper[x], upper[x]);
+    Lanes bottom = two ? PairAt(lower + x) : Spread(lower[x], lower[x]);
+    Lanes column = (top * (Splat(256) - fy) + bottom * fy) >> 8;
+    std::memcpy(columns.data() + static_cast<size_t>(k) * 4, &column, sizeof column);
+  }
+  auto columnAt = [&](uint32_t u) {
+    Lanes column;
+    std::memcpy(&column, columns.data() + static_cast<size_t>((static_cast<int32_t>(u) >> 16) - first) * 4,
+                sizeof column);
+    return column;
+  };
+  Lanes uFraction = Splat(static_cast<uint16_t>(at.u));
+  const Lanes duFraction = Splat(static_cast<uint16_t>(d.du));
+  for (int i = 0; i < count; i += 2) {
+    bool pair = i + 1 < count;
+    uint32_t u2 = at.u + d.du;
+    Colour colour2 = at.colour + d.dColour;
+    Lanes firstPixel = WeighedAcross(columnAt(at.u), uFraction);
+    Lanes second = pair ? WeighedAcross(columnAt(u2), uFraction + duFraction) : firstPixel;
+    Lanes source = (__builtin_shufflevector(firstPixel, second, 0, 1, 2, 3, 8, 9, 10, 11) +
+                    __builtin_shufflevector(firstPixel, second, 4, 5, 6, 7, 12, 13, 14, 15)) >> 8;
+    if (t.alpha != 0) source[3] = source[7] = 255;
+    if constexpr (kTint) source = (source * Factors(Levels(at.colour, colour2))) >> 8;
+    LayPair<kBlend>(out, i, pair, source);
+    at.u = u2 + d.du;
+    at.colour = colour2 + d.dColour;
+    uFraction += duFraction + duFraction;
+  }
+}
+
 // Two pixels of a span (the second only when `pair`) sampled, tinted and laid on the frame.
 template <Sampling kSampling, bool kTint, FillBlend kBlend, bool kInside>
 inline void FillPair(uint32_t* out, int i, bool pair, const SpanStart& at, uint32_t u2, uint32_t v2,
@@ -168,26 +236,24 @@ inline void FillPair(uint32_t* out, int i, bool pair, const SpanStart& at, uint3
     source = Levels(at.colour, colour2);
   }
   if constexpr (kTint && kSampling != Sampling::None) source = (source * Factors(Levels(at.colour, colour2))) >> 8;
-  if (pair) {
-    StorePair(out + i, Laid<kBlend>(source, kBlend == FillBlend::Replace ? source : PairAt(out + i)));
-  } else {
-    uint32_t both[2] = {out[i], out[i]};
-    StorePair(both, Laid<kBlend>(source, kBlend == FillBlend::Replace ? source : PairAt(both)));
-    out[i] = both[0];
-  }
+  LayPair<kBlend>(out, i, pair, source);
 }
 
-// Whether the texels two bilinear pixels weigh are all wholly clear, so that blending or adding them
-// changes nothing: their sampling is then skipped. Only inside the texture, for pictures with an alpha.
+// Whether the texels two bilinear pixels weigh are all wholly clear (or, added, all black), so that laying
+// them changes nothing: their sampling is then skipped. Only inside the texture.
 template <Sampling kSampling, FillBlend kBlend, bool kInside>
 inline bool Clear(const Texels& t, uint32_t u, uint32_t v, uint32_t u2, uint32_t v2) {
   if constexpr (kSampling != Sampling::Bilinear || !kInside || (kBlend != FillBlend::Blend && kBlend != FillBlend::Add)) {
     return false;
   } else {
-    if (t.alpha != 0) return false;
     const uint32_t* a = t.pixels + (static_cast<int32_t>(v) >> 16) * t.pitch + (static_cast<int32_t>(u) >> 16);
     const uint32_t* b = t.pixels + (static_cast<int32_t>(v2) >> 16) * t.pitch + (static_cast<int32_t>(u2) >> 16);
-    return ((a[0] | a[1] | a[t.pitch] | a[t.pitch + 1] | b[0] | b[1] | b[t.pitch] | b[t.pitch + 1]) >> 24) == 0;
+    uint32_t any = a[0] | a[1] | a[t.pitch] | a[t.pitch + 1] | b[0] | b[1] | b[t.pitch] | b[t.pitch + 1];
+    // Added, black adds nothing either, whatever its alpha.
+    if constexpr (kBlend == FillBlend::Add) {
+      if ((any & 0xFFFFFFu) == 0) return true;
+    }
+    return t.alpha == 0 && (any >> 24) == 0;
   }
 }
 
@@ -203,6 +269,12 @@ void FillSpan(uint32_t* out, int count, SpanStart at, const SpanSteps& d, const 
       out[i] = Texel(t, x, y);
     }
     return;
+  }
+  if constexpr (kSampling == Sampling::Bilinear && kInside) {
+    if (d.dv == 0 && count >= 8) {
+      FillLevelSpan<kTint, kBlend>(out, count, at, d, t);
+      return;
+    }
   }
   // The bilinear weights step in 16-bit lanes: the fraction of u (down to 1/65536) wraps exactly as u does.
   Lanes uFraction = Splat(static_cast<uint16_t>(at.u)), vFraction = Splat(static_cast<uint16_t>(at.v));
