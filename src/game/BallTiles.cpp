@@ -32,8 +32,13 @@ RimTouch SampleRim(float cx, float cy, float r, bool listTiles) {
   RimTouch touch;
   int count = RimSampleCount(r);
   const RimSample* samples = RimSamples(r);
+  // Only the tiles near the ball can hold a rim sample: they are found once for all the samples.
+  static std::vector<int> near;
+  bool narrowed = r >= 0 && r < 1000;
+  if (narrowed) TilesNear(cx, cy, r, near);
   for (int i = 0; i < count; ++i) {
-    int k = TileAtPoint(Round(cx + r * samples[i].s), Round(cy + r * samples[i].c));
+    int px = Round(cx + r * samples[i].s), py = Round(cy + r * samples[i].c);
+    int k = narrowed ? TileAtPointAmong(near, px, py) : TileAtPoint(px, py);
     if (k == -1) continue;
     touch.hits += 1;
     touch.nx += samples[i].s;

@@ -123,6 +123,24 @@ int TileAtPoint(int px, int py) {
   return -1;
 }
 
+void TilesNear(float cx, float cy, float reach, std::vector<int>& out) {
+  out.clear();
+  // A point in a tile lies within 32.5 pixels of its centre across and 10.5 down (its box is rounded);
+  // one pixel more covers the rounding of the point itself.
+  float across = reach + 34, down = reach + 12;
+  int count = lists.tiles.Count();
+  for (int i = 0; i < count; ++i) {
+    const Tile* tile = lists.tiles.At(i);
+    if (tile->alive && std::fabs(tile->x - cx) < across && std::fabs(tile->y - cy) < down) out.push_back(i);
+  }
+}
+
+int TileAtPointAmong(const std::vector<int>& tiles, int px, int py) {
+  for (int i : tiles)
+    if (InsideTile(*lists.tiles.At(i), px, py)) return i;
+  return -1;
+}
+
 int ClearTileAt(int px, int py) {
   int count = lists.tiles.Count();
   for (int i = 0; i < count; ++i) {

@@ -1,6 +1,8 @@
 // The balls: creation, gluing to the ship, motion with all their contacts, drawing, loss.
 #pragma once
 
+#include <vector>
+
 struct Ball;
 
 // Appends a ball, which becomes the list's current record, and returns it; colour tiles under it vanish to
@@ -30,5 +32,9 @@ void LimitBallSpeed(Ball& ball);
 
 // The first alive tile whose box strictly holds the point, -1 for none.
 int TileAtPoint(int px, int py);
+// The indices of the alive tiles that a point (rounded to whole pixels) within `reach` pixels of (cx, cy)
+// could lie in, in list order; TileAtPointAmong then answers as TileAtPoint does for such points.
+void TilesNear(float cx, float cy, float reach, std::vector<int>& out);
+int TileAtPointAmong(const std::vector<int>& tiles, int px, int py);
 // Removes the first alive colour tile under the point silently: 0, or -1 when there was none.
 int ClearTileAt(int px, int py);

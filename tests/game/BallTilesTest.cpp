@@ -48,6 +48,28 @@ TEST(TileAtPoint, BoxesAreStrictAndEveryKindCountsButOnlyColourTilesClear) {
   EXPECT_EQ(TileAtPoint(300, 300), 0);
 }
 
+// The search among the tiles near a ball answers as the search among all tiles, for every point within its
+// reach: tiles on half pixels (where rounding decides), overlapping tiles (the first in the list wins) and
+// broken ones.
+TEST(TileAtPoint, TheTilesNearAPointAnswerAsAllTheTiles) {
+  ResetGameForTest();
+  for (int k = 0; k < 60; ++k) {
+    Tile* tile = AddTile(200 + 37.5f * (k % 10) + 0.25f * (k % 3), 150 + 10.5f * (k / 10) + 0.5f * (k % 2), tileBlue);
+    tile->alive = k % 7 != 3;
+  }
+  std::vector<int> near;
+  for (float cx : {190.0f, 300.5f, 377.25f, 520.0f}) {
+    for (float cy : {140.0f, 170.5f, 201.25f}) {
+      for (float reach : {4.0f, 8.0f, 16.5f}) {
+        TilesNear(cx, cy, reach, near);
+        for (int py = static_cast<int>(cy - reach) - 1; py <= static_cast<int>(cy + reach) + 1; ++py)
+          for (int px = static_cast<int>(cx - reach) - 1; px <= static_cast<int>(cx + reach) + 1; ++px)
+            ASSERT_EQ(TileAtPointAmong(near, px, py), TileAtPoint(px, py)) << px << "," << py;
+      }
+    }
+  }
+}
+
 TEST_F(BallTiles, TheFireBallCrossesARowOfColourTilesAndStillReflectsOffAnUnbreakableTile) {
   for (float x = 200; x <= 456; x += 64) AddTile(x, 300, tileRed);
   AddTile(310, 200, tileUnbreakable);
