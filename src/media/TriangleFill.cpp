@@ -524,11 +524,13 @@ void FillOne(const Job& job, const QuadVertex& p, const QuadVertex& q, const Qua
   if (lowerFirst < endRow) lower.Start(middle.x, middle.y, bottom.x, bottom.y, lowerFirst);
   for (int64_t row = firstRow; row < endRow; ++row) {
     EdgeWalk& side = row < middleRow ? upper : lower;
-    int64_t from = alongIsLeft ? along.x : side.x, to = alongIsLeft ? side.x : along.x;
-    from = std::max<int64_t>(from, clip.x0);
+    int64_t edge = alongIsLeft ? along.x : side.x, to = alongIsLeft ? side.x : along.x;
+    int64_t from = std::max<int64_t>(edge, clip.x0);
     to = std::min<int64_t>(to, clip.x1);
     if (from < to) {
-      double cx = static_cast<double>(from) + 0.5, cy = static_cast<double>(row) + 0.5;
+      // The values start at the span's own left end and step from there to the first pixel drawn, so that a
+      // pixel comes out the same however much of its span the clip cuts away.
+      double cx = static_cast<double>(edge) + 0.5, cy = static_cast<double>(row) + 0.5;
       SpanStart at;
       if (textured) at.u = u.At(cx, cy), at.v = v.At(cx, cy);
       if (tint && flat) {
@@ -536,6 +538,7 @@ void FillOne(const Job& job, const QuadVertex& p, const QuadVertex& q, const Qua
       } else if (tint) {
         for (int channel = 0; channel < 4; ++channel) at.colour[channel] = colour[channel].At(cx, cy);
       }
+      if (from > edge) at = Advanced(at, steps, static_cast<int>(from - edge));
       int count = static_cast<int>(to - from);
       uint32_t* out = job.target.pixels + row * job.target.pitch + from;
       // Only the pixels near the texture's edges take the slower filler that clamps texel indices.
