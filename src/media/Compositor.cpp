@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <functional>
 #include <condition_variable>
 #include <cstring>
 #include <mutex>
@@ -38,6 +39,9 @@ struct Queue {
   std::vector<Operation> operations;
   std::vector<QuadVertex> vertices;
   std::vector<int> indices;
+  // Pictures to make before any band is drawn (shaped copies the operations lay), each made by one thread.
+  std::vector<std::function<void()>> preparations;
+  long preparedPixels = 0;
   long queuedPixels = 0;  // a rough measure of the work waiting, to leave small batches to one thread
 };
 Queue queue;
@@ -119,8 +123,10 @@ struct Pool {
   uint64_t generation = 0;
   int busy = 0;
   bool stopping = false;
-  std::atomic<int> nextBand{0};
-  int bandCount = 0, bandHeight = 0;
+  // The work of one wake-up: jobs 0 .. jobCount - 1, each taken by whichever thread is free first.
+  std::function<void(int)> job;
+  std::atomic<int> nextJob{0};
+  int jobCount = 0;
 };
 Pool& ThePool() {
   static Pool* pool = new Pool;
@@ -133,12 +139,11 @@ int ThreadsFor(int wanted) {
   return std::clamp(static_cast<int>(cores), 1, 8);
 }
 
-void RunBands(Pool& pool) {
+void RunJobs(Pool& pool) {
   for (;;) {
-    int band = pool.nextBand.fetch_add(1, std::memory_order_relaxed);
-    if (band >= pool.bandCount) return;
-    int top = band * pool.bandHeight;
-    DrawBand(top, std::min(top + pool.bandHeight, queue.frame.height));
+    int k = pool.nextJob.fetch_add(1, std::memory_order_relaxed);
+    if (k >= pool.jobCount) return;
+    pool.job(k);
   }
 }
 
@@ -150,7 +155,7 @@ void Worker(Pool* pool, uint64_t seen) {
     if (pool->stopping) return;
     seen = pool->generation;
     lock.unlock();
-    RunBands(*pool);
+    RunJobs(*pool);
     lock.lock();
     if (--pool->busy == 0) pool->finished.notify_one();
   }
@@ -310,35 +315,56 @@ void QueueFill(const FillClip& box, uint32_t pixel) {
   queue.operations.push_back(std::move(op));
 }
 
+// Runs jobs 0 .. count - 1 on the caller's thread and the pool's, returning when all are done.
+void RunOnAllThreads(Pool& pool, int count, std::function<void(int)> job) {
+  StartThreads(pool);
+  {
+    std::lock_guard<std::mutex> lock(pool.mutex);
+    pool.job = std::move(job);
+    pool.jobCount = count;
+    pool.nextJob.store(0, std::memory_order_relaxed);
+    pool.busy = static_cast<int>(pool.threads.size());
+    pool.generation += 1;
+  }
+  pool.wake.notify_all();
+  RunJobs(pool);
+  std::unique_lock<std::mutex> lock(pool.mutex);
+  pool.finished.wait(lock, [&] { return pool.busy == 0; });
+}
+
 void FinishQueuedDrawing() {
-  if (queue.operations.empty()) return;
+  if (queue.operations.empty() && queue.preparations.empty()) return;
   TrimHiddenFills();
   Pool& pool = ThePool();
   int threads = ThreadsFor(pool.wanted);
   // Waking the other threads costs more than a few small operations.
   constexpr long kWorthSharing = 20000;
+  auto& preparations = queue.preparations;
+  if (threads <= 1 || queue.preparedPixels < kWorthSharing || preparations.size() < 2) {
+    for (auto& prepare : preparations) prepare();
+  } else {
+    RunOnAllThreads(pool, static_cast<int>(preparations.size()), [&](int k) { preparations[k](); });
+  }
   if (threads <= 1 || queue.queuedPixels < kWorthSharing) {
     DrawBand(0, queue.frame.height);
   } else {
-    StartThreads(pool);
-    {
-      std::lock_guard<std::mutex> lock(pool.mutex);
-      // Several bands a thread, taken as each finishes the last, so that a busy band does not hold the rest.
-      pool.bandCount = threads * 2;
-      pool.bandHeight = (queue.frame.height + pool.bandCount - 1) / pool.bandCount;
-      pool.nextBand.store(0, std::memory_order_relaxed);
-      pool.busy = static_cast<int>(pool.threads.size());
-      pool.generation += 1;
-    }
-    pool.wake.notify_all();
-    RunBands(pool);
-    std::unique_lock<std::mutex> lock(pool.mutex);
-    pool.finished.wait(lock, [&] { return pool.busy == 0; });
+    // Several bands a thread, taken as each finishes the last, so that a busy band does not hold the rest.
+    int bands = threads * 2, height = (queue.frame.height + bands - 1) / bands;
+    RunOnAllThreads(pool, bands, [height](int band) {
+      DrawBand(band * height, std::min((band + 1) * height, queue.frame.height));
+    });
   }
   queue.operations.clear();
   queue.vertices.clear();
   queue.indices.clear();
+  queue.preparations.clear();
   queue.queuedPixels = 0;
+  queue.preparedPixels = 0;
+}
+
+void QueuePreparation(std::function<void()> prepare, long pixels) {
+  queue.preparations.push_back(std::move(prepare));
+  queue.preparedPixels += pixels;
 }
 
 int QueuedDrawingCount() { return static_cast<int>(queue.operations.size()); }

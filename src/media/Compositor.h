@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 #include "media/PictureSpans.h"
@@ -29,6 +30,9 @@ void QueueFill(const FillClip& box, uint32_t pixel);
 // of its rows the first column with any alpha and the column after the last: the rest lays nothing.
 void QueueLay(std::shared_ptr<const void> keep, const uint32_t* pixels, int pitch, int w, int h, int x, int y,
               const LayPaint& paint, const int16_t* visible, const FillClip& clip);
+// A picture to make before the queued operations are drawn (one that they lay): the preparations of a frame
+// are made first, several at once on the drawing threads, each by one thread.
+void QueuePreparation(std::function<void()> prepare, long pixels);
 
 // Draws everything queued. Each thread draws whole bands of rows, every operation in the order it came, so
 // the frame is the same, bit for bit, whatever the number of threads.
@@ -44,5 +48,9 @@ void StopDrawingThreads();
 // For the reference tests, headless: drawing goes through SDL's software renderer into the frame instead of
 // the compositor (off: the compositor again).
 void DrawThroughRenderer(bool on);
+// For the tests: off, zoomed and turned pictures are sampled afresh at every draw instead of laid from copies.
+void KeepShapedCopies(bool on);
+// The bytes that the kept copies of zoomed and turned pictures hold.
+long ShapedCopyBytes();
 
 }  // namespace media

@@ -22,6 +22,20 @@ struct TurnedCopyEntry {
   long lastUse = 0;  // the turned-draw count when it was last drawn
 };
 
+// A picture zoomed and turned once, on the CPU, and laid many times at its own size: what the compositor
+// draws instead of sampling a small picture afresh at every draw.
+struct ShapedCopy {
+  std::unique_ptr<uint32_t[]> pixels;  // w x h, ARGB8888, clear outside the picture
+  std::unique_ptr<int16_t[]> visible;  // for each row, the first column with any alpha and the column after the last
+  int w = 0, h = 0;                    // pixels
+  long Bytes() const { return static_cast<long>(w) * h * 4; }
+};
+
+struct ShapedCopyEntry {
+  std::shared_ptr<const ShapedCopy> copy;  // queued drawing may still hold it after it is dropped here
+  long lastUse = 0;                        // the shaped-draw count when it was last drawn
+};
+
 struct Sprite {
   SDL_Surface* surface = nullptr;   // ARGB8888
   SDL_Texture* texture = nullptr;   // the picture with its alpha (quads, opaque blits)
@@ -35,6 +49,8 @@ struct Sprite {
   int contentVersion = 0;           // grows whenever the pixels change (turned copies go stale)
   std::map<int, TurnedCopyEntry> turned;  // turned copies by angle step, for the software renderer
   int turnedVersion = 0;            // the contentVersion the turned copies were made from
+  std::map<uint64_t, ShapedCopyEntry> shaped;  // zoomed and turned copies for the compositor, by shape
+  int shapedVersion = 0;            // the contentVersion the shaped copies were made from
   // For each row, the first column with any alpha and the column after the last (pictures laid by alpha
   // skip the clear rest), made from `visibleVersion` of the pixels.
   std::vector<int16_t> visibleSpans;
@@ -70,6 +86,10 @@ struct State {
   bool softwareRenderer = false;     // turning pictures is costly: turned copies are kept
   long turnedBytes = 0;              // pixels held by the turned copies of every sprite
   long turnedDraws = 0;              // turned draws so far (the copies' clock for least-recent use)
+  long shapedBytes = 0;              // pixels held by the shaped copies of every sprite
+  long shapedDraws = 0;              // shaped draws so far (their clock for least-recent use)
+  long shapedSightings = 0;          // shapes seen once, not yet copied
+  bool shapedCopiesOn = true;        // off: every zoomed or turned picture is sampled afresh (tests)
   bool focus = true;
   int frameRate = 60;
   Uint64 nextPresent = 0;            // performance-counter time before which no present happens
@@ -93,7 +113,7 @@ inline bool CanDraw() { return S().frame != nullptr || S().renderer != nullptr; 
 
 // Makes sure a sprite's texture matches its surface; null without a renderer.
 SDL_Texture* SpriteTexture(Sprite& sprite);
-// Destroys a sprite's turned copies and takes their pixels off the budget.
+// Destroys a sprite's turned and shaped copies and takes their pixels off the budgets.
 void ForgetTurnedCopies(Sprite& sprite);
 SDL_Texture* SpriteKeyedTexture(Sprite& sprite);
 std::shared_ptr<Sprite> FindSprite(int number);

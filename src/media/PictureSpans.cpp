@@ -115,7 +115,14 @@ void LayFour(uint32_t* out, const uint32_t* in, int count, const LayPaint& paint
     __m128i high = LaidPair<kBlend>(sHigh, _mm_unpackhi_epi8(d, zero), alphaLanes, colourLanes);
     _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i), _mm_packus_epi16(low, high));
   }
-  if (i < count) LaySpanPlain(out + i, in + i, count - i, paint);
+  if (i < count) {
+    // The last one to three pixels through the same loop, beside copies that fill out its four.
+    uint32_t outFour[4] = {}, inFour[4] = {};
+    int rest = count - i;
+    for (int k = 0; k < rest; ++k) outFour[k] = out[i + k], inFour[k] = in[i + k];
+    LayFour<kBlend>(outFour, inFour, 4, paint);
+    for (int k = 0; k < rest; ++k) out[i + k] = outFour[k];
+  }
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 
 #include "media/Compositor.h"
 #include "media/MediaInternal.h"
+#include "media/ShapedCopies.h"
 #include "media/TriangleFill.h"
 
 using media::S;
@@ -184,9 +185,17 @@ void DrawQuadOnFrame(const media::Quad& q, float x, float y, int alpha) {
                       static_cast<int>(top), paint, byAlpha ? VisibleSpans(*q.sprite) : nullptr, ViewportClip());
       return;
     }
+    if (media::LayShapedCopy(q.sprite, texture, FillBlendOf(s.quadBlend), x, y, q.width, q.height, 0.0f, alpha,
+                             ViewportClip())) {
+      return;
+    }
     v[0].x = left, v[0].y = top, v[1].x = left + w, v[1].y = top;
     v[2].x = left + w, v[2].y = top + h, v[3].x = left, v[3].y = top + h;
   } else {
+    if (media::LayShapedCopy(q.sprite, texture, FillBlendOf(s.quadBlend), x, y, q.width, q.height, q.angle, alpha,
+                             ViewportClip())) {
+      return;
+    }
     double radians = q.angle * M_PI / 180.0;
     float c = static_cast<float>(std::cos(radians)), sn = static_cast<float>(std::sin(radians));
     float cx = x + q.width / 2, cy = y + q.height / 2, hw = q.width / 2, hh = q.height / 2;
@@ -227,6 +236,7 @@ void media::ForgetTurnedCopies(Sprite& sprite) {
     S().turnedBytes -= copy.bytes;
   }
   sprite.turned.clear();
+  ForgetShapedCopies(sprite);
 }
 
 BlendKind BlendKindFor(int sourceFactor, int destinationFactor, bool customAllowed) {

@@ -224,6 +224,79 @@ TEST_F(Compositor, TheFrameIsTheSameWhateverTheNumberOfDrawingThreads) {
   SetDrawThreads(threads);
 }
 
+// Zoomed and turned pictures drawn again are laid from kept copies. Unturned, a copy has the very pixels that
+// sampling afresh gives; turned, its corners land within half a pixel of where the exact turn puts them.
+TEST_F(Compositor, KeptCopiesOfZoomedAndTurnedPicturesLookAsPicturesSampledAfresh) {
+  for (float angle : {0.0f, 30.0f, 135.0f}) {
+    auto draw = [&] {
+      ClearFrame(ColorRGB(40, 60, 90));
+      BeginQuads();
+      SetViewport(100, 80, 800, 600);
+      for (int pass = 0; pass < 2; ++pass) {  // the second pass lays the copies the first one kept
+        int placed = 0;
+        for (int pair : {6, 2}) {
+          QuadBlendMode(5, pair);
+          for (int filtering : {1, 0}) {
+            QuadFiltering(filtering);
+            for (int quad : {kOpaque, kAlpha}) {
+              for (float zoom : {0.75f, 1.5f, 2.25f}) {
+                for (int alpha : {255, 150}) {
+                  ZoomQuad(quad, std::floor(64 * zoom), std::floor(48 * zoom));
+                  RotateQuad(quad, angle, 0);
+                  // Some cut by the viewport's edges.
+                  float x = 60.0f + static_cast<float>(placed % 8) * 115;
+                  float y = 50.0f + static_cast<float>(placed / 8) * 95;
+                  DrawQuadAlpha(quad, x, y, alpha);
+                  placed += 1;
+                }
+              }
+            }
+          }
+        }
+      }
+      EndQuads();
+      ZoomQuad(kOpaque, 64, 48);
+      ZoomQuad(kAlpha, 64, 48);
+      RotateQuad(kOpaque, 0, 0);
+      RotateQuad(kAlpha, 0, 0);
+      FullViewport();
+      QuadFiltering(1);
+      return FramePixels();
+    };
+    media::KeepShapedCopies(false);
+    Both both;
+    both.sdl = draw();
+    media::KeepShapedCopies(true);
+    both.ours = draw();
+    if (angle == 0.0f) {
+      EXPECT_EQ(both.sdl, both.ours);
+    } else {
+      ExpectAlike(both, "turned " + std::to_string(static_cast<int>(angle)), Limits{6, 3000, 8000, 0.25});
+    }
+  }
+}
+
+// However many shapes are drawn, the kept copies stay within their budget.
+TEST_F(Compositor, KeptCopiesStayWithinTheirBudget) {
+  BeginQuads();
+  QuadBlendMode(5, 2);
+  for (int round = 0; round < 2; ++round) {
+    for (int size = 60; size < 110; ++size) {
+      for (int angle = 0; angle < 360; angle += 10) {
+        ZoomQuad(kAlpha, static_cast<float>(size), static_cast<float>(size));
+        RotateQuad(kAlpha, static_cast<float>(angle), 0);
+        DrawQuadAlpha(kAlpha, 300, 300, 200);
+      }
+    }
+    FinishDrawing();
+    if (round == 1) EXPECT_GT(media::ShapedCopyBytes(), 24L << 20);
+    EXPECT_LE(media::ShapedCopyBytes(), 48L << 20);
+  }
+  EndQuads();
+  ZoomQuad(kAlpha, 64, 48);
+  RotateQuad(kAlpha, 0, 0);
+}
+
 // The SSE2 loops lay the very pixels of the plain ones, for every blend, fade and row length.
 TEST(PictureSpans, TheFastAndThePlainLoopsLayTheSamePixels) {
   Numbers random(3);
