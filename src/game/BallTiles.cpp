@@ -28,14 +28,12 @@ struct RimTouch {
   float nx = 0, ny = 0;
 };
 
-RimTouch SampleRim(float cx, float cy, float r, bool listTiles) {
+// `near`: the tiles near enough to hold any of the samples (see TilesNear).
+RimTouch SampleRim(float cx, float cy, float r, bool listTiles, const std::vector<int>& near) {
   RimTouch touch;
   int count = RimSampleCount(r);
   const RimSample* samples = RimSamples(r);
-  // Only the tiles near the ball can hold a rim sample: they are found once for all the samples.
-  static std::vector<int> near;
   bool narrowed = r >= 0 && r < 1000;
-  if (narrowed) TilesNear(cx, cy, r, near);
   for (int i = 0; i < count; ++i) {
     int px = Round(cx + r * samples[i].s), py = Round(cy + r * samples[i].c);
     int k = narrowed ? TileAtPointAmong(near, px, py) : TileAtPoint(px, py);
@@ -120,9 +118,15 @@ void CollideWithTiles(Ball& ball) {
   bool touched = false;
   float contactX = cx, contactY = cy;
   int passes = static_cast<int>(2 * r) + 4;
+  // Each pass moves the ball one pixel at most: the tiles near its rim now are the only ones any pass can
+  // touch, found once for all the passes.
+  static std::vector<int> near;
+  bool narrowed = r >= 0 && r < 1000;
+  if (narrowed) TilesNear(cx, cy, r + static_cast<float>(passes) + 1, near);
   for (int pass = 0; pass < passes; ++pass) {
-    int centreHit = TileAtPoint(Round(cx), Round(cy)) != -1 ? 1 : 0;
-    RimTouch touch = SampleRim(cx, cy, r, false);
+    int px = Round(cx), py = Round(cy);
+    int centreHit = (narrowed ? TileAtPointAmong(near, px, py) : TileAtPoint(px, py)) != -1 ? 1 : 0;
+    RimTouch touch = SampleRim(cx, cy, r, false, near);
     if (centreHit + touch.hits == 0) break;
     touched = true;
     contactX = cx;
@@ -138,7 +142,7 @@ void CollideWithTiles(Ball& ball) {
   ball.x = contactX;
   ball.y = contactY;
   lists.hitSamples.Clear();
-  RimTouch touch = SampleRim(contactX, contactY, r, true);
+  RimTouch touch = SampleRim(contactX, contactY, r, true, near);
   TileContact contact;
   float length = std::sqrt(touch.nx * touch.nx + touch.ny * touch.ny);
   if (length < noDirection) return;
