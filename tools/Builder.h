@@ -5,6 +5,7 @@
 
 // Each returns false after printing what went wrong; the builder then fails the build.
 bool BuildMainGraphicsPacks(const std::string& outDir);  // packs/maingfx.pak and packs/panel.pak
+bool BuildMiniLogoPack(const std::string& outDir);       // packs/minilogo.pak, the configuration window's banner
 bool BuildSoundPacks(const std::string& outDir);         // packs/sounds.pak
 bool BuildThemePacks(const std::string& outDir);         // packs/<theme>.pak and the level scene packs
 bool BuildLevelPacks(const std::string& levelSourceDir, const std::string& outDir);  // packs/normal, packs/hard

@@ -32,7 +32,7 @@ int main(int argc, char** argv) {
   }
   bool ok = true;
   SetContactSheetDirectory(sheetDir);  // the picture packs' contact sheets go there as well
-  if (only.empty() || only == "graphics") ok = BuildMainGraphicsPacks(outDir) && ok;
+  if (only.empty() || only == "graphics") ok = BuildMainGraphicsPacks(outDir) && BuildMiniLogoPack(outDir) && ok;
   if (only.empty() || only == "sounds") ok = BuildSoundPacks(outDir) && ok;
   if (only.empty() || only == "levels") ok = BuildLevelPacks(levelDir, outDir) && ok;
   if (only.empty() || only == "music") ok = BuildMusicPacks(outDir) && ok;  // its sheets go to --sheets too

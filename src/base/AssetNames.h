@@ -8,6 +8,8 @@
 // unless a step is given.
 
 constexpr int pointerPicture = 2114;  // the menu pointer
+// The configuration window's banner, an image of packs/minilogo.pak loaded only while the window is open.
+constexpr int miniLogoImage = 2121;
 
 // The balls, by diameter in pixels (radius 4, 8, 16, 40 and 80).
 constexpr int ball8Picture = 2082, ball16Picture = 2083, ball32Picture = 2084, ball80Picture = 2086,

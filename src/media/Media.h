@@ -314,5 +314,11 @@ int MessageBox(const std::string& title, const std::string& text, int buttons);
 // True when a message box would not be shown (headless or replaying): it prints and takes its default answer.
 bool NobodyToAsk();
 bool OpenWebPage(const std::string& address);
+// The characters of `text` that match the regular expression `pattern` (PCRE syntax), each tested by itself,
+// or (keepMatching false) those that do not; false, with nothing in `out`, when the expression cannot be built.
+bool FilterCharacters(const std::string& text, const std::string& pattern, bool keepMatching, std::string& out);
+// 0 when the first display offers width x height at `depth` bits a pixel and `refresh` Hz (0: any rate),
+// asked without changing the mode; -1 otherwise, and always headless.
+int TestDisplayMode(int width, int height, int depth, int refresh);
 std::string CurrentDirectory();
 bool SetCurrentDirectory(const std::string& path);

@@ -207,6 +207,24 @@ bool OpenWebPage(const std::string& address) {
   return SDL_OpenURL(address.c_str()) == 0;
 }
 
+int TestDisplayMode(int width, int height, int depth, int refresh) {
+  if (S().options.headless) return -1;
+  bool ownVideo = SDL_WasInit(SDL_INIT_VIDEO) == 0;
+  if (ownVideo && SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return -1;
+  int found = -1;
+  int count = SDL_GetNumDisplayModes(0);
+  for (int i = 0; i < count && found != 0; ++i) {
+    SDL_DisplayMode mode;
+    if (SDL_GetDisplayMode(0, i, &mode) != 0) continue;
+    // 32-bit modes carry 24 bits of colour: count the bytes a pixel takes.
+    int bits = static_cast<int>(SDL_BYTESPERPIXEL(mode.format)) * 8;
+    if (mode.w == width && mode.h == height && bits >= depth && (refresh == 0 || mode.refresh_rate == refresh))
+      found = 0;
+  }
+  if (ownVideo) SDL_QuitSubSystem(SDL_INIT_VIDEO);
+  return found;
+}
+
 std::string CurrentDirectory() {
   std::error_code error;
   auto path = std::filesystem::current_path(error);

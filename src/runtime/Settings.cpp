@@ -32,3 +32,5 @@ void ReadPreferences() {
   settings.playerName = ReadPrefText("player_name", "Offline");
   ClosePrefs();
 }
+
+std::string LiveScoresPage() { return "https://novabouncer.example/scores?game=novabouncer3"; }

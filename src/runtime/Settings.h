@@ -34,5 +34,8 @@ extern JoystickState joystick0;  // joystick 0 as read this frame
 // the mouse and keys do, as with the switch off.
 bool JoystickSteers();
 
+// The live-scores page on the web, where players sign up and see the table of all players.
+std::string LiveScoresPage();
+
 // Reads the preference file "config" (creating it when missing) into `settings`.
 void ReadPreferences();

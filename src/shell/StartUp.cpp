@@ -7,11 +7,12 @@
 #include "media/Engine3D.h"
 #include "media/Media.h"
 #include "game/PlayState.h"
+#include "front/ConfigurationForm.h"
 #include "front/Screens.h"
 #include "front/Scores.h"
-#include "front/Configuration.h"
 #include "runtime/Settings.h"
 #include "runtime/Alert.h"
+#include "shell/ConfigWindow.h"
 #include "shell/Shell.h"
 
 void OpenGameScreen() {
@@ -114,8 +115,9 @@ void StartUp() {
   if (!InitSound()) std::fprintf(stderr, "No sound device could be opened: playing without sound\n");
   // The player from the command line, or the configuration window.
   if (ArgumentCount() >= 1) {
-    settings.playerName = Argument(0);
-    settings.playerPassword = Argument(1);
+    // Filtered as the window filters them, so that one typed password always gives one digest.
+    settings.playerName = FilterName(Argument(0));
+    settings.playerPassword = FilterPassword(Argument(1));
   } else if (settings.startLevel < 0 && !IsHeadless()) {
     ConfigurationUtility();
   }

@@ -289,7 +289,9 @@ TEST_F(Compositor, KeptCopiesStayWithinTheirBudget) {
       }
     }
     FinishDrawing();
-    if (round == 1) EXPECT_GT(media::ShapedCopyBytes(), 24L << 20);
+    if (round == 1) {
+      EXPECT_GT(media::ShapedCopyBytes(), 24L << 20);
+    }
     EXPECT_LE(media::ShapedCopyBytes(), 48L << 20);
   }
   EndQuads();

@@ -1,4 +1,0 @@
-// The configuration window shown before the game when it starts without arguments.
-#pragma once
-
-void ConfigurationUtility();
