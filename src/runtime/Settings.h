@@ -24,6 +24,7 @@ struct Settings {
   // Run options that skip the screens before play
   int startLevel = -1;        // >= 0: start a game at once on this level index
   bool startHard = false;
+  bool continueAtStart = false;  // continue the saved game at once, without the menu
   bool autoplay = false;
 };
 

@@ -162,13 +162,17 @@ void EnterLevelDirectly(int levelIndex) {
 }
 
 void RunGameCycle() {
-  bool skipMenu = settings.startLevel >= 0;
+  bool skipMenu = settings.startLevel >= 0 || settings.continueAtStart;
   for (;;) {
     NewGameValues();
     LoadLocalScores();
     if (settings.internetEnabled) FetchLiveScores();
     settings.continueRequested = false;
-    if (skipMenu) {
+    if (skipMenu && settings.continueAtStart) {
+      // The saved game at once, as the menu's continue entry would start it; later games go through the menu.
+      settings.continueRequested = true;
+      skipMenu = false;
+    } else if (skipMenu) {
       // Straight into play on the level asked for, once; later games go through the menu.
       play.difficulty = settings.startHard ? difficultyHard : difficultyNormal;
       EnterLevelDirectly(settings.startLevel);

@@ -33,7 +33,12 @@ bool CheckCombinations(const RunOptions& options, std::string& error) {
     return false;
   }
   if (options.hard && options.startLevel < 0) {
-    error = "--hard chooses the level set of --start-level: give both";
+    error = options.continueGame ? "--continue continues a game of the normal set: --hard cannot go with it"
+                                 : "--hard chooses the level set of --start-level: give both";
+    return false;
+  }
+  if (options.continueGame && options.startLevel >= 0) {
+    error = "--continue starts on the saved game's level: --start-level cannot go with it";
     return false;
   }
   for (const auto& [frame, path] : media.screenshots) {
@@ -60,6 +65,7 @@ const char* UsageText() {
          "  --report FILE           write a JSON summary of the run when it ends\n"
          "  --start-level N         start a game at once on level index N\n"
          "  --hard                  with --start-level: the hard level set\n"
+         "  --continue              continue the saved game of the player named (or of Player 1) at once\n"
          "  --autoplay              the ship plays by itself\n"
          "  --benchmark             a busy scene, uncapped, with frame-time figures\n"
          "  --benchmark-json FILE   with --benchmark: the figures also as JSON in FILE\n"
@@ -93,6 +99,8 @@ bool ParseOptions(const std::vector<std::string>& words, const std::string& call
       options.hard = true;
     } else if (word == "--autoplay") {
       options.autoplay = true;
+    } else if (word == "--continue") {
+      options.continueGame = true;
     } else if (word == "--benchmark") {
       options.media.benchmark = true;
       options.media.headless = true;

@@ -13,6 +13,7 @@ struct RunOptions {
   std::string benchmarkJsonPath;  // --benchmark's figures as JSON
   int startLevel = -1;
   bool hard = false;
+  bool continueGame = false;  // --continue: the saved game of the normal set, straight away
   bool autoplay = false;
   bool help = false;
 };

@@ -118,7 +118,7 @@ void StartUp() {
     // Filtered as the window filters them, so that one typed password always gives one digest.
     settings.playerName = FilterName(Argument(0));
     settings.playerPassword = FilterPassword(Argument(1));
-  } else if (settings.startLevel < 0 && !IsHeadless()) {
+  } else if (settings.startLevel < 0 && !settings.continueAtStart && !IsHeadless()) {
     ConfigurationUtility();
   }
   // A player still unnamed plays as "Player 1".

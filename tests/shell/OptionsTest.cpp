@@ -68,6 +68,8 @@ TEST(Options, OptionsThatCannotGoTogetherAreRefusedWithTheReason) {
            {{"--replay", "run.txt", "--record", "./sub/../run.txt"}, "same file"},
            {{"--record", "/home/player/run.txt", "--replay", "run.txt"}, "same file"},
            {{"--hard"}, "--start-level"},
+           {{"--continue", "--hard"}, "normal set"},
+           {{"--continue", "--start-level", "3"}, "saved game's level"},
            {{"--frames", "600", "--screenshot", "600:a.png"}, "never shown"},
            {{"--screenshot", "700:a.png", "--frames", "600"}, "never shown"}}) {
     RunOptions o;
@@ -80,6 +82,8 @@ TEST(Options, OptionsThatCannotGoTogetherAreRefusedWithTheReason) {
   EXPECT_TRUE(Parse({"--record", "a.txt", "--replay", "b.txt", "--frames", "600", "--screenshot", "599:a.png"}, o,
                     error))
       << error;
+  EXPECT_TRUE(Parse({"--continue", "Ann"}, o, error)) << error;
+  EXPECT_TRUE(o.continueGame);
 }
 
 TEST(Options, StartLevelsAreTheLevelsPlayCanReach) {
