@@ -15,5 +15,13 @@ extern ScoreTable localScores;
 void LoadLocalScores();
 // Enters the player's result (name, level reached, score) and writes the table back to its file.
 void SaveLocalScore();
-int FetchLiveScores();  // 1 when the table came
+// The ten best results of all players, from the score server; rows 0..9 (row 10 unused).
+extern ScoreTable liveScores;
+// Whether a score server is named (the preference "score_server" or --score-server): without one the game is
+// offline, asks nothing and offers no retry.
+bool ScoreServerConfigured();
+// Fetches the live table: 1 when it came and was whole, 0 otherwise (the table then stays as it was).
+int FetchLiveScores();
+// Sends the player's best local result to the score server after checking the account; silent, and nothing
+// is sent without a password.
 void SubmitLiveScore();

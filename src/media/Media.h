@@ -314,6 +314,11 @@ int MessageBox(const std::string& title, const std::string& text, int buttons);
 // True when a message box would not be shown (headless or replaying): it prints and takes its default answer.
 bool NobodyToAsk();
 bool OpenWebPage(const std::string& address);
+// The whole body of an HTTP GET of `url` (agent "QSecure", no cache, no proxy), or "" when anything fails: no
+// answer within 10 s, a status other than 200, or a body over 64 KB.
+std::string FetchUrlText(const std::string& url);
+// The MD5 digest of the text as 32 lower-case hexadecimal digits.
+std::string Md5Hex(const std::string& text);
 // The characters of `text` that match the regular expression `pattern` (PCRE syntax), each tested by itself,
 // or (keepMatching false) those that do not; false, with nothing in `out`, when the expression cannot be built.
 bool FilterCharacters(const std::string& text, const std::string& pattern, bool keepMatching, std::string& out);

@@ -30,7 +30,15 @@ void ReadPreferences() {
   // Only the two methods exist; anything else in a hand-edited file means the default.
   if (settings.flipMethod != 1 && settings.flipMethod != 2) settings.flipMethod = 1;
   settings.playerName = ReadPrefText("player_name", "Offline");
+  // --score-server names one for this run, over the stored one.
+  if (settings.scoreServer.empty()) settings.scoreServer = ReadPrefText("score_server", "");
   ClosePrefs();
 }
 
-std::string LiveScoresPage() { return "https://novabouncer.example/scores?game=novabouncer3"; }
+std::string LiveScoresPage() {
+  // The score server shows its table on its own page; without one, the project's page.
+  std::string base = settings.scoreServer;
+  while (!base.empty() && base.back() == '/') base.pop_back();
+  if (base.empty()) base = "https://novabouncer.example";
+  return base + "/live/?game=novabouncer3";
+}

@@ -16,6 +16,7 @@ struct Settings {
   int flipMethod = 1;         // "flip_method": 1 retrace, 2 timer
   std::string playerName = "Offline";  // "player_name"
   std::string playerPassword;          // never stored
+  std::string scoreServer;             // "score_server": the score server's base address, "" offline
   bool continueRequested = false;
   bool engine3DAvailable = false;
   bool fontRegistered = false;

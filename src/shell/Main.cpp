@@ -33,6 +33,7 @@ int main(int argc, char** argv) {
   settings.startLevel = options.startLevel;
   settings.startHard = options.hard;
   settings.continueAtStart = options.continueGame;
+  settings.scoreServer = options.scoreServer;
   settings.autoplay = options.autoplay;
   // The benchmark counts its own frames: the layer must not end the program before the figures.
   long benchmarkFrames = options.media.frameLimit > 0 ? options.media.frameLimit : benchmarkDefaultFrames;

@@ -65,6 +65,7 @@ const char* UsageText() {
          "  --report FILE           write a JSON summary of the run when it ends\n"
          "  --start-level N         start a game at once on level index N\n"
          "  --hard                  with --start-level: the hard level set\n"
+         "  --score-server URL      the score server's base address for this run (http:// or https://)\n"
          "  --continue              continue the saved game of the player named (or of Player 1) at once\n"
          "  --autoplay              the ship plays by itself\n"
          "  --benchmark             a busy scene, uncapped, with frame-time figures\n"
@@ -152,6 +153,14 @@ bool ParseOptions(const std::vector<std::string>& words, const std::string& call
       if (word == "--record") options.media.recordPath = path;
       if (word == "--replay") options.media.replayPath = path;
       if (word == "--report") options.reportPath = path;
+    } else if (word == "--score-server") {
+      if (!value(text)) return false;
+      if ((text.rfind("http://", 0) != 0 && text.rfind("https://", 0) != 0) || text.size() > 512 ||
+          text.find_first_of(" \t\r\n?#") != std::string::npos) {
+        error = "--score-server takes a web address such as http://localhost:8080, not \"" + text + "\"";
+        return false;
+      }
+      options.scoreServer = text;
     } else if (word == "--lose-focus") {
       // Test-only, left out of the usage: FRAME:FRAMES, the window loses the focus at that frame for so many.
       if (!value(text)) return false;

@@ -11,6 +11,7 @@ struct RunOptions {
   std::vector<std::string> arguments;  // player name, password
   std::string reportPath;
   std::string benchmarkJsonPath;  // --benchmark's figures as JSON
+  std::string scoreServer;        // --score-server: the score server's base address for this run
   int startLevel = -1;
   bool hard = false;
   bool continueGame = false;  // --continue: the saved game of the normal set, straight away

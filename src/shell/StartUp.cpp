@@ -123,10 +123,10 @@ void StartUp() {
   }
   // A player still unnamed plays as "Player 1".
   if (Upper(settings.playerName) == "OFFLINE" || settings.playerName.empty()) settings.playerName = "Player 1";
-  // Live scores, with the choice to play offline.
-  while (settings.internetEnabled) {
+  // Live scores, with the choice to play offline; without a score server the game is offline and asks nothing.
+  while (settings.internetEnabled && ScoreServerConfigured()) {
     if (FetchLiveScores() == 1) break;
-    std::string text = "Can't receive scores from https://novabouncer.example/scores  \r\rRetry ?";
+    std::string text = "Can't receive scores from " + LiveScoresPage() + "  Retry ?";
     if (MessageBox("Novabounc3r live scores", text, kButtonsYesNo) == kAnswerNo) settings.internetEnabled = false;
   }
   // The game screen, the keyboard's layout, the joysticks, the system keys locked and fresh random numbers.
