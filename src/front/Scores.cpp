@@ -90,8 +90,16 @@ std::string ServerAddress() {
   return base;
 }
 
+// A name as it goes into a request: as it is, but for its blanks (the only character a player's name may hold
+// that a web address cannot), which would make the address unusable and the account unreachable.
+std::string InQuery(const std::string& name) {
+  std::string out;
+  for (char c : name) out += c == ' ' ? std::string("%20") : std::string(1, c);
+  return out;
+}
+
 bool AccountCheck(const std::string& name, const std::string& password, int game) {
-  login = {true, name, Md5Hex(password), game};
+  login = {true, InQuery(name), Md5Hex(password), game};
   std::string answer = FetchUrlText(ServerAddress() + "/live/qsecure2.php?user_name=" + login.name +
                                     "&user_pass=" + login.hash + "&action=LogTest&gid=" +
                                     std::to_string(game) + "&arg=0");

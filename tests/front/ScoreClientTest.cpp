@@ -85,6 +85,18 @@ TEST_F(ScoreClient, FetchesTheLiveTableAndSubmitsTheBestLocalResultUnderTheExact
   EXPECT_EQ(Md5Hex(""), "d41d8cd98f00b204e9800998ecf8427e");
 }
 
+TEST_F(ScoreClient, ANameWithBlanksReachesTheServer) {
+  LoopbackServer server([](const std::string&) { return std::string("1"); });
+  settings.scoreServer = server.Address();
+  settings.playerName = "Ann B";
+  settings.playerPassword = "s3cret";
+  play.score = 10;
+  SubmitLiveScore();
+  std::vector<std::string> requests = server.Requests();
+  ASSERT_EQ(requests.size(), 2u);
+  EXPECT_EQ(requests[0].rfind("/live/qsecure2.php?user_name=Ann%20B&user_pass=", 0), 0u) << requests[0];
+}
+
 TEST_F(ScoreClient, NothingIsSentWithoutAPasswordAnAccountOrAServer) {
   LoopbackServer server(Answer);
   settings.scoreServer = server.Address();
