@@ -1,5 +1,5 @@
 // The saved game's texts. Each group is the value through a rule "times a factor, plus an offset"; a text is
-// read back only when the four groups agree, so a hand-edited value reads as 0.
+// read back only when the four groups agree exactly, so a hand-edited value reads as 0.
 #include "base/SavedGameCode.h"
 
 #include <algorithm>
@@ -42,10 +42,14 @@ int64_t Group(const std::string& text, size_t at, size_t digits) {
   return value;
 }
 
-// The first candidate when the integer average of the four agrees with it, else 0.
-int64_t Agreed(const int64_t (&candidates)[4]) {
+// The first candidate when the integer average of the four agrees with it and every group is exactly what
+// its rule makes of it, else 0: the rules' divisions alone would pass an edit of a group's last digit.
+int64_t Agreed(const int64_t (&candidates)[4], const int64_t (&groups)[4], const Rule (&rules)[4]) {
   int64_t sum = candidates[0] + candidates[1] + candidates[2] + candidates[3];
-  return sum / 4 == candidates[0] ? candidates[0] : 0;
+  if (sum / 4 != candidates[0]) return 0;
+  for (int k = 0; k < 4; ++k)
+    if (groups[k] != candidates[0] * rules[k].factor + rules[k].offset) return 0;
+  return candidates[0];
 }
 
 // Whether the groups are separated by "-" where the form has them.
@@ -75,17 +79,17 @@ int DecodeSmall(const std::string& text) {
   // The marker's group is five digits wide with the others' dashes in a text of 24 characters.
   if (text.size() != 24) return 0;
   int64_t marker = Group(text, 0, 4);
-  int64_t candidates[4] = {-1, 0, 0, 0};
   for (const Variant& variant : kVariants) {
     if (marker < variant.firstMarker || marker > variant.firstMarker + 100) continue;
+    int64_t candidates[4], groups[4];
     for (int k = 0; k < 4; ++k) {
-      int64_t g = Group(text, 5 + 5 * static_cast<size_t>(k), 4);
-      if (g < 0 || text[4 + 5 * static_cast<size_t>(k)] != '-') return 0;
-      candidates[k] = (g - variant.rules[k].offset) / variant.rules[k].factor;
+      groups[k] = Group(text, 5 + 5 * static_cast<size_t>(k), 4);
+      if (groups[k] < 0 || text[4 + 5 * static_cast<size_t>(k)] != '-') return 0;
+      candidates[k] = (groups[k] - variant.rules[k].offset) / variant.rules[k].factor;
     }
-    break;
+    return static_cast<int>(Agreed(candidates, groups, variant.rules));
   }
-  return static_cast<int>(Agreed(candidates));
+  return 0;  // a marker of no variant
 }
 
 std::string EncodeScore(int64_t score) {
@@ -100,11 +104,11 @@ std::string EncodeScore(int64_t score) {
 
 int64_t DecodeScore(const std::string& text) {
   if (!Dashed(text, 10)) return 0;
-  int64_t candidates[4];
+  int64_t candidates[4], groups[4];
   for (int k = 0; k < 4; ++k) {
-    int64_t g = Group(text, 11 * static_cast<size_t>(k), 10);
-    if (g < 0) return 0;
-    candidates[k] = (g - kScoreRules[k].offset) / kScoreRules[k].factor;
+    groups[k] = Group(text, 11 * static_cast<size_t>(k), 10);
+    if (groups[k] < 0) return 0;
+    candidates[k] = (groups[k] - kScoreRules[k].offset) / kScoreRules[k].factor;
   }
-  return Agreed(candidates);
+  return Agreed(candidates, groups, kScoreRules);
 }

@@ -1,6 +1,7 @@
 // The saved game of the normal set: five self-checking texts in the player's group of "config".
 #include "front/SavedGame.h"
 
+#include <algorithm>
 #include <string>
 
 #include "base/Prefs.h"
@@ -19,14 +20,20 @@ constexpr int kAllLetters = 31;
 
 void SaveGame() {
   if (play.levelIndex < 0 || play.levelIndex > kLastSavedLevel) return;
+  // Encoded first, whether the file opens or not, so that the random numbers drawn do not depend on the
+  // file (a replay must draw what its recording drew). Lives beyond what a continued game accepts are
+  // stored as the most it accepts, rather than losing the whole saved game.
+  std::string alpha = EncodeSmall(play.levelIndex), beta = EncodeScore(play.score);
+  std::string gamma = EncodeSmall(std::min(play.lives, kMostLives)), delta = EncodeSmall(play.letterMask);
+  std::string epsilon = EncodeSmall(play.lastChanceLeft ? 1 : 0);
   if (!OpenPrefs("config")) return;
   // With no name the keys stand at the top of the file.
   PrefsGroup(settings.playerName);
-  WritePrefText("alpha", EncodeSmall(play.levelIndex));
-  WritePrefText("beta", EncodeScore(play.score));
-  WritePrefText("gamma", EncodeSmall(play.lives));
-  WritePrefText("delta", EncodeSmall(play.letterMask));
-  WritePrefText("epsilon", EncodeSmall(play.lastChanceLeft ? 1 : 0));
+  WritePrefText("alpha", alpha);
+  WritePrefText("beta", beta);
+  WritePrefText("gamma", gamma);
+  WritePrefText("delta", delta);
+  WritePrefText("epsilon", epsilon);
   ClosePrefs();
 }
 

@@ -117,6 +117,12 @@ TEST_F(Saved, ValuesNoGameCanHaveSavedMeanNoSavedGame) {
     EXPECT_EQ(play.lives, 3);
     EXPECT_EQ(play.letterMask, 0);
   }
+  // More lives than a continued game takes are saved as the most it takes, not lost with the whole game.
+  std::ofstream("config") << "";
+  Save("Ann", 4, 10, 150, 0, true);
+  Load("Ann");
+  EXPECT_EQ(play.levelIndex, 4);
+  EXPECT_EQ(play.lives, 99);
   // Saving beyond the ordinary levels writes nothing.
   std::ofstream("config") << "";
   Save("Ann", 99, 1, 1, 1, true);
