@@ -3,6 +3,7 @@
 
 #include <cctype>
 
+#include "base/NameRules.h"
 #include "base/Prefs.h"
 #include "media/Media.h"
 #include "runtime/Settings.h"
@@ -25,9 +26,9 @@ bool IsPlayerOne(const std::string& name) {
 
 }  // namespace
 
-std::string FilterName(const std::string& typed) { return Filtered(typed, "[[:alnum:]]|[ \\-!?]", true); }
+std::string FilterName(const std::string& typed) { return Filtered(typed, kNameCharacters, true); }
 
-std::string FilterPassword(const std::string& typed) { return Filtered(typed, "[ \\%\\\\\\&\\/\\@\\$]", false); }
+std::string FilterPassword(const std::string& typed) { return Filtered(typed, kPasswordDropped, false); }
 
 ConfigurationForm FormFromSettings(bool displayHas60Hz) {
   ConfigurationForm form;
