@@ -65,6 +65,7 @@ int main(int argc, char** argv) {
   ScoreService service(*store);
   httplib::Server server;
   server.set_payload_max_length(4096);
+  server.set_tcp_nodelay(true);  // kept-alive answers go at once, not after the peer's delayed acknowledgement
   server.set_read_timeout(5, 0);
   server.set_write_timeout(5, 0);
   server.set_keep_alive_max_count(20);
