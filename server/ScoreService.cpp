@@ -18,7 +18,6 @@ namespace {
 
 constexpr size_t kLongestName = 24;      // characters, after filtering
 constexpr size_t kLongestPassword = 128;
-constexpr double kRequestsPerSecond = 5, kBurst = 20;
 
 std::string Filtered(const std::string& typed, const char* pattern, bool keepMatching) {
   int error = 0;
@@ -139,16 +138,18 @@ std::string ScoreService::LivePage(const std::string& notice) {
 }
 
 bool ScoreService::Admit(const std::string& address) {
+  if (rate_ <= 0) return true;
+  const double burst = 4 * rate_;
   std::lock_guard<std::mutex> lock(bucketsMutex_);
   auto now = std::chrono::steady_clock::now();
   if (buckets_.size() > 100000) buckets_.clear();  // a flood of addresses forgets, it does not grow without end
   auto [it, fresh] = buckets_.try_emplace(address);
   Bucket& bucket = it->second;
   if (fresh) {
-    bucket.tokens = kBurst;
+    bucket.tokens = burst;
   } else {
     double seconds = std::chrono::duration<double>(now - bucket.last).count();
-    bucket.tokens = std::min(kBurst, bucket.tokens + seconds * kRequestsPerSecond);
+    bucket.tokens = std::min(burst, bucket.tokens + seconds * rate_);
   }
   bucket.last = now;
   if (bucket.tokens < 1) return false;

@@ -13,7 +13,8 @@ constexpr int kScoreGameId = 3;
 
 class ScoreService {
  public:
-  explicit ScoreService(ScoreStore& store) : store_(store) {}
+  // `requestsPerSecond`: what one address may ask on average (four times as many at once); 0 no limit.
+  explicit ScoreService(ScoreStore& store, double requestsPerSecond = 5) : store_(store), rate_(requestsPerSecond) {}
   // GetScores: the ten best, checksum, count and rows as the game reads them.
   std::string GetScores();
   // LogTest and SetScore (`arg` already percent-decoded): "1" for success, "0" otherwise.
@@ -29,6 +30,7 @@ class ScoreService {
  private:
   bool Verified(const std::string& name, const std::string& passwordDigest);
   ScoreStore& store_;
+  double rate_;
   struct Bucket {
     double tokens = 0;
     std::chrono::steady_clock::time_point last;

@@ -13,7 +13,7 @@
 #include <thread>
 #include <vector>
 
-#include "ScoreService.h"
+#include "ScoreRoutes.h"
 #include "base/ScoreScramble.h"
 
 namespace {
@@ -60,20 +60,12 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "novabouncer-scores-bench: %s\n", error.c_str());
     return 1;
   }
-  ScoreService service(*store);
+  ScoreService service(*store, 0);  // one address asks everything here: no limit
   const int accounts = 40;
   std::string suffix = std::to_string(getpid());
   for (int i = 0; i < accounts; ++i) service.Register("bench" + std::to_string(i) + "x" + suffix, "password");
   httplib::Server http;
-  http.Get("/live/getscores.php", [&](const httplib::Request&, httplib::Response& r) {
-    r.set_content(service.GetScores(), "text/plain");
-  });
-  http.Get("/live/qsecure2.php", [&](const httplib::Request& q, httplib::Response& r) {
-    r.set_content(service.QSecure(q.get_param_value("user_name"), q.get_param_value("user_pass"),
-                                  q.get_param_value("action"), q.get_param_value("gid"), q.get_param_value("arg")),
-                  "text/plain");
-  });
-  http.set_tcp_nodelay(true);
+  ServeScores(http, service);
   int port = http.bind_to_any_port("127.0.0.1");
   std::thread serving([&] { http.listen_after_bind(); });
   while (!http.is_running()) std::this_thread::sleep_for(std::chrono::milliseconds(5));

@@ -7,8 +7,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "ScoreService.h"
-#include "base/ScoreScramble.h"
+#include "ScoreRoutes.h"
 
 namespace {
 
@@ -23,13 +22,16 @@ const char* kUsage =
     "  --port N          the port to listen on (default 8080)\n"
     "  --bind ADDRESS    the address to listen on (default 0.0.0.0)\n"
     "  --db FILE         keep the scores in this SQLite file (default scores.sqlite)\n"
-    "  --postgres URI    keep them in a PostgreSQL database instead (postgresql://user@host/db)\n";
+    "  --postgres URI    keep them in a PostgreSQL database instead (postgresql://user@host/db)\n"
+    "  --rate N          requests a second one address may make on average (default 5; 0: no limit, for\n"
+    "                    a server behind a load balancer, which limits instead)\n";
 
 }  // namespace
 
 int main(int argc, char** argv) {
   int port = 8080;
   std::string bind = "0.0.0.0", db = "scores.sqlite", postgres;
+  double rate = 5;
   for (int i = 1; i < argc; ++i) {
     std::string word = argv[i];
     bool hasValue = i + 1 < argc;
@@ -41,6 +43,13 @@ int main(int argc, char** argv) {
         return 2;
       }
       port = static_cast<int>(value);
+    } else if (word == "--rate" && hasValue) {
+      char* end = nullptr;
+      rate = std::strtod(argv[++i], &end);
+      if (*end != 0 || !(rate >= 0 && rate <= 1e6)) {
+        std::fprintf(stderr, "novabouncer-scores: --rate takes a number of requests a second, 0 for no limit\n%s", kUsage);
+        return 2;
+      }
     } else if (word == "--bind" && hasValue) {
       bind = argv[++i];
     } else if (word == "--db" && hasValue) {
@@ -62,48 +71,9 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "novabouncer-scores: %s\n", error.c_str());
     return 1;
   }
-  ScoreService service(*store);
+  ScoreService service(*store, rate);
   httplib::Server server;
-  server.set_payload_max_length(4096);
-  server.set_tcp_nodelay(true);  // kept-alive answers go at once, not after the peer's delayed acknowledgement
-  server.set_read_timeout(5, 0);
-  server.set_write_timeout(5, 0);
-  server.set_keep_alive_max_count(20);
-  server.set_pre_routing_handler([&](const httplib::Request& request, httplib::Response& response) {
-    if (request.target.size() > 2048 || !service.Admit(request.remote_addr)) {
-      response.status = 429;
-      response.set_content("Too many requests", "text/plain");
-      return httplib::Server::HandlerResponse::Handled;
-    }
-    response.set_header("Cache-Control", "no-store");
-    return httplib::Server::HandlerResponse::Unhandled;
-  });
-  server.Get("/live/getscores.php", [&](const httplib::Request& request, httplib::Response& response) {
-    if (request.get_param_value("action") != "GetScores" ||
-        request.get_param_value("gid") != std::to_string(kScoreGameId)) {
-      response.set_content("", "text/plain");
-      return;
-    }
-    response.set_content(service.GetScores(), "text/plain");
-  });
-  server.Get("/live/qsecure2.php", [&](const httplib::Request& request, httplib::Response& response) {
-    // The query's values arrive percent-decoded: "arg" is the 128 scrambled digits.
-    response.set_content(service.QSecure(request.get_param_value("user_name"), request.get_param_value("user_pass"),
-                                         request.get_param_value("action"), request.get_param_value("gid"),
-                                         request.get_param_value("arg")),
-                         "text/plain");
-  });
-  server.Get("/live/", [&](const httplib::Request&, httplib::Response& response) {
-    response.set_content(service.LivePage(""), "text/html; charset=utf-8");
-  });
-  server.Get("/", [&](const httplib::Request&, httplib::Response& response) { response.set_redirect("/live/"); });
-  server.Post("/live/register", [&](const httplib::Request& request, httplib::Response& response) {
-    std::string problem = service.Register(request.get_param_value("name"), request.get_param_value("password"));
-    response.set_content(service.LivePage(problem.empty() ? "Welcome to the table, " + request.get_param_value("name") +
-                                                                "!"
-                                                          : problem),
-                         "text/html; charset=utf-8");
-  });
+  ServeScores(server, service);
   running = &server;
   std::signal(SIGINT, Stop);
   std::signal(SIGTERM, Stop);

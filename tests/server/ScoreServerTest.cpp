@@ -8,8 +8,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <thread>
 
+#include "ScoreRoutes.h"
 #include "ScoreService.h"
 #include "base/LiveScoreAnswer.h"
 #include "base/ScoreScramble.h"
@@ -106,27 +109,26 @@ TEST_F(Server, AFloodFromOneAddressIsHeldBackAndOthersGoOn) {
   EXPECT_TRUE(service.Admit("10.0.0.2"));
 }
 
-// The game's client, as it runs at start-up and at a game's end, against the real server over the loopback.
-TEST_F(Server, TheGamesClientRegistersLogsInSubmitsAndFetchesEndToEnd) {
+// The game's client, as it runs at start-up and at a game's end, against the real server over the loopback; then
+// the live page in a headless browser lists the score.
+TEST_F(Server, TheGamesClientLogsInSubmitsAndFetchesAndThePageShowsTheScore) {
   auto store = Sqlite();
   ScoreService service(*store);
-  ASSERT_EQ(service.Register("Ann", "s3cret"), "");
   httplib::Server http;
-  http.Get("/live/getscores.php", [&](const httplib::Request&, httplib::Response& r) {
-    r.set_content(service.GetScores(), "text/plain");
-  });
-  http.Get("/live/qsecure2.php", [&](const httplib::Request& q, httplib::Response& r) {
-    r.set_content(service.QSecure(q.get_param_value("user_name"), q.get_param_value("user_pass"),
-                                  q.get_param_value("action"), q.get_param_value("gid"), q.get_param_value("arg")),
-                  "text/plain");
-  });
+  ServeScores(http, service);
   int port = http.bind_to_any_port("127.0.0.1");
   ASSERT_GT(port, 0);
   std::thread serving([&] { http.listen_after_bind(); });
+  std::string address = "http://127.0.0.1:" + std::to_string(port);
+  // Registered through the page's form, as a player does.
+  httplib::Client browser("127.0.0.1", port);
+  auto made = browser.Post("/live/register", "name=Ann&password=s3cret", "application/x-www-form-urlencoded");
+  ASSERT_TRUE(made);
+  EXPECT_NE(made->body.find("Welcome to the table, Ann!"), std::string::npos);
   Settings savedSettings = settings;
   PlayState savedPlay = play;
   ScoreTable savedLocal = localScores, savedLive = liveScores;
-  settings.scoreServer = "http://127.0.0.1:" + std::to_string(port);
+  settings.scoreServer = address;
   settings.internetEnabled = true;
   settings.playerName = "Ann";
   settings.playerPassword = "s3cret";
@@ -142,6 +144,19 @@ TEST_F(Server, TheGamesClientRegistersLogsInSubmitsAndFetchesEndToEnd) {
   play = savedPlay;
   localScores = savedLocal;
   liveScores = savedLive;
+  // The page as a browser builds it.
+  const char* chromium = "/usr/bin/chromium";
+  if (fs::exists(chromium)) {
+    std::string dom = (dir_ / "page.html").string();
+    std::string command = std::string(chromium) + " --headless --no-sandbox --disable-gpu --dump-dom " + address +
+                          "/live/ >" + dom + " 2>/dev/null";
+    EXPECT_EQ(std::system(command.c_str()), 0);
+    std::ifstream in(dom);
+    std::string page((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_NE(page.find("<td>Ann</td><td>12000</td>"), std::string::npos) << page;
+  } else {
+    std::printf("Chromium is not installed: the live page was not opened in a browser\n");
+  }
   http.stop();
   serving.join();
 }
