@@ -11,6 +11,7 @@
 #include <cstdio>
 
 #include "base/LiveScoreAnswer.h"
+#include "base/LowerHex.h"
 #include "base/NameRules.h"
 #include "base/ScoreScramble.h"
 
@@ -59,13 +60,7 @@ std::string Md5HexOf(const std::string& text) {
   unsigned char digest[EVP_MAX_MD_SIZE];
   unsigned int length = 0;
   if (EVP_Digest(text.data(), text.size(), digest, &length, EVP_md5(), nullptr) != 1) return "";
-  std::string hex;
-  char pair[3];
-  for (unsigned int i = 0; i < length; ++i) {
-    std::snprintf(pair, sizeof pair, "%02x", digest[i]);
-    hex += pair;
-  }
-  return hex;
+  return LowerHex(digest, length);
 }
 
 std::string ScoreService::GetScores() {

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <string>
 
+#include "base/LowerHex.h"
 #include "media/Media.h"
 
 namespace {
@@ -56,11 +57,5 @@ std::string Md5Hex(const std::string& text) {
   unsigned char digest[EVP_MAX_MD_SIZE];
   unsigned int length = 0;
   if (EVP_Digest(text.data(), text.size(), digest, &length, EVP_md5(), nullptr) != 1) return "";
-  std::string hex;
-  char pair[3];
-  for (unsigned int i = 0; i < length; ++i) {
-    std::snprintf(pair, sizeof pair, "%02x", digest[i]);
-    hex += pair;
-  }
-  return hex;
+  return LowerHex(digest, length);
 }

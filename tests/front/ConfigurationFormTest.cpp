@@ -9,6 +9,7 @@
 #include "base/Prefs.h"
 #include "front/ConfigurationForm.h"
 #include "runtime/Settings.h"
+#include "support/TemporaryFolder.h"
 
 namespace {
 
@@ -29,17 +30,10 @@ TEST(NameFilters, KeepOnlyTheAllowedCharactersInOrder) {
 class Form : public ::testing::Test {
  protected:
   void SetUp() override {
-    home_ = fs::current_path();
-    dir_ = fs::temp_directory_path() / ("nb-form-" + std::to_string(getpid()));
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-    fs::current_path(dir_);
     saved_ = settings;
   }
   void TearDown() override {
     settings = saved_;
-    fs::current_path(home_);
-    fs::remove_all(dir_);
   }
   static std::string File() {
     std::ifstream in("config");
@@ -47,7 +41,7 @@ class Form : public ::testing::Test {
     text << in.rdbuf();
     return text.str();
   }
-  fs::path home_, dir_;
+  TemporaryFolder folder_{"form"};
   Settings saved_;
 };
 

@@ -13,6 +13,7 @@
 #include "front/Scores.h"
 #include "game/PlayState.h"
 #include "runtime/Settings.h"
+#include "support/TemporaryFolder.h"
 
 namespace {
 
@@ -63,11 +64,7 @@ TEST(ScoreBlock, HoldsTenRowsWithNamesCutToTwelveAndASignedByteSum) {
 class LocalScores : public ::testing::Test {
  protected:
   void SetUp() override {
-    home_ = fs::current_path();
-    dir_ = fs::temp_directory_path() / ("nb-scores-" + std::to_string(getpid()));
-    fs::remove_all(dir_);
-    fs::create_directories(dir_ / "packs");
-    fs::current_path(dir_);
+    fs::create_directories("packs");
     savedSettings_ = settings;
     savedPlay_ = play;
     savedTable_ = localScores;
@@ -78,8 +75,6 @@ class LocalScores : public ::testing::Test {
     settings = savedSettings_;
     play = savedPlay_;
     localScores = savedTable_;
-    fs::current_path(home_);
-    fs::remove_all(dir_);
   }
   static void Result(const std::string& name, int levelIndex, int64_t score) {
     settings.playerName = name;
@@ -87,7 +82,7 @@ class LocalScores : public ::testing::Test {
     play.score = score;
     SaveLocalScore();
   }
-  fs::path home_, dir_;
+  TemporaryFolder folder_{"scores"};
   Settings savedSettings_;
   PlayState savedPlay_;
   ScoreTable savedTable_;

@@ -12,6 +12,7 @@
 #include "front/SavedGame.h"
 #include "game/PlayState.h"
 #include "runtime/Settings.h"
+#include "support/TemporaryFolder.h"
 
 namespace {
 
@@ -20,11 +21,6 @@ namespace fs = std::filesystem;
 class Saved : public ::testing::Test {
  protected:
   void SetUp() override {
-    home_ = fs::current_path();
-    dir_ = fs::temp_directory_path() / ("nb-saved-" + std::to_string(getpid()));
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-    fs::current_path(dir_);
     savedSettings_ = settings;
     savedPlay_ = play;
     SeedRandom(9);
@@ -32,8 +28,6 @@ class Saved : public ::testing::Test {
   void TearDown() override {
     settings = savedSettings_;
     play = savedPlay_;
-    fs::current_path(home_);
-    fs::remove_all(dir_);
   }
   // A game in progress, then saved.
   static void Save(const std::string& player, int level, int64_t score, int lives, int letters, bool lastChance) {
@@ -61,7 +55,7 @@ class Saved : public ::testing::Test {
     text << in.rdbuf();
     return text.str();
   }
-  fs::path home_, dir_;
+  TemporaryFolder folder_{"saved"};
   Settings savedSettings_;
   PlayState savedPlay_;
 };

@@ -7,6 +7,7 @@
 #include <fstream>
 
 #include "runtime/Settings.h"
+#include "support/TemporaryFolder.h"
 
 namespace {
 
@@ -15,17 +16,10 @@ namespace fs = std::filesystem;
 class ConfigFile : public ::testing::Test {
  protected:
   void SetUp() override {
-    home_ = fs::current_path();
-    dir_ = fs::temp_directory_path() / ("nb-config-" + std::to_string(getpid()));
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-    fs::current_path(dir_);
     saved_ = settings;
   }
   void TearDown() override {
     settings = saved_;
-    fs::current_path(home_);
-    fs::remove_all(dir_);
   }
   // Reads the preferences with every switch set the other way first; returns what went to standard error.
   std::string Read() {
@@ -44,7 +38,7 @@ class ConfigFile : public ::testing::Test {
     EXPECT_EQ(settings.playerName, "Offline");
   }
 
-  fs::path home_, dir_;
+  TemporaryFolder folder_{"config"};
   Settings saved_;
 };
 
