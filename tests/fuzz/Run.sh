@@ -34,6 +34,7 @@ done <<LIST
 fuzz_level build-fuzz/seeds/level
 fuzz_pack build-fuzz/seeds/pack
 fuzz_prefs tests/fuzz/seeds/prefs
+fuzz_scores tests/fuzz/seeds/scores
 fuzz_journal tests/fuzz/seeds/journal
 fuzz_mesh tests/fuzz/seeds/mesh
 fuzz_wav build-fuzz/seeds/wav
@@ -43,4 +44,4 @@ if ((${#failed[@]})); then
   echo "fuzzing found faults in: ${failed[*]} (inputs in build-fuzz/findings/)" >&2
   exit 1
 fi
-echo "fuzzing: 7 targets ran $seconds s each and found nothing"
+echo "fuzzing: 8 targets ran $seconds s each and found nothing"
