@@ -1,7 +1,10 @@
 // The GetScores answer, read by the game and written by the score server.
 #include "base/LiveScoreAnswer.h"
 
+#include <climits>
 #include <vector>
+
+#include "base/WholeNumber.h"
 
 namespace {
 
@@ -17,16 +20,11 @@ std::vector<std::string> Split(const std::string& text, char separator) {
   return parts;
 }
 
-// A decimal number with an optional sign and nothing else (at most 18 digits); false otherwise.
+// A decimal number and nothing else.
 bool Number(const std::string& text, int64_t& value) {
-  size_t at = text.size() > 0 && (text[0] == '-' || text[0] == '+') ? 1 : 0;
-  if (at == text.size() || text.size() - at > 18) return false;
-  value = 0;
-  for (size_t i = at; i < text.size(); ++i) {
-    if (text[i] < '0' || text[i] > '9') return false;
-    value = value * 10 + (text[i] - '0');
-  }
-  if (text[0] == '-') value = -value;
+  long number = 0;
+  if (!ReadWholeNumber(text, INT64_MIN, INT64_MAX, number)) return false;
+  value = number;
   return true;
 }
 

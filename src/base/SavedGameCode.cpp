@@ -3,9 +3,11 @@
 #include "base/SavedGameCode.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstdio>
 
 #include "base/Random.h"
+#include "base/WholeNumber.h"
 
 namespace {
 
@@ -31,32 +33,27 @@ constexpr int kLargestSmall = 999;
 constexpr Rule kScoreRules[4] = {{7, 13579}, {3, 246801}, {9, 97531}, {5, 86420}};
 constexpr int64_t kLargestScore = 999999999;
 
-// The number written in text[at .. at + digits), or -1 when it is not all digits.
+// The number written in text[at .. at + digits), or -1 when it is not one.
 int64_t Group(const std::string& text, size_t at, size_t digits) {
-  if (at + digits > text.size()) return -1;
-  int64_t value = 0;
-  for (size_t i = at; i < at + digits; ++i) {
-    if (text[i] < '0' || text[i] > '9') return -1;
-    value = value * 10 + (text[i] - '0');
-  }
+  long value = 0;
+  if (at + digits > text.size() || !ReadWholeNumber(text.substr(at, digits), 0, LONG_MAX, value)) return -1;
   return value;
 }
 
-// The first candidate when the integer average of the four agrees with it and every group is exactly what
-// its rule makes of it, else 0: the rules' divisions alone would pass an edit of a group's last digit.
-int64_t Agreed(const int64_t (&candidates)[4], const int64_t (&groups)[4], const Rule (&rules)[4]) {
-  int64_t sum = candidates[0] + candidates[1] + candidates[2] + candidates[3];
-  if (sum / 4 != candidates[0]) return 0;
+// The value the first group gives, when every group is exactly what its rule makes of that value, else 0. (The
+// four values' integer average then agrees with the first too; the average alone would pass an edit of a
+// group's last digit, which the rules' divisions lose.)
+int64_t Agreed(const int64_t (&groups)[4], const Rule (&rules)[4]) {
+  int64_t value = (groups[0] - rules[0].offset) / rules[0].factor;
   for (int k = 0; k < 4; ++k)
-    if (groups[k] != candidates[0] * rules[k].factor + rules[k].offset) return 0;
-  return candidates[0];
+    if (groups[k] != value * rules[k].factor + rules[k].offset) return 0;
+  return value;
 }
 
-// Whether the groups are separated by "-" where the form has them.
-bool Dashed(const std::string& text, size_t groupDigits) {
-  size_t length = 4 * groupDigits + 3;
-  if (text.size() != length) return false;
-  for (size_t k = 1; k < 4; ++k)
+// Whether the text is `groupCount` groups of `groupDigits` characters with "-" between them.
+bool Dashed(const std::string& text, size_t groupCount, size_t groupDigits) {
+  if (text.size() != groupCount * (groupDigits + 1) - 1) return false;
+  for (size_t k = 1; k < groupCount; ++k)
     if (text[k * (groupDigits + 1) - 1] != '-') return false;
   return true;
 }
@@ -76,18 +73,17 @@ std::string EncodeSmall(int value) {
 }
 
 int DecodeSmall(const std::string& text) {
-  // The marker's group is five digits wide with the others' dashes in a text of 24 characters.
-  if (text.size() != 24) return 0;
+  // Five groups of four digits joined by dashes: the marker, then the four values.
+  if (!Dashed(text, 5, 4)) return 0;
   int64_t marker = Group(text, 0, 4);
   for (const Variant& variant : kVariants) {
     if (marker < variant.firstMarker || marker > variant.firstMarker + 100) continue;
-    int64_t candidates[4], groups[4];
+    int64_t groups[4];
     for (int k = 0; k < 4; ++k) {
       groups[k] = Group(text, 5 + 5 * static_cast<size_t>(k), 4);
-      if (groups[k] < 0 || text[4 + 5 * static_cast<size_t>(k)] != '-') return 0;
-      candidates[k] = (groups[k] - variant.rules[k].offset) / variant.rules[k].factor;
+      if (groups[k] < 0) return 0;
     }
-    return static_cast<int>(Agreed(candidates, groups, variant.rules));
+    return static_cast<int>(Agreed(groups, variant.rules));
   }
   return 0;  // a marker of no variant
 }
@@ -103,12 +99,11 @@ std::string EncodeScore(int64_t score) {
 }
 
 int64_t DecodeScore(const std::string& text) {
-  if (!Dashed(text, 10)) return 0;
-  int64_t candidates[4], groups[4];
+  if (!Dashed(text, 4, 10)) return 0;
+  int64_t groups[4];
   for (int k = 0; k < 4; ++k) {
     groups[k] = Group(text, 11 * static_cast<size_t>(k), 10);
     if (groups[k] < 0) return 0;
-    candidates[k] = (groups[k] - kScoreRules[k].offset) / kScoreRules[k].factor;
   }
-  return Agreed(candidates, groups, kScoreRules);
+  return Agreed(groups, kScoreRules);
 }

@@ -6,6 +6,8 @@
 #include <array>
 #include <cstdio>
 
+#include "base/WholeNumber.h"
+
 namespace {
 
 struct Rule {
@@ -23,8 +25,10 @@ constexpr int64_t kLargestScore = 999999;
 
 // Where each of the 128 digits goes, in the order they are written: two hexadecimal digits a position.
 constexpr const char* kPositions =
-    "0B30557A1F44690E33587D22476C11365B00254A6F14395E03284D72173C61062B50751A3F64092E53781D42670C31567B20456A0F34597E23486D12375C0126"
-    "4B70153A5F04294E73183D62072C51761B40650A2F54791E43680D32577C21466B10355A7F24496E13385D02274C71163B60052A4F74193E63082D52771C4166";
+    "0B30557A1F44690E33587D22476C11365B00254A6F14395E03284D72173C6106"
+    "2B50751A3F64092E53781D42670C31567B20456A0F34597E23486D12375C0126"
+    "4B70153A5F04294E73183D62072C51761B40650A2F54791E43680D32577C2146"
+    "6B10355A7F24496E13385D02274C71163B60052A4F74193E63082D52771C4166";
 
 int HexValue(char c) {
   if (c >= '0' && c <= '9') return c - '0';
@@ -65,7 +69,11 @@ int64_t UnscrambleScore(const std::string& scrambled) {
     digits[static_cast<size_t>(n)] = c;
   }
   std::array<int64_t, 16> numbers{};
-  for (size_t k = 0; k < 16; ++k) numbers[k] = std::stoll(digits.substr(8 * k, 8));
+  for (size_t k = 0; k < 16; ++k) {
+    long number = 0;
+    ReadWholeNumber(digits.substr(8 * k, 8), 0, 99999999, number);  // eight digits, checked above
+    numbers[k] = number;
+  }
   int64_t score = (numbers[0] - kRules[0].offset) / kRules[0].multiplier;
   if (score < 0 || score > kLargestScore) return -1;
   for (size_t k = 0; k < kRules.size(); ++k)

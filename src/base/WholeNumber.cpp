@@ -5,7 +5,8 @@
 #include <cstdlib>
 
 bool ReadWholeNumber(const std::string& text, long lowest, long highest, long& value) {
-  if (text.empty()) return false;
+  // strtol stops at a zero byte: text from outside may hold one, and what follows it is not a number.
+  if (text.empty() || text.find('\0') != std::string::npos) return false;
   errno = 0;
   char* end = nullptr;
   long number = std::strtol(text.c_str(), &end, 10);
