@@ -3,6 +3,7 @@
 
 #include <SDL.h>
 
+#include <algorithm>
 #include <map>
 #include <memory>
 #include <string>
@@ -108,12 +109,40 @@ struct State {
 
 State& S();
 
+// Drops the least recently drawn of the copies that `counts` counts, in the `copies` map of every sprite, until
+// `bytes` is at most three quarters of `budget`; `drop` gives back what an entry holds and returns its bytes.
+// `keep` is never dropped. Nothing happens while `bytes` is within the budget.
+template <typename Key, typename Entry, typename Counts, typename Drop>
+void DropLeastRecentlyDrawn(std::map<Key, Entry> Sprite::*copies, const Entry* keep, long& bytes, long budget,
+                            Counts counts, Drop drop) {
+  if (bytes <= budget) return;
+  struct Use {
+    long lastUse;
+    Sprite* sprite;
+    Key key;
+  };
+  std::vector<Use> uses;
+  for (auto& [number, sprite] : S().sprites) {
+    (void)number;
+    for (auto& [key, entry] : (*sprite).*copies)
+      if (&entry != keep && counts(entry)) uses.push_back({entry.lastUse, sprite.get(), key});
+  }
+  std::sort(uses.begin(), uses.end(), [](const Use& a, const Use& b) { return a.lastUse < b.lastUse; });
+  for (const Use& use : uses) {
+    if (bytes <= budget / 4 * 3) break;
+    auto& map = (*use.sprite).*copies;
+    auto found = map.find(use.key);
+    bytes -= drop(found->second);
+    map.erase(found);
+  }
+}
+
 // Whether anything can be drawn: a frame or a renderer exists.
 inline bool CanDraw() { return S().frame != nullptr || S().renderer != nullptr; }
 
 // Makes sure a sprite's texture matches its surface; null without a renderer.
 SDL_Texture* SpriteTexture(Sprite& sprite);
-// Destroys a sprite's turned and shaped copies and takes their pixels off the budgets.
+// Destroys a sprite's turned copies and takes their pixels off the budget.
 void ForgetTurnedCopies(Sprite& sprite);
 SDL_Texture* SpriteKeyedTexture(Sprite& sprite);
 std::shared_ptr<Sprite> FindSprite(int number);

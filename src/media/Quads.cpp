@@ -37,32 +37,6 @@ constexpr int turnStep = 5;  // degrees between the kept turned copies
 // pictures at many angles, and keeping every copy made grew memory level after level.
 constexpr long turnedCopiesBudget = 24L << 20;
 
-// Drops the least recently drawn turned copies, of any sprite, until the copies fill at most three
-// quarters of their budget, so that the next drops are some draws away. `keep` is never dropped.
-void TrimTurnedCopies(const media::TurnedCopyEntry* keep) {
-  auto& s = S();
-  if (s.turnedBytes <= turnedCopiesBudget) return;
-  struct Held {
-    long lastUse;
-    media::Sprite* sprite;
-    int step;
-  };
-  std::vector<Held> held;
-  for (auto& [number, sprite] : s.sprites) {
-    (void)number;
-    for (auto& [step, copy] : sprite->turned)
-      if (&copy != keep) held.push_back({copy.lastUse, sprite.get(), step});
-  }
-  std::sort(held.begin(), held.end(), [](const Held& a, const Held& b) { return a.lastUse < b.lastUse; });
-  for (const Held& h : held) {
-    if (s.turnedBytes <= turnedCopiesBudget / 4 * 3) break;
-    auto found = h.sprite->turned.find(h.step);
-    if (found->second.texture) SDL_DestroyTexture(found->second.texture);
-    s.turnedBytes -= found->second.bytes;
-    h.sprite->turned.erase(found);
-  }
-}
-
 // A copy of the picture turned clockwise by step * turnStep degrees, in its bounding box, sampled
 // bilinearly. SDL's software renderer would otherwise build such a surface for every turned draw.
 SDL_Texture* TurnedCopy(media::Sprite& sprite, int step, int& w, int& h) {
@@ -114,7 +88,13 @@ SDL_Texture* TurnedCopy(media::Sprite& sprite, int step, int& w, int& h) {
   media::TurnedCopyEntry& entry = sprite.turned[step];
   entry = {texture, static_cast<long>(w) * h * 4, s.turnedDraws};
   s.turnedBytes += entry.bytes;
-  TrimTurnedCopies(&entry);
+  // The copies of all sprites stay within their budget, the least recently drawn dropped first.
+  media::DropLeastRecentlyDrawn(&media::Sprite::turned, &entry, s.turnedBytes, turnedCopiesBudget,
+                                [](const media::TurnedCopyEntry&) { return true; },
+                                [](media::TurnedCopyEntry& dropped) {
+                                  if (dropped.texture) SDL_DestroyTexture(dropped.texture);
+                                  return dropped.bytes;
+                                });
   return texture;
 }
 
@@ -236,7 +216,6 @@ void media::ForgetTurnedCopies(Sprite& sprite) {
     S().turnedBytes -= copy.bytes;
   }
   sprite.turned.clear();
-  ForgetShapedCopies(sprite);
 }
 
 BlendKind BlendKindFor(int sourceFactor, int destinationFactor, bool customAllowed) {

@@ -19,30 +19,6 @@ constexpr long kLargestCopy = 160L * 160L;      // pixels: larger pictures are s
 constexpr long kCopiesBudget = 48L << 20;       // bytes all the copies together stay within
 constexpr long kMostSightings = 4096;           // shapes seen once and not copied, remembered at most
 
-// Drops the least recently drawn copies until they fill at most three quarters of their budget.
-void TrimShapedCopies(const ShapedCopyEntry* keep) {
-  auto& s = S();
-  if (s.shapedBytes <= kCopiesBudget) return;
-  struct Held {
-    long lastUse;
-    Sprite* sprite;
-    uint64_t key;
-  };
-  std::vector<Held> held;
-  for (auto& [number, sprite] : s.sprites) {
-    (void)number;
-    for (auto& [key, entry] : sprite->shaped)
-      if (&entry != keep && entry.copy) held.push_back({entry.lastUse, sprite.get(), key});
-  }
-  std::sort(held.begin(), held.end(), [](const Held& a, const Held& b) { return a.lastUse < b.lastUse; });
-  for (const Held& h : held) {
-    if (s.shapedBytes <= kCopiesBudget / 4 * 3) break;
-    auto found = h.sprite->shaped.find(h.key);
-    s.shapedBytes -= found->second.copy->Bytes();
-    h.sprite->shaped.erase(found);
-  }
-}
-
 // Forgets every shape seen but not copied, of every sprite.
 void ForgetSightings() {
   auto& s = S();
@@ -158,7 +134,9 @@ bool LayShapedCopy(const std::shared_ptr<Sprite>& shared, const FillTexture& tex
       entry.copy = copy;
       s.shapedSightings -= 1;
       s.shapedBytes += copy->Bytes();
-      TrimShapedCopies(&entry);
+      DropLeastRecentlyDrawn(&Sprite::shaped, &entry, s.shapedBytes, kCopiesBudget,
+                             [](const ShapedCopyEntry& held) { return held.copy != nullptr; },
+                             [](const ShapedCopyEntry& dropped) { return dropped.copy->Bytes(); });
     } else if (++s.shapedSightings > kMostSightings) {
       ForgetSightings();
     }

@@ -6,6 +6,7 @@
 
 #include "media/Compositor.h"
 #include "media/MediaInternal.h"
+#include "media/ShapedCopies.h"
 
 using media::S;
 
@@ -13,6 +14,7 @@ namespace media {
 
 Sprite::~Sprite() {
   ForgetTurnedCopies(*this);
+  ForgetShapedCopies(*this);
   if (texture) SDL_DestroyTexture(texture);
   if (keyedTexture) SDL_DestroyTexture(keyedTexture);
   if (surface) SDL_FreeSurface(surface);
