@@ -2,40 +2,18 @@
 // taken only when their sixteen numbers agree, a best score never lowered.
 #include "ScoreService.h"
 
-#define PCRE2_CODE_UNIT_WIDTH 8
-#include <openssl/evp.h>
-#include <pcre2.h>
 #include <sodium.h>
 
 #include <algorithm>
-#include <cstdio>
 
 #include "base/LiveScoreAnswer.h"
-#include "base/LowerHex.h"
-#include "base/NameRules.h"
 #include "base/ScoreScramble.h"
+#include "media/Media.h"
 
 namespace {
 
 constexpr size_t kLongestName = 24;      // characters, after filtering
 constexpr size_t kLongestPassword = 128;
-
-std::string Filtered(const std::string& typed, const char* pattern, bool keepMatching) {
-  int error = 0;
-  PCRE2_SIZE offset = 0;
-  pcre2_code* code = pcre2_compile(reinterpret_cast<PCRE2_SPTR>(pattern), PCRE2_ZERO_TERMINATED, 0, &error, &offset,
-                                   nullptr);
-  if (code == nullptr) return "";
-  pcre2_match_data* match = pcre2_match_data_create_from_pattern(code, nullptr);
-  std::string out;
-  for (char c : typed) {
-    int found = pcre2_match(code, reinterpret_cast<PCRE2_SPTR>(&c), 1, 0, 0, match, nullptr);
-    if ((found >= 0) == keepMatching) out += c;
-  }
-  pcre2_match_data_free(match);
-  pcre2_code_free(code);
-  return out;
-}
 
 std::string Html(const std::string& text) {
   std::string out;
@@ -52,16 +30,6 @@ std::string Html(const std::string& text) {
 }
 
 }  // namespace
-
-std::string FilterPlayerName(const std::string& typed) { return Filtered(typed, kNameCharacters, true); }
-std::string FilterPlayerPassword(const std::string& typed) { return Filtered(typed, kPasswordDropped, false); }
-
-std::string Md5HexOf(const std::string& text) {
-  unsigned char digest[EVP_MAX_MD_SIZE];
-  unsigned int length = 0;
-  if (EVP_Digest(text.data(), text.size(), digest, &length, EVP_md5(), nullptr) != 1) return "";
-  return LowerHex(digest, length);
-}
 
 std::string ScoreService::GetScores() {
   std::vector<BestScore> top = store_.Top(kScoreRows);
@@ -88,14 +56,14 @@ std::string ScoreService::QSecure(const std::string& name, const std::string& pa
 }
 
 std::string ScoreService::Register(const std::string& typedName, const std::string& typedPassword) {
-  std::string name = FilterPlayerName(typedName);
-  std::string password = FilterPlayerPassword(typedPassword);
+  std::string name = FilterName(typedName);
+  std::string password = FilterPassword(typedPassword);
   if (name.empty() || name.size() > kLongestName) return "Choose a name of 1 to 24 letters, digits, blanks or - ! ?.";
   if (name != typedName) return "A name may hold only letters, digits, blanks and - ! ?.";
   if (password.size() < 4 || typedPassword.size() > kLongestPassword)
     return "Choose a password of at least 4 characters (blanks and % \\ & / @ $ do not count).";
   // The game sends the MD5 digest of the password it was given: that digest is what is hashed and kept.
-  std::string digest = Md5HexOf(password);
+  std::string digest = Md5Hex(password);
   char hash[crypto_pwhash_STRBYTES];
   if (crypto_pwhash_str(hash, digest.data(), digest.size(), crypto_pwhash_OPSLIMIT_INTERACTIVE,
                         crypto_pwhash_MEMLIMIT_INTERACTIVE) != 0) {

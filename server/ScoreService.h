@@ -38,8 +38,3 @@ class ScoreService {
   std::mutex bucketsMutex_;
   std::map<std::string, Bucket> buckets_;
 };
-
-// The game's own filters: a name keeps letters, digits, blanks and - ! ?; a password loses blanks and % \ & / @ $.
-std::string FilterPlayerName(const std::string& typed);
-std::string FilterPlayerPassword(const std::string& typed);
-std::string Md5HexOf(const std::string& text);

@@ -15,6 +15,7 @@
 
 #include "ScoreRoutes.h"
 #include "base/ScoreScramble.h"
+#include "media/Media.h"
 
 namespace {
 
@@ -71,7 +72,7 @@ int main(int argc, char** argv) {
   while (!http.is_running()) std::this_thread::sleep_for(std::chrono::milliseconds(5));
   std::printf("score server on this machine, store %s\n", postgres.empty() ? "SQLite" : "PostgreSQL");
   Measure("GetScores", port, 2, 10000, [](int) { return std::string("/live/getscores.php?action=GetScores&gid=3"); });
-  std::string digest = Md5HexOf("password");
+  std::string digest = Md5Hex("password");
   Measure("SetScore", port, 2, 200, [&](int i) {
     return "/live/qsecure2.php?user_name=bench" + std::to_string(i % accounts) + "x" + suffix + "&user_pass=" + digest +
            "&action=SetScore&gid=3&arg=" + PercentEncode(ScrambleScore(1000 + i, i % 81));

@@ -1,20 +1,13 @@
-// The configuration window's form: its start from the settings, the name and password filters, the writing back.
+// The configuration window's form: its start from the settings and the writing back.
 #include "front/ConfigurationForm.h"
 
 #include <cctype>
 
-#include "base/NameRules.h"
 #include "base/Prefs.h"
 #include "media/Media.h"
 #include "runtime/Settings.h"
 
 namespace {
-
-std::string Filtered(const std::string& typed, const char* pattern, bool keepMatching) {
-  std::string out;
-  if (!FilterCharacters(typed, pattern, keepMatching, out)) out.clear();
-  return out;
-}
 
 bool IsPlayerOne(const std::string& name) {
   const std::string playerOne = "player 1";
@@ -25,10 +18,6 @@ bool IsPlayerOne(const std::string& name) {
 }
 
 }  // namespace
-
-std::string FilterName(const std::string& typed) { return Filtered(typed, kNameCharacters, true); }
-
-std::string FilterPassword(const std::string& typed) { return Filtered(typed, kPasswordDropped, false); }
 
 ConfigurationForm FormFromSettings(bool displayHas60Hz) {
   ConfigurationForm form;

@@ -1,4 +1,4 @@
-// The configuration window's form without the window: what it shows, how typed names are filtered, what it stores.
+// The configuration window's form without the window: what it shows and what it stores.
 #pragma once
 
 #include <string>
@@ -10,11 +10,6 @@ struct ConfigurationForm {
   bool synchroLocked = false;  // the display has no 1024 x 768 mode at 60 Hz: timer pacing, not to be changed
   std::string name, password;
 };
-
-// The player's name keeps letters, digits, blanks, minus, exclamation and question marks.
-std::string FilterName(const std::string& typed);
-// The password loses blanks and % \ & / @ $, which the score server's requests could not carry.
-std::string FilterPassword(const std::string& typed);
 
 // The form as the window opens it, from the settings read at start-up.
 ConfigurationForm FormFromSettings(bool displayHas60Hz);

@@ -1,11 +1,8 @@
-// Plain HTTP GET requests for the score client (libcurl), and the MD5 digest of the password (OpenSSL).
+// Plain HTTP GET requests for the score client (libcurl).
 #include <curl/curl.h>
-#include <openssl/evp.h>
 
-#include <cstdio>
 #include <string>
 
-#include "base/LowerHex.h"
 #include "media/Media.h"
 
 namespace {
@@ -51,11 +48,4 @@ std::string FetchUrlText(const std::string& url) {
   // Anything but a whole answer with status 200 is a failure, as no answer is.
   if (result != CURLE_OK || status != 200) return "";
   return body;
-}
-
-std::string Md5Hex(const std::string& text) {
-  unsigned char digest[EVP_MAX_MD_SIZE];
-  unsigned int length = 0;
-  if (EVP_Digest(text.data(), text.size(), digest, &length, EVP_md5(), nullptr) != 1) return "";
-  return LowerHex(digest, length);
 }

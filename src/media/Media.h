@@ -322,6 +322,10 @@ std::string Md5Hex(const std::string& text);
 // The characters of `text` that match the regular expression `pattern` (PCRE syntax), each tested by itself,
 // or (keepMatching false) those that do not; false, with nothing in `out`, when the expression cannot be built.
 bool FilterCharacters(const std::string& text, const std::string& pattern, bool keepMatching, std::string& out);
+// The player's name keeps letters, digits, blanks, minus, exclamation and question marks; the password loses
+// blanks and % \ & / @ $, which the score server's requests could not carry. Empty when the rule cannot be built.
+std::string FilterName(const std::string& typed);
+std::string FilterPassword(const std::string& typed);
 // 0 when the first display offers width x height at `depth` bits a pixel and `refresh` Hz (0: any rate),
 // asked without changing the mode; -1 otherwise, and always headless.
 int TestDisplayMode(int width, int height, int depth, int refresh);

@@ -1,4 +1,5 @@
-// Characters kept or dropped by a regular expression (PCRE2), each character tested by itself.
+// Characters kept or dropped by a regular expression (PCRE2), each character tested by itself, and the player's
+// name and password filtered so: shared by the game and the score server.
 #include <map>
 #include <memory>
 #include <string>
@@ -6,6 +7,7 @@
 #define PCRE2_CODE_UNIT_WIDTH 8
 #include <pcre2.h>
 
+#include "base/NameRules.h"
 #include "media/Media.h"
 
 namespace {
@@ -45,3 +47,17 @@ bool FilterCharacters(const std::string& text, const std::string& pattern, bool 
   }
   return true;
 }
+
+namespace {
+
+std::string Filtered(const std::string& typed, const char* pattern, bool keepMatching) {
+  std::string out;
+  if (!FilterCharacters(typed, pattern, keepMatching, out)) out.clear();
+  return out;
+}
+
+}  // namespace
+
+std::string FilterName(const std::string& typed) { return Filtered(typed, kNameCharacters, true); }
+
+std::string FilterPassword(const std::string& typed) { return Filtered(typed, kPasswordDropped, false); }

@@ -7,7 +7,6 @@
 #include "media/Engine3D.h"
 #include "media/Media.h"
 #include "game/PlayState.h"
-#include "front/ConfigurationForm.h"
 #include "front/Screens.h"
 #include "front/Scores.h"
 #include "runtime/Settings.h"

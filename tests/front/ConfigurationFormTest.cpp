@@ -8,6 +8,7 @@
 
 #include "base/Prefs.h"
 #include "front/ConfigurationForm.h"
+#include "media/Media.h"
 #include "runtime/Settings.h"
 #include "support/TemporaryFolder.h"
 

@@ -79,9 +79,9 @@ TEST_F(Server, AnswersTheGamesRequestsOnlyForItsAccountsAndHonestScores) {
   EXPECT_EQ(service.Register("Ann B", "s3cret"), "");
   EXPECT_EQ(service.Register("Ann B", "other1"), "That name is taken.");
   EXPECT_NE(service.Register("Cy", "a b"), "");  // too short once its blank is dropped
-  std::string digest = Md5HexOf("s3cret");
+  std::string digest = Md5Hex("s3cret");
   EXPECT_EQ(service.QSecure("Ann B", digest, "LogTest", "3", "0"), "1");
-  EXPECT_EQ(service.QSecure("Ann B", Md5HexOf("wrong"), "LogTest", "3", "0"), "0");
+  EXPECT_EQ(service.QSecure("Ann B", Md5Hex("wrong"), "LogTest", "3", "0"), "0");
   EXPECT_EQ(service.QSecure("Ann B", digest, "LogTest", "4", "0"), "0");
   EXPECT_EQ(service.QSecure("Nobody", digest, "LogTest", "3", "0"), "0");
   EXPECT_EQ(service.QSecure("Ann B", digest, "SetScore", "3", ScrambleScore(4200, 9)), "1");
