@@ -15,8 +15,8 @@ extern ScoreTable localScores;
 void LoadLocalScores();
 // Enters the player's result (name, level reached, score) and writes the table back to its file.
 void SaveLocalScore();
-// The ten best results of all players, from the score server; rows 0..9 (row 10 unused).
-extern ScoreTable liveScores;
+// The ten best results of all players, from the score server.
+extern ScoreRows liveScores;
 // Whether a score server is named (the preference "score_server" or --score-server): without one the game is
 // offline, asks nothing and offers no retry.
 bool ScoreServerConfigured();

@@ -35,10 +35,14 @@ void ReadPreferences() {
   ClosePrefs();
 }
 
-std::string LiveScoresPage() {
-  // The score server shows its table on its own page; without one, the project's page.
+std::string ScoreServerBase() {
   std::string base = settings.scoreServer;
   while (!base.empty() && base.back() == '/') base.pop_back();
-  if (base.empty()) base = "https://novabouncer.example";
-  return base + "/live/?game=novabouncer3";
+  return base;
+}
+
+std::string LiveScoresPage() {
+  // The score server shows its table on its own page; without one, the project's page.
+  std::string base = ScoreServerBase();
+  return (base.empty() ? "https://novabouncer.example" : base) + "/live/?game=novabouncer3";
 }

@@ -36,6 +36,8 @@ extern JoystickState joystick0;  // joystick 0 as read this frame
 // the mouse and keys do, as with the switch off.
 bool JoystickSteers();
 
+// The score server's base address without a closing "/", "" when none is named (the game is then offline).
+std::string ScoreServerBase();
 // The live-scores page on the web, where players sign up and see the table of all players.
 std::string LiveScoresPage();
 

@@ -23,7 +23,7 @@ class ScoreClient : public ::testing::Test {
     savedLocal_ = localScores;
     savedLive_ = liveScores;
     settings.internetEnabled = true;
-    liveScores = ScoreTable{};
+    liveScores = ScoreRows{};
     localScores = ScoreTable{};
   }
   void TearDown() override {
@@ -34,7 +34,8 @@ class ScoreClient : public ::testing::Test {
   }
   Settings savedSettings_;
   PlayState savedPlay_;
-  ScoreTable savedLocal_, savedLive_;
+  ScoreTable savedLocal_;
+  ScoreRows savedLive_;
 };
 
 // A server that knows one account and takes any score it can unscramble.
@@ -60,8 +61,8 @@ TEST_F(ScoreClient, FetchesTheLiveTableAndSubmitsTheBestLocalResultUnderTheExact
   LoopbackServer server(Answer);
   settings.scoreServer = server.Address() + "/";
   ASSERT_EQ(FetchLiveScores(), 1);
-  EXPECT_EQ(liveScores.rows[0].name, "Ann");
-  EXPECT_EQ(liveScores.rows[1].score, 500);
+  EXPECT_EQ(liveScores[0].name, "Ann");
+  EXPECT_EQ(liveScores[1].score, 500);
   EXPECT_EQ(server.AgentOf(0), "QSecure");
 
   settings.playerName = "Ann";
@@ -127,9 +128,9 @@ TEST_F(ScoreClient, OnlyAnAnswerOfExactlyOneCountsAndABrokenTableChangesNothing)
     return target.find("GetScores") != std::string::npos ? std::string("25\x06" "1\x06" "Eve\t24") : reply;
   });
   settings.scoreServer = server.Address();
-  liveScores.rows[0] = {"Kept", 0, 7};
+  liveScores[0] = {"Kept", 0, 7};
   EXPECT_EQ(FetchLiveScores(), 0);
-  EXPECT_EQ(liveScores.rows[0].name, "Kept");
+  EXPECT_EQ(liveScores[0].name, "Kept");
   settings.playerName = "Ann";
   settings.playerPassword = "s3cret";
   SubmitLiveScore();  // "1" and a line break is no success: the score is not sent

@@ -127,7 +127,8 @@ TEST_F(Server, TheGamesClientLogsInSubmitsAndFetchesAndThePageShowsTheScore) {
   EXPECT_NE(made->body.find("Welcome to the table, Ann!"), std::string::npos);
   Settings savedSettings = settings;
   PlayState savedPlay = play;
-  ScoreTable savedLocal = localScores, savedLive = liveScores;
+  ScoreTable savedLocal = localScores;
+  ScoreRows savedLive = liveScores;
   settings.scoreServer = address;
   settings.internetEnabled = true;
   settings.playerName = "Ann";
@@ -136,10 +137,10 @@ TEST_F(Server, TheGamesClientLogsInSubmitsAndFetchesAndThePageShowsTheScore) {
   localScores = ScoreTable{};
   localScores.rows[0] = {"Ann", 8, 12000};
   SubmitLiveScore();
-  liveScores = ScoreTable{};
+  liveScores = ScoreRows{};
   EXPECT_EQ(FetchLiveScores(), 1);
-  EXPECT_EQ(liveScores.rows[0].name, "Ann");
-  EXPECT_EQ(liveScores.rows[0].score, 12000);
+  EXPECT_EQ(liveScores[0].name, "Ann");
+  EXPECT_EQ(liveScores[0].score, 12000);
   settings = savedSettings;
   play = savedPlay;
   localScores = savedLocal;
