@@ -149,6 +149,11 @@ void ConfigurationUtility() {
   std::vector<unsigned char> bannerPixels;
   std::unique_ptr<Fl_RGB_Image> banner = LoadBanner(bannerPixels);
   ConfigurationForm form = FormFromSettings(TestDisplayMode(1024, 768, 32, 60) == 0);
+  // The link shows the site's name; the page is on it. Both outlive the window, which shows the name.
+  std::string address = LiveScoresPage();
+  size_t from = address.find("//") == std::string::npos ? 0 : address.find("//") + 2;
+  std::string shown = address.substr(from, address.find('/', from) - from);
+  bool started = false;
 
   fl_open_display();
   Fl::scheme("gtk+");
@@ -180,13 +185,6 @@ void ConfigurationUtility() {
       "Activate backgrounds special effects (nicer but slower on old computers)");
 
   int captionEnd = Frame(0, 233, 350, 70, "Player informations and net login ; see ");
-  static const std::string address = LiveScoresPage();
-  // The link shows the site's name; the page is on it.
-  static const std::string shown = [] {
-    size_t from = address.find("//");
-    from = from == std::string::npos ? 0 : from + 2;
-    return address.substr(from, address.find('/', from) - from);
-  }();
   auto* link = Made<Fl_Button>(std::max(194, captionEnd), 230, 140, 20, shown.c_str(),
       "Free inscription to compare your best score with others players all around the world!");
   link->box(FL_FLAT_BOX);
@@ -194,7 +192,7 @@ void ConfigurationUtility() {
   link->labelsize(kCaptionSize);
   link->labelfont(FL_HELVETICA | FL_BOLD);
   link->align(FL_ALIGN_LEFT | FL_ALIGN_INSIDE | FL_ALIGN_CLIP);
-  link->callback([](Fl_Widget*, void*) { OpenWebPage(address); });
+  link->callback([](Fl_Widget*, void* page) { OpenWebPage(*static_cast<std::string*>(page)); }, &address);
   link->visible_focus(0);
   for (auto* label : {Made<Fl_Box>(20, 254, 120, 20, "Name in game (or login)"),
                       Made<Fl_Box>(20, 276, 120, 20, "Password (or blank)")}) {
@@ -208,13 +206,11 @@ void ConfigurationUtility() {
   name->textsize(kLabelSize);
   password->textsize(kLabelSize);
 
-  static bool started = false;
-  started = false;
   auto* start = Made<Fl_Return_Button>(5, 308, 340, 25, "Start game", "To play!");
   start->color(fl_rgb_color(0x77, 0x55, 0x00));
   start->labelcolor(FL_WHITE);
   start->labelfont(FL_HELVETICA_BOLD);
-  start->callback([](Fl_Widget*, void*) { started = true; });
+  start->callback([](Fl_Widget*, void* flag) { *static_cast<bool*>(flag) = true; }, &started);
   window.end();
 
   music->value(form.music);
