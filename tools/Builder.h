@@ -11,3 +11,4 @@ bool BuildThemePacks(const std::string& outDir);         // packs/<theme>.pak an
 bool BuildLevelPacks(const std::string& levelSourceDir, const std::string& outDir);  // packs/normal, packs/hard
 bool BuildMusicPacks(const std::string& outDir);         // packs/<track>.pak for the six level tracks
 bool Build3DArchive(const std::string& outDir);          // packs/3d.zip, the 3D scenes' meshes and textures
+bool BuildScreenPacks(const std::string& outDir);        // packs/menu.pak, the stories', logos' and credits' packs

@@ -78,7 +78,8 @@ TEST(LiveScoreAnswer, OnlyAWholeAnswerThatAddsUpReplacesTheTable) {
   EXPECT_FALSE(ReadLiveScores("5\x06" "2\x06" "ann\t5", rows));
   EXPECT_FALSE(ReadLiveScores("\x06" "-1\x06", rows));
   // A score with a zero byte inside is not a number, though reading stops there.
-  EXPECT_FALSE(ReadLiveScores(std::string("12\x06" "1\x06" "ann\t12\0" "99", 17), rows));
+  const char withZero[] = "12\x06" "1\x06" "ann\t12\0" "99";
+  EXPECT_FALSE(ReadLiveScores(std::string(withZero, sizeof withZero - 1), rows));
   EXPECT_EQ(rows[0].name, "old0");
   // The checksum of ten large scores goes past 32 bits and still adds up.
   ScoreRows big;
