@@ -119,6 +119,7 @@ enum class Sound : int {
   ExtraLife = 15,
   Failure = 16,        // ball lost, exit through the door
   Tick = 18,           // pause and countdown
+  TitleFlash = 22,     // the menu title's flash, from the menu's own pack
   Pop = 23,            // minigame hits
   BonusCaught = 24,
   Chimes = 25,         // a BONUS letter caught

@@ -84,12 +84,45 @@ void CpuBox(SDL_Surface* surface, int x, int y, int w, int h, Uint32 pixel) {
   }
 }
 
-void CpuLine(SDL_Surface* surface, int x1, int y1, int x2, int y2, Uint32 pixel) {
+// Cuts the line to the box 0..w-1, 0..h-1 (Liang and Barsky); false when nothing of it is inside.
+bool ClipLine(int w, int h, int& x1, int& y1, int& x2, int& y2) {
+  double t0 = 0, t1 = 1, dx = x2 - x1, dy = y2 - y1;
+  const double p[4] = {-dx, dx, -dy, dy};
+  const double q[4] = {static_cast<double>(x1), static_cast<double>(w - 1 - x1), static_cast<double>(y1),
+                       static_cast<double>(h - 1 - y1)};
+  for (int i = 0; i < 4; ++i) {
+    if (p[i] == 0) {
+      if (q[i] < 0) return false;
+      continue;
+    }
+    double r = q[i] / p[i];
+    if (p[i] < 0) {
+      if (r > t1) return false;
+      if (r > t0) t0 = r;
+    } else {
+      if (r < t0) return false;
+      if (r < t1) t1 = r;
+    }
+  }
+  double sx = x1, sy = y1;
+  x1 = std::clamp(static_cast<int>(std::lround(sx + t0 * dx)), 0, w - 1);
+  y1 = std::clamp(static_cast<int>(std::lround(sy + t0 * dy)), 0, h - 1);
+  x2 = std::clamp(static_cast<int>(std::lround(sx + t1 * dx)), 0, w - 1);
+  y2 = std::clamp(static_cast<int>(std::lround(sy + t1 * dy)), 0, h - 1);
+  return true;
+}
+
+// A line already inside the surface: Bresenham's steps with no test per pixel.
+template <bool Xor>
+void LayClippedLine(SDL_Surface* surface, int x1, int y1, int x2, int y2, Uint32 pixel) {
+  auto* base = static_cast<Uint8*>(surface->pixels);
+  int pitch = surface->pitch;
   int dx = std::abs(x2 - x1), sx = x1 < x2 ? 1 : -1;
   int dy = -std::abs(y2 - y1), sy = y1 < y2 ? 1 : -1;
   int error = dx + dy;
   for (;;) {
-    Plot(surface, x1, y1, pixel);
+    Uint32* at = reinterpret_cast<Uint32*>(base + y1 * pitch) + x1;
+    *at = Xor ? ((*at ^ pixel) | 0xFF000000u) : pixel;
     if (x1 == x2 && y1 == y2) break;
     int e2 = 2 * error;
     if (e2 >= dy) { error += dy; x1 += sx; }
@@ -221,12 +254,29 @@ void FillBox(int x, int y, int w, int h, int colour) {
 }
 
 void DrawLine(int x1, int y1, int x2, int y2, int colour) {
-  if (!draw.open) return;
+  LineSegment line{x1, y1, x2, y2, colour};
+  DrawLines(&line, 1);
+}
+
+void DrawLines(const LineSegment* lines, int count) {
+  if (!draw.open || lines == nullptr || count <= 0) return;
   if (SDL_Surface* surface = CpuTarget(false)) {
-    CpuLine(surface, x1, y1, x2, y2, media::PixelOf(colour));
+    bool xorMode = (draw.mode & kDrawXor) != 0;
+    for (int i = 0; i < count; ++i) {
+      LineSegment l = lines[i];
+      if (!ClipLine(surface->w, surface->h, l.x1, l.y1, l.x2, l.y2)) continue;
+      Uint32 pixel = media::PixelOf(l.colour);
+      if (xorMode) {
+        LayClippedLine<true>(surface, l.x1, l.y1, l.x2, l.y2, pixel);
+      } else {
+        LayClippedLine<false>(surface, l.x1, l.y1, l.x2, l.y2, pixel);
+      }
+    }
   } else if (ToRenderer()) {
-    RendererColour(colour);
-    SDL_RenderDrawLine(S().renderer, x1, y1, x2, y2);
+    for (int i = 0; i < count; ++i) {
+      RendererColour(lines[i].colour);
+      SDL_RenderDrawLine(S().renderer, lines[i].x1, lines[i].y1, lines[i].x2, lines[i].y2);
+    }
     Done();
   }
 }

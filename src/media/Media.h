@@ -161,6 +161,12 @@ constexpr int kDrawTransparentText = 1, kDrawXor = 2, kDrawOutline = 4;
 void SetDrawMode(int flags);
 void FillBox(int x, int y, int w, int h, int colour);
 void DrawLine(int x1, int y1, int x2, int y2, int colour);
+// Many lines at once, each clipped to the target once and then laid pixel by pixel without further tests.
+struct LineSegment {
+  int x1, y1, x2, y2;  // pixels, ends included
+  int colour;
+};
+void DrawLines(const LineSegment* lines, int count);
 void DrawCircle(int x, int y, int radius, int colour);
 void PutPixel(int x, int y, int colour);
 int PixelColour(int x, int y);

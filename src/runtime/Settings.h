@@ -27,6 +27,7 @@ struct Settings {
   bool startHard = false;
   bool continueAtStart = false;  // continue the saved game at once, without the menu
   bool autoplay = false;
+  std::string screenOnly;     // one screen run by itself, then the program ends ("": the whole game)
 };
 
 extern Settings settings;

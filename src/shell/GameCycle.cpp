@@ -6,6 +6,7 @@
 #include "game/PlayState.h"
 #include "game/Scene.h"
 #include "game/Tiles.h"
+#include "front/Menu.h"
 #include "front/Screens.h"
 #include "front/Scores.h"
 #include "runtime/Loaders.h"
@@ -177,8 +178,8 @@ void RunGameCycle() {
       play.difficulty = settings.startHard ? difficultyHard : difficultyNormal;
       EnterLevelDirectly(settings.startLevel);
       skipMenu = false;
-    } else {
-      MainMenu();
+    } else if (!MainMenu()) {
+      QuitProgram();
     }
     if (settings.continueRequested) {
       LoadSavedGame();

@@ -35,6 +35,7 @@ int main(int argc, char** argv) {
   settings.continueAtStart = options.continueGame;
   settings.scoreServer = options.scoreServer;
   settings.autoplay = options.autoplay;
+  settings.screenOnly = options.screen;
   // The benchmark counts its own frames: the layer must not end the program before the figures.
   long benchmarkFrames = options.media.frameLimit > 0 ? options.media.frameLimit : benchmarkDefaultFrames;
   if (options.media.benchmark) options.media.frameLimit = 0;
@@ -45,5 +46,6 @@ int main(int argc, char** argv) {
   SetProgramEndHook(EndOfRun);
   if (options.media.benchmark) EndProgram(RunBenchmark(benchmarkFrames, options.benchmarkJsonPath));
   StartUp();
+  if (!settings.screenOnly.empty()) RunScreenOnly(settings.screenOnly);
   RunGameCycle();
 }

@@ -37,6 +37,10 @@ bool CheckCombinations(const RunOptions& options, std::string& error) {
                                  : "--hard chooses the level set of --start-level: give both";
     return false;
   }
+  if (!options.screen.empty() && (options.startLevel >= 0 || options.continueGame)) {
+    error = "--screen runs one screen by itself: --start-level and --continue cannot go with it";
+    return false;
+  }
   if (options.continueGame && options.startLevel >= 0) {
     error = "--continue starts on the saved game's level: --start-level cannot go with it";
     return false;
@@ -67,7 +71,8 @@ const char* UsageText() {
          "  --hard                  with --start-level: the hard level set\n"
          "  --score-server URL      the score server's base address for this run (http:// or https://)\n"
          "  --continue              continue the saved game of the player named (or of Player 1) at once\n"
-         "  --autoplay              the ship plays by itself\n"
+         "  --autoplay              the game plays by itself, from the logos and the menu on\n"
+         "  --screen NAME           run one screen and exit: logos, menu, intro, ending, gameover or credits\n"
          "  --benchmark             a busy scene, uncapped, with frame-time figures\n"
          "  --benchmark-json FILE   with --benchmark: the figures also as JSON in FILE\n"
          "  --gpu                   in a window, SDL's accelerated renderer draws instead of the processor\n"
@@ -173,6 +178,16 @@ bool ParseOptions(const std::vector<std::string>& words, const std::string& call
       }
       options.media.focusLossFrame = number;
       options.media.focusLossFrames = frames;
+    } else if (word == "--screen") {
+      if (!value(text)) return false;
+      static const char* const names[] = {"logos", "menu", "intro", "ending", "gameover", "credits"};
+      bool known = false;
+      for (const char* name : names) known = known || text == name;
+      if (!known) {
+        error = "--screen takes logos, menu, intro, ending, gameover or credits, not \"" + text + "\"";
+        return false;
+      }
+      options.screen = text;
     } else if (word == "--start-level") {
       if (!value(text)) return false;
       if (!ReadWholeNumber(text, 0, 102, number) || number == 101) {

@@ -16,6 +16,7 @@ struct RunOptions {
   bool hard = false;
   bool continueGame = false;  // --continue: the saved game of the normal set, straight away
   bool autoplay = false;
+  std::string screen;         // --screen: the one screen to run (logos, menu, intro, ending, gameover, credits)
   bool help = false;
 };
 

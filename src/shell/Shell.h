@@ -15,6 +15,8 @@ void LoadGameFonts();  // the text fonts, each with a stand-in face; a missing o
 void LockSystemKeys();
 void UnlockSystemKeys();
 [[noreturn]] void QuitProgram();
+// Runs the named screen (logos, menu, intro, ending, gameover, credits) by itself and ends the program.
+[[noreturn]] void RunScreenOnly(const std::string& name);
 
 [[noreturn]] void RunGameCycle();
 void NewGameValues();

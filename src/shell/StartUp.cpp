@@ -117,7 +117,7 @@ void StartUp() {
     // Filtered as the window filters them, so that one typed password always gives one digest.
     settings.playerName = FilterName(Argument(0));
     settings.playerPassword = FilterPassword(Argument(1));
-  } else if (settings.startLevel < 0 && !settings.continueAtStart && !IsHeadless()) {
+  } else if (settings.startLevel < 0 && !settings.continueAtStart && settings.screenOnly.empty() && !IsHeadless()) {
     ConfigurationUtility();
   }
   // A player still unnamed plays as "Player 1".
@@ -138,5 +138,5 @@ void StartUp() {
   LoadGameFonts();
   // A blank second, then the logos unless a level was asked for on the command line.
   BlankSecond();
-  if (settings.startLevel < 0) ShowLogos();
+  if (settings.startLevel < 0 && !settings.continueAtStart && settings.screenOnly.empty()) ShowLogos();
 }

@@ -1,0 +1,113 @@
+// The credits screen: its pack, its frame (grid lines straight into the frame, pictures as quads, the text) and
+// its way out through a fade of its music.
+#include "front/Credits.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+#include "base/AssetNames.h"
+#include "base/ScreenPacks.h"
+#include "front/CreditsScene.h"
+#include "front/ScreenInput.h"
+#include "front/Screens.h"
+#include "media/Media.h"
+#include "runtime/Loaders.h"
+#include "runtime/NamedMedia.h"
+#include "runtime/Settings.h"
+
+namespace {
+
+void PlayCreditsMusic() {
+  if (settings.musicEnabled && HasSound(creditsMusicSlot)) PlaySoundId(creditsMusicSlot, kSoundLoop);
+}
+
+void StopCreditsMusic() {
+  if (settings.musicEnabled && HasSound(creditsMusicSlot)) StopSoundId(creditsMusicSlot);
+}
+
+void DrawPicture(const FloatingPicture& p) {
+  QuadVertex corners[4];
+  const float u[4] = {0, 1, 1, 0}, v[4] = {0, 0, 1, 1};
+  for (int i = 0; i < 4; ++i) {
+    corners[i] = {p.corners[i * 2], p.corners[i * 2 + 1], 255, 255, 255, static_cast<uint8_t>(p.alpha), u[i], v[i]};
+  }
+  static const int triangles[6] = {0, 1, 2, 0, 2, 3};
+  DrawTriangles(creditsPictures + p.picture, corners, 4, triangles, 6);
+}
+
+void DrawCreditsText(const std::vector<std::string>& lines) {
+  if (!BeginDraw(DrawTargetKind::Screen)) return;
+  SetDrawFont(FontHandle(textFont));
+  SetDrawMode(kDrawTransparentText);
+  for (size_t n = 0; n < lines.size(); ++n) {
+    int y = static_cast<int>(std::lround(creditsScene.textY + 35.0 * static_cast<double>(n)));
+    if (y < -40 || y > 800 || lines[n].empty()) continue;
+    DrawTextAt(512 - TextPixelWidth(lines[n]) / 2, y, lines[n], ColorRGB(0, 128, 255));
+  }
+  SetDrawMode(0);
+  EndDraw();
+}
+
+}  // namespace
+
+void LoadCreditsAssets() {
+  ChoosePack(creditsPack);
+  LoadSceneSprite(creditsTitlePicture, creditsTitleName);
+  for (int n = 0; n < creditsPictureCount; ++n) LoadSceneSpriteQuad(creditsPictures + n, CreditsPictureName(n));
+  if (settings.musicEnabled) {
+    if (HasSound(creditsMusicSlot)) ReleaseSound(creditsMusicSlot);
+    LoadSceneSound(creditsMusicSlot, creditsMusicName);
+  }
+  ClosePack();
+}
+
+void CreditsFrame() {
+  static const std::vector<std::string> lines = CreditsLines();
+  ClearFrame(0);
+  StepCreditsGrid();
+  std::vector<LineSegment> grid = CreditsGridLines();
+  if (BeginDraw(DrawTargetKind::Screen)) {
+    DrawLines(grid.data(), static_cast<int>(grid.size()));
+    EndDraw();
+  }
+  if (BeginQuads()) {
+    BlitSpriteKeyed(creditsTitlePicture, 0, 0);
+    StepFloatingPictures();
+    QuadBlendMode(Blend::Alpha);
+    for (const FloatingPicture& p : creditsScene.pictures) {
+      if (p.active && p.shown) DrawPicture(p);
+    }
+    EndQuads();
+  }
+  creditsScene.textY -= 1;
+  DrawCreditsText(lines);
+}
+
+void CreditsScreen() {
+  ResetCreditsScene();
+  FreeAllResources();
+  LoadCreditsAssets();
+  PlayCreditsMusic();
+  bool quitting = false;
+  int volume = 100;
+  BeginScreenInput();
+  for (;;) {
+    if (WaitWhileUnfocused(StopCreditsMusic, PlayCreditsMusic)) continue;
+    SampleScreenInput();
+    CreditsFrame();
+    bool escape = KeyReleased(Key::Escape) != 0;
+    if (quitting) {
+      volume -= 1;
+      if (settings.musicEnabled && HasSound(creditsMusicSlot)) SetSoundVolume(creditsMusicSlot, std::max(volume, 0));
+      // A second Escape during the fade ends the screen at once.
+      if (escape) volume = 0;
+    }
+    if (!quitting && (escape || FreshKeyHeld(Key::Enter) || FreshButtonHeld(1) || FreshJoystickButton())) quitting = true;
+    PresentFrame(settings.flipMethod);
+    if (volume <= 0) break;
+  }
+  WipeToBlack();
+  StopCreditsMusic();
+  FreeAllResources();
+}

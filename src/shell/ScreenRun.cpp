@@ -1,0 +1,28 @@
+// One screen run by itself (--screen), for screenshots and measurements, then the program ends.
+#include "front/Credits.h"
+#include "front/Menu.h"
+#include "front/Scores.h"
+#include "front/Screens.h"
+#include "media/Media.h"
+#include "runtime/Loaders.h"
+#include "shell/Shell.h"
+
+void RunScreenOnly(const std::string& name) {
+  if (name == "logos") {
+    ShowLogos();
+  } else if (name == "menu") {
+    NewGameValues();
+    LoadLocalScores();
+    MainMenu();
+  } else if (name == "credits") {
+    CreditsScreen();
+  } else {
+    // The stories type their lines with the main pictures' letters.
+    LoadMainAssets();
+    if (name == "intro") IntroStory();
+    if (name == "ending") EndingStory();
+    if (name == "gameover") GameOverStory();
+  }
+  SetEndReason("screen");
+  EndProgram(0);
+}
