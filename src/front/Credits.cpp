@@ -89,23 +89,19 @@ void CreditsScreen() {
   FreeAllResources();
   LoadCreditsAssets();
   PlayCreditsMusic();
-  bool quitting = false;
-  int volume = 100;
+  CreditsExit exit;
   BeginScreenInput();
   for (;;) {
     if (WaitWhileUnfocused(StopCreditsMusic, PlayCreditsMusic)) continue;
     SampleScreenInput();
     CreditsFrame();
-    bool escape = KeyReleased(Key::Escape) != 0;
-    if (quitting) {
-      volume -= 1;
-      if (settings.musicEnabled && HasSound(creditsMusicSlot)) SetSoundVolume(creditsMusicSlot, std::max(volume, 0));
-      // A second Escape during the fade ends the screen at once.
-      if (escape) volume = 0;
+    bool pressed = FreshKeyHeld(Key::Enter) || FreshButtonHeld(1) || FreshJoystickButton();
+    bool done = StepCreditsExit(exit, KeyReleased(Key::Escape) != 0, pressed);
+    if (exit.quitting && settings.musicEnabled && HasSound(creditsMusicSlot)) {
+      SetSoundVolume(creditsMusicSlot, std::max(exit.volume, 0));
     }
-    if (!quitting && (escape || FreshKeyHeld(Key::Enter) || FreshButtonHeld(1) || FreshJoystickButton())) quitting = true;
     PresentFrame(settings.flipMethod);
-    if (volume <= 0) break;
+    if (done) break;
   }
   WipeToBlack();
   StopCreditsMusic();

@@ -153,3 +153,13 @@ void StepFloatingPictures() {
                                   [](const FloatingPicture& p) { return p.z < -1000; }),
                    s.pictures.end());
 }
+
+bool StepCreditsExit(CreditsExit& exit, bool escapeReleased, bool pressed) {
+  if (exit.quitting) {
+    exit.volume -= 1;
+    if (escapeReleased) exit.volume = 0;
+  } else if (escapeReleased || pressed) {
+    exit.quitting = true;
+  }
+  return exit.volume <= 0;
+}

@@ -56,5 +56,14 @@ FloatingPicture SpawnFloatingPicture();
 // where it was.
 void ProjectPicture(FloatingPicture& picture);
 
+// Leaving the credits: the first press starts a fade of the music over 100 frames, during which everything moves
+// on; a second Escape ends it at once.
+struct CreditsExit {
+  bool quitting = false;
+  int volume = 100;  // the music's, 0..100
+};
+// One frame of it; true when the screen ends after this frame.
+bool StepCreditsExit(CreditsExit& exit, bool escapeReleased, bool pressed);
+
 // The credits text: one line per line feed, carriage returns dropped.
 std::vector<std::string> CreditsLines();

@@ -68,8 +68,10 @@ bool BuildLogoScene() {
     MaterialAmbientColor(i, colours[i][0], colours[i][1], colours[i][2]);
     MaterialBlendingMode(i, kBlendAdditive);
     MaterialDiffuseColor(i, 255, 255, 255);
-    AddMaterialLayer2(i, streakTexture, kBlendModulate);
+    // No second layer: our renderer lays a second layer over the frame, and a multiplied streak would blacken the
+    // emblem behind its square.
     CreateEntity(firstFlare + i, flareMesh, i);
+    ResizeEntity(firstFlare + i, 4, 4, 4);  // a streak of light wider than the emblem's shards
     CreateLight(i, colours[i][0], colours[i][1], colours[i][2]);
     LightSpecularColor(i, colours[i][0], colours[i][1], colours[i][2]);
   }
@@ -79,6 +81,7 @@ bool BuildLogoScene() {
   MaterialDiffuseColor(emblemMaterial, 255, 255, 255);
   MaterialShadingMode(emblemMaterial, kShadeFlat);
   CreateEntity(emblemEntity, emblemMesh, emblemMaterial);
+  ResizeEntity(emblemEntity, 1.8f, 1.8f, 1.8f);  // about half the screen's height
   AnimateEntity(emblemEntity, "assemble");
   CreateCamera(logoCamera, 0, 0, 100, 100);
   CameraLocate(logoCamera, 0, 0, 1500);

@@ -134,6 +134,10 @@ void TypeLine(StoryLine& line, int t) {
   line.x += line.pitch;
 }
 
+bool IntroEnds(int t, bool pressed) { return pressed || t >= 17 * fps; }
+
+bool EndingEnds(int t, bool pressed) { return (pressed && t > 5 * fps) || t > 192 * fps; }
+
 std::vector<std::string> EndingSecretPage() {
   constexpr uint8_t key = 0x5A;
   return {HexXorDecode("091F19081F0E7A1C15087A0E121F7A18081B0C1F7B", key),
@@ -154,7 +158,7 @@ void IntroStory() {
   WipeToBlack();
   PlayStoryMusic(story, true);
   RunStory(
-      story, true, [&](bool pressed) { return pressed || story.t >= 17 * fps; },
+      story, true, [&](bool pressed) { return IntroEnds(story.t, pressed); },
       [&] {
         // Three exclamation marks under the last line.
         const int at[3] = {fps * 23 / 2, 12 * fps, fps * 25 / 2}, x[3] = {475, 512, 549};
@@ -189,9 +193,9 @@ void EndingStory() {
   };
   setPage();
   RunStory(
-      story, true, [&](bool pressed) { return (pressed && story.t > 5 * fps) || story.t > 192 * fps; },
+      story, true, [&](bool pressed) { return EndingEnds(story.t, pressed); },
       [&] {
-        if (story.t == 22 * fps && page + 1 < pages.size()) {
+        if (story.t == endingPageFrames && page + 1 < pages.size()) {
           page += 1;
           setPage();
           story.t = 0;

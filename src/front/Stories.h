@@ -20,5 +20,10 @@ StoryLine MakeStoryLine(const std::string& text, int y, int letterBase, int pitc
 // On frame `t` of its screen: the line's next letter, when the frame is in its window and on its beat.
 void TypeLine(StoryLine& line, int t);
 
+// When each story ends, given its frame within the screen (or the ending's page) and whether the player pressed.
+bool IntroEnds(int t, bool pressed);   // a press, or seventeen seconds
+bool EndingEnds(int t, bool pressed);  // a press after the page's first five seconds, or 192 seconds on the last page
+constexpr int endingPageFrames = 22 * 60;
+
 // The ending's fourth page, kept scrambled in the program.
 std::vector<std::string> EndingSecretPage();

@@ -1,6 +1,9 @@
 // The benchmark: a full level of moving tiles, 30 fire balls and explosions drawn through the normal
 // frame procedures for a fixed number of frames, timed with the real clock.
 #include "shell/Benchmark.h"
+#include "front/Credits.h"
+#include "front/CreditsScene.h"
+#include "front/Menu.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -227,11 +230,15 @@ SceneFigures BusyScene(long frames) {
   return figures;
 }
 
-// A frame as the menus draw them: the level's backdrop, a column of lines with the chosen one on a bar,
-// and the HUD beside it.
-SceneFigures MenuFrame(long frames) {
+// The main menu as a player sees it after its intro: an entry chosen, the ball rolling with its sparks and the
+// red bars, the background scrolling.
+SceneFigures MenuFrames(long frames) {
   SceneFigures figures;
-  figures.name = "menu-like frame";
+  figures.name = "main menu";
+  InitMenuState();
+  LoadMenuAssets();
+  ResetSparks();
+  menu.selectedEntry = entryStartGame;
   Clock::time_point start = Clock::now();
   for (long frame = 0; frame < frames; ++frame) {
     Clock::time_point before = Clock::now();
@@ -239,29 +246,41 @@ SceneFigures MenuFrame(long frames) {
     double present = MillisecondsSince(before);
     FramePhases phases;
     before = Clock::now();
-    FullViewport();
-    DrawScene();
-    FinishDrawing();
-    phases.scene = MillisecondsSince(before);
-    before = Clock::now();
-    BeginDraw(DrawTargetKind::Screen);
-    SetDrawMode(kDrawTransparentText);
-    FillBox(fieldLeft + 40, 200 + 40 * (frame / 30 % 10), fieldWidth - 80, 36, ColorRGB(40, 60, 120));
-    SetDrawFont(FontHandle(bigTextFont));
-    static const char* lines[] = {"Start a new game", "Continue", "Hall of fame", "Options", "Controls",
-                                  "Credits", "Story", "Tile challenge", "Visit the web page", "Quit"};
-    for (int i = 0; i < 10; ++i) DrawTextAt(fieldLeft + 60, 204 + 40 * i, lines[i], ColorRGB(230, 230, 255));
-    SetDrawMode(0);
-    EndDraw();
-    if (BeginQuads()) {
-      DrawHud(settings.playerName, 123450, 5, 11);
-      EndQuads();
+    menu.idleFrames = 0;
+    if (!menu.ballActive) {
+      menu.ballActive = true;
+      menu.ballX = -65;
     }
+    MainMenuFrame();
     FinishDrawing();
     phases.drawing = MillisecondsSince(before);
     figures.Add(phases, present);
   }
   figures.seconds = std::chrono::duration<double>(Clock::now() - start).count();
+  FreeAllResources();
+  return figures;
+}
+
+// The credits: the wire grid moved, projected and drawn line by line, the pictures and the text.
+SceneFigures CreditsFrames(long frames) {
+  SceneFigures figures;
+  figures.name = "credits";
+  ResetCreditsScene();
+  LoadCreditsAssets();
+  Clock::time_point start = Clock::now();
+  for (long frame = 0; frame < frames; ++frame) {
+    Clock::time_point before = Clock::now();
+    PresentFrame(0);
+    double present = MillisecondsSince(before);
+    FramePhases phases;
+    before = Clock::now();
+    CreditsFrame();
+    FinishDrawing();
+    phases.drawing = MillisecondsSince(before);
+    figures.Add(phases, present);
+  }
+  figures.seconds = std::chrono::duration<double>(Clock::now() - start).count();
+  FreeAllResources();
   return figures;
 }
 
@@ -303,7 +322,8 @@ int RunBenchmark(long frames, const std::string& jsonPath) {
   LoadMainAssets();
   std::vector<SceneFigures> scenes;
   scenes.push_back(BusyScene(frames));
-  scenes.push_back(MenuFrame(frames));
+  scenes.push_back(MenuFrames(frames));
+  scenes.push_back(CreditsFrames(frames));
   InitEngine3D();
   if (Add3DArchive("packs\\3d.zip", 1)) {
     settings.engine3DAvailable = true;

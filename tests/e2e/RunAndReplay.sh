@@ -20,9 +20,9 @@ cat > "$work/scenario.txt" <<'JOURNAL'
 JOURNAL
 
 cd "$work"
-"$game" --headless --seed 7 --frames 600 --replay scenario.txt --record a.txt --report a.json \
+"$game" --headless --seed 7 --start-level 0 --frames 600 --replay scenario.txt --record a.txt --report a.json \
   --screenshot 599:shot.png || fail "the first run exited with $?"
-"$game" --headless --seed 7 --frames 600 --replay a.txt --record b.txt --report b.json || fail "the replay exited with $?"
+"$game" --headless --seed 7 --start-level 0 --frames 600 --replay a.txt --record b.txt --report b.json || fail "the replay exited with $?"
 
 [ "$(field a.json reason)" = "end" ] || fail "reason $(field a.json reason)"
 [ "$(field a.json frames)" = "600" ] || fail "frames $(field a.json frames)"
@@ -37,10 +37,10 @@ grep -q '^450 text=hello%20world$' a.txt || fail "typed text missing from the jo
 # Recorded as in a window: a clock that ticks unevenly, and the focus lost in the middle of play, which the
 # game waits through. The journal keeps the wait, so a plain headless replay steps the game in the same
 # frames and comes to the same digest.
-"$game" --headless --uneven-clock --lose-focus 240:40 --seed 5 --autoplay --frames 350 --record w.txt \
+"$game" --headless --uneven-clock --lose-focus 240:40 --seed 5 --autoplay --start-level 0 --frames 350 --record w.txt \
   --report w.json >/dev/null || fail "the recording with a focus loss exited with $?"
 grep -q '^240 focus=0$' w.txt && grep -q '^280 focus=1$' w.txt || fail "the focus loss is not in the journal"
-"$game" --headless --seed 5 --frames 350 --replay w.txt --report wr.json || fail "the replay exited with $?"
+"$game" --headless --seed 5 --start-level 0 --frames 350 --replay w.txt --report wr.json || fail "the replay exited with $?"
 [ "$(field w.json digest)" = "$(field wr.json digest)" ] || fail "the replay of a focus loss has another digest"
 
 # Odd command lines get a clear message and a failure status, never a crash.
