@@ -40,17 +40,20 @@ TEST(MusicRender, TheSameTrackRendersAndEncodesToTheSameBytes) {
 }
 
 TEST(MusicRender, ShortLoopsOfEveryTrackJoinWithoutAJumpAndStayUnderTheCeiling) {
-  for (const TrackDesign& d : TrackDesigns()) {
-    SCOPED_TRACE(d.file);
-    RenderedTrack t = RenderTrack(d, 4);
-    ASSERT_EQ(t.frames, LoopFrames(d, 4));
-    for (float v : t.interleaved) ASSERT_TRUE(std::isfinite(v));
-    LoopMeasures m = MeasureLoop(t.interleaved, t.frames, static_cast<int>(kRate));
-    EXPECT_LE(m.peakDb, kCeilingDb + 0.01);
-    EXPECT_NEAR(m.rmsDb, d.mix.targetRmsDb, 2.5) << "the limiter only trims peaks";
-    // The last sample leads into the first as any sample leads into the next.
-    EXPECT_LE(m.seamStep, m.largeStep);
-    EXPECT_GT(m.width, 0.005) << "some stereo width";
+  // The level tracks and the screen tracks.
+  for (const std::vector<TrackDesign>* list : {&TrackDesigns(), &ScreenTrackDesigns()}) {
+    for (const TrackDesign& d : *list) {
+      SCOPED_TRACE(d.file);
+      RenderedTrack t = RenderTrack(d, 4);
+      ASSERT_EQ(t.frames, LoopFrames(d, 4));
+      for (float v : t.interleaved) ASSERT_TRUE(std::isfinite(v));
+      LoopMeasures m = MeasureLoop(t.interleaved, t.frames, static_cast<int>(kRate));
+      EXPECT_LE(m.peakDb, kCeilingDb + 0.01);
+      EXPECT_NEAR(m.rmsDb, d.mix.targetRmsDb, 2.5) << "the limiter only trims peaks";
+      // The last sample leads into the first as any sample leads into the next.
+      EXPECT_LE(m.seamStep, m.largeStep);
+      EXPECT_GT(m.width, 0.005) << "some stereo width";
+    }
   }
 }
 
