@@ -145,3 +145,21 @@ TEST(MusicRender, LoudnessWindowsAndSeamAreMeasuredRoundTheLoop) {
   s[0] = 0.9f;  // a click at the loop point
   EXPECT_GT(MeasureLoop(s, frames, 44100).seamStep, 10 * m.largeStep);
 }
+
+TEST(MusicRender, TheLowShareIsThePowerOfTheBoomAlone) {
+  // Two seconds of a 20 Hz rumble, of a 1 kHz tone, and of both at once.
+  const size_t frames = 2 * 44100;
+  auto share = [&](double lowLevel, double highLevel) {
+    std::vector<float> s(frames * 2);
+    for (size_t i = 0; i < frames; ++i) {
+      double t = static_cast<double>(i) / kRate;
+      s[2 * i] = s[2 * i + 1] =
+          static_cast<float>(lowLevel * std::sin(kTau * 20.0 * t) + highLevel * std::sin(kTau * 1000.0 * t));
+    }
+    return MeasureLoop(s, frames, 44100).lowShare;
+  };
+  EXPECT_GT(share(0.5, 0), 0.75);
+  EXPECT_LT(share(0, 0.5), 0.01);
+  EXPECT_NEAR(share(0.5, 0.5), 0.5 * share(0.5, 0), 0.02) << "half the power is the rumble's";
+  EXPECT_EQ(share(0, 0), 0.0) << "silence has no boom";
+}

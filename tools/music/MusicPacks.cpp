@@ -116,10 +116,11 @@ std::string Describe(const BuiltTrack& b) {
   char text[400];
   std::snprintf(text, sizeof text,
                 "%s, %.0f BPM, %d bars, %.1f s | peak %.1f dBFS, RMS %.1f dBFS (10 s windows %.1f .. %.1f), "
-                "limiter %.1f dB | seam jump %.4f (typical step %.4f, 1 in 1000 above %.4f) | width %.2f | %zu bytes",
+                "limiter %.1f dB | seam jump %.4f (typical step %.4f, 1 in 1000 above %.4f) | width %.2f | "
+                "under 60 Hz %.0f %% | %zu bytes",
                 d.keyName.c_str(), d.bpm, static_cast<int>(std::llround(m.seconds * d.bpm / 240.0)), m.seconds,
                 m.peakDb, m.rmsDb, m.quietestDb, m.loudestDb, b.limiterDb, m.seamStep, m.typicalStep, m.largeStep,
-                m.width, b.bytes.size());
+                m.width, 100.0 * m.lowShare, b.bytes.size());
   return text;
 }
 
