@@ -33,7 +33,7 @@ TrackDesign Starward() {
             .centre = 72, .pan = 0.0f};
   t.kit = {.kickStartHz = 150, .kickEndHz = 48, .kickPitchTau = 0.035f, .kickDecay = 0.28f, .kickClick = 0.3f,
            .kickDrive = 1.3f, .snareToneHz = 200, .snareDecay = 0.16f, .snareNoise = 0.75f, .tomHz = 120,
-           .crashDecay = 1.8f, .kick = 0.9f, .snare = 0.5f, .clap = 0.4f, .hat = 0.22f, .openHat = 0.18f,
+           .crashDecay = 1.8f, .kick = 0.75f, .snare = 0.5f, .clap = 0.4f, .hat = 0.22f, .openHat = 0.18f,
            .shaker = 0.14f, .tom = 0.45f, .rim = 0.22f, .crash = 0.15f, .swell = 0.12f};
   t.mix = {.reverbSeconds = 2.2f, .reverbSize = 1.1f, .reverbDampHz = 7000, .delayBeats = 0.75f,
            .delayFeedback = 0.35f, .padReverb = 0.25f, .arpReverb = 0.3f, .leadReverb = 0.25f, .drumReverb = 0.08f,
@@ -193,7 +193,7 @@ TrackDesign Fallout() {
             .centre = 61, .pan = -0.1f};
   t.kit = {.kickStartHz = 110, .kickEndHz = 38, .kickPitchTau = 0.05f, .kickDecay = 0.45f, .kickClick = 0.25f,
            .kickDrive = 2.0f, .snareToneHz = 150, .snareDecay = 0.3f, .snareNoise = 1.0f, .tomHz = 85,
-           .crashDecay = 3.0f, .kick = 0.95f, .snare = 0.55f, .hat = 0.14f, .openHat = 0.14f, .tom = 0.55f,
+           .crashDecay = 3.0f, .kick = 0.8f, .snare = 0.55f, .hat = 0.14f, .openHat = 0.14f, .tom = 0.45f,
            .rim = 0.2f, .crash = 0.16f, .swell = 0.2f};
   t.mix = {.reverbSeconds = 3.4f, .reverbSize = 1.5f, .reverbDampHz = 4000, .delayBeats = 0.5f,
            .delayFeedback = 0.35f, .padReverb = 0.3f, .arpReverb = 0.4f, .leadReverb = 0.3f, .drumReverb = 0.14f,
