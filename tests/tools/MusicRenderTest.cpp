@@ -40,17 +40,20 @@ TEST(MusicRender, TheSameTrackRendersAndEncodesToTheSameBytes) {
 }
 
 TEST(MusicRender, ShortLoopsOfEveryTrackJoinWithoutAJumpAndStayUnderTheCeiling) {
-  for (const TrackDesign& d : TrackDesigns()) {
-    SCOPED_TRACE(d.file);
-    RenderedTrack t = RenderTrack(d, 4);
-    ASSERT_EQ(t.frames, LoopFrames(d, 4));
-    for (float v : t.interleaved) ASSERT_TRUE(std::isfinite(v));
-    LoopMeasures m = MeasureLoop(t.interleaved, t.frames, static_cast<int>(kRate));
-    EXPECT_LE(m.peakDb, kCeilingDb + 0.01);
-    EXPECT_NEAR(m.rmsDb, d.mix.targetRmsDb, 2.5) << "the limiter only trims peaks";
-    // The last sample leads into the first as any sample leads into the next.
-    EXPECT_LE(m.seamStep, m.largeStep);
-    EXPECT_GT(m.width, 0.005) << "some stereo width";
+  // The level tracks and the screen tracks.
+  for (const std::vector<TrackDesign>* list : {&TrackDesigns(), &ScreenTrackDesigns()}) {
+    for (const TrackDesign& d : *list) {
+      SCOPED_TRACE(d.file);
+      RenderedTrack t = RenderTrack(d, 4);
+      ASSERT_EQ(t.frames, LoopFrames(d, 4));
+      for (float v : t.interleaved) ASSERT_TRUE(std::isfinite(v));
+      LoopMeasures m = MeasureLoop(t.interleaved, t.frames, static_cast<int>(kRate));
+      EXPECT_LE(m.peakDb, kCeilingDb + 0.01);
+      EXPECT_NEAR(m.rmsDb, d.mix.targetRmsDb, 2.5) << "the limiter only trims peaks";
+      // The last sample leads into the first as any sample leads into the next.
+      EXPECT_LE(m.seamStep, m.largeStep);
+      EXPECT_GT(m.width, 0.005) << "some stereo width";
+    }
   }
 }
 
@@ -141,4 +144,22 @@ TEST(MusicRender, LoudnessWindowsAndSeamAreMeasuredRoundTheLoop) {
   EXPECT_LE(m.seamStep, m.largeStep);
   s[0] = 0.9f;  // a click at the loop point
   EXPECT_GT(MeasureLoop(s, frames, 44100).seamStep, 10 * m.largeStep);
+}
+
+TEST(MusicRender, TheLowShareIsThePowerOfTheBoomAlone) {
+  // Two seconds of a 20 Hz rumble, of a 1 kHz tone, and of both at once.
+  const size_t frames = 2 * 44100;
+  auto share = [&](double lowLevel, double highLevel) {
+    std::vector<float> s(frames * 2);
+    for (size_t i = 0; i < frames; ++i) {
+      double t = static_cast<double>(i) / kRate;
+      s[2 * i] = s[2 * i + 1] =
+          static_cast<float>(lowLevel * std::sin(kTau * 20.0 * t) + highLevel * std::sin(kTau * 1000.0 * t));
+    }
+    return MeasureLoop(s, frames, 44100).lowShare;
+  };
+  EXPECT_GT(share(0.5, 0), 0.75);
+  EXPECT_LT(share(0, 0.5), 0.01);
+  EXPECT_NEAR(share(0.5, 0.5), 0.5 * share(0.5, 0), 0.02) << "half the power is the rumble's";
+  EXPECT_EQ(share(0, 0), 0.0) << "silence has no boom";
 }

@@ -1,10 +1,11 @@
-// Tests of the tracks' designs and scores: the level tracks, tempi and keys, whole bars, harmony, swing, variation.
+// Tests of the tracks' designs and scores: level and screen tracks, tempi and keys, whole bars, harmony, swing, variation.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
 #include <map>
 #include <set>
+#include <tuple>
 
 #include "music/MusicScore.h"
 
@@ -20,6 +21,16 @@ std::set<int> ModeClasses(const TrackDesign& d, const Chord& c) {
 }
 
 int Class(float pitch) { return static_cast<int>(std::lround(pitch)) % 12; }
+
+// The level tracks, then the screen tracks.
+const std::vector<TrackDesign>& EveryTrack() {
+  static const std::vector<TrackDesign> all = [] {
+    std::vector<TrackDesign> v = TrackDesigns();
+    v.insert(v.end(), ScreenTrackDesigns().begin(), ScreenTrackDesigns().end());
+    return v;
+  }();
+  return all;
+}
 
 }  // namespace
 
@@ -60,7 +71,7 @@ TEST(MusicScore, SixTracksInTheOrderTheLevelsUseThem) {
 }
 
 TEST(MusicScore, EveryPatternAndArrangementReferenceIsValid) {
-  for (const TrackDesign& d : TrackDesigns()) {
+  for (const TrackDesign& d : EveryTrack()) {
     SCOPED_TRACE(d.file);
     std::vector<int> tokens;
     for (const std::string& line : d.bassLines) EXPECT_TRUE(ParsePattern(line, tokens)) << line;
@@ -105,7 +116,7 @@ TEST(MusicScore, PatternsRefuseWhatIsNotAPattern) {
 }
 
 TEST(MusicScore, PadAndBassStayInTheChordsModeAndLeadBeatsAreChordTones) {
-  for (const TrackDesign& d : TrackDesigns()) {
+  for (const TrackDesign& d : EveryTrack()) {
     SCOPED_TRACE(d.file);
     Score s = Compose(d);
     auto chordAt = [&](double start) -> const Chord& { return ChordAt(d, start / s.samplesPerBeat + 1e-6); };
@@ -130,7 +141,7 @@ TEST(MusicScore, PadAndBassStayInTheChordsModeAndLeadBeatsAreChordTones) {
 }
 
 TEST(MusicScore, PadVoicesNeverDoubleAPitchAndCommonTonesRingOn) {
-  for (const TrackDesign& d : TrackDesigns()) {
+  for (const TrackDesign& d : EveryTrack()) {
     SCOPED_TRACE(d.file);
     Score s = Compose(d);
     std::map<int, std::vector<std::pair<double, double>>> byPitch;
@@ -142,7 +153,7 @@ TEST(MusicScore, PadVoicesNeverDoubleAPitchAndCommonTonesRingOn) {
     }
     // At every chord change the pad sounds as many voices as the voicing has tones.
     double beat = 0;
-    for (int k = 0; k < 16; ++k) {
+    for (int k = 0; k < 16 && beat < d.bars * 4; ++k) {
       const Chord& c = d.chords[static_cast<size_t>(k) % d.chords.size()];
       double t = (beat + 0.5) * s.samplesPerBeat;
       size_t sounding = 0;
@@ -154,7 +165,7 @@ TEST(MusicScore, PadVoicesNeverDoubleAPitchAndCommonTonesRingOn) {
 }
 
 TEST(MusicScore, OffSixteenthsSwingAndEveryEighthBarChangesTheDrums) {
-  for (const TrackDesign& d : TrackDesigns()) {
+  for (const TrackDesign& d : EveryTrack()) {
     SCOPED_TRACE(d.file);
     Score s = Compose(d);
     double sixteenth = s.samplesPerBeat / 4;
@@ -182,6 +193,8 @@ TEST(MusicScore, OffSixteenthsSwingAndEveryEighthBarChangesTheDrums) {
     };
     for (int block = 0; block < d.bars / 8; ++block) {
       EXPECT_NE(barHits(block * 8 + 7), barHits(block * 8 + 1)) << "bar 8 of block " << block << " is a fill";
+      // A cymbal opens every block that opens with drums.
+      if (d.blocks[static_cast<size_t>(block) % d.blocks.size()].drums < 0) continue;
       EXPECT_TRUE(barHits(block * 8).count({static_cast<int>(Drum::Crash), 0})) << "a cymbal opens block " << block;
     }
     // Consecutive blocks differ somewhere: drums, bass, arp or lead.
@@ -191,6 +204,72 @@ TEST(MusicScore, OffSixteenthsSwingAndEveryEighthBarChangesTheDrums) {
                   x.lead != y.lead);
     }
   }
+}
+
+TEST(MusicScore, FiveScreenTracksEachInAKeyAndVoiceOfItsOwn) {
+  const std::vector<TrackDesign>& screens = ScreenTrackDesigns();
+  ASSERT_EQ(screens.size(), 5u);
+  const TrackDesign &menu = screens[0], &intro = screens[1], &ending = screens[2], &gameOver = screens[3],
+                    &credits = screens[4];
+  for (const TrackDesign& d : screens) {
+    SCOPED_TRACE(d.file);
+    // Whole 8-bar blocks of whole samples, at least a minute.
+    EXPECT_EQ(d.bars % 8, 0);
+    double exact = d.bars * 4 * 60.0 * kRate / d.bpm;
+    EXPECT_DOUBLE_EQ(exact, std::round(exact));
+    EXPECT_GE(exact, 60.0 * kRate);
+    EXPECT_GE(d.bpm, 60);
+    EXPECT_LE(d.bpm, 140);
+    // The chord cycle fits the loop, so that the harmony joins where the loop does.
+    int beats = 0;
+    for (const Chord& c : d.chords) beats += c.beats;
+    EXPECT_EQ(d.bars * 4 % beats, 0);
+    // A breakdown: some block leaves the drums out, or thins them to no kick, for a while.
+    bool breakdown = false;
+    for (const Block& b : d.blocks) {
+      breakdown = breakdown || b.drums < 0 || d.drumBars[static_cast<size_t>(b.drums)].kick.empty();
+    }
+    EXPECT_TRUE(breakdown);
+  }
+  // No two of the eleven tracks share a key note, and no screen track shares its lead voice (the kind of
+  // instrument and its waves) with any other track, so each is told apart by ear.
+  std::map<int, std::string> keys;
+  for (const TrackDesign& d : EveryTrack()) {
+    auto key = keys.emplace(d.tonic % 12, d.file);
+    EXPECT_TRUE(key.second) << d.file << " is in the key of " << key.first->second;
+  }
+  auto voice = [](const TrackDesign& d) {
+    return std::tuple{static_cast<int>(d.lead.kind), static_cast<int>(d.lead.wave), static_cast<int>(d.lead.wave2),
+                      d.lead.fmRatio};
+  };
+  for (const TrackDesign& screen : screens) {
+    for (const TrackDesign& other : EveryTrack()) {
+      if (other.file != screen.file) {
+        EXPECT_NE(voice(screen), voice(other)) << screen.file << " and " << other.file;
+      }
+    }
+  }
+  // The moods: the ending alone in a major key, the others minor; defeat the slowest, the ending and the
+  // story slower than play, the credits driving.
+  auto third = [](const TrackDesign& d) {
+    const Chord& home = d.chords.front();
+    return DegreePitch(d.tonic, home.mode, home.degree + 2) - DegreePitch(d.tonic, home.mode, home.degree);
+  };
+  EXPECT_EQ(ending.chords.front().degree, 0);
+  EXPECT_EQ(third(ending), 4) << "a major tonic";
+  for (const TrackDesign* d : {&menu, &gameOver, &credits}) {
+    EXPECT_EQ(d->chords.front().degree, 0);
+    EXPECT_EQ(third(*d), 3) << d->file << ": a minor tonic";
+  }
+  for (const TrackDesign* d : {&menu, &intro, &ending, &credits}) EXPECT_LT(gameOver.bpm, d->bpm);
+  for (const TrackDesign* d : {&intro, &ending}) EXPECT_LT(d->bpm, TrackDesigns().front().bpm);
+  EXPECT_GE(credits.bpm, 120);
+  EXPECT_LT(menu.bpm, credits.bpm) << "the title theme at a walking pace";
+  // The story turns: its last chords are darker (Phrygian or harmonic) than its first, which are major.
+  EXPECT_EQ(DegreePitch(intro.tonic, intro.chords.front().mode, intro.chords.front().degree + 2) -
+                DegreePitch(intro.tonic, intro.chords.front().mode, intro.chords.front().degree),
+            4);
+  EXPECT_TRUE(intro.chords.back().mode == Mode::Harmonic || intro.chords.back().mode == Mode::Phrygian);
 }
 
 TEST(MusicScore, AShortScoreStopsAtItsLastBar) {

@@ -34,25 +34,28 @@ double Frequency(const std::vector<float>& s, size_t from, size_t to) {
 }  // namespace
 
 TEST(MusicVoices, EveryInstrumentsNotesStartAndEndSilently) {
-  for (const TrackDesign& d : TrackDesigns()) {
-    SCOPED_TRACE(d.file);
-    Note note{0, 0.4 * kRate, 57, 1.0f, 0, 0};
-    VoiceBuffer v;
-    auto check = [&](const char* what, size_t shortest) {
-      ASSERT_GE(v.count, shortest) << what;
-      EXPECT_LT(std::fabs(v.left[0]) + std::fabs(v.right[0]), 0.02f) << what << " starts at zero";
-      EXPECT_LT(std::fabs(v.left[v.count - 1]) + std::fabs(v.right[v.count - 1]), 0.01f) << what << " ends at zero";
-      EXPECT_GT(Peak(v.left, 0, v.count), 0.05f) << what << " sounds";
-      for (size_t i = 0; i < v.count; ++i) ASSERT_TRUE(std::isfinite(v.left[i]) && std::isfinite(v.right[i])) << what;
-    };
-    RenderPad(d.pad, note, 0, 8 * 4 * SamplesPerBeat(d), 1, v);
-    check("pad", static_cast<size_t>(note.length));
-    RenderBass(d.bass, note, v);
-    check("bass", static_cast<size_t>(note.length));
-    RenderArp(d.arp, note, 0, 8 * 4 * SamplesPerBeat(d), v);
-    check("arp", static_cast<size_t>(0.1 * kRate));
-    RenderLead(d.lead, note, v);
-    check("lead", static_cast<size_t>(note.length));
+  // The level tracks and the screen tracks.
+  for (const std::vector<TrackDesign>* list : {&TrackDesigns(), &ScreenTrackDesigns()}) {
+    for (const TrackDesign& d : *list) {
+      SCOPED_TRACE(d.file);
+      Note note{0, 0.4 * kRate, 57, 1.0f, 0, 0};
+      VoiceBuffer v;
+      auto check = [&](const char* what, size_t shortest) {
+        ASSERT_GE(v.count, shortest) << what;
+        EXPECT_LT(std::fabs(v.left[0]) + std::fabs(v.right[0]), 0.02f) << what << " starts at zero";
+        EXPECT_LT(std::fabs(v.left[v.count - 1]) + std::fabs(v.right[v.count - 1]), 0.01f) << what << " ends at zero";
+        EXPECT_GT(Peak(v.left, 0, v.count), 0.05f) << what << " sounds";
+        for (size_t i = 0; i < v.count; ++i) ASSERT_TRUE(std::isfinite(v.left[i]) && std::isfinite(v.right[i])) << what;
+      };
+      RenderPad(d.pad, note, 0, 8 * 4 * SamplesPerBeat(d), 1, v);
+      check("pad", static_cast<size_t>(note.length));
+      RenderBass(d.bass, note, v);
+      check("bass", static_cast<size_t>(note.length));
+      RenderArp(d.arp, note, 0, 8 * 4 * SamplesPerBeat(d), v);
+      check("arp", static_cast<size_t>(0.1 * kRate));
+      RenderLead(d.lead, note, v);
+      check("lead", static_cast<size_t>(note.length));
+    }
   }
 }
 

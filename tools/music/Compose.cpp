@@ -10,11 +10,13 @@ namespace music {
 
 const std::array<int, 7>& ModeSteps(Mode mode) {
   static const std::array<int, 7> aeolian{0, 2, 3, 5, 7, 8, 10}, dorian{0, 2, 3, 5, 7, 9, 10},
-      harmonic{0, 2, 3, 5, 7, 8, 11}, phrygian{0, 1, 3, 5, 7, 8, 10};
+      harmonic{0, 2, 3, 5, 7, 8, 11}, phrygian{0, 1, 3, 5, 7, 8, 10},
+      ionian{0, 2, 4, 5, 7, 9, 11};
   switch (mode) {
     case Mode::Dorian: return dorian;
     case Mode::Harmonic: return harmonic;
     case Mode::Phrygian: return phrygian;
+    case Mode::Ionian: return ionian;
     default: return aeolian;
   }
 }

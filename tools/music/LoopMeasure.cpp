@@ -10,6 +10,31 @@ namespace {
 
 double ToDb(double linear) { return linear > 0 ? 20.0 * std::log10(linear) : -200.0; }
 
+// Share of the power that passes two one-pole 60 Hz low-passes, round the loop: the filters first run
+// over its last tenth of a second, so that the start is measured as it sounds after the end.
+double LowShare(const std::vector<float>& s, size_t frames, int rate) {
+  const double a = 1.0 - std::exp(-2.0 * 3.141592653589793 * 60.0 / rate);
+  double low[2][2] = {};
+  auto step = [&](size_t i, int c) {
+    low[c][0] += a * (s[2 * i + c] - low[c][0]);
+    low[c][1] += a * (low[c][0] - low[c][1]);
+    return low[c][1];
+  };
+  size_t warm = std::min(frames, static_cast<size_t>(rate / 10));
+  for (size_t i = frames - warm; i < frames; ++i) {
+    for (int c = 0; c < 2; ++c) step(i, c);
+  }
+  double under = 0, all = 0;
+  for (size_t i = 0; i < frames; ++i) {
+    for (int c = 0; c < 2; ++c) {
+      double x = step(i, c);
+      under += x * x;
+      all += double(s[2 * i + c]) * s[2 * i + c];
+    }
+  }
+  return all > 0 ? under / all : 0;
+}
+
 }  // namespace
 
 std::vector<double> WindowLoudness(const std::vector<float>& s, size_t frames, int rate, double windowSeconds,
@@ -55,6 +80,7 @@ LoopMeasures MeasureLoop(const std::vector<float>& s, size_t frames, int rate) {
   std::nth_element(steps.begin(), steps.begin() + static_cast<long>(rank), steps.end());
   m.largeStep = steps[rank];
   for (int c = 0; c < 2; ++c) m.seamStep = std::max(m.seamStep, double(std::fabs(s[c] - s[2 * (frames - 1) + c])));
+  m.lowShare = LowShare(s, frames, rate);
   std::vector<double> windows = WindowLoudness(s, frames, rate, 10.0, 5.0);
   if (!windows.empty()) {
     m.quietestDb = *std::min_element(windows.begin(), windows.end());

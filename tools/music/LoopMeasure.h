@@ -16,6 +16,7 @@ struct LoopMeasures {
   double typicalStep = 0;      // RMS of the jumps between neighbouring samples over the whole loop
   double largeStep = 0;        // jump that only 1 in 1000 neighbouring pairs exceeds
   double width = 0;            // side / (mid + side) energy: 0 mono, 0.5 unrelated channels, 1 opposed
+  double lowShare = 0;         // share of the power through a 60 Hz low-pass (two poles): the boom
 };
 
 // `interleaved` holds `frames` left-right pairs at `rate` samples per second.

@@ -9,9 +9,9 @@
 
 namespace music {
 
-// Minor modes the tracks use; a chord can borrow another mode (the major V of the harmonic minor,
-// the flat II of the Phrygian).
-enum class Mode { Aeolian, Dorian, Harmonic, Phrygian };
+// Modes the tracks use: minor ones, and the major for the one tune that ends in peace; a chord can borrow
+// another mode (the major V of the harmonic minor, the flat II of the Phrygian).
+enum class Mode { Aeolian, Dorian, Harmonic, Phrygian, Ionian };
 
 // The semitones of the seven degrees of `mode` above its tonic.
 const std::array<int, 7>& ModeSteps(Mode mode);
@@ -160,6 +160,9 @@ struct TrackDesign {
 
 // The six tracks of the game, in the order the levels use them.
 const std::vector<TrackDesign>& TrackDesigns();
+
+// The five tracks of the screens around play, in the order menu, intro, ending, game over, credits.
+const std::vector<TrackDesign>& ScreenTrackDesigns();
 
 // Samples of one loop: bars × 4 beats at the track's tempo (every tempo we use gives whole samples).
 size_t LoopFrames(const TrackDesign& design, int bars);

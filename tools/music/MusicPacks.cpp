@@ -86,14 +86,14 @@ bool BuildTrack(const TrackDesign& design, int bars, uint32_t serial, BuiltTrack
   return true;
 }
 
-bool BuildAllTracks(std::vector<BuiltTrack>& built, int bars, int threads) {
-  const std::vector<TrackDesign>& designs = TrackDesigns();
+bool BuildAllTracks(const std::vector<TrackDesign>& designs, uint32_t firstSerial, std::vector<BuiltTrack>& built,
+                    int bars, int threads) {
   built.assign(designs.size(), BuiltTrack{});
   std::vector<char> ok(designs.size(), 0);
   std::atomic<size_t> next{0};
   auto work = [&] {
     for (size_t i; (i = next++) < designs.size();) {
-      ok[i] = BuildTrack(designs[i], bars, 0x4E420100u + static_cast<uint32_t>(i), built[i]) ? 1 : 0;
+      ok[i] = BuildTrack(designs[i], bars, firstSerial + static_cast<uint32_t>(i), built[i]) ? 1 : 0;
     }
   };
   std::vector<std::thread> workers;
@@ -116,17 +116,24 @@ std::string Describe(const BuiltTrack& b) {
   char text[400];
   std::snprintf(text, sizeof text,
                 "%s, %.0f BPM, %d bars, %.1f s | peak %.1f dBFS, RMS %.1f dBFS (10 s windows %.1f .. %.1f), "
-                "limiter %.1f dB | seam jump %.4f (typical step %.4f, 1 in 1000 above %.4f) | width %.2f | %zu bytes",
+                "limiter %.1f dB | seam jump %.4f (typical step %.4f, 1 in 1000 above %.4f) | width %.2f | "
+                "under 60 Hz %.0f %% | %zu bytes",
                 d.keyName.c_str(), d.bpm, static_cast<int>(std::llround(m.seconds * d.bpm / 240.0)), m.seconds,
                 m.peakDb, m.rmsDb, m.quietestDb, m.loudestDb, b.limiterDb, m.seamStep, m.typicalStep, m.largeStep,
-                m.width, b.bytes.size());
+                m.width, 100.0 * m.lowShare, b.bytes.size());
   return text;
 }
 
-namespace {
+void PrintTracks(const char* label, const std::vector<BuiltTrack>& built) {
+  for (const BuiltTrack& b : built) {
+    std::printf("%s: %-28s %s\n", label, b.design->file.c_str(), Describe(b).c_str());
+    std::printf("%s: %-28s processor time: render %.2f s, with encoding and checks %.2f s\n", label, "",
+                b.renderSeconds, b.totalSeconds);
+  }
+}
 
 // Each track's picture, and the file itself for listening on a machine with speakers.
-bool WriteSheets(const std::string& sheetDir, const std::vector<BuiltTrack>& built) {
+bool WriteMusicSheets(const std::string& sheetDir, const std::vector<BuiltTrack>& built) {
   std::filesystem::path dir = std::filesystem::path(sheetDir) / "music";
   std::error_code error;
   std::filesystem::create_directories(dir, error);
@@ -151,8 +158,6 @@ bool WriteSheets(const std::string& sheetDir, const std::vector<BuiltTrack>& bui
   return true;
 }
 
-}  // namespace
-
 }  // namespace music
 
 bool BuildMusicPacks(const std::string& outDir) {
@@ -168,20 +173,18 @@ bool BuildMusicPacks(const std::string& outDir) {
     return false;
   }
   std::vector<BuiltTrack> built;
-  if (!BuildAllTracks(built, 0, 2)) return false;
+  if (!BuildAllTracks(TrackDesigns(), 0x4E420100u, built, 0, 2)) return false;
+  PrintTracks("music", built);
   size_t total = 0;
   for (const BuiltTrack& b : built) {
     const std::string& file = b.design->file;
-    std::printf("music: %-28s %s\n", file.c_str(), Describe(b).c_str());
-    std::printf("music: %-28s processor time: render %.2f s, with encoding and checks %.2f s\n", "", b.renderSeconds,
-                b.totalSeconds);
     // The game opens "packs/<file>.pak" and takes its single entry "sfx/<file>".
     std::string path = outDir + "/" + file + ".pak";
     if (!WritePack(path, {PackEntry{"sfx/" + file, b.bytes, false}})) return false;
     total += b.bytes.size();
   }
   const std::string& sheets = ContactSheetDirectory();
-  if (!sheets.empty() && !WriteSheets(sheets, built)) return false;
+  if (!sheets.empty() && !WriteMusicSheets(sheets, built)) return false;
   std::printf("music: %zu packs written to %s, %zu bytes, in %.2f s (%.2f s of processor time on two threads)\n",
               built.size(), outDir.c_str(), total, Since(start), ProcessSeconds() - processorStart);
   return true;

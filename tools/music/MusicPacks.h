@@ -27,10 +27,19 @@ struct BuiltTrack {
 // checks the decoded file's peak; false with the reason in built.error.
 bool BuildTrack(const TrackDesign& design, int bars, uint32_t serial, BuiltTrack& built);
 
-// Every track, one per worker thread at a time; false (after printing which failed) on any failure.
-bool BuildAllTracks(std::vector<BuiltTrack>& built, int bars, int threads);
+// Every track of `designs`, one per worker thread at a time, the Ogg streams numbered from `firstSerial`;
+// false (after printing which failed) on any failure.
+bool BuildAllTracks(const std::vector<TrackDesign>& designs, uint32_t firstSerial, std::vector<BuiltTrack>& built,
+                    int bars, int threads);
 
 // One line of figures: key, tempo, length, levels, seam, size.
 std::string Describe(const BuiltTrack& built);
+
+// Prints each track's figures and processor time, each line opened by `label`.
+void PrintTracks(const char* label, const std::vector<BuiltTrack>& built);
+
+// Writes each track's file and its picture into the folder "music" under `sheetDir`; false after printing
+// what could not be written.
+bool WriteMusicSheets(const std::string& sheetDir, const std::vector<BuiltTrack>& built);
 
 }  // namespace music

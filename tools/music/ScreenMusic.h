@@ -12,4 +12,7 @@ namespace music {
 // (the music names of base/ScreenPacks.h) to its Ogg Vorbis bytes. False after printing what failed.
 bool BuildScreenTracks(std::map<std::string, std::vector<uint8_t>>& byEntryName);
 
+// The entry name of each screen track, in the order of ScreenTrackDesigns().
+const std::vector<std::string>& ScreenTrackEntryNames();
+
 }  // namespace music
