@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "screens/MenuPainters.h"
 #include "sfx/WavWrite.h"
 
 namespace {
@@ -32,24 +33,29 @@ Picture Boxed(int w, int h, int bx, int by, int bw, int bh, uint32_t rgb) {
 }  // namespace
 
 Picture PaintMenuPicture(MenuItem item) {
+  using namespace screens;
   switch (item) {
-    case menuLogo: return Boxed(560, 160, 10, 10, 540, 140, 0x3050C0);
-    case menuTitleLetter: return Boxed(256, 256, 106, 8, 44, 240, 0xC0D0F0);
-    case menuTitleFire: return Boxed(256, 256, 100, 2, 56, 252, 0xFFA030);
-    case menuBlueBar: return Boxed(256, 256, 0, 110, 256, 36, 0x3060FF);
-    case menuSubtitle: return Boxed(1024, 60, 40, 10, 480, 40, 0x90A0C0);
-    case menuFrame: return Boxed(1024, 768, 0, 0, 1024, 8, 0x506080);
-    case menuStartGame: case menuCredits: case menuQuit: case menuDifficultyNormal: case menuDifficultyHard:
-    case menuContinue: return Boxed(1024, 64, 362, 14, 300, 38, 0xE0E8F0);
-    case menuContinueDisabled: return Boxed(1024, 64, 362, 14, 300, 38, 0x505860);
-    case menuCaption: return Boxed(1024, 40, 262, 10, 500, 20, 0x6080A0);
-    case menuBall: return Boxed(64, 64, 8, 8, 48, 48, 0xC0C8D8);
-    case menuSpark: return Boxed(32, 32, 8, 8, 16, 16, 0xFF8020);
-    case menuBlueRing: return Boxed(128, 128, 24, 24, 80, 80, 0x2040A0);
-    case menuRedBar: return Boxed(128, 128, 0, 50, 128, 28, 0xC02020);
-    case menuBackground: return Filled(1024, 768, 0x081028, 255);
-    case menuCursor: return Boxed(24, 26, 0, 0, 16, 22, 0xF0F0F0);
-    default: return Filled(1, 1, 0, 0);
+    case menuLogo: return PaintWordMark();
+    case menuTitleLetter: return PaintNumeralStroke(false);
+    case menuTitleFire: return PaintNumeralStroke(true);
+    case menuBlueBar: return PaintBlueBand();
+    case menuSubtitle: return PaintSubtitle();
+    case menuFrame: return PaintFrame();
+    case menuStartGame: return PaintEntry("START GAME", EntryLook::Normal);
+    case menuCredits: return PaintEntry("CREDITS", EntryLook::Normal);
+    case menuQuit: return PaintEntry("QUIT", EntryLook::Normal);
+    case menuCaption: return PaintCaption();
+    case menuBall: return PaintSelectionBall();
+    case menuSpark: return PaintSpark();
+    case menuBlueRing: return PaintBlueRing();
+    case menuRedBar: return PaintRedBand();
+    case menuBackground: return PaintMenuBackground();
+    case menuCursor: return PaintCursor();
+    case menuDifficultyNormal: return PaintEntry("DIFFICULTY: NORMAL", EntryLook::Normal);
+    case menuDifficultyHard: return PaintEntry("DIFFICULTY: HARD", EntryLook::Hot);
+    case menuContinue: return PaintEntry("CONTINUE SAVED GAME", EntryLook::Normal);
+    case menuContinueDisabled: return PaintEntry("CONTINUE SAVED GAME", EntryLook::Disabled);
+    default: return Picture();  // the sound and the music are not pictures
   }
 }
 
