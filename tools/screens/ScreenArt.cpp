@@ -4,7 +4,6 @@
 #include <cmath>
 
 #include "screens/MenuPainters.h"
-#include "sfx/WavWrite.h"
 
 namespace {
 
@@ -57,18 +56,6 @@ Picture PaintMenuPicture(MenuItem item) {
     case menuContinueDisabled: return PaintEntry("CONTINUE SAVED GAME", EntryLook::Disabled);
     default: return Picture();  // the sound and the music are not pictures
   }
-}
-
-std::vector<uint8_t> MakeMenuFlashSound() {
-  std::vector<int16_t> samples(22050 / 2);
-  for (size_t i = 0; i < samples.size(); ++i) {
-    double t = static_cast<double>(i) / 22050.0;
-    samples[i] = static_cast<int16_t>(8000.0 * std::sin(2 * M_PI * 440 * t) * (1.0 - t * 2));
-  }
-  std::vector<uint8_t> out;
-  std::string error;
-  EncodeWav16(samples, 1, 22050, out, error);
-  return out;
 }
 
 Picture PaintStoryBackground(StoryScene scene) {
