@@ -58,11 +58,6 @@ Picture PaintMenuPicture(MenuItem item) {
   }
 }
 
-Picture PaintStoryBackground(StoryScene scene) {
-  uint32_t colours[] = {0x101840, 0x402818, 0x401008};
-  return Filled(1024, 768, colours[static_cast<int>(scene)], 255);
-}
-
 Picture PaintLogo(LogoKind kind) {
   uint32_t colours[] = {0x4080FF, 0xFFC040, 0x40FF80};
   return Boxed(512, 256, 16, 16, 480, 224, colours[static_cast<int>(kind)]);
