@@ -49,13 +49,13 @@ Picture EnergyBand(int width, int height, double centre, double body, Rgb core, 
   return PaintField(width, height, [=](double x, double y) {
     const double wander = PeriodicNoise(x / 32, 0.5, cells, seed);
     const double pulse = 0.75 + 0.5 * PeriodicNoise(x / 16, 3.5, cells * 2, seed + 1);
-    const double d = y - centre - (wander - 0.5) * body * 0.25;
+    const double d = y - centre - (wander - 0.5) * body * 0.08;
     // Fine filaments of energy running along the band.
     const double threads = PeriodicNoise(x / 8, d / 3 + 7, cells * 4, seed + 2);
     LightSum light;
     light.Add(core, Gauss(d, body * 0.12) * pulse);
-    light.Add(mid, Gauss(d, body * 0.38) * (0.55 + 0.3 * threads));
-    light.Add(outer, Gauss(d, body * 0.95) * 0.32);
+    light.Add(mid, Gauss(d, body * 0.3) * (0.45 + 0.25 * threads));
+    light.Add(outer, Gauss(d, body * 0.55) * 0.18);
     Tint t = light.Result();
     // Nothing at the picture's top and bottom rows: the quad's edge must not show.
     const double edge = std::min(y, height - y) / (height * 0.12);

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "sfx/Synth.h"
+
 namespace {
 
 // A biquad in direct form I.
@@ -35,7 +37,7 @@ Biquad HighPass(double rate) {
 
 }  // namespace
 
-double IntegratedLoudness(const Samples& s, double rate) {
+double IntegratedLoudness(const std::vector<float>& s, double rate) {
   if (s.empty() || rate <= 0) return -200;
   Biquad shelf = Shelf(rate), highPass = HighPass(rate);
   std::vector<double> weighted(s.size());
@@ -65,7 +67,7 @@ double IntegratedLoudness(const Samples& s, double rate) {
   return lufs(gatedMean(lufs(ungated) - 10));
 }
 
-double TruePeakDb(const Samples& s) {
+double TruePeakDb(const std::vector<float>& s) {
   // Four phases of a windowed-sinc interpolator, 12 taps each side.
   constexpr int kTaps = 12, kFactor = 4;
   double peak = 0;
@@ -89,7 +91,7 @@ double TruePeakDb(const Samples& s) {
   return peak > 0 ? 20 * std::log10(peak) : -200;
 }
 
-void MasterToLoudness(Samples& s, double rate, double targetLufs, double ceilingDb) {
+void MasterToLoudness(std::vector<float>& s, double rate, double targetLufs, double ceilingDb) {
   const size_t window = static_cast<size_t>(0.002 * rate) + 1;
   const double release = 1 - std::exp(-1.0 / (0.06 * rate));
   for (int round = 0; round < 8; ++round) {
