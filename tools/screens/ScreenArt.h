@@ -9,6 +9,8 @@
 
 Picture PaintMenuPicture(MenuItem item);      // every picture entry of packs/menu.pak
 std::vector<uint8_t> MakeMenuFlashSound();    // "16 - son.wav": the title's flash
+constexpr int menuFlashRate = 22050;          // Hz, mono, 16-bit
+std::vector<float> RenderMenuFlash();         // the flash's finished samples at menuFlashRate
 enum class StoryScene { Intro, Ending, GameOver };
 Picture PaintStoryBackground(StoryScene scene);  // 1024 x 768, opaque
 enum class LogoKind { Game, Publisher, Maker };

@@ -7,6 +7,7 @@
 #include "art/ContactSheet.h"
 #include "music/ScreenMusic.h"
 #include "screens/ScreenArt.h"
+#include "screens/ScreenSheets.h"
 
 namespace {
 
@@ -38,6 +39,8 @@ bool BuildScreenPacks(const std::string& outDir) {
   std::map<std::string, std::vector<uint8_t>> music;
   if (!music::BuildScreenTracks(music)) return false;
   std::vector<PackEntry> menu;
+  std::map<int, Picture> menuPictures;  // kept for the contact sheets
+  std::vector<SheetItem> storySheet, logoSheet, creditSheet;
   for (int i = 0; i < menuEntryCount; ++i) {
     const MenuEntry& entry = menuEntries[i];
     if (entry.kind == MenuEntryKind::Sound) {
@@ -45,25 +48,35 @@ bool BuildScreenPacks(const std::string& outDir) {
     } else if (entry.kind == MenuEntryKind::Music) {
       menu.push_back({Slashed(entry.name), music[entry.name], false});
     } else {
-      menu.push_back(PictureEntry(entry.name, PaintMenuPicture(static_cast<MenuItem>(i))));
+      Picture& picture = menuPictures[i] = PaintMenuPicture(static_cast<MenuItem>(i));
+      menu.push_back(PictureEntry(entry.name, picture));
     }
   }
   bool ok = WriteAll(outDir + "/menu.pak", menu);
   const std::pair<const StoryPack*, StoryScene> stories[] = {
       {&introPack, StoryScene::Intro}, {&endingPack, StoryScene::Ending}, {&gameOverPack, StoryScene::GameOver}};
+  const char* storyNames[] = {"intro", "ending", "gameover"};
   for (const auto& [pack, scene] : stories) {
+    storySheet.push_back({storyNames[static_cast<int>(scene)], PaintStoryBackground(scene)});
     ok = WriteAll(outDir + "/" + (std::string(pack->pack).substr(6)),
-                  {PictureEntry(pack->background, PaintStoryBackground(scene)),
+                  {PictureEntry(pack->background, storySheet.back().picture),
                    {Slashed(pack->music), music[pack->music], false}}) && ok;
   }
   const std::pair<const LogoPack*, LogoKind> logos[] = {
       {&gameLogoPack, LogoKind::Game}, {&publisherLogoPack, LogoKind::Publisher}, {&makerLogoPack, LogoKind::Maker}};
   for (const auto& [pack, kind] : logos) {
-    ok = WriteAll(outDir + "/" + std::string(pack->pack).substr(6), {PictureEntry(pack->picture, PaintLogo(kind))}) && ok;
+    logoSheet.push_back({std::string(pack->pack).substr(6), PaintLogo(kind)});
+    ok = WriteAll(outDir + "/" + std::string(pack->pack).substr(6), {PictureEntry(pack->picture, logoSheet.back().picture)}) && ok;
   }
-  std::vector<PackEntry> credits = {PictureEntry(creditsTitleName, PaintCreditsTitle())};
-  for (int n = 0; n < creditsPictureCount; ++n) credits.push_back(PictureEntry(CreditsPictureName(n), PaintCreditsPicture(n)));
+  creditSheet.push_back({"title", PaintCreditsTitle()});
+  std::vector<PackEntry> credits = {PictureEntry(creditsTitleName, creditSheet.back().picture)};
+  for (int n = 0; n < creditsPictureCount; ++n) {
+    creditSheet.push_back({std::to_string(creditsPictures + n), PaintCreditsPicture(n)});
+    credits.push_back(PictureEntry(CreditsPictureName(n), creditSheet.back().picture));
+  }
   credits.push_back({Slashed(creditsMusicName), music[creditsMusicName], false});
   ok = WriteAll(outDir + "/credits.pak", credits) && ok;
+  const std::string& sheets = ContactSheetDirectory();
+  if (!sheets.empty()) ok = screens::WriteScreenSheets(sheets, menuPictures, storySheet, logoSheet, creditSheet) && ok;
   return ok;
 }
