@@ -18,6 +18,8 @@
 
 namespace {
 
+constexpr int creditsTextTop = 130;  // pixels: the title's foot
+
 void PlayCreditsMusic() {
   if (settings.musicEnabled && HasSound(creditsMusicSlot)) PlaySoundId(creditsMusicSlot, kSoundLoop);
 }
@@ -42,7 +44,8 @@ void DrawCreditsText(const std::vector<std::string>& lines) {
   SetDrawMode(kDrawTransparentText);
   for (size_t n = 0; n < lines.size(); ++n) {
     int y = static_cast<int>(std::lround(creditsScene.textY + 35.0 * static_cast<double>(n)));
-    if (y < -40 || y > 800 || lines[n].empty()) continue;
+    // A line goes as it reaches the title, rather than running over its letters.
+    if (y < creditsTextTop || y > 800 || lines[n].empty()) continue;
     DrawTextAt(512 - TextPixelWidth(lines[n]) / 2, y, lines[n], ColorRGB(0, 128, 255));
   }
   SetDrawMode(0);
