@@ -298,6 +298,7 @@ TEST(TaronInPlay, TheLastHitWinsTheGameAndAClickLeavesForTheEnding) {
   EXPECT_LT(taron.y, taronHoverY);  // on his way up
   ReplayJournalText("1 buttons=1\n2 buttons=0\n");
   EXPECT_EQ(RunFramesUntilExit(10), 1);
+  ClickThroughScreens();
   HandleLevelExit();
   EXPECT_TRUE(play.leaveGame);
 }

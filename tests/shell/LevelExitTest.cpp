@@ -15,12 +15,14 @@ class LevelExit : public ::testing::Test {
     play.difficulty = difficulty;
     play.levelIndex = level;
     play.levelWon = true;
+    ClickThroughScreens();
     HandleLevelExit();
   }
   void Lost(int difficulty, int level) {
     play.difficulty = difficulty;
     play.levelIndex = level;
     play.restartLevel = true;
+    ClickThroughScreens();
     HandleLevelExit();
   }
 };
@@ -153,6 +155,7 @@ TEST_F(LevelExit, BossBeatenEndsTheGame) {
   play.gameWon = true;
   play.levelWon = true;
   play.levelIndex = finalLevelNormal;
+  ClickThroughScreens();
   HandleLevelExit();
   EXPECT_TRUE(play.leaveGame);
   EXPECT_FALSE(play.levelWon);

@@ -58,6 +58,7 @@ TEST_F(ProgramEnd, TheReportCountsEndedGamesAndKeepsTheLastOnesEnd) {
   play.lives = 0;
   play.lastChanceLeft = false;
   play.restartLevel = true;
+  ClickThroughScreens();
   HandleLevelExit();
   ASSERT_TRUE(play.leaveGame);
   FinishGame();

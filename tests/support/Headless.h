@@ -11,3 +11,6 @@ void ResetGameForTest();
 int RunFramesUntilExit(int limit);
 // True when a floating word with this text was shown since the last reset.
 bool MessageShown(const std::string& text);
+// From the next present on, a click every 20 frames for the next 3000: the story screens a game's end shows
+// (game over, the ending) are left as a player would leave them.
+void ClickThroughScreens();
