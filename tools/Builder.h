@@ -11,4 +11,5 @@ bool BuildThemePacks(const std::string& outDir);         // packs/<theme>.pak an
 bool BuildLevelPacks(const std::string& levelSourceDir, const std::string& outDir);  // packs/normal, packs/hard
 bool BuildMusicPacks(const std::string& outDir);         // packs/<track>.pak for the six level tracks
 bool Build3DArchive(const std::string& outDir);          // packs/3d.zip, the 3D scenes' meshes and textures
+bool BuildMinigamePacks(const std::string& outDir);      // packs/tetris.pak, ducks.pak, sugar.pak and the two MIDI tunes
 bool BuildScreenPacks(const std::string& outDir);        // packs/menu.pak, the stories', logos' and credits' packs

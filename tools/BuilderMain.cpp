@@ -26,7 +26,7 @@ int main(int argc, char** argv) {
     } else if (std::strcmp(argv[i], "--sheets") == 0 && i + 1 < argc) {
       sheetDir = argv[++i];
     } else {
-      std::fprintf(stderr, "usage: packbuilder --out DIR --levels DIR [--only graphics|sounds|levels|themes|music|meshes|screens] [--preview DIR] [--sheets DIR]\n");
+      std::fprintf(stderr, "usage: packbuilder --out DIR --levels DIR [--only graphics|sounds|levels|themes|music|meshes|screens|minigames] [--preview DIR] [--sheets DIR]\n");
       return 2;
     }
   }
@@ -39,6 +39,7 @@ int main(int argc, char** argv) {
   if (only.empty() || only == "themes") ok = BuildThemePacks(outDir) && ok;
   if (only.empty() || only == "meshes") ok = Build3DArchive(outDir) && ok;
   if (only.empty() || only == "screens") ok = BuildScreenPacks(outDir) && ok;
+  if (only.empty() || only == "minigames") ok = BuildMinigamePacks(outDir) && ok;
   if (!previewDir.empty()) ok = BuildLevelPreviews(levelDir, previewDir) && ok;
   if (!sheetDir.empty() && (only.empty() || only == "sounds")) ok = WriteSoundSheets(sheetDir) && ok;
   return ok ? 0 : 1;

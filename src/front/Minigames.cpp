@@ -1,8 +1,15 @@
-// The offer rules of the minigames between levels (the games themselves are not built yet).
+// The offer rules of the minigames between levels, and the frame around each one.
 #include "front/Minigames.h"
 
-#include "game/PlayState.h"
+#include "front/MinigameCommon.h"
 #include "front/Screens.h"
+#include "game/PlayState.h"
+
+namespace {
+void (*restoreAfterTetris)() = nullptr;
+}  // namespace
+
+void SetMinigameRestore(void (*restore)()) { restoreAfterTetris = restore; }
 
 Minigame MinigameAfterLevel(int difficulty, int level, int levelFrames) {
   bool fast = levelFrames < 3 * 60 * framesPerSecond;  // the level took under three minutes
@@ -23,19 +30,14 @@ void RunMinigameAfterLevel(int level) {
   if (game == Minigame::None) return;
   WipeToBlack();
   switch (game) {
-    case Minigame::Tetris: PlayTetris(); break;
+    case Minigame::Tetris:
+      PlayTetris();
+      if (restoreAfterTetris != nullptr) restoreAfterTetris();
+      break;
     case Minigame::Duel: PlayDuel(); break;
     case Minigame::Duck: PlayDuck(); break;
     case Minigame::None: break;
   }
   WipeToBlack();
-}
-
-void PlayTetris() {}
-void PlayDuel() {}
-void PlayDuck() {}
-
-int PlaySugar() {
-  play.sugarPoints = 0;
-  return 0;
+  RestoreGameMusic();
 }

@@ -12,6 +12,9 @@ namespace music {
 // (the music names of base/ScreenPacks.h) to its Ogg Vorbis bytes. False after printing what failed.
 bool BuildScreenTracks(std::map<std::string, std::vector<uint8_t>>& byEntryName);
 
+// The Tetris minigame's track ("noval01a.ogg" of packs/tetris.pak) as Ogg Vorbis bytes; false after printing why.
+bool BuildTetrisTrack(std::vector<uint8_t>& ogg);
+
 // The entry name of each screen track, in the order of ScreenTrackDesigns().
 const std::vector<std::string>& ScreenTrackEntryNames();
 

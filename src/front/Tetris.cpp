@@ -1,0 +1,4 @@
+// Tetris between levels (not built yet).
+#include "front/Minigames.h"
+
+void PlayTetris() {}
