@@ -1,4 +1,4 @@
-// Stand-in pictures and tunes for the minigames: plain shapes of the right sizes, until they are painted.
+// Stand-in pictures for the minigames: plain shapes of the right sizes, until they are painted.
 #include "minigames/MinigameArt.h"
 
 namespace {
@@ -11,15 +11,6 @@ Picture Boxed(int w, int h, int inset, uint32_t rgb) {
       px[0] = rgb >> 16 & 255, px[1] = rgb >> 8 & 255, px[2] = rgb & 255, px[3] = 255;
     }
   return p;
-}
-
-// A tiny format-0 file: one note, then the end of the track.
-std::vector<uint8_t> OneNote(uint8_t note) {
-  std::vector<uint8_t> track = {0x00, 0x90, note, 0x60, 0x83, 0x60, 0x80, note, 0x00, 0x00, 0xFF, 0x2F, 0x00};
-  std::vector<uint8_t> file = {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0, 0, 1, 0x01, 0xE0, 'M', 'T', 'r', 'k', 0, 0, 0,
-                               static_cast<uint8_t>(track.size())};
-  file.insert(file.end(), track.begin(), track.end());
-  return file;
 }
 
 }  // namespace
@@ -51,5 +42,3 @@ Picture PaintSugarPicture(int number) {
   return Boxed(64, 64, 8, 0xFFFFFF);  // the pop
 }
 
-std::vector<uint8_t> ComposeDuckTune() { return OneNote(60); }
-std::vector<uint8_t> ComposeSugarTune() { return OneNote(64); }
