@@ -11,6 +11,10 @@ void (*restoreAfterTetris)() = nullptr;
 
 void SetMinigameRestore(void (*restore)()) { restoreAfterTetris = restore; }
 
+void RestoreAfterTetris() {
+  if (restoreAfterTetris != nullptr) restoreAfterTetris();
+}
+
 Minigame MinigameAfterLevel(int difficulty, int level, int levelFrames) {
   bool fast = levelFrames < 3 * 60 * framesPerSecond;  // the level took under three minutes
   if (difficulty == difficultyHard) {
@@ -32,7 +36,7 @@ void RunMinigameAfterLevel(int level) {
   switch (game) {
     case Minigame::Tetris:
       PlayTetris();
-      if (restoreAfterTetris != nullptr) restoreAfterTetris();
+      RestoreAfterTetris();
       break;
     case Minigame::Duel: PlayDuel(); break;
     case Minigame::Duck: PlayDuck(); break;

@@ -18,3 +18,4 @@ int PlaySugar();
 
 // After Tetris the main pictures and the level's scene are set up again; the shell gives the way to do it.
 void SetMinigameRestore(void (*restore)());
+void RestoreAfterTetris();

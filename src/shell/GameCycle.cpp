@@ -7,6 +7,7 @@
 #include "game/Scene.h"
 #include "game/Tiles.h"
 #include "front/Menu.h"
+#include "front/Minigames.h"
 #include "front/Screens.h"
 #include "front/Scores.h"
 #include "runtime/Loaders.h"
@@ -132,7 +133,14 @@ void FinishGameOnProgramEnd() {
   FinishGame();
 }
 
+// After Tetris: the main pictures it replaced and the level's scene it freed come back; the tiles stay as they are.
+void RestoreLevelAfterTetris() {
+  LoadMainAssets();
+  SetUpLevel();
+}
+
 void RunOneGame() {
+  SetMinigameRestore(RestoreLevelAfterTetris);
   ConsoleBanner();
   LoadMainAssets();
   if (play.levelIndex == 0 && settings.startLevel < 0) IntroStory();

@@ -38,7 +38,7 @@ bool CheckCombinations(const RunOptions& options, std::string& error) {
     return false;
   }
   if (!options.screen.empty() && (options.startLevel >= 0 || options.continueGame)) {
-    error = "--screen runs one screen by itself: --start-level and --continue cannot go with it";
+    error = "--screen and --minigame run one screen by itself: --start-level and --continue cannot go with it";
     return false;
   }
   if (options.continueGame && options.startLevel >= 0) {
@@ -73,6 +73,7 @@ const char* UsageText() {
          "  --continue              continue the saved game of the player named (or of Player 1) at once\n"
          "  --autoplay              the game plays by itself, from the logos and the menu on\n"
          "  --screen NAME           run one screen and exit: logos, menu, intro, ending, gameover or credits\n"
+         "  --minigame NAME         run one minigame and exit: duel, tetris, duck or sugar\n"
          "  --benchmark             a busy scene, uncapped, with frame-time figures\n"
          "  --benchmark-json FILE   with --benchmark: the figures also as JSON in FILE\n"
          "  --gpu                   in a window, SDL's accelerated renderer draws instead of the processor\n"
@@ -185,6 +186,13 @@ bool ParseOptions(const std::vector<std::string>& words, const std::string& call
       for (const char* name : names) known = known || text == name;
       if (!known) {
         error = "--screen takes logos, menu, intro, ending, gameover or credits, not \"" + text + "\"";
+        return false;
+      }
+      options.screen = text;
+    } else if (word == "--minigame") {
+      if (!value(text)) return false;
+      if (text != "duel" && text != "tetris" && text != "duck" && text != "sugar") {
+        error = "--minigame takes duel, tetris, duck or sugar, not \"" + text + "\"";
         return false;
       }
       options.screen = text;

@@ -16,7 +16,8 @@ struct RunOptions {
   bool hard = false;
   bool continueGame = false;  // --continue: the saved game of the normal set, straight away
   bool autoplay = false;
-  std::string screen;         // --screen: the one screen to run (logos, menu, intro, ending, gameover, credits)
+  std::string screen;  // --screen or --minigame: the one to run (logos, menu, intro, ending, gameover, credits,
+                       // duel, tetris, duck, sugar)
   bool help = false;
 };
 

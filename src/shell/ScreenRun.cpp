@@ -1,6 +1,7 @@
-// One screen run by itself (--screen), for screenshots and measurements, then the program ends.
+// One screen or minigame run by itself (--screen, --minigame), for screenshots and measurements, then the end.
 #include "front/Credits.h"
 #include "front/Menu.h"
+#include "front/Minigames.h"
 #include "front/Scores.h"
 #include "front/Screens.h"
 #include "media/Media.h"
@@ -16,6 +17,13 @@ void RunScreenOnly(const std::string& name) {
     MainMenu();
   } else if (name == "credits") {
     CreditsScreen();
+  } else if (name == "duel" || name == "tetris" || name == "duck" || name == "sugar") {
+    // The minigames show their words with the main pictures' letters.
+    LoadMainAssets();
+    if (name == "duel") PlayDuel();
+    if (name == "tetris") PlayTetris();
+    if (name == "duck") PlayDuck();
+    if (name == "sugar") PlaySugar();
   } else {
     // The stories type their lines with the main pictures' letters.
     LoadMainAssets();

@@ -15,7 +15,8 @@ void LoadGameFonts();  // the text fonts, each with a stand-in face; a missing o
 void LockSystemKeys();
 void UnlockSystemKeys();
 [[noreturn]] void QuitProgram();
-// Runs the named screen (logos, menu, intro, ending, gameover, credits) by itself and ends the program.
+// Runs the named screen (logos, menu, intro, ending, gameover, credits) or minigame (duel, tetris, duck, sugar)
+// by itself and ends the program.
 [[noreturn]] void RunScreenOnly(const std::string& name);
 
 [[noreturn]] void RunGameCycle();
