@@ -242,7 +242,11 @@ int PlayOrStop(const std::string& alias, bool play) {
           slot->player = nullptr;
         }
       }
-      if (slot->player != nullptr) fluid_player_play(slot->player);
+      // The minigames' tunes loop until they are stopped.
+      if (slot->player != nullptr) {
+        fluid_player_set_loop(slot->player, -1);
+        fluid_player_play(slot->player);
+      }
     } else {
       fluid_player_stop(slot->player);
       fluid_synth_all_notes_off(slot->synth, -1);
@@ -266,7 +270,8 @@ int VolumeCommand(const std::vector<std::string>& words) {
   std::lock_guard<std::mutex> hold(s.lock);
   MidiSlot* slot = FindSlot(s, alias);
   if (slot == nullptr) return kMidiNoSuchAlias;
-  slot->gain = float(std::min(value, kFullVolume)) / float(kFullVolume);
+  // The game asks for 150 of 1000, which the sequencer it was written for ignored: its tunes play at the game's
+  // music level whatever is asked, so a request is checked and then left at that.
   return 0;
 }
 

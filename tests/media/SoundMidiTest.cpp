@@ -96,13 +96,12 @@ TEST_F(SoundMidi, MusicIsRenderedIntoTheMixAndStops) {
   EXPECT_GT(Peak(loud, 0), 0.01f);
   EXPECT_GT(Peak(loud, 1), 0.01f);
 
-  // The game's volume of 150 out of 1000 is well below full level.
+  // The game's volume of 150 out of 1000, or any other, leaves the tune at the music's level.
   ASSERT_EQ(MidiCommand("set volume1 volume 150"), 0);
-  std::vector<float> quiet = Mix(44100);
-  EXPECT_LT(Peak(quiet, 0), Peak(loud, 0) * 0.3f);
-  EXPECT_GT(Peak(quiet, 0), 0.0f);
+  std::vector<float> same = Mix(44100);
+  EXPECT_GT(Peak(same, 0), Peak(loud, 0) * 0.5f);
   ASSERT_EQ(MidiCommand("set volume1 volume 0"), 0);
-  EXPECT_EQ(Peak(Mix(4410), 0), 0.0f);
+  EXPECT_GT(Peak(Mix(44100), 0), 0.01f);
 
   ASSERT_EQ(MidiCommand("set volume1 volume 1000"), 0);
   ASSERT_EQ(MidiCommand("stop mid1"), 0);
@@ -111,12 +110,15 @@ TEST_F(SoundMidi, MusicIsRenderedIntoTheMixAndStops) {
   ASSERT_EQ(MidiCommand("close mid1"), 0);
   EXPECT_EQ(Peak(Mix(4410), 0), 0.0f);
 
-  // A tune that has played to its end plays again from its beginning.
+  // A tune that has played to its end starts again from its beginning, until it is stopped.
   Write("short.pak", MakeMidi(2));
   ASSERT_EQ(MidiCommand("open " + GamePath("short.pak") + " type sequencer alias mid3"), 0);
   ASSERT_EQ(MidiCommand("play mid3"), 0);
-  Mix(4 * 44100);
-  EXPECT_LT(Peak(Mix(4410), 0), 1e-4f);  // over, but for the last trace of reverb
+  Mix(5 * 44100);
+  EXPECT_GT(Peak(Mix(44100), 0), 0.01f);
+  ASSERT_EQ(MidiCommand("stop mid3"), 0);
+  Mix(3 * 44100);
+  EXPECT_EQ(Peak(Mix(4410), 0), 0.0f);
   ASSERT_EQ(MidiCommand("play mid3"), 0);
   EXPECT_GT(Peak(Mix(22050), 0), 0.01f);
 }
