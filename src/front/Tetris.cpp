@@ -176,8 +176,9 @@ TetrisKeys ReadTetrisKeys() {
 }
 
 void StartTetris() {
-  LoadTetrisAssets();
+  // The level's music fades before the level's resources make way for Tetris's.
   FadeGameMusicOut();
+  LoadTetrisAssets();
   PlayTetrisMusic();
   BeginTetrisVisit();
   ResetTetrisAutoplay();
