@@ -33,7 +33,9 @@ bool WritePicturePack(const std::string& path, const std::array<MinigameEntry, N
   return WritePack(path, entries);
 }
 
+// An empty tune is one that could not be composed: the composer has said why.
 bool WriteTune(const std::string& path, const std::vector<uint8_t>& tune) {
+  if (tune.empty()) return false;
   std::string error;
   bool ok = WriteThroughTemporary(
       path,
