@@ -5,7 +5,7 @@
 #include "front/DuckRules.h"
 
 struct DuckBotMemory {
-  bool pressed = false;  // fire went down last frame: a shot is a press and a release
+  bool pressed = false;  // fire (or Escape) went down last frame: each is a press and a release
 };
 
 // The picture a shot fired from `shotX` in the next frame would hit first, from the targets' present courses

@@ -51,7 +51,9 @@ SugarContact SugarShotOutcome(const SugarGame& game, float angle) {
 MinigameBotInput SugarBotInput(const SugarGame& game, SugarBotMemory& memory) {
   MinigameBotInput input;
   if (game.lifeWon || game.frameCount >= sugarBotPatience) {
-    input.quit = true;
+    // Escape is a press and a release, as a player gives it.
+    input.quit = !memory.pressed;
+    memory.pressed = input.quit;
     return input;
   }
   if (memory.pressed || game.ballFlying) {

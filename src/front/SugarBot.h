@@ -5,7 +5,7 @@
 #include "front/SugarRules.h"
 
 struct SugarBotMemory {
-  bool pressed = false;  // fire went down last frame: a shot is a press and a release
+  bool pressed = false;  // fire (or Escape) went down last frame: each is a press and a release
 };
 
 // What a ball launched in the next frame at `angle` would touch first, following the items' courses (None: it comes
