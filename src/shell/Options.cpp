@@ -72,7 +72,8 @@ const char* UsageText() {
          "  --score-server URL      the score server's base address for this run (http:// or https://)\n"
          "  --continue              continue the saved game of the player named (or of Player 1) at once\n"
          "  --autoplay              the game plays by itself, from the logos and the menu on\n"
-         "  --screen NAME           run one screen and exit: logos, menu, intro, ending, gameover or credits\n"
+         "  --screen NAME           run one screen and exit: logos, menu, intro, ending, gameover, credits,\n"
+         "                          duck or sugar\n"
          "  --benchmark             a busy scene, uncapped, with frame-time figures\n"
          "  --benchmark-json FILE   with --benchmark: the figures also as JSON in FILE\n"
          "  --gpu                   in a window, SDL's accelerated renderer draws instead of the processor\n"
@@ -180,11 +181,11 @@ bool ParseOptions(const std::vector<std::string>& words, const std::string& call
       options.media.focusLossFrames = frames;
     } else if (word == "--screen") {
       if (!value(text)) return false;
-      static const char* const names[] = {"logos", "menu", "intro", "ending", "gameover", "credits"};
+      static const char* const names[] = {"logos", "menu", "intro", "ending", "gameover", "credits", "duck", "sugar"};
       bool known = false;
       for (const char* name : names) known = known || text == name;
       if (!known) {
-        error = "--screen takes logos, menu, intro, ending, gameover or credits, not \"" + text + "\"";
+        error = "--screen takes logos, menu, intro, ending, gameover, credits, duck or sugar, not \"" + text + "\"";
         return false;
       }
       options.screen = text;
