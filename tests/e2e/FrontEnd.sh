@@ -2,7 +2,7 @@
 # End to end through the screens around play, headless with a fixed seed: start-up, the logos, the menu (a
 # journal moves the cursor onto "start game" and clicks), the intro, a level lost to the last ball, the
 # game-over screen and the menu again; then autoplay alone from the logos to the menu's high-score tables;
-# then every screen by itself. Screenshots of each screen are kept in the folder given as the second argument.
+# then every screen by itself, and a round of each minigame played to its end by its bot. Screenshots of each screen are kept in the folder given as the second argument.
 set -euo pipefail
 game="$1"
 shots="${2:-$(mktemp -d)}"
@@ -40,10 +40,15 @@ cd "$work"
 grep -q "autoplay: the menu showed both high-score tables" auto.log || fail "autoplay never saw the tables"
 
 # Each screen by itself, as a player would see it.
-for screen in intro:700 ending:1000 gameover:250 credits:900 menu:500; do
+for screen in intro:700 ending:1000 gameover:250 credits:900 menu:500 duck:1500 sugar:600; do
   name="${screen%%:*}" frame="${screen##*:}"
   ./novabouncer --headless --seed 3 --screen "$name" --frames "$((frame + 1))" \
     --screenshot "$frame:$shots/screen-$name.png" > "$name.log" || fail "--screen $name exited with $?"
+done
+# The minigames' bots play a round each to its end by themselves.
+for minigame in duck sugar; do
+  ./novabouncer --headless --seed 3 --autoplay --screen "$minigame" > "$minigame-autoplay.log" ||
+    fail "--screen $minigame --autoplay exited with $?"
 done
 for picture in "$shots"/*.png; do [ -s "$picture" ] || fail "no picture in $picture"; done
 echo "front end: the journal's game, autoplay's tables and $(ls "$shots" | wc -l) screenshots"
