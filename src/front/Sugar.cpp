@@ -101,7 +101,8 @@ void DrawSugarFrame() {
 
 int PlaySugar() {
   ResetSugarGame(sugar);
-  FadeGameMusicOut();
+  // The tile challenge silences the level's music before it calls: a fade from 50 would bring it back for a moment.
+  if (SoundVolume(SoundNumber(Sound::Music)) > 0) FadeGameMusicOut();
   StartMinigameTune(sugarMidiFile);
   LoadSugarPictures();
   extras.effects.Clear();
