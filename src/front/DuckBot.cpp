@@ -51,14 +51,9 @@ int PredictedDuckHit(const DuckGame& game, int shotX) {
   return hit < 0 ? -1 : game.targets[static_cast<size_t>(hit)].picture;
 }
 
-MinigameBotInput DuckBotInput(const DuckGame& game, DuckBotMemory& memory) {
-  MinigameBotInput input;
-  if (game.lifeWon || game.frameCount >= duckBotPatience) {
-    // Escape is a press and a release, as a player gives it.
-    input.quit = !memory.pressed;
-    memory.pressed = input.quit;
-    return input;
-  }
+MinigameInput DuckBotInput(const DuckGame& game, MinigameBotMemory& memory) {
+  MinigameInput input;
+  if (BotLeaves(game.lifeWon || game.frameCount >= duckBotPatience, memory, input)) return input;
   std::vector<bool> claimed = ClaimedTargets(game);
   // The nearest duck no shot is on its way to, where it will be when a shot fired now reaches its row.
   bool found = false;

@@ -130,7 +130,7 @@ int DuckRowDirection(int row) { return row == duckMiddleRow ? -1 : 1; }
 
 void ResetDuckGame(DuckGame& game) { game = DuckGame{}; }
 
-MinigameEvents StepDuck(DuckGame& game, const DuckInput& input) {
+MinigameEvents StepDuck(DuckGame& game, const MinigameInput& input) {
   MinigameEvents events;
   game.frameCount += 1;
   if (input.quit) game.quitRequested = true;

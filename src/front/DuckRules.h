@@ -32,12 +32,6 @@ struct DuckShot {
   int x = 0, y = 0;  // centre, pixels
 };
 
-struct DuckInput {
-  int move = 0;       // pixels the cannon goes sideways
-  bool fire = false;  // the fire input is held
-  bool quit = false;  // Escape was let go
-};
-
 constexpr int duckPointsAtStart = 10, duckLifePoints = 50, duckEscapeCost = 5;
 constexpr int duckShotSpeed = 10, duckHitReach = 16;  // pixels
 constexpr int duckShotPause = 60 / 8;                  // frames between shots
@@ -57,11 +51,7 @@ struct DuckGame {
   bool quitRequested = false;
   int frameCount = 0;
   // The pictures' widths, read once they are loaded.
-  std::array<int, duckTargetPictures> widths = [] {
-    std::array<int, duckTargetPictures> w{};
-    w.fill(64);
-    return w;
-  }();
+  std::array<int, duckTargetPictures> widths = StandInWidths<duckTargetPictures>();
 
   int WidthOf(int picture) const { return widths[static_cast<size_t>(picture - duckTargets)]; }
 };
@@ -73,5 +63,5 @@ void ResetDuckGame(DuckGame& game);
 int DuckRowDirection(int row);
 
 // One frame of the rules: targets, entries, drift, shots, cannon, trigger and the extra life.
-MinigameEvents StepDuck(DuckGame& game, const DuckInput& input);
+MinigameEvents StepDuck(DuckGame& game, const MinigameInput& input);
 bool DuckRoundOver(const DuckGame& game);

@@ -4,8 +4,10 @@
 #include <string>
 
 #include "game/Effects.h"
+#include "game/ExtrasState.h"
 #include "game/PlayState.h"
 #include "media/Media.h"
+#include "runtime/Loaders.h"
 #include "runtime/Settings.h"
 #include "runtime/SoundCues.h"
 
@@ -28,7 +30,53 @@ void ShowMinigameWords(int frame) {
   }
 }
 
-void InjectBotInput(const MinigameBotInput& input) {
+void PlayMinigameRound(const MinigameRoundParts& parts) {
+  extras.effects.Clear();
+  ForgetKeyReleases();  // an Escape held from the level does not end the round
+  ArrowSpeed arrows;
+  while (!parts.over()) {
+    if (MinigameWaitFocus()) continue;
+    SampleMinigameInput();
+    MinigameHotKeys();
+    ShowMinigameWords(parts.frame());
+    MinigameInput input{SidewaysMove(arrows, parts.stickDivisor), MinigameFireHeld(), KeyReleased(Key::Escape) != 0};
+    ApplyMinigameEvents(parts.step(input));
+    StepEffects();
+    parts.draw();
+    if (settings.autoplay) InjectBotInput(parts.bot());
+    PresentFrame(settings.flipMethod);
+  }
+  CloseMinigameRound(parts.lifeWon(), parts.draw);
+  extras.effects.Clear();
+}
+
+void LoadMinigamePictures(const char* pack, std::span<const MinigameEntry> entries, int first, std::span<int> widths) {
+  ChoosePack(pack);
+  for (const MinigameEntry& entry : entries) LoadSceneSpriteQuad(entry.number, entry.name);
+  ClosePack();
+  for (size_t n = 0; n < widths.size(); ++n) {
+    int width = SpritePixelWidth(first + static_cast<int>(n));
+    if (width > 0) widths[n] = width;
+  }
+}
+
+void DrawQuadCentred(int picture, float x, float y, float degrees, int alpha, float height) {
+  float w = static_cast<float>(SpritePixelWidth(picture));
+  float h = height > 0 ? height : static_cast<float>(SpritePixelHeight(picture));
+  ZoomQuad(picture, w, h);
+  RotateQuad(picture, degrees, 0);
+  DrawQuadAlpha(picture, x - w / 2, y - h / 2, alpha);
+}
+
+bool BotLeaves(bool leaving, MinigameBotMemory& memory, MinigameInput& input) {
+  if (!leaving) return false;
+  input = {};
+  input.quit = !memory.pressed;
+  memory.pressed = input.quit;
+  return true;
+}
+
+void InjectBotInput(const MinigameInput& input) {
   InjectInput("mouse=" + std::to_string(input.move) + ",0 buttons=" + (input.fire ? "1" : "0") +
               (input.quit ? " keys=1" : " keys="));
 }

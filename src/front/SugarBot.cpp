@@ -48,14 +48,9 @@ SugarContact SugarShotOutcome(const SugarGame& game, float angle) {
   return SugarContact::None;
 }
 
-MinigameBotInput SugarBotInput(const SugarGame& game, SugarBotMemory& memory) {
-  MinigameBotInput input;
-  if (game.lifeWon || game.frameCount >= sugarBotPatience) {
-    // Escape is a press and a release, as a player gives it.
-    input.quit = !memory.pressed;
-    memory.pressed = input.quit;
-    return input;
-  }
+MinigameInput SugarBotInput(const SugarGame& game, MinigameBotMemory& memory) {
+  MinigameInput input;
+  if (BotLeaves(game.lifeWon || game.frameCount >= sugarBotPatience, memory, input)) return input;
   if (memory.pressed || game.ballFlying) {
     memory.pressed = false;  // let go, so that the next press fires
     return input;

@@ -4,15 +4,11 @@
 
 #include "front/SugarRules.h"
 
-struct SugarBotMemory {
-  bool pressed = false;  // fire (or Escape) went down last frame: each is a press and a release
-};
-
 // What a ball launched in the next frame at `angle` would touch first, following the items' courses (None: it comes
 // home untouched).
 SugarContact SugarShotOutcome(const SugarGame& game, float angle);
 
 // The bot's input for the next frame. It leaves once the life is won, or after two minutes.
-MinigameBotInput SugarBotInput(const SugarGame& game, SugarBotMemory& memory);
+MinigameInput SugarBotInput(const SugarGame& game, MinigameBotMemory& memory);
 constexpr int sugarBotPatience = 2 * 60 * 60;  // frames
 constexpr int sugarBotTurn = 6;                // degrees a frame at most

@@ -164,7 +164,7 @@ SugarMove MoveSugarItem(const SugarGame& game, SugarItem& item) {
   return SugarMove::Stays;
 }
 
-MinigameEvents StepSugar(SugarGame& game, const SugarInput& input) {
+MinigameEvents StepSugar(SugarGame& game, const MinigameInput& input) {
   MinigameEvents events;
   game.frameCount += 1;
   if (input.quit) game.quitRequested = true;
@@ -180,7 +180,7 @@ MinigameEvents StepSugar(SugarGame& game, const SugarInput& input) {
   if (game.frameCount % sugarSpeedPeriod == 0) game.speedFactor += sugarSpeedStep;
   StepItems(game, events);
   // The launcher never turns below the horizon.
-  game.aimAngle = std::clamp(game.aimAngle + static_cast<float>(input.turn), -sugarAimLimit, sugarAimLimit);
+  game.aimAngle = std::clamp(game.aimAngle + static_cast<float>(input.move), -sugarAimLimit, sugarAimLimit);
   StepBall(game);
   if (game.points == sugarLifePoints && !game.lifeWon) {
     game.lifeWon = true;

@@ -32,12 +32,6 @@ struct SugarPoint {
   float x = 0, y = 0;
 };
 
-struct SugarInput {
-  int turn = 0;       // degrees the launcher turns
-  bool fire = false;  // the fire input is held
-  bool quit = false;  // Escape was let go
-};
-
 struct SugarGame {
   std::vector<SugarItem> items;
   int points = sugarPointsAtStart;
@@ -53,11 +47,7 @@ struct SugarGame {
   bool quitRequested = false;
   int frameCount = 0;
   // The balloons' widths, read once they are loaded.
-  std::array<int, sugarBalloonCount> balloonWidths = [] {
-    std::array<int, sugarBalloonCount> w{};
-    w.fill(64);
-    return w;
-  }();
+  std::array<int, sugarBalloonCount> balloonWidths = StandInWidths<sugarBalloonCount>();
 
   int BalloonWidth(const SugarItem& item) const {
     return balloonWidths[static_cast<size_t>(item.balloonPicture - sugarBalloons)];
@@ -85,7 +75,7 @@ enum class SugarMove { Stays, Gone, Collected };
 SugarMove MoveSugarItem(const SugarGame& game, SugarItem& item);
 
 // One frame of the rules: launch, entries, speed, items, launcher, ball, pop and the extra life.
-MinigameEvents StepSugar(SugarGame& game, const SugarInput& input);
+MinigameEvents StepSugar(SugarGame& game, const MinigameInput& input);
 bool SugarRoundOver(const SugarGame& game);
 // The round's result for the main game: never below nothing.
 int SugarResult(const SugarGame& game);

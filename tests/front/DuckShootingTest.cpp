@@ -188,11 +188,11 @@ TEST_F(DuckShooting, AFreshStartForgetsTheLastRoundAndTheCannonStaysOnTheScreen)
 
 // The bot's input reaches the rules a frame later, as a player's would through the journal.
 int RunBot(DuckGame& game, int frames) {
-  DuckBotMemory memory;
-  MinigameBotInput input;
+  MinigameBotMemory memory;
+  MinigameInput input;
   int shots = 0;
   for (int frame = 0; frame < frames; ++frame) {
-    MinigameEvents events = StepDuck(game, {input.move, input.fire, input.quit});
+    MinigameEvents events = StepDuck(game, input);
     for (const MinigameSound& s : events.sounds) shots += s.sound == Sound::GunShot;
     input = DuckBotInput(game, memory);
   }
@@ -241,8 +241,8 @@ TEST(DuckShootingRound, EscapeEndsTheRoundAndTheBotPlaysARoundToItsEnd) {
 }
 
 TEST_F(DuckShooting, OverTwoMinutesTheBotGainsPointsAndSeldomHitsWhatItMustNot) {
-  DuckBotMemory memory;
-  MinigameBotInput input;
+  MinigameBotMemory memory;
+  MinigameInput input;
   int shots = 0, ducks = 0, others = 0;
   while (game.frameCount < duckBotPatience && !DuckRoundOver(game)) {
     for (const MinigameSound& s : StepDuck(game, {input.move, input.fire, false}).sounds) {

@@ -225,8 +225,8 @@ TEST_F(Sugar, AFreshStartForgetsTheLastRound) {
 
 // The bot's input reaches the rules a frame later, as a player's would through the journal.
 void RunBot(SugarGame& game, int frames, int& worstLoss) {
-  SugarBotMemory memory;
-  MinigameBotInput input;
+  MinigameBotMemory memory;
+  MinigameInput input;
   for (int frame = 0; frame < frames; ++frame) {
     int before = game.points;
     StepSugar(game, {input.move, input.fire, false});
