@@ -5,12 +5,11 @@
 #include "front/DuckBot.h"
 #include "front/DuckRules.h"
 #include "front/MinigameRound.h"
+#include "front/MinigameScreens.h"
 #include "front/Minigames.h"
 #include "game/Effects.h"
 #include "media/Media.h"
 #include "runtime/NamedMedia.h"
-
-namespace {
 
 void LoadDuckPictures() {
   LoadMinigamePictures(ducksPack, duckEntries, duckTargets, duck.widths);
@@ -38,7 +37,6 @@ void DrawDuckFrame() {
   DrawBigNumber(duck.points, 900, 668);
 }
 
-}  // namespace
 
 void PlayDuck() {
   ResetDuckGame(duck);

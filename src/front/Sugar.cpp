@@ -3,6 +3,7 @@
 
 #include "base/MinigamePacks.h"
 #include "front/MinigameRound.h"
+#include "front/MinigameScreens.h"
 #include "front/Minigames.h"
 #include "front/SugarBot.h"
 #include "front/SugarRules.h"
@@ -12,8 +13,6 @@
 #include "runtime/NamedMedia.h"
 
 namespace {
-
-void LoadSugarPictures() { LoadMinigamePictures(sugarPack, sugarEntries, sugarBalloons, sugar.balloonWidths); }
 
 // Two sets of stars drift across the sky in opposite directions, bobbing and turning.
 void DrawStars() {
@@ -57,6 +56,10 @@ void DrawItems() {
   }
 }
 
+}  // namespace
+
+void LoadSugarPictures() { LoadMinigamePictures(sugarPack, sugarEntries, sugarBalloons, sugar.balloonWidths); }
+
 void DrawSugarFrame() {
   ClearFrame(ColorRGB(243, 190, 240));
   if (BeginQuads()) {
@@ -77,7 +80,6 @@ void DrawSugarFrame() {
   DrawBigNumber(sugar.points, 900, 668);
 }
 
-}  // namespace
 
 int PlaySugar() {
   ResetSugarGame(sugar);
