@@ -4,6 +4,9 @@
 #include "front/Credits.h"
 #include "front/CreditsScene.h"
 #include "front/Menu.h"
+#include "front/DuckBot.h"
+#include "front/MinigameScreens.h"
+#include "front/SugarBot.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -284,6 +287,38 @@ SceneFigures CreditsFrames(long frames) {
   return figures;
 }
 
+// A minigame played by its bot from its start: the rules and the bot's look ahead, then the frame drawn.
+template <typename Game>
+SceneFigures MinigameFrames(long frames, const char* name, Game& game, void (*load)(), void (*draw)(),
+                            MinigameEvents (*step)(Game&, const MinigameInput&),
+                            MinigameInput (*bot)(const Game&, MinigameBotMemory&)) {
+  SceneFigures figures;
+  figures.name = name;
+  game = Game{};
+  load();
+  MinigameBotMemory memory;
+  MinigameInput input;
+  Clock::time_point start = Clock::now();
+  for (long frame = 0; frame < frames; ++frame) {
+    Clock::time_point before = Clock::now();
+    PresentFrame(0);
+    double present = MillisecondsSince(before);
+    FramePhases phases;
+    before = Clock::now();
+    input.quit = false;  // the bot would leave once it has won the life; the scene goes on
+    step(game, input);
+    input = bot(game, memory);
+    phases.simulation = MillisecondsSince(before);
+    before = Clock::now();
+    draw();
+    FinishDrawing();
+    phases.drawing = MillisecondsSince(before);
+    figures.Add(phases, present);
+  }
+  figures.seconds = std::chrono::duration<double>(Clock::now() - start).count();
+  return figures;
+}
+
 // A 3D scene alone in the playfield, one RenderWorld (with the scene's own motion) a frame.
 SceneFigures Scene3D(long frames, int level, const char* name) {
   SceneFigures figures;
@@ -324,6 +359,10 @@ int RunBenchmark(long frames, const std::string& jsonPath) {
   scenes.push_back(BusyScene(frames));
   scenes.push_back(MenuFrames(frames));
   scenes.push_back(CreditsFrames(frames));
+  scenes.push_back(MinigameFrames(frames, "duck shooting (its bot playing)", duck, LoadDuckPictures, DrawDuckFrame,
+                                  StepDuck, DuckBotInput));
+  scenes.push_back(MinigameFrames(frames, "sugar (its bot playing)", sugar, LoadSugarPictures, DrawSugarFrame,
+                                  StepSugar, SugarBotInput));
   InitEngine3D();
   if (Add3DArchive("packs\\3d.zip", 1)) {
     settings.engine3DAvailable = true;

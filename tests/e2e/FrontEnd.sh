@@ -2,7 +2,8 @@
 # End to end through the screens around play, headless with a fixed seed: start-up, the logos, the menu (a
 # journal moves the cursor onto "start game" and clicks), the intro, a level lost to the last ball, the
 # game-over screen and the menu again; then autoplay alone from the logos to the menu's high-score tables;
-# then every screen by itself. Screenshots of each screen are kept in the folder given as the second argument.
+# then every screen by itself, and a round of each minigame played to its end by its bot. Screenshots of each
+# screen are kept in the folder given as the second argument.
 set -euo pipefail
 game="$1"
 shots="${2:-$(mktemp -d)}"

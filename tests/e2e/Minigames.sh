@@ -21,6 +21,15 @@ minigame() {
 for name in duel tetris duck sugar; do later minigame "$name"; done
 settle "a minigame run failed"
 
+# The bots of the duel, the duck gallery and Sugar play a round to its end by themselves.
+to_the_end() {
+  "$game" --headless --seed 5 --autoplay --minigame "$1" --frames 40000 --report "$1-end.json" > "$1-end.log" 2>&1 ||
+    fail "--minigame $1 played to its end exited with $?"
+  [ "$(field "$1-end.json" reason)" = "screen" ] || fail "$1's bot never ended its round: $(field "$1-end.json" reason)"
+}
+for name in duel duck sugar; do later to_the_end "$name"; done
+settle "a minigame played to its end failed"
+
 cat > console.txt <<'JOURNAL'
 # the console pulled down, both words, every weapon, a jump to level 20, out of Tetris, the console put away
 300 keys=209
