@@ -141,27 +141,13 @@ Picture PaintTrolley() {
   // Handle.
   cairo_move_to(cr, 50, 13);
   cairo_line_to(cr, 60, 5);
-  cairo_set_line_width(cr, 5);
-  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-  SetColour(cr, Ink());
-  cairo_stroke(cr);
-  cairo_move_to(cr, 50, 13);
-  cairo_line_to(cr, 60, 5);
-  cairo_set_line_width(cr, 2.4);
-  SetColour(cr, Hex(0xFFD22E));
-  cairo_stroke(cr);
+  EdgedLine(cr, Hex(0xFFD22E), 2.4, 5, Ink());
   // Chassis.
   cairo_move_to(cr, 15, 38);
   cairo_line_to(cr, 17, 45);
   cairo_line_to(cr, 48, 45);
   cairo_line_to(cr, 49, 38);
-  cairo_set_line_width(cr, 4.5);
-  cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-  SetColour(cr, Ink());
-  cairo_stroke_preserve(cr);
-  cairo_set_line_width(cr, 2);
-  SetColour(cr, Hex(0xB8C4DA));
-  cairo_stroke(cr);
+  EdgedLine(cr, Hex(0xB8C4DA), 2, 4.5, Ink());
   // The basket: tin painted with its wires, a red rim.
   auto basket = [cr] {
     cairo_move_to(cr, 5, 11);
@@ -188,13 +174,7 @@ Picture PaintTrolley() {
   Shine(cr, 28, 14, 22, 4, 0.5);
   cairo_restore(cr);
   basket();
-  cairo_set_line_width(cr, 5);
-  cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-  SetColour(cr, Ink());
-  cairo_stroke_preserve(cr);
-  cairo_set_line_width(cr, 2.6);
-  SetColour(cr, red);
-  cairo_stroke(cr);
+  EdgedLine(cr, red, 2.6, 5, Ink());
   cairo_move_to(cr, 5.5, 10.5);
   cairo_line_to(cr, 52.5, 10.5);
   cairo_set_line_width(cr, 1);
@@ -219,13 +199,7 @@ Picture PaintSnail() {
   for (double x : {8.0, 14.0}) {
     cairo_move_to(cr, x + 2, 28);
     cairo_line_to(cr, x - 2 + (x - 8) * 0.5, 12);
-    cairo_set_line_width(cr, 4.5);
-    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-    SetColour(cr, Ink());
-    cairo_stroke_preserve(cr);
-    cairo_set_line_width(cr, 2.2);
-    SetColour(cr, skin);
-    cairo_stroke(cr);
+    EdgedLine(cr, skin, 2.2, 4.5, Ink());
   }
   Eye(cr, 6, 11, 3.4);
   Eye(cr, 15, 11, 3.4);
@@ -277,13 +251,7 @@ Picture PaintHen() {
     cairo_line_to(cr, x - 1, 52);
     cairo_move_to(cr, x - 5, 53);
     cairo_line_to(cr, x + 3, 53);
-    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-    cairo_set_line_width(cr, 4.5);
-    SetColour(cr, Ink());
-    cairo_stroke_preserve(cr);
-    cairo_set_line_width(cr, 2.2);
-    SetColour(cr, yellow);
-    cairo_stroke(cr);
+    EdgedLine(cr, yellow, 2.2, 4.5, Ink());
   }
   // Tail plumes, then the body over their roots.
   for (int i = 0; i < 3; ++i) {
@@ -336,12 +304,7 @@ Picture PaintCalf() {
   const Rgb cream = Hex(0xF4EEDC), brown = Hex(0x9A5426), pink = Hex(0xF5A0B0);
   cairo_move_to(cr, 53, 22);
   cairo_curve_to(cr, 59, 24, 59, 32, 58, 38);
-  cairo_set_line_width(cr, 3.5);
-  SetColour(cr, Ink());
-  cairo_stroke_preserve(cr);
-  cairo_set_line_width(cr, 1.6);
-  SetColour(cr, cream);
-  cairo_stroke(cr);
+  EdgedLine(cr, cream, 1.6, 3.5, Ink());
   EllipsePath(cr, 58, 40, 2.4, 3.4);
   FillInked(cr, brown, 37, 44, 1.4);
   // Legs, the far pair darker.

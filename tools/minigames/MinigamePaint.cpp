@@ -19,6 +19,19 @@ void InkOutline(cairo_t* cr, double width) {
   cairo_restore(cr);
 }
 
+void EdgedLine(cairo_t* cr, Rgb colour, double width, double edgeWidth, Rgb edge) {
+  cairo_save(cr);
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+  cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+  cairo_set_line_width(cr, edgeWidth);
+  SetColour(cr, edge);
+  cairo_stroke_preserve(cr);
+  cairo_set_line_width(cr, width);
+  SetColour(cr, colour);
+  cairo_stroke(cr);
+  cairo_restore(cr);
+}
+
 void FillLit(cairo_t* cr, Rgb base, double top, double bottom, double light, double shade) {
   cairo_pattern_t* fill = cairo_pattern_create_linear(0, top, 0, bottom);
   AddStop(fill, 0.0, Lighter(base, light));

@@ -14,6 +14,10 @@ Rgb Ink();
 // Strokes the current path in ink, `width` pixels wide, with round joins; the path is kept.
 void InkOutline(cairo_t* cr, double width);
 
+// Strokes the current path as a line of `colour` inside a darker edge: first `edgeWidth` wide in `edge`, then
+// `width` wide in the colour, round capped and joined; the path is consumed.
+void EdgedLine(cairo_t* cr, Rgb colour, double width, double edgeWidth, Rgb edge);
+
 // Fills the current path (kept) with `base` lit from above: lighter at `top`, darker at `bottom` (y in pixels).
 void FillLit(cairo_t* cr, Rgb base, double top, double bottom, double light = 0.45, double shade = 0.35);
 

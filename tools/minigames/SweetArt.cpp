@@ -665,13 +665,7 @@ Picture GummySnake() {
 void LollipopStick(cairo_t* cr, double fromX, double fromY) {
   cairo_move_to(cr, fromX, fromY);
   cairo_line_to(cr, 7, 45);
-  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-  cairo_set_line_width(cr, 5);
-  SetColour(cr, Hex(0x6A6A78));
-  cairo_stroke_preserve(cr);
-  cairo_set_line_width(cr, 3);
-  SetColour(cr, Hex(0xFAF6EE));
-  cairo_stroke(cr);
+  EdgedLine(cr, Hex(0xFAF6EE), 3, 5, Hex(0x6A6A78));
 }
 
 // A flat swirl lollipop; `colours` alternate along its spiral.
