@@ -1,4 +1,5 @@
 // Writes the minigames' packs (Tetris, duck shooting, Sugar) and their two MIDI tunes.
+#include <chrono>
 #include <cstdio>
 
 #include "Builder.h"
@@ -92,9 +93,12 @@ bool WriteTune(const std::string& path, const std::vector<uint8_t>& tune) {
 bool BuildMinigamePacks(const std::string& outDir) {
   std::vector<uint8_t> tetrisMusicBytes;
   if (!music::BuildTetrisTrack(tetrisMusicBytes)) return false;
+  auto start = std::chrono::steady_clock::now();
   const minigames::PictureSet tetris = PaintAll(tetrisEntries, PaintTetrisPicture);
   const minigames::PictureSet ducks = PaintAll(duckEntries, PaintDuckPicture);
   const minigames::PictureSet sugar = PaintAll(sugarEntries, PaintSugarPicture);
+  std::printf("minigame pictures: %zu painted in %.2f s\n", tetris.size() + ducks.size() + sugar.size(),
+              std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
   bool ok = WritePicturePack(outDir + "/tetris.pak", tetrisEntries, tetris, &tetrisMusicBytes);
   ok = WritePicturePack(outDir + "/ducks.pak", duckEntries, ducks, nullptr) && ok;
   ok = WritePicturePack(outDir + "/sugar.pak", sugarEntries, sugar, nullptr) && ok;
