@@ -9,6 +9,7 @@
 
 #include "Builder.h"
 #include "PackWriter.h"
+#include "base/MinigamePacks.h"
 #include "base/ScreenPacks.h"
 #include "music/LoopMeasure.h"
 #include "music/MusicDesign.h"
@@ -110,6 +111,21 @@ TEST(MusicPack, EveryScreenTrackLoopsCleanlyAtItsLoudnessInItsScreensPack) {
     EXPECT_NEAR(m.rmsDb, designs[i].mix.targetRmsDb, 1.0) << "mastered to its loudness";
     EXPECT_NEAR(m.seconds * designs[i].bpm / 240.0, designs[i].bars, 1e-6) << "whole bars";
   }
+}
+
+TEST(MusicPack, TheMinigameTrackLoopsCleanlyAtItsLoudnessInItsPack) {
+  std::vector<PackEntry> entries;
+  ASSERT_TRUE(ReadPack((kPacks / std::filesystem::path(tetrisPack).filename()).string(), entries));
+  ASSERT_EQ(entries.size(), tetrisEntries.size());
+  // The music is the pack's last entry.
+  const PackEntry& music = entries.back();
+  EXPECT_EQ(music.name, Slashed(tetrisEntries.back().name));
+  ASSERT_GT(music.data.size(), 4u);
+  EXPECT_EQ(std::string(music.data.begin(), music.data.begin() + 4), "OggS") << "unscrambled Ogg";
+  const music::TrackDesign& design = music::TetrisTrackDesign();
+  music::LoopMeasures m = ExpectCleanSteadyLoop(music.data);
+  EXPECT_NEAR(m.rmsDb, design.mix.targetRmsDb, 1.0) << "mastered to its loudness";
+  EXPECT_NEAR(m.seconds * design.bpm / 240.0, design.bars, 1e-6) << "whole bars";
 }
 
 TEST(MusicPackFolder, AFileInTheWayOfTheFolderFailsCleanly) {

@@ -22,11 +22,12 @@ std::set<int> ModeClasses(const TrackDesign& d, const Chord& c) {
 
 int Class(float pitch) { return static_cast<int>(std::lround(pitch)) % 12; }
 
-// The level tracks, then the screen tracks.
+// The level tracks, then the screen tracks, then the falling-block minigame's.
 const std::vector<TrackDesign>& EveryTrack() {
   static const std::vector<TrackDesign> all = [] {
     std::vector<TrackDesign> v = TrackDesigns();
     v.insert(v.end(), ScreenTrackDesigns().begin(), ScreenTrackDesigns().end());
+    v.push_back(TetrisTrackDesign());
     return v;
   }();
   return all;
@@ -270,6 +271,41 @@ TEST(MusicScore, FiveScreenTracksEachInAKeyAndVoiceOfItsOwn) {
                 DegreePitch(intro.tonic, intro.chords.front().mode, intro.chords.front().degree),
             4);
   EXPECT_TRUE(intro.chords.back().mode == Mode::Harmonic || intro.chords.back().mode == Mode::Phrygian);
+}
+
+TEST(MusicScore, TheMinigameTrackIsQuickAndInAKeyAndVoiceOfItsOwn) {
+  const TrackDesign& d = TetrisTrackDesign();
+  EXPECT_EQ(d.file, "noval01a.ogg");
+  // Quicker than any level's track, yet within the house's tempi; whole blocks of whole samples, a minute or more.
+  for (const TrackDesign& level : TrackDesigns()) EXPECT_GT(d.bpm, level.bpm) << level.file;
+  EXPECT_LE(d.bpm, 140);
+  EXPECT_EQ(d.bars % 8, 0);
+  const double exact = d.bars * 4 * 60.0 * kRate / d.bpm;
+  EXPECT_DOUBLE_EQ(exact, std::round(exact));
+  EXPECT_GE(exact, 60.0 * kRate);
+  int beats = 0;
+  for (const Chord& c : d.chords) beats += c.beats;
+  EXPECT_EQ(d.bars * 4 % beats, 0) << "the harmony joins where the loop does";
+  // Minor at home, with the bright major IV of the Dorian.
+  EXPECT_EQ(d.chords.front().degree, 0);
+  EXPECT_EQ(DegreePitch(d.tonic, d.chords.front().mode, 2) - DegreePitch(d.tonic, d.chords.front().mode, 0), 3);
+  bool majorFour = false;
+  for (const Chord& c : d.chords) {
+    majorFour = majorFour || (c.degree == 3 && DegreePitch(d.tonic, c.mode, 5) - DegreePitch(d.tonic, c.mode, 3) == 4);
+  }
+  EXPECT_TRUE(majorFour);
+  // A breakdown without the kick.
+  bool breakdown = false;
+  for (const Block& b : d.blocks) breakdown = breakdown || b.drums < 0 || d.drumBars[static_cast<size_t>(b.drums)].kick.empty();
+  EXPECT_TRUE(breakdown);
+  // Its key note and its lead voice are no other track's.
+  for (const TrackDesign& other : EveryTrack()) {
+    if (other.file == d.file) continue;
+    EXPECT_NE(other.tonic % 12, d.tonic % 12) << other.file;
+    EXPECT_FALSE(other.lead.kind == d.lead.kind && other.lead.wave == d.lead.wave && other.lead.wave2 == d.lead.wave2 &&
+                 other.lead.fmRatio == d.lead.fmRatio)
+        << other.file;
+  }
 }
 
 TEST(MusicScore, AShortScoreStopsAtItsLastBar) {

@@ -164,6 +164,9 @@ const std::vector<TrackDesign>& TrackDesigns();
 // The five tracks of the screens around play, in the order menu, intro, ending, game over, credits.
 const std::vector<TrackDesign>& ScreenTrackDesigns();
 
+// The falling-block minigame's track.
+const TrackDesign& TetrisTrackDesign();
+
 // Samples of one loop: bars × 4 beats at the track's tempo (every tempo we use gives whole samples).
 size_t LoopFrames(const TrackDesign& design, int bars);
 double SamplesPerBeat(const TrackDesign& design);
