@@ -15,9 +15,11 @@ struct TetrisBotMemory {
   bool turnPressed = false;  // Up went down last frame: let it go so that the turn happens
   bool quitPressed = false;
   int lastX = 0, stuckFrames = 0;
+  int visitFrames = 0;     // frames of this visit: the bot leaves after two minutes, as the other bots do
 };
 TetrisBotMemory memory;
 
+constexpr int tetrisBotVisitFrames = 2 * 60 * 60;  // a long run passes on to the next level
 constexpr int giveUpFrames = 30;  // a slide that makes no progress for this long ends in a drop
 
 using Grid = std::array<std::array<bool, tetrisRows>, tetrisColumns>;
@@ -82,7 +84,8 @@ TetrisPlacement ChooseTetrisPlacement() {
 void ResetTetrisAutoplay() { memory = TetrisBotMemory{}; }
 
 std::string TetrisAutoplayFields() {
-  if (tetris.gameOver) {
+  memory.visitFrames += 1;
+  if (tetris.gameOver || memory.visitFrames > tetrisBotVisitFrames) {
     // Down in one frame, up in the next: the release leaves the minigame.
     memory.quitPressed = !memory.quitPressed;
     return memory.quitPressed ? "keys=1" : "keys=";
