@@ -1,6 +1,7 @@
 // The minigames' shared input, drawing and music.
 #include "front/MinigameCommon.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -52,7 +53,9 @@ void DrawBigNumber(int value, int centreX, int y) {
   if (!BeginDraw(DrawTargetKind::Screen)) return;
   SetDrawFont(FontHandle(bigTextFont));
   SetDrawMode(kDrawTransparentText);
-  DrawTextAt(centreX - 32 * static_cast<int>(digits.size()) / 2, y, digits, ColorRGB(255, 255, 255));
+  // The large font is taller than the line it was placed on: the number is raised so that it stays whole.
+  int top = std::min(y, 768 - TextPixelHeight(digits));
+  DrawTextAt(centreX - 32 * static_cast<int>(digits.size()) / 2, top, digits, ColorRGB(255, 255, 255));
   SetDrawMode(0);
   EndDraw();
 }

@@ -23,10 +23,10 @@ int SidewaysMove(ArrowSpeed& arrows, int stickDivisor) {
 }
 
 void ShowMinigameWords(int frame) {
-  if (frame == 0) ShowMessage("MINIGAME !", 2 * framesPerSecond);
+  if (frame == 0) ShowScreenMessage("MINIGAME !", 2 * framesPerSecond);
   // The way out is told again and again: nothing else on screen says how to leave.
   if (frame >= escapeReminderFirst && (frame - escapeReminderFirst) % escapeReminderPeriod == 0) {
-    ShowMessage("ESC TO QUIT", 0);
+    ShowScreenMessage("ESC TO QUIT", 0);
   }
 }
 

@@ -184,7 +184,7 @@ void StartTetris() {
   ResetTetrisAutoplay();
   extras.effects.Clear();
   lists.messages.Clear();
-  ShowMessage("MINIGAME !", 0);
+  ShowScreenMessage("MINIGAME !", 0);
   BeginScreenInput();
 }
 

@@ -191,21 +191,21 @@ void StepMessages() {
   int t = tetris.messageClock;
   switch (mood) {
     case TetrisMood::Paused:
-      if (t % (6 * second) == 0) ShowMessage("PAUSE", 0);
-      if (t % (6 * second) == 2 * second) ShowMessage("PRESS P TO RESUME", 0);
-      if (t % (6 * second) == 4 * second) ShowMessage("ESC TO QUIT", 0);
+      if (t % (6 * second) == 0) ShowScreenMessage("PAUSE", 0);
+      if (t % (6 * second) == 2 * second) ShowScreenMessage("PRESS P TO RESUME", 0);
+      if (t % (6 * second) == 4 * second) ShowScreenMessage("ESC TO QUIT", 0);
       break;
     case TetrisMood::GameOver:
-      if (t % (4 * second) == 0) ShowMessage("GAME OVER", 0);
-      if (t % (4 * second) == 2 * second) ShowMessage("SCORE : " + std::to_string(tetris.score), 0);
+      if (t % (4 * second) == 0) ShowScreenMessage("GAME OVER", 0);
+      if (t % (4 * second) == 2 * second) ShowScreenMessage("SCORE : " + std::to_string(tetris.score), 0);
       break;
     case TetrisMood::LevelDone:
-      if (t % (4 * second) == 0) ShowMessage("LEVEL" + std::to_string(tetris.level + 2), 0);
-      if (t % (4 * second) == 2 * second) ShowMessage("NEXT LEVEL..." + std::to_string(tetris.score), 0);
+      if (t % (4 * second) == 0) ShowScreenMessage("LEVEL" + std::to_string(tetris.level + 2), 0);
+      if (t % (4 * second) == 2 * second) ShowScreenMessage("NEXT LEVEL..." + std::to_string(tetris.score), 0);
       break;
     case TetrisMood::Playing:
       // The way out is recalled now and then during play too.
-      if (t % (20 * second) == 10 * second) ShowMessage("ESC TO QUIT", 0);
+      if (t % (20 * second) == 10 * second) ShowScreenMessage("ESC TO QUIT", 0);
       break;
   }
   tetris.messageClock += 1;
@@ -368,7 +368,7 @@ void StepTetris(const TetrisKeys& keys) {
   StepMessages();
   if (!tetris.extraLifeGiven && tetris.level >= tetrisLifeLevel) {
     tetris.extraLifeGiven = true;
-    ShowMessage("EXTRA LIFE!", 0);
+    ShowScreenMessage("EXTRA LIFE!", 0);
     GiveMinigameLife();
   }
 }

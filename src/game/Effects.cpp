@@ -11,10 +11,17 @@
 #include "game/PlayState.h"
 
 void ShowMessage(const std::string& text, int delay) {
+  ShowMessageAt(text, delay, fieldLeft + fieldWidth / 2.0f, fieldTop + fieldHeight / 2.0f - 19);
+}
+
+void ShowScreenMessage(const std::string& text, int delay) {
+  ShowMessageAt(text, delay, screenWidth / 2.0f, screenHeight / 2.0f - 19);
+}
+
+void ShowMessageAt(const std::string& text, int delay, float centreX, float y) {
   int length = static_cast<int>(text.size());
-  // The word is centred on the playfield, its letters 40 pixels apart.
-  float x0 = fieldLeft + fieldWidth / 2.0f - (length * 40 - 40) / 2.0f;
-  float y = fieldTop + fieldHeight / 2.0f - 19;
+  // The letters stand 40 pixels apart about the centre.
+  float x0 = centreX - (length * 40 - 40) / 2.0f;
   for (int i = 0; i < length; ++i) {
     unsigned char code = static_cast<unsigned char>(std::toupper(static_cast<unsigned char>(text[i])));
     // A blank needs no picture; a character the gold font lacks is left out, keeping its place.

@@ -7,6 +7,9 @@
 
 // Shows `text` in big gold letters in the middle of the playfield, after `delay` frames.
 void ShowMessage(const std::string& text, int delay);
+// The same in the middle of the whole screen, for the minigames that take it all.
+void ShowScreenMessage(const std::string& text, int delay);
+void ShowMessageAt(const std::string& text, int delay, float centreX, float y);  // pixels
 // Appends one effect, e.g. SpawnEffect({.sprite = s, .x = x, .y = y, .alphaStep = -8, .lifetime = 20}); an `age`
 // below 0 makes it wait that many frames before it shows.
 void SpawnEffect(const Effect& effect);
