@@ -32,6 +32,7 @@ struct MediaOptions {
   long focusLossFrames = 0;   // 0: the focus is never lost
   bool gpu = false;           // in a window, SDL's accelerated renderer draws instead of the CPU compositor
   int threads = 0;            // threads drawing the frame; 0: one per processor core
+  std::string audioOutPath;   // everything the mixer produces is recorded here as a 16-bit stereo WAV
 };
 
 bool MediaInit(const MediaOptions& options);  // the platform's core; false when it cannot start
@@ -276,6 +277,12 @@ bool HasSound(int number);
 void MixSoundFrames(float* stereo, int frames);  // the mixer itself, called by the device (and by tests)
 int MixRate();                                    // samples per second of the mix
 bool SoundDeviceOpen();        // false when InitSound found no device (or the run is headless)
+// Starts the recording of MediaOptions::audioOutPath (nothing to do without one), before the first present.
+// Headless, or when InitSound finds no device, the mixer runs on a null device locked to the frames: every
+// present mixes exactly 1/60 s into the file, and effects, streamed music and MIDI tunes play as in a window.
+// In a window the device's own mix is recorded. The file is finished and renamed into place when the program
+// ends. False, with LastMediaError naming the file and the reason, when it cannot be created.
+bool OpenAudioOut();
 void ShutdownSound();          // closes the device, frees every sound and MIDI slot, ends the stream thread
 std::string LastSoundError();  // why the last refused SoundFromMemory refused
 // MIDI through command strings: "open F type sequencer alias midN", "play midN", "stop midN",

@@ -12,6 +12,7 @@
 #include <thread>
 
 #include "media/MediaInternal.h"
+#include "media/SoundMixer.h"
 
 namespace media {
 
@@ -98,6 +99,7 @@ void MediaShutdown() {
   auto& s = S();
   if (!s.initialised) return;
   media::InputShutdown();
+  FinishAudioOut();
   ShutdownSound();
   CloseScreen();
   s.quads.clear();
@@ -128,6 +130,7 @@ void EndProgram(int exitCode) {
     endHook = nullptr;
     if (!hook()) runFileFailed = true;
   }
+  if (!FinishAudioOut()) runFileFailed = true;
   media::InputShutdown();  // closes the journal being recorded
   if (exitCode == 0 && runFileFailed) exitCode = 1;
   std::fflush(nullptr);

@@ -10,6 +10,7 @@
 
 #include "base/ByteOrder.h"
 #include "media/Media.h"
+#include "media/MixRecorder.h"
 #include "media/SoundMixer.h"
 
 namespace {
@@ -185,7 +186,7 @@ int OpenCommand(const std::string& command) {
   slot->file.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
   if (!FindMidiData(slot->file)) return kMidiNotMidi;
 
-  if (!IsHeadless()) {
+  if (!IsHeadless() || TheRecorder().IsOpen()) {
     // Loading the sound font takes a moment: done before the mixer's lock is taken.
     PrepareSynthesis(s);
     if (!s.soundFont.empty()) slot->synth = MakeSynth(s);

@@ -11,6 +11,7 @@
 #include "base/AtomicFile.h"
 #include "media/Compositor.h"
 #include "media/MediaInternal.h"
+#include "media/MixRecorder.h"
 
 using media::S;
 
@@ -334,6 +335,7 @@ void PresentFrame(int mode) {
     SDL_RenderPresent(s.renderer);
     if (s.rendererDraws) media::TargetScreen();
   }
+  TheRecorder().Present();  // the frame's sound, before the frame limit may end the program
   s.presented += 1;
   media::PumpEvents();
   media::EndOnSignal();

@@ -1,7 +1,10 @@
 // The audio device: SDL pulls float stereo at the mix rate from the mixer on its own thread.
 #include <SDL.h>
 
-#include "media/Media.h"
+#include <cstdio>
+
+#include "media/MediaInternal.h"
+#include "media/MixRecorder.h"
 #include "media/SoundMixer.h"
 
 namespace {
@@ -12,15 +15,21 @@ SDL_AudioDeviceID device = 0;  // 0 while no device is open
 
 void SDLCALL FillDeviceBuffer(void*, Uint8* stream, int length) {
   // The device never waits for a stream: a late stream is heard as a short gap, not a stall.
-  MixFrames(reinterpret_cast<float*>(stream), length / int(2 * sizeof(float)), false);
+  const int frames = length / int(2 * sizeof(float));
+  MixFrames(reinterpret_cast<float*>(stream), frames, false);
+  TheRecorder().Capture(reinterpret_cast<const float*>(stream), frames);
 }
 
 }  // namespace
 
 bool InitSound() {
-  if (IsHeadless()) return true;  // every sound keeps its state; nothing is heard
+  // Headless, every sound keeps its state and nothing is heard; a recording mixes at every present instead.
+  if (IsHeadless()) return true;
   if (device != 0) return true;
-  if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
+  if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+    TheRecorder().UseFrameLock();
+    return false;
+  }
   SDL_AudioSpec wanted{};
   SDL_AudioSpec obtained{};
   wanted.freq = kMixRate;
@@ -32,6 +41,7 @@ bool InitSound() {
   device = SDL_OpenAudioDevice(nullptr, 0, &wanted, &obtained, 0);
   if (device == 0) {
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    TheRecorder().UseFrameLock();  // the recording still holds the game's sound
     return false;
   }
   TheMixer().deviceOpen.store(true);
@@ -51,4 +61,30 @@ void ShutdownSound() {
   CloseAllMidi();
   ReleaseAllSounds();
   StopStreamThread();
+}
+
+bool OpenAudioOut() {
+  const std::string& path = CurrentMediaOptions().audioOutPath;
+  if (path.empty()) return true;
+  std::string error;
+  // Headless there is no device: the null device, locked to the frames. In a window InitSound opens the device.
+  if (TheRecorder().Open(path, IsHeadless(), error)) return true;
+  media::SetMediaError("cannot write the sound recording " + path + ": " + error);
+  return false;
+}
+
+bool FinishAudioOut() {
+  MixRecorder& recorder = TheRecorder();
+  if (!recorder.IsOpen()) return true;
+  const std::string path = recorder.Path();
+  std::string error;
+  if (!recorder.Finish(error)) {
+    std::fprintf(stderr, "Cannot write the sound recording %s: %s\n", path.c_str(), error.c_str());
+    return false;
+  }
+  if (recorder.DroppedFrames() > 0) {
+    std::fprintf(stderr, "The sound recording %s misses %lld frames the game fell too far behind to keep\n",
+                 path.c_str(), static_cast<long long>(recorder.DroppedFrames()));
+  }
+  return true;
 }

@@ -78,6 +78,10 @@ void StopStreamThread();
 // The sound table (SoundPlayback.cpp).
 void ReleaseAllSounds();
 
+// The recording of --audio-out (SoundDevice.cpp): finished and renamed into place; false, with a message on
+// standard error, when the file could not be written. Nothing to do when there is no recording.
+bool FinishAudioOut();
+
 // MIDI music (MidiPlayer.cpp), rendered into the mix.
 void MixMidi(float* stereo, int frames);  // adds to `stereo`
 void CloseAllMidi();

@@ -43,6 +43,10 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "novabouncer: the platform layer could not start\n");
     return 1;
   }
+  if (!OpenAudioOut()) {
+    std::fprintf(stderr, "novabouncer: %s\n", LastMediaError().c_str());
+    return 1;
+  }
   SetProgramEndHook(EndOfRun);
   if (options.media.benchmark) EndProgram(RunBenchmark(benchmarkFrames, options.benchmarkJsonPath));
   StartUp();

@@ -32,6 +32,15 @@ bool CheckCombinations(const RunOptions& options, std::string& error) {
             ": recording would destroy the journal being replayed";
     return false;
   }
+  const std::pair<const char*, const std::string*> others[] = {
+      {"--replay", &media.replayPath}, {"--record", &media.recordPath}, {"--report", &options.reportPath}};
+  for (const auto& [name, path] : others) {
+    if (!media.audioOutPath.empty() && !path->empty() && SameFile(media.audioOutPath, *path)) {
+      error = std::string("--audio-out and ") + name + " name the same file " + media.audioOutPath +
+              ": one would overwrite the other";
+      return false;
+    }
+  }
   if (options.hard && options.startLevel < 0) {
     error = options.continueGame ? "--continue continues a game of the normal set: --hard cannot go with it"
                                  : "--hard chooses the level set of --start-level: give both";
@@ -67,6 +76,7 @@ const char* UsageText() {
          "  --record FILE           write every frame's input to FILE\n"
          "  --replay FILE           play the input of FILE instead of the devices\n"
          "  --report FILE           write a JSON summary of the run when it ends\n"
+         "  --audio-out FILE.wav    record everything the game plays as a 16-bit stereo WAV (44100 Hz)\n"
          "  --start-level N         start a game at once on level index N\n"
          "  --hard                  with --start-level: the hard level set\n"
          "  --score-server URL      the score server's base address for this run (http:// or https://)\n"
@@ -152,13 +162,15 @@ bool ParseOptions(const std::vector<std::string>& words, const std::string& call
         return false;
       }
       options.media.screenshots.emplace_back(number, FromCaller(text.substr(colon + 1), callerDirectory));
-    } else if (word == "--record" || word == "--replay" || word == "--report" || word == "--benchmark-json") {
+    } else if (word == "--record" || word == "--replay" || word == "--report" || word == "--benchmark-json" ||
+               word == "--audio-out") {
       if (!value(text)) return false;
       std::string path = FromCaller(text, callerDirectory);
       if (word == "--benchmark-json") options.benchmarkJsonPath = path;
       if (word == "--record") options.media.recordPath = path;
       if (word == "--replay") options.media.replayPath = path;
       if (word == "--report") options.reportPath = path;
+      if (word == "--audio-out") options.media.audioOutPath = path;
     } else if (word == "--score-server") {
       if (!value(text)) return false;
       if ((text.rfind("http://", 0) != 0 && text.rfind("https://", 0) != 0) || text.size() > 512 ||
