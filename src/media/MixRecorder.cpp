@@ -22,10 +22,11 @@ constexpr int kChannels = 2;
 constexpr int64_t kFrameBytes = 2 * kChannels;
 constexpr int64_t kMostFrames = kWavMostDataBytes / kFrameBytes;
 
-// Mix frames due by the end of present `n` (counted from 1): whole frames, the remainder carried exactly.
-int64_t FramesDueAfter(int64_t presents) { return presents * kMixRate / MixRecorder::kFramesPerSecond; }
+int64_t FramesDueAfter(int64_t presents) { return MixFramesDueAfter(presents, kMixRate); }
 
 }  // namespace
+
+int64_t MixFramesDueAfter(int64_t presents, int rate) { return presents * rate / MixRecorder::kFramesPerSecond; }
 
 int16_t PcmSample(float value) {
   if (!(value > -1.0f)) return value < 0.0f ? int16_t(-32767) : int16_t(0);  // -1 and below, or not a number

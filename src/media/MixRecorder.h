@@ -66,5 +66,9 @@ class MixRecorder {
 // The run's own recorder (one per program).
 MixRecorder& TheRecorder();
 
+// Frames of the mix at `rate` due once `presents` frames were presented: whole frames, so that one present
+// gets one frame more now and then and the remainder is carried exactly however long the run.
+int64_t MixFramesDueAfter(int64_t presents, int rate);
+
 // A mixed float sample as a 16-bit one: -1..1 to -32767..32767, rounded, anything beyond held at the ends.
 int16_t PcmSample(float value);

@@ -11,21 +11,6 @@ using namespace soundtest;
 
 namespace {
 
-// A standard MIDI file: `notes` quarter notes of middle C on a piano, half a second each.
-std::vector<uint8_t> MakeMidi(int notes) {
-  std::vector<uint8_t> track = {0x00, 0xC0, 0x00};
-  for (int i = 0; i < notes; ++i) {
-    uint8_t key = uint8_t(60 + (i % 5));
-    track.insert(track.end(), {0x00, 0x90, key, 0x64, 0x60, 0x80, key, 0x40});
-  }
-  track.insert(track.end(), {0x00, 0xFF, 0x2F, 0x00});
-  std::vector<uint8_t> file = {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0, 0, 1, 0, 96, 'M', 'T', 'r', 'k'};
-  uint32_t length = uint32_t(track.size());
-  for (int shift = 24; shift >= 0; shift -= 8) file.push_back(uint8_t(length >> shift));
-  file.insert(file.end(), track.begin(), track.end());
-  return file;
-}
-
 class SoundMidi : public ::testing::Test {
  protected:
   void SetUp() override {

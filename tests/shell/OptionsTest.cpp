@@ -40,6 +40,9 @@ TEST(Options, ReadsEveryOptionAndKeepsTheRestAsArguments) {
   EXPECT_TRUE(drawing.media.gpu);
   EXPECT_EQ(drawing.media.threads, 3);
   EXPECT_EQ(drawing.benchmarkJsonPath, "/tmp/figures.json");
+  RunOptions sound;
+  ASSERT_TRUE(Parse({"--audio-out", "run.wav"}, sound, error)) << error;
+  EXPECT_EQ(sound.media.audioOutPath, "/home/player/run.wav");
 }
 
 TEST(Options, OddCommandLinesAreRefused) {
@@ -50,7 +53,7 @@ TEST(Options, OddCommandLinesAreRefused) {
            {"--frames", "99999999999999999999999"},
            {"--lose-focus", "250"}, {"--lose-focus", "250:0"}, {"--lose-focus", "0:40"}, {"--lose-focus", ":40"},
            {"--lose-focus", "250:x"}, {"--lose-focus", "9999999999999999999:1"}, {"--threads", "0"},
-           {"--threads", "17"}, {"--threads", "two"}, {"--threads"}, {"--benchmark-json"}}) {
+           {"--threads", "17"}, {"--threads", "two"}, {"--threads"}, {"--benchmark-json"}, {"--audio-out"}}) {
     RunOptions o;
     std::string error;
     EXPECT_FALSE(Parse(words, o, error)) << words[0];
@@ -70,6 +73,9 @@ TEST(Options, OptionsThatCannotGoTogetherAreRefusedWithTheReason) {
            {{"--hard"}, "--start-level"},
            {{"--continue", "--hard"}, "normal set"},
            {{"--continue", "--start-level", "3"}, "saved game's level"},
+           {{"--audio-out", "run.txt", "--replay", "run.txt"}, "same file"},
+           {{"--record", "./run.wav", "--audio-out", "run.wav"}, "same file"},
+           {{"--audio-out", "/home/player/r.json", "--report", "r.json"}, "same file"},
            {{"--frames", "600", "--screenshot", "600:a.png"}, "never shown"},
            {{"--screenshot", "700:a.png", "--frames", "600"}, "never shown"}}) {
     RunOptions o;

@@ -1,0 +1,86 @@
+#!/usr/bin/env bash
+# End to end: --audio-out records a headless game's sound: a WAV whose header agrees with its data and which
+# lasts frames / 60 seconds, the same bytes for the same run, a game that plays as it does unrecorded, sound
+# that is heard without ever reaching full scale, the music alone when the effects are off, and clear refusals.
+# usage: AudioOut.sh GAME
+set -euo pipefail
+game="$(realpath "$1")"
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+source "$(dirname "${BASH_SOURCE[0]}")/Common.sh"
+
+# Each game runs from a folder of its own (packs and font beside a copy of the program) with its own config.
+dir="$(dirname "$game")"
+folder() {
+  mkdir -p "$work/$1"
+  ln -s "$dir/packs" "$work/$1/packs"
+  [ -e "$dir/DESIB___.ttf" ] && ln -s "$dir/DESIB___.ttf" "$work/$1/DESIB___.ttf"
+  cp "$game" "$work/$1/novabouncer"
+  printf '%s' "$2" >"$work/$1/config"
+}
+folder full ''
+folder music 'ingame_sound = 0
+'
+
+frames=1800
+# run FOLDER NAME [options]: a headless autoplay game of level 0 with seed 3 for $frames frames.
+run() {
+  local where="$1" name="$2"
+  shift 2
+  (cd "$work" && "$work/$where/novabouncer" --headless --seed 3 --autoplay --start-level 0 --frames "$frames" \
+    --report "$name.json" "$@" >"$name.out" 2>&1) || fail "$name: the run exited with $? ($(tail -2 "$work/$name.out"))"
+}
+later run full first --audio-out first.wav
+later run full second --audio-out second.wav
+later run full plain
+later run music music --audio-out music.wav
+settle "a recorded run failed"
+cd "$work"
+
+# measure FILE: checks the header against the data and prints "frames peak rms" (16-bit sample units).
+measure() {
+  python3 - "$1" <<'EOF'
+import math, struct, sys
+data = open(sys.argv[1], "rb").read()
+def fail(why):
+    sys.exit(sys.argv[1] + ": " + why)
+if len(data) < 44 or data[0:4] != b"RIFF" or data[8:16] != b"WAVEfmt " or data[36:40] != b"data":
+    fail("not a plain WAV")
+riff, fmt, kind, channels, rate, per_second, align, bits = struct.unpack("<I I H H I I H H", data[4:8] + data[16:36])
+size = struct.unpack("<I", data[40:44])[0]
+if (fmt, kind, channels, rate, bits) != (16, 1, 2, 44100, 16): fail("not 16-bit stereo PCM at 44100 Hz")
+if per_second != 44100 * 4 or align != 4: fail("byte rate or frame size disagree with the format")
+if riff != len(data) - 8 or size != len(data) - 44: fail("header sizes %d, %d for a file of %d bytes" % (riff, size, len(data)))
+samples = struct.unpack("<%dh" % (size // 2), data[44:])
+peak = max(abs(s) for s in samples)
+rms = math.sqrt(sum(s * s for s in samples) / len(samples))
+print(size // 4, peak, int(rms))
+EOF
+}
+
+measured="$(measure first.wav)" || fail "first.wav is not the WAV it should be"
+read -r length peak rms <<<"$measured"
+[ "$length" -eq $((frames * 44100 / 60)) ] ||
+  fail "first.wav holds $length frames, not $((frames * 44100 / 60)) ($frames frames at 60 a second)"
+cmp -s first.wav second.wav || fail "two identical runs recorded different sound"
+[ "$(field first.json digest)" = "$(field plain.json digest)" ] || fail "recording the sound changed the game"
+[ "$rms" -ge 300 ] || fail "level 0 recorded nearly silent: RMS $rms"
+[ "$peak" -lt 32767 ] || fail "level 0 reached full scale"
+echo "audio out: level 0, $((frames / 60)) s: peak $peak, RMS $rms of 32767; the same bytes twice, the same game"
+
+measured="$(measure music.wav)" || fail "music.wav is not the WAV it should be"
+read -r length peak rms <<<"$measured"
+[ "$length" -eq $((frames * 44100 / 60)) ] || fail "music.wav holds $length frames"
+[ "$rms" -ge 300 ] || fail "the music alone is not heard: RMS $rms"
+cmp -s first.wav music.wav && fail "the effects were not heard: the run without them recorded the same sound"
+echo "audio out: the music alone: peak $peak, RMS $rms"
+
+# A recording that cannot be made stops the run at once with the reason; one file for two purposes is refused.
+status=0
+"$work/full/novabouncer" --headless --frames 10 --audio-out "$work/missing/out.wav" >refused.out 2>&1 || status=$?
+[ "$status" -eq 1 ] || fail "an unwritable --audio-out ended with status $status"
+grep -q "cannot write the sound recording $work/missing/out.wav" refused.out || fail "no clear message: $(cat refused.out)"
+status=0
+"$work/full/novabouncer" --headless --frames 10 --record same.wav --audio-out same.wav >refused.out 2>&1 || status=$?
+[ "$status" -eq 2 ] && grep -q "same file" refused.out || fail "--audio-out over the --record file was not refused"
+echo "audio out: unwritable and doubly used files are refused"
