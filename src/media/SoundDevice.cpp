@@ -1,4 +1,4 @@
-// The audio device: SDL pulls float stereo at the mix rate from the mixer on its own thread; the recording of the mix starts and ends here.
+// The audio device, which SDL has pull float stereo from the mixer on its own thread, and the recording of the mix.
 #include <SDL.h>
 
 #include <cstdio>
