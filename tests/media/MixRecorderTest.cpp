@@ -24,7 +24,9 @@ std::vector<uint8_t> ReadAll(const std::filesystem::path& path) {
   return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-std::string Tag(const std::vector<uint8_t>& b, size_t at) { return std::string(b.begin() + long(at), b.begin() + long(at + 4)); }
+std::string Tag(const std::vector<uint8_t>& b, size_t at) {
+  return std::string(b.begin() + long(at), b.begin() + long(at + 4));
+}
 
 // Checks every field of the header against the file's real size; returns the frames the data holds.
 int64_t CheckHeader(const std::vector<uint8_t>& b) {
