@@ -21,7 +21,8 @@ constexpr int kMidiBadCommand = 1, kMidiNoFile = 2, kMidiNotMidi = 3, kMidiAlias
 // General MIDI sound fonts looked for, in order; without one the music is silently off.
 const char* const kSoundFonts[] = {"/usr/share/sounds/sf2/TimGM6mb.sf2", "/usr/share/sounds/sf2/default-GM.sf2"};
 
-constexpr int kFullVolume = 1000;        // the sequencer volume scale: 1000 is full level
+// A tune plays where the level music plays: volume 50 under the mixer's square law.
+constexpr float kMusicLevelGain = 0.25f;
 constexpr int kTailFrames = 2 * kMixRate;  // after a stop, notes are still rendered this long while they fade
 
 struct MidiSlot {
@@ -29,7 +30,7 @@ struct MidiSlot {
   std::vector<uint8_t> file;         // the standard MIDI file's bytes
   fluid_synth_t* synth = nullptr;    // null when headless or without a sound font: the slot plays silently
   fluid_player_t* player = nullptr;
-  float gain = 1.0f;                 // amplitude from the volume request
+  float gain = kMusicLevelGain;      // amplitude: the game's music level, whatever volume is asked
   bool playing = false;
   int tail = 0;                      // frames still rendered after a stop
 };
