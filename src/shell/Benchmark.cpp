@@ -9,10 +9,10 @@
 #include "front/SugarBot.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -194,20 +194,34 @@ bool WriteJson(const std::string& path, const std::vector<SceneFigures>& scenes)
   }
   json += "  ]\n}\n";
   std::string error;
-  bool written = WriteThroughTemporary(
-      path,
-      [&](const std::string& temporary, std::string& why) {
-        FILE* file = std::fopen(temporary.c_str(), "wb");
-        if (file == nullptr) {
-          why = std::strerror(errno);
-          return false;
-        }
-        bool ok = std::fwrite(json.data(), 1, json.size(), file) == json.size();
-        return std::fclose(file) == 0 && ok;
-      },
-      error);
+  bool written = WriteFileAtomically(path, json, error);
   if (!written) std::fprintf(stderr, "Could not write the benchmark figures to %s: %s\n", path.c_str(), error.c_str());
   return written;
+}
+
+// Times `frames` frames of a scene: the present, then `frame`, which fills in the phases it measures.
+SceneFigures TimeFrames(const char* name, long frames, const std::function<void(long, FramePhases&)>& frame) {
+  SceneFigures figures;
+  figures.name = name;
+  Clock::time_point start = Clock::now();
+  for (long n = 0; n < frames; ++n) {
+    Clock::time_point before = Clock::now();
+    PresentFrame(0);
+    double present = MillisecondsSince(before);
+    FramePhases phases;
+    frame(n, phases);
+    figures.Add(phases, present);
+  }
+  figures.seconds = std::chrono::duration<double>(Clock::now() - start).count();
+  return figures;
+}
+
+// The time `draw` takes with its queued drawing finished.
+double DrawingMilliseconds(const std::function<void()>& draw) {
+  Clock::time_point before = Clock::now();
+  draw();
+  FinishDrawing();
+  return MillisecondsSince(before);
 }
 
 SceneFigures BusyScene(long frames) {
@@ -215,74 +229,40 @@ SceneFigures BusyScene(long frames) {
   std::vector<int> kinds;
   lists.tiles.ForEach([&](const Tile& t) { kinds.push_back(t.sprite); });
   KeepSceneBusy(kinds);
-  SceneFigures figures;
-  figures.name = "busy scene";
-  Clock::time_point start = Clock::now();
-  for (long frame = 0; frame < frames; ++frame) {
-    Clock::time_point before = Clock::now();
-    PresentFrame(0);
-    double present = MillisecondsSince(before);
-    FramePhases phases;
+  return TimeFrames("busy scene", frames, [&](long, FramePhases& phases) {
     framePhases = &phases;
     RunFrame();
     framePhases = nullptr;
-    figures.Add(phases, present);
     KeepSceneBusy(kinds);
-  }
-  figures.seconds = std::chrono::duration<double>(Clock::now() - start).count();
-  return figures;
+  });
 }
 
 // The main menu as a player sees it after its intro: an entry chosen, the ball rolling with its sparks and the
 // red bars, the background scrolling.
 SceneFigures MenuFrames(long frames) {
-  SceneFigures figures;
-  figures.name = "main menu";
   InitMenuState();
   LoadMenuAssets();
   ResetSparks();
   menu.selectedEntry = entryStartGame;
-  Clock::time_point start = Clock::now();
-  for (long frame = 0; frame < frames; ++frame) {
-    Clock::time_point before = Clock::now();
-    PresentFrame(0);
-    double present = MillisecondsSince(before);
-    FramePhases phases;
-    before = Clock::now();
+  SceneFigures figures = TimeFrames("main menu", frames, [](long, FramePhases& phases) {
     menu.idleFrames = 0;
     if (!menu.ballActive) {
       menu.ballActive = true;
       menu.ballX = -65;
     }
-    MainMenuFrame();
-    FinishDrawing();
-    phases.drawing = MillisecondsSince(before);
-    figures.Add(phases, present);
-  }
-  figures.seconds = std::chrono::duration<double>(Clock::now() - start).count();
+    phases.drawing = DrawingMilliseconds(MainMenuFrame);
+  });
   FreeAllResources();
   return figures;
 }
 
 // The credits: the wire grid moved, projected and drawn line by line, the pictures and the text.
 SceneFigures CreditsFrames(long frames) {
-  SceneFigures figures;
-  figures.name = "credits";
   ResetCreditsScene();
   LoadCreditsAssets();
-  Clock::time_point start = Clock::now();
-  for (long frame = 0; frame < frames; ++frame) {
-    Clock::time_point before = Clock::now();
-    PresentFrame(0);
-    double present = MillisecondsSince(before);
-    FramePhases phases;
-    before = Clock::now();
-    CreditsFrame();
-    FinishDrawing();
-    phases.drawing = MillisecondsSince(before);
-    figures.Add(phases, present);
-  }
-  figures.seconds = std::chrono::duration<double>(Clock::now() - start).count();
+  SceneFigures figures = TimeFrames("credits", frames, [](long, FramePhases& phases) {
+    phases.drawing = DrawingMilliseconds(CreditsFrame);
+  });
   FreeAllResources();
   return figures;
 }
@@ -292,61 +272,40 @@ template <typename Game>
 SceneFigures MinigameFrames(long frames, const char* name, Game& game, void (*load)(), void (*draw)(),
                             MinigameEvents (*step)(Game&, const MinigameInput&),
                             MinigameInput (*bot)(const Game&, MinigameBotMemory&)) {
-  SceneFigures figures;
-  figures.name = name;
   game = Game{};
   load();
   MinigameBotMemory memory;
   MinigameInput input;
-  Clock::time_point start = Clock::now();
-  for (long frame = 0; frame < frames; ++frame) {
+  return TimeFrames(name, frames, [&](long, FramePhases& phases) {
     Clock::time_point before = Clock::now();
-    PresentFrame(0);
-    double present = MillisecondsSince(before);
-    FramePhases phases;
-    before = Clock::now();
     input.quit = false;  // the bot would leave once it has won the life; the scene goes on
     step(game, input);
     input = bot(game, memory);
     phases.simulation = MillisecondsSince(before);
-    before = Clock::now();
-    draw();
-    FinishDrawing();
-    phases.drawing = MillisecondsSince(before);
-    figures.Add(phases, present);
-  }
-  figures.seconds = std::chrono::duration<double>(Clock::now() - start).count();
-  return figures;
+    phases.drawing = DrawingMilliseconds(draw);
+  });
 }
 
 // A 3D scene alone in the playfield, one RenderWorld (with the scene's own motion) a frame.
 SceneFigures Scene3D(long frames, int level, const char* name) {
-  SceneFigures figures;
-  figures.name = name;
   play.difficulty = difficultyNormal;
   play.levelIndex = level;
   BuildScene3D();
-  Clock::time_point start = Clock::now();
-  for (long frame = 0; frame < frames; ++frame) {
+  long triangles = 0;
+  SceneFigures figures = TimeFrames(name, frames, [&](long frame, FramePhases& phases) {
     Clock::time_point before = Clock::now();
-    PresentFrame(0);
-    double present = MillisecondsSince(before);
-    FramePhases phases;
-    before = Clock::now();
     play.frameTick = static_cast<int>(frame);
     StepScene3D();
     phases.simulation = MillisecondsSince(before);
-    before = Clock::now();
-    ClearFrame(0);
-    SetViewport(fieldLeft, fieldTop + 12, fieldWidth, fieldHeight - 12);
-    DrawScene3D();
-    FinishDrawing();
-    phases.scene = MillisecondsSince(before);
-    figures.triangles += RenderedTriangleCount();
+    phases.scene = DrawingMilliseconds([] {
+      ClearFrame(0);
+      SetViewport(fieldLeft, fieldTop + 12, fieldWidth, fieldHeight - 12);
+      DrawScene3D();
+    });
+    triangles += RenderedTriangleCount();
     FullViewport();
-    figures.Add(phases, present);
-  }
-  figures.seconds = std::chrono::duration<double>(Clock::now() - start).count();
+  });
+  figures.triangles = triangles;
   return figures;
 }
 
