@@ -59,7 +59,6 @@ void LoadCreditsAssets() {
   LoadSceneSprite(creditsTitlePicture, creditsTitleName);
   for (int n = 0; n < creditsPictureCount; ++n) LoadSceneSpriteQuad(creditsPictures + n, CreditsPictureName(n));
   if (settings.musicEnabled) {
-    if (HasSound(creditsMusicSlot)) ReleaseSound(creditsMusicSlot);
     LoadSceneSound(creditsMusicSlot, creditsMusicName);
   }
   ClosePack();

@@ -9,6 +9,7 @@
 #include "front/Minigames.h"
 #include "game/Effects.h"
 #include "media/Media.h"
+#include "runtime/Music.h"
 #include "runtime/NamedMedia.h"
 
 void LoadDuckPictures() {
@@ -40,7 +41,7 @@ void DrawDuckFrame() {
 
 void PlayDuck() {
   ResetDuckGame(duck);
-  FadeGameMusicOut();
+  FadeOutMusic();
   LoadDuckPictures();
   StartMinigameTune(duckMidiFile);
   MinigameBotMemory bot;

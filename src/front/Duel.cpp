@@ -12,6 +12,7 @@
 #include "front/ScreenInput.h"
 #include "game/PlayState.h"
 #include "media/Media.h"
+#include "runtime/Music.h"
 #include "runtime/Settings.h"
 #include "runtime/SoundCues.h"
 
@@ -159,7 +160,7 @@ bool StepDuel(int humanMove) {
 void PlayDuel() {
   duel = DuelState{};
   ResetDuelScores();
-  FadeGameMusicOut();
+  FadeOutMusic();
   ServeDuelBall();
   BeginScreenInput();
   for (;;) {

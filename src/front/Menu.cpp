@@ -24,13 +24,6 @@ constexpr int idleCycleFrames = 15 * 60;
 
 int Clamp(int v, int low, int high) { return v < low ? low : (v > high ? high : v); }
 
-// Holding an arrow speeds the cursor up by a pixel a frame each frame; letting go halves the speed each frame.
-int KeyVelocity(int velocity, int lessKey, int moreKey) {
-  if (KeyHeld(lessKey)) return velocity - 1;
-  if (KeyHeld(moreKey)) return velocity + 1;
-  return velocity / 2;
-}
-
 // An axis of 0..span read as -32..32 in steps of 4 (for a span of 65535); a span of 0 keeps the old speed.
 int JoystickVelocity(int velocity, int position, int span) {
   if (span == 0) return velocity;
@@ -164,8 +157,8 @@ MenuPhase MenuPhaseOf(int idleFrames) {
 
 void StepMenuInput() {
   SampleScreenInput();
-  menu.keyVelX = KeyVelocity(menu.keyVelX, Key::Left, Key::Right);
-  menu.keyVelY = KeyVelocity(menu.keyVelY, Key::Up, Key::Down);
+  menu.keyVelX = ArrowVelocity(menu.keyVelX, Key::Left, Key::Right);
+  menu.keyVelY = ArrowVelocity(menu.keyVelY, Key::Up, Key::Down);
   if (settings.joystickEnabled) {
     menu.joyVelX = JoystickVelocity(menu.joyVelX, joystick0.x, settings.joyRangeX);
     menu.joyVelY = JoystickVelocity(menu.joyVelY, joystick0.y, settings.joyRangeY);

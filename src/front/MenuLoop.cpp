@@ -18,11 +18,6 @@
 
 namespace {
 
-void LoadScreenSound(int number, const std::string& name) {
-  if (HasSound(number)) ReleaseSound(number);
-  LoadSceneSound(number, name);
-}
-
 // "LOADING" over "PLEASE WAIT" in the middle of the screen, on both buffers.
 void ShowLoadingText() {
   for (int i = 0; i < 2; ++i) {
@@ -60,10 +55,10 @@ void LoadMenuAssets() {
       case MenuEntryKind::Image: LoadSceneSprite(number, entry.name); break;
       case MenuEntryKind::Quad:
       case MenuEntryKind::Ball: LoadSceneSpriteQuad(number, entry.name); break;
-      case MenuEntryKind::Sound: LoadScreenSound(SoundNumber(Sound::TitleFlash), entry.name); break;
+      case MenuEntryKind::Sound: LoadSceneSound(SoundNumber(Sound::TitleFlash), entry.name); break;
       case MenuEntryKind::Music:
         // The last entry: without music it is simply not read.
-        if (settings.musicEnabled) LoadScreenSound(SoundNumber(Sound::Music), entry.name);
+        if (settings.musicEnabled) LoadSceneSound(SoundNumber(Sound::Music), entry.name);
         break;
     }
   }

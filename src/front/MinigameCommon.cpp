@@ -15,13 +15,7 @@
 #include "runtime/SoundCues.h"
 
 int ArrowSpeed::Step(int lessKey, int moreKey) {
-  if (KeyHeld(lessKey)) {
-    velocity -= 1;
-  } else if (KeyHeld(moreKey)) {
-    velocity += 1;
-  } else {
-    velocity /= 2;
-  }
+  velocity = ArrowVelocity(velocity, lessKey, moreKey);
   return velocity;
 }
 
@@ -63,14 +57,6 @@ void DrawBigNumber(int value, int centreX, int y) {
 void GiveMinigameLife() {
   play.lives += 1;
   PlayEffectSound(Sound::ExtraLife, 0, 100, 20000);
-}
-
-void FadeGameMusicOut() {
-  if (!settings.musicEnabled || !HasSound(Sound::Music)) return;
-  for (int volume = 50; volume > 0; --volume) {
-    SetSoundVolume(Sound::Music, volume - 1);
-    Sleep(10);
-  }
 }
 
 void RestoreGameMusic() {

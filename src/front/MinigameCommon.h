@@ -22,8 +22,7 @@ bool MinigameFireHeld();
 void DrawBigNumber(int value, int centreX, int y);
 // One more life in the main game, with the extra-life bell.
 void GiveMinigameLife();
-// The level's music faded from 50 to silence before a minigame; back at 50 after it.
-void FadeGameMusicOut();
+// The level's music back at 50 after a minigame (runtime's FadeOutMusic silences it before).
 void RestoreGameMusic();
 
 // The minigame's MIDI tune on slot 1 while music is on: opened, set to the game's level and played; stopped and

@@ -50,6 +50,12 @@ bool FreshButtonHeld(int n) {
   return PointerButton(n) != 0 && !stale.buttons[n];
 }
 
+int ArrowVelocity(int velocity, int lessKey, int moreKey) {
+  if (KeyHeld(lessKey)) return velocity - 1;
+  if (KeyHeld(moreKey)) return velocity + 1;
+  return velocity / 2;
+}
+
 bool FreshJoystickButton() { return JoystickButtonDown() && !stale.joystick; }
 
 bool WaitWhileUnfocused(const std::function<void()>& lost, const std::function<void()>& back) {

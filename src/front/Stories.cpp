@@ -43,7 +43,6 @@ void LoadStory(Story& story) {
   ChoosePack(story.pack->pack);
   LoadSceneSprite(storyBackgroundPicture, story.pack->background);
   if (settings.musicEnabled) {
-    if (HasSound(story.pack->musicSlot)) ReleaseSound(story.pack->musicSlot);
     LoadSceneSound(story.pack->musicSlot, story.pack->music);
   }
   ClosePack();

@@ -10,6 +10,7 @@
 #include "game/Effects.h"
 #include "game/PlayState.h"
 #include "media/Media.h"
+#include "runtime/Music.h"
 #include "runtime/NamedMedia.h"
 
 namespace {
@@ -84,7 +85,7 @@ void DrawSugarFrame() {
 int PlaySugar() {
   ResetSugarGame(sugar);
   // The tile challenge silences the level's music before it calls: a fade from 50 would bring it back for a moment.
-  if (SoundVolume(SoundNumber(Sound::Music)) > 0) FadeGameMusicOut();
+  if (SoundVolume(SoundNumber(Sound::Music)) > 0) FadeOutMusic();
   StartMinigameTune(sugarMidiFile);
   LoadSugarPictures();
   MinigameBotMemory bot;

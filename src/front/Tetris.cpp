@@ -14,6 +14,7 @@
 #include "game/ExtrasState.h"
 #include "game/PlayState.h"
 #include "media/Media.h"
+#include "runtime/Music.h"
 #include "runtime/Loaders.h"
 #include "runtime/NamedMedia.h"
 #include "runtime/Settings.h"
@@ -63,7 +64,6 @@ void LoadTetrisAssets() {
   for (const MinigameEntry& entry : tetrisEntries) {
     if (entry.number == tetrisMusic) {
       if (!settings.musicEnabled) break;  // the last entry
-      if (HasSound(tetrisMusic)) ReleaseSound(tetrisMusic);
       LoadSceneSound(tetrisMusic, entry.name);
     } else if (entry.number == tetrisBump || entry.number == tetrisDiffuse) {
       LoadSceneSprite(entry.number, entry.name);
@@ -177,7 +177,7 @@ TetrisKeys ReadTetrisKeys() {
 
 void StartTetris() {
   // The level's music fades before the level's resources make way for Tetris's.
-  FadeGameMusicOut();
+  FadeOutMusic();
   LoadTetrisAssets();
   PlayTetrisMusic();
   BeginTetrisVisit();

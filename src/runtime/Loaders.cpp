@@ -1,4 +1,5 @@
 // The pack loaders: each takes the next entry of the current pack, checks its name and makes a numbered resource.
+#include "base/Paths.h"
 #include "runtime/Loaders.h"
 
 #include <cstdio>
@@ -53,13 +54,6 @@ void MakeSound(int number, const std::string& name) {
   entriesTaken += 1;
 }
 
-std::string Normalised(std::string name) {
-  for (char& c : name) {
-    if (c == '\\') c = '/';
-  }
-  return name;
-}
-
 }  // namespace
 
 void ChoosePack(const std::string& path) {
@@ -76,7 +70,7 @@ uint8_t* TakePackEntry(const std::string& expectedName, size_t& size) {
   uint8_t* data = NextPackEntry();
   if (data == nullptr) Fail(expectedName, LastMediaError());
   // A name that differs means the pack and the game disagree on the order: say so at once.
-  if (Normalised(PackEntryName()) != Normalised(expectedName)) {
+  if (NativePath(PackEntryName()) != NativePath(expectedName)) {
     Fail(expectedName, InPack("the pack holds " + PackEntryName() + " in its place"));
   }
   size = PackEntrySize();
@@ -170,6 +164,8 @@ void LoadSceneSprite(int number, const std::string& name) {
 }
 
 void LoadSceneSound(int number, const std::string& name) {
+  // A slot still holding an earlier screen's track takes the new one in its place.
+  if (HasSound(number)) ReleaseSound(number);
   MakeSound(number, name);
   RegisterResource(resourceSound, number);
 }

@@ -2,6 +2,7 @@
 #include <chrono>
 #include <cstdio>
 
+#include "base/Paths.h"
 #include "Builder.h"
 #include "PackWriter.h"
 #include "base/AtomicFile.h"
@@ -12,19 +13,12 @@
 
 namespace {
 
-std::string Slashed(std::string name) {
-  for (char& c : name) {
-    if (c == '\\') c = '/';
-  }
-  return name;
-}
-
 // Paints every picture of a pack once, for the pack and for its review sheets.
 template <size_t N>
 minigames::PictureSet PaintAll(const std::array<MinigameEntry, N>& table, Picture (*paint)(int)) {
   minigames::PictureSet pictures;
   for (const MinigameEntry& entry : table) {
-    std::string name = Slashed(entry.name);
+    std::string name = NativePath(entry.name);
     if (name.size() <= 4 || name.substr(name.size() - 4) != ".png") continue;
     pictures[entry.number] = paint(entry.number);
   }
@@ -36,7 +30,7 @@ bool WritePicturePack(const std::string& path, const std::array<MinigameEntry, N
                       const minigames::PictureSet& pictures, const std::vector<uint8_t>* music) {
   std::vector<PackEntry> entries;
   for (const MinigameEntry& entry : table) {
-    std::string name = Slashed(entry.name);
+    std::string name = NativePath(entry.name);
     bool isMusic = name.size() > 4 && name.substr(name.size() - 4) == ".ogg";
     auto picture = pictures.find(entry.number);
     std::vector<uint8_t> bytes;
@@ -64,7 +58,7 @@ bool WriteSheets(const std::string& name, const std::array<MinigameEntry, N>& ta
   for (const MinigameEntry& entry : table) {
     auto picture = pictures.find(entry.number);
     if (picture == pictures.end()) continue;
-    std::string file = Slashed(entry.name);
+    std::string file = NativePath(entry.name);
     items.push_back({file.substr(file.rfind('/') + 1), picture->second});
   }
   return minigames::WriteMinigameSheets(directory + "/minigames", name, items, compose(pictures));
@@ -74,18 +68,7 @@ bool WriteSheets(const std::string& name, const std::array<MinigameEntry, N>& ta
 bool WriteTune(const std::string& path, const std::vector<uint8_t>& tune) {
   if (tune.empty()) return false;
   std::string error;
-  bool ok = WriteThroughTemporary(
-      path,
-      [&](const std::string& temporary, std::string& why) {
-        FILE* file = std::fopen(temporary.c_str(), "wb");
-        if (file == nullptr) {
-          why = "cannot be created";
-          return false;
-        }
-        bool written = std::fwrite(tune.data(), 1, tune.size(), file) == tune.size();
-        return std::fclose(file) == 0 && written;
-      },
-      error);
+  bool ok = WriteFileAtomically(path, tune, error);
   if (!ok) std::fprintf(stderr, "packbuilder: %s: %s\n", path.c_str(), error.c_str());
   return ok;
 }

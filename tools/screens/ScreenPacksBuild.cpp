@@ -2,6 +2,7 @@
 #include <cstdio>
 #include <map>
 
+#include "base/Paths.h"
 #include "Builder.h"
 #include "PackWriter.h"
 #include "art/ContactSheet.h"
@@ -11,16 +12,8 @@
 
 namespace {
 
-// Pack names use "/" whatever separator the game asks with.
-std::string Slashed(std::string name) {
-  for (char& c : name) {
-    if (c == '\\') c = '/';
-  }
-  return name;
-}
-
 PackEntry PictureEntry(const std::string& name, const Picture& picture) {
-  return {Slashed(name), EncodeByName(Slashed(name), picture), false};
+  return {NativePath(name), EncodeByName(NativePath(name), picture), false};
 }
 
 bool WriteAll(const std::string& path, const std::vector<PackEntry>& entries) {
@@ -44,9 +37,9 @@ bool BuildScreenPacks(const std::string& outDir) {
   for (int i = 0; i < menuEntryCount; ++i) {
     const MenuEntry& entry = menuEntries[i];
     if (entry.kind == MenuEntryKind::Sound) {
-      menu.push_back({Slashed(entry.name), MakeMenuFlashSound(), false});
+      menu.push_back({NativePath(entry.name), MakeMenuFlashSound(), false});
     } else if (entry.kind == MenuEntryKind::Music) {
-      menu.push_back({Slashed(entry.name), music[entry.name], false});
+      menu.push_back({NativePath(entry.name), music[entry.name], false});
     } else {
       Picture& picture = menuPictures[i] = PaintMenuPicture(static_cast<MenuItem>(i));
       menu.push_back(PictureEntry(entry.name, picture));
@@ -60,7 +53,7 @@ bool BuildScreenPacks(const std::string& outDir) {
     storySheet.push_back({storyNames[static_cast<int>(scene)], PaintStoryBackground(scene)});
     ok = WriteAll(outDir + "/" + (std::string(pack->pack).substr(6)),
                   {PictureEntry(pack->background, storySheet.back().picture),
-                   {Slashed(pack->music), music[pack->music], false}}) && ok;
+                   {NativePath(pack->music), music[pack->music], false}}) && ok;
   }
   const std::pair<const LogoPack*, LogoKind> logos[] = {
       {&gameLogoPack, LogoKind::Game}, {&publisherLogoPack, LogoKind::Publisher}, {&makerLogoPack, LogoKind::Maker}};
@@ -74,7 +67,7 @@ bool BuildScreenPacks(const std::string& outDir) {
     creditSheet.push_back({std::to_string(creditsPictures + n), PaintCreditsPicture(n)});
     credits.push_back(PictureEntry(CreditsPictureName(n), creditSheet.back().picture));
   }
-  credits.push_back({Slashed(creditsMusicName), music[creditsMusicName], false});
+  credits.push_back({NativePath(creditsMusicName), music[creditsMusicName], false});
   ok = WriteAll(outDir + "/credits.pak", credits) && ok;
   const std::string& sheets = ContactSheetDirectory();
   if (!sheets.empty()) ok = screens::WriteScreenSheets(sheets, menuPictures, storySheet, logoSheet, creditSheet) && ok;
