@@ -166,8 +166,8 @@ void PlayDuel() {
   for (;;) {
     AutoplayDuel();
     PresentFrame(settings.flipMethod);
-    if (MinigameWaitFocus()) continue;
-    SampleMinigameInput();
+    if (WaitWhileUnfocused()) continue;
+    SampleScreenInput();
     MinigameHotKeys();
     // The duel ends on Escape's release, so that the key does not act again in the level that follows.
     if (KeyReleased(Key::Escape)) break;

@@ -19,14 +19,6 @@ int ArrowSpeed::Step(int lessKey, int moreKey) {
   return velocity;
 }
 
-bool MinigameWaitFocus() { return WaitWhileUnfocused(); }
-
-void SampleMinigameInput() {
-  SampleKeyboard();
-  SampleMouse();
-  if (settings.joystickEnabled) ReadJoystick(0, joystick0);
-}
-
 void MinigameHotKeys() {
   if (KeyReleased(Key::J)) settings.joystickEnabled = !settings.joystickEnabled;
   if (KeyReleased(Key::S)) SaveScreenshot();

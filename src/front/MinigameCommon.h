@@ -1,5 +1,5 @@
-// What every minigame shares: the wait in the background, the J and S keys, the arrow keys' speed, the joystick's
-// step, the fire button, the big numbers, the extra life and the game music around a minigame.
+// What every minigame shares beside the screens' input and wait: the J and S keys, the arrow keys' speed, the
+// joystick's step, the fire button, the big numbers, the extra life and the game music around a minigame.
 #pragma once
 
 // The speed the arrows give: one more a frame while held, halved when neither is held.
@@ -8,12 +8,8 @@ struct ArrowSpeed {
   int Step(int lessKey, int moreKey);
 };
 
-// While the window is in the background: the pointer goes free and the minigame waits; true when it waited.
-bool MinigameWaitFocus();
 // J released switches the joystick, S released saves a screenshot; called once a frame after sampling.
 void MinigameHotKeys();
-// Samples keyboard, mouse and (switched on) joystick 0.
-void SampleMinigameInput();
 // An axis read as a step: ((position - range / 2) / 2048, rounded) * 2^17 / range; 0 without a range.
 int JoystickStep(int position, int range);
 // The fire input: the left button, Enter, or joystick button 1 while the joystick is switched on.

@@ -1,4 +1,5 @@
 // The pieces Duck shooting and Sugar share around their rules.
+#include "front/ScreenInput.h"
 #include "front/MinigameRound.h"
 
 #include <string>
@@ -35,8 +36,8 @@ void PlayMinigameRound(const MinigameRoundParts& parts) {
   ForgetKeyReleases();  // an Escape held from the level does not end the round
   ArrowSpeed arrows;
   while (!parts.over()) {
-    if (MinigameWaitFocus()) continue;
-    SampleMinigameInput();
+    if (WaitWhileUnfocused()) continue;
+    SampleScreenInput();
     MinigameHotKeys();
     ShowMinigameWords(parts.frame());
     MinigameInput input{SidewaysMove(arrows, parts.stickDivisor), MinigameFireHeld(), KeyReleased(Key::Escape) != 0};
@@ -87,8 +88,8 @@ void CloseMinigameRound(bool lifeWon, const std::function<void()>& drawFrame) {
   PlayEffectSound(Sound::Failure, -1, -1, -1);
   if (settings.autoplay) InjectBotInput({});
   for (int frame = 0; frame < 3 * framesPerSecond;) {
-    if (MinigameWaitFocus()) continue;
-    SampleMinigameInput();
+    if (WaitWhileUnfocused()) continue;
+    SampleScreenInput();
     drawFrame();
     PresentFrame(settings.flipMethod);
     frame += 1;

@@ -194,7 +194,7 @@ void PlayTetris() {
   StartTetris();
   for (;;) {
     if (WaitWhileUnfocused(StopTetrisMusic, PlayTetrisMusic)) continue;
-    SampleMinigameInput();
+    SampleScreenInput();
     MinigameHotKeys();
     // Each release reports once, so each is read once.
     TetrisKeys keys = ReadTetrisKeys();
