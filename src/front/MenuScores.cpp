@@ -22,6 +22,15 @@ void Centred(const std::string& text, int centre, int y) { DrawTextAt(centre - T
 
 std::string Shown(const std::string& name) { return name.empty() ? "-" : name; }
 
+// The score site as a player would type it: the live page's host, without its scheme, path or query, so that
+// the title stays clear of the title letters beside it.
+std::string ScoreSite() {
+  std::string page = LiveScoresPage();
+  size_t scheme = page.find("://");
+  std::string host = scheme == std::string::npos ? page : page.substr(scheme + 3);
+  return host.substr(0, host.find_first_of("/?"));
+}
+
 }  // namespace
 
 void DrawMenuBackground() {
@@ -61,7 +70,7 @@ void DrawScorePhase(bool live) {
     SetDrawFont(FontHandle(textFont));
     SetDrawMode(kDrawTransparentText);
     if (live) {
-      Centred("LIVE HIGHSCORES (" + LiveScoresPage() + ")", middleColumn, 280);
+      Centred("LIVE HIGHSCORES (" + ScoreSite() + ")", middleColumn, 280);
       Centred("NAME", leftColumn, 330);
       Centred("SCORE", rightColumn, 330);
       for (size_t row = 0; row < liveScores.size(); ++row) {
