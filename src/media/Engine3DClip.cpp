@@ -99,6 +99,16 @@ void ClipRect(const Polygon& in, float minX, float minY, float maxX, float maxY,
   Keep(a, out, [maxY](const Corner3& c) { return maxY - c.y; });
 }
 
+void NearFirstRepeat(const Polygon& in, std::vector<Polygon>& pieces) {
+  pieces.clear();
+  if (in.count < 3) return;
+  pieces.push_back(in);
+  float lowU = 0, highU = 0, lowV = 0, highV = 0;
+  Range(in, true, lowU, highU);
+  Range(in, false, lowV, highV);
+  if (std::isfinite(lowU + highU + lowV + highV)) IntoFirstRepeat(pieces.back(), false);
+}
+
 void SplitAtRepeats(const Polygon& in, std::vector<Polygon>& pieces) {
   pieces.clear();
   if (in.count < 3) return;

@@ -28,5 +28,8 @@ void ClipRect(const Polygon& in, float minX, float minY, float maxX, float maxY,
 // kMostRepeats copies either way is returned whole, its coordinates only moved near 0..1.
 constexpr int kMostRepeats = 64;
 void SplitAtRepeats(const Polygon& in, std::vector<Polygon>& pieces);
+// The polygon whole, for a texture that repeats by itself: its coordinates only moved by whole repeats so
+// that its middle lies in 0..1.
+void NearFirstRepeat(const Polygon& in, std::vector<Polygon>& pieces);
 
 }  // namespace engine3d

@@ -8,6 +8,7 @@
 #include "media/Engine3DClip.h"
 #include "media/Engine3DInternal.h"
 #include "media/MediaInternal.h"
+#include "media/TriangleFill.h"
 
 namespace engine3d {
 
@@ -41,6 +42,7 @@ struct Triangle {
 struct Batch {
   int sprite = -2;  // -2: nothing gathered yet
   int source = 5, destination = 6;
+  bool wrap = false;  // the texture repeats in the media layer: the triangles were not cut at the repeats
   std::vector<QuadVertex> vertices;
   std::vector<int> indices;
 };
@@ -210,8 +212,11 @@ void Flush(Batch& batch) {
   if (!batch.indices.empty()) {
     QuadBlendMode(batch.source, batch.destination);
     auto before = std::chrono::steady_clock::now();
-    DrawTriangles(batch.sprite, batch.vertices.data(), static_cast<int>(batch.vertices.size()),
-                  batch.indices.data(), static_cast<int>(batch.indices.size()));
+    int vertexCount = static_cast<int>(batch.vertices.size()), indexCount = static_cast<int>(batch.indices.size());
+    if (!batch.wrap || !media::DrawWrappedTriangles(batch.sprite, batch.vertices.data(), vertexCount,
+                                                    batch.indices.data(), indexCount)) {
+      DrawTriangles(batch.sprite, batch.vertices.data(), vertexCount, batch.indices.data(), indexCount);
+    }
     TheWorld().drawMilliseconds +=
         std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - before).count();
     TheWorld().renderedTriangles += static_cast<int>(batch.indices.size() / 3);
@@ -258,21 +263,25 @@ void TransformCoordinates(const Layer& layer, Polygon& p) {
   }
 }
 
-// Adds one layer of a projected polygon to the batch, cut at the texture's repeats.
-void AddLayer(const Polygon& polygon, const Layer& layer, int sprite, int mode, bool white) {
+// Adds one layer of a projected polygon to the batch, cut at the texture's repeats unless the media layer
+// repeats the texture itself (`wrap`).
+void AddLayer(const Polygon& polygon, const Layer& layer, int sprite, int mode, bool white, bool wrap) {
   Scratch& s = scratch;
   Batch& batch = s.batch;
   int source = 5, destination = 6;
   BlendFactors(mode, source, destination);
-  if (batch.sprite != sprite || batch.source != source || batch.destination != destination) {
+  if (batch.sprite != sprite || batch.source != source || batch.destination != destination || batch.wrap != wrap) {
     Flush(batch);
     batch.sprite = sprite;
     batch.source = source;
     batch.destination = destination;
+    batch.wrap = wrap;
   }
   Polygon moved = polygon;
   TransformCoordinates(layer, moved);
-  if (sprite >= 0) {
+  if (sprite >= 0 && wrap) {
+    NearFirstRepeat(moved, s.pieces);
+  } else if (sprite >= 0) {
     SplitAtRepeats(moved, s.pieces);
   } else {
     s.pieces.assign(1, moved);
@@ -298,6 +307,12 @@ int SpriteOf(const World& world, int texture) {
   return it == world.textures.end() ? -1 : it->second;
 }
 
+// Whether the media layer repeats this sprite's picture itself, so that its triangles need no cutting.
+bool Wraps(int sprite) {
+  if (sprite < 0 || media::S().rendererDraws) return false;
+  return media::CanWrapTexture(SpritePixelWidth(sprite), SpritePixelHeight(sprite));
+}
+
 // Draws the sorted triangles. A two-layer material draws its first layer over a run of consecutive triangles
 // of one entity, then its second layer over the same run: exact for meshes whose front faces do not cover
 // each other (flat or convex ones), and far fewer draws than alternating the layers triangle by triangle.
@@ -315,12 +330,15 @@ void DrawSorted(const World& world, const View& view) {
       s.projected.emplace_back();
       Project(s.triangles[s.order[i]], view, s.projected.back());
     }
+    int sprite1 = SpriteOf(world, m.layers[0].texture);
+    bool wrap1 = Wraps(sprite1);
     for (const Polygon& p : s.projected)
-      if (p.count) AddLayer(p, m.layers[0], SpriteOf(world, m.layers[0].texture), m.blend, false);
+      if (p.count) AddLayer(p, m.layers[0], sprite1, m.blend, false, wrap1);
     int sprite2 = m.hasLayer2 ? SpriteOf(world, m.layers[1].texture) : -1;
+    bool wrap2 = Wraps(sprite2);
     if (sprite2 >= 0)
       for (const Polygon& p : s.projected)
-        if (p.count) AddLayer(p, m.layers[1], sprite2, m.layers[1].mode, m.layers[1].mode == kBlendModulate);
+        if (p.count) AddLayer(p, m.layers[1], sprite2, m.layers[1].mode, m.layers[1].mode == kBlendModulate, wrap2);
     at = end;
   }
   Flush(s.batch);

@@ -32,6 +32,7 @@ struct MediaOptions {
   long focusLossFrames = 0;   // 0: the focus is never lost
   bool gpu = false;           // in a window, SDL's accelerated renderer draws instead of the CPU compositor
   int threads = 0;            // threads drawing the frame; 0: one per processor core
+  bool wideSpans = true;      // the drawing loops use AVX2 where the processor has it
   std::string audioOutPath;   // everything the mixer produces is recorded here as a 16-bit stereo WAV
 };
 

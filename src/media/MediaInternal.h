@@ -32,9 +32,12 @@ struct ShapedCopy {
   long Bytes() const { return static_cast<long>(w) * h * 4; }
 };
 
+constexpr long kNeverDrawn = -1000000000;
+
 struct ShapedCopyEntry {
   std::shared_ptr<const ShapedCopy> copy;  // queued drawing may still hold it after it is dropped here
   long lastUse = 0;                        // the shaped-draw count when it was last drawn
+  long lastFrame = kNeverDrawn;            // the presented-frame count when it was last drawn
 };
 
 struct Sprite {
@@ -58,6 +61,10 @@ struct Sprite {
   int visibleVersion = -1;
   bool allOpaque = false;           // every pixel's alpha is 255, as of `opaqueVersion` of the pixels
   int opaqueVersion = -1;
+  // The picture with one more column and row, copies of its first, for triangles that repeat it (made from
+  // `wrapVersion` of the pixels; queued drawing may still hold an older one).
+  std::shared_ptr<const std::vector<uint32_t>> wrapCopy;
+  int wrapVersion = -1;
   ~Sprite();
 };
 
@@ -80,6 +87,10 @@ struct State {
   // The frame every drawing lands in, on the CPU (null with --gpu in a window, where the renderer draws).
   SDL_Surface* frame = nullptr;
   SDL_Texture* frameTexture = nullptr;     // the window's streaming copy of the frame, one upload a present
+  bool surfacePresent = false;             // the frame is shown through the window's own surface, which the
+                                           // software renderer presents (no texture, no copy of a copy)
+  SDL_Surface* frameWindow = nullptr;      // while the frame's pixels are the window surface's own (the window at
+                                           // the frame's size), that surface: nothing is copied at a present
   bool rendererDraws = false;              // drawing goes through the renderer (--gpu, or a test's reference)
   SDL_Texture* screen = nullptr;           // --gpu: the 1024 x 768 back buffer, a render target
   int screenWidth = 1024, screenHeight = 768;
@@ -148,6 +159,11 @@ SDL_Texture* SpriteKeyedTexture(Sprite& sprite);
 std::shared_ptr<Sprite> FindSprite(int number);
 // Whether every pixel of the picture has alpha 255 (kept until its pixels change).
 bool AllOpaque(Sprite& sprite);
+// Triangles that repeat the sprite's picture across whole numbers of u and v (the 3D renderer's textures),
+// drawn like DrawTriangles. False, drawing nothing, where that cannot be done: the renderer draws, or the
+// picture's sides are not powers of two; the caller then cuts its triangles at the repeats.
+bool DrawWrappedTriangles(int sprite, const QuadVertex* vertices, int vertexCount, const int* indices,
+                          int indexCount);
 SDL_Surface* NewSurface(int w, int h);
 SDL_Surface* ToArgb(SDL_Surface* decoded);  // takes ownership of `decoded`
 // Game colour (r + 256 g + 65536 b) to an opaque ARGB8888 pixel and back.

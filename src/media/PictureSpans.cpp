@@ -1,5 +1,6 @@
 // Laying picture rows onto the frame, four pixels at a time in SSE2 where the processor has it.
 #include "media/PictureSpans.h"
+#include "media/WideSpans.h"
 
 #include <algorithm>
 #include <cstring>
@@ -128,6 +129,10 @@ void LayFour(uint32_t* out, const uint32_t* in, int count, const LayPaint& paint
 }  // namespace
 
 void LaySpan(uint32_t* out, const uint32_t* in, int count, const LayPaint& paint) {
+  if (paint.blend != FillBlend::Replace && WideSpansOn()) {
+    LaySpanWide(out, in, count, paint);
+    return;
+  }
   switch (paint.blend) {
     case FillBlend::Replace:
       for (int i = 0; i < count; ++i) out[i] = in[i] | paint.orMask;

@@ -17,6 +17,9 @@ struct LayPaint {
 };
 
 void LaySpan(uint32_t* out, const uint32_t* in, int count, const LayPaint& paint);
+// Eight pixels a step in AVX2, the last few under a mask (only where WideSpansOn() holds): the same pixels as
+// the other loops. Not for Replace, which is a plain copy.
+void LaySpanWide(uint32_t* out, const uint32_t* in, int count, const LayPaint& paint);
 // The plain C++ loop, whatever the build chose for LaySpan: the tests hold the two to the same pixels.
 void LaySpanPlain(uint32_t* out, const uint32_t* in, int count, const LayPaint& paint);
 

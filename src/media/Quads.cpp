@@ -346,6 +346,39 @@ void SetViewport(int x, int y, int w, int h) {
 
 void FullViewport() { SetViewport(0, 0, S().screenWidth, S().screenHeight); }
 
+namespace media {
+
+bool DrawWrappedTriangles(int sprite, const QuadVertex* vertices, int vertexCount, const int* indices,
+                          int indexCount) {
+  auto& s = S();
+  if (!CanDraw() || s.rendererDraws) return false;
+  auto found = sprite >= 0 ? FindSprite(sprite) : nullptr;
+  FillTexture texture;
+  if (!found || !TextureOf(*found, texture) || !CanWrapTexture(texture.width, texture.height)) return false;
+  if (vertexCount <= 0) return true;
+  Sprite& picture = *found;
+  if (picture.wrapVersion != picture.contentVersion || !picture.wrapCopy) {
+    int w = texture.width, h = texture.height;
+    auto copy = std::make_shared<std::vector<uint32_t>>(static_cast<size_t>(w + 1) * (h + 1));
+    for (int y = 0; y <= h; ++y) {
+      const uint32_t* from = texture.pixels + static_cast<ptrdiff_t>(y % h) * texture.pitch;
+      uint32_t* to = copy->data() + static_cast<ptrdiff_t>(y) * (w + 1);
+      std::copy(from, from + w, to);
+      to[w] = from[0];
+    }
+    picture.wrapCopy = std::move(copy);
+    picture.wrapVersion = picture.contentVersion;
+  }
+  texture.pixels = picture.wrapCopy->data();
+  texture.pitch = texture.width + 1;
+  texture.wrap = true;
+  QueueTriangles(picture.wrapCopy, texture, FillBlendOf(s.quadBlend), ViewportClip(), vertices, vertexCount,
+                 indices, indexCount);
+  return true;
+}
+
+}  // namespace media
+
 void DrawTriangles(int sprite, const QuadVertex* vertices, int vertexCount, const int* indices, int indexCount) {
   auto& s = S();
   if (!media::CanDraw() || vertexCount <= 0) return;

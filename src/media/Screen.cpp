@@ -11,6 +11,8 @@
 #include "base/AtomicFile.h"
 #include "media/Compositor.h"
 #include "media/MediaInternal.h"
+#include "media/WideSpans.h"
+#include "media/WideSpans.h"
 #include "media/MixRecorder.h"
 
 using media::S;
@@ -180,6 +182,7 @@ bool OpenScreenOnce(int width, int height, const std::string& title) {
     SDL_FillRect(s.frame, nullptr, 0xFF000000u);
     media::SetCompositorFrame({static_cast<uint32_t*>(s.frame->pixels), s.frame->pitch / 4, width, height});
     media::SetDrawingThreads(s.options.threads);
+    media::UseWideSpans(s.options.wideSpans);
   }
   if (!s.options.headless) {
     // A window's own surface (where SDL's software renderer draws) is then the window system's shared
@@ -193,10 +196,20 @@ bool OpenScreenOnce(int width, int height, const std::string& title) {
     };
     s.window = makeWindow();
     if (s.window == nullptr) return false;
-    // A window at the frame's size shows it as it is: SDL's software renderer copies it into the window's
-    // shared memory for less than any OpenGL upload costs. Full screen, where the frame is scaled, the
-    // default renderer does the scaling (on the graphics card, if the machine has one).
+    // A window shows the frame by copying it straight into the window's own surface (the window system's
+    // shared memory), scaled only when the player resized the window: one copy a present, less than any
+    // renderer or OpenGL upload costs. Full screen, where the frame is always scaled, the default renderer
+    // does the scaling (on the graphics card, if the machine has one).
     bool plainCopy = !gpu && s.options.windowed && SDL_GetHint(SDL_HINT_RENDER_DRIVER) == nullptr;
+    if (plainCopy) {
+      // SDL's software renderer presents exactly the window's surface, which the frame is copied into.
+      s.renderer = SoftwarePresenter(s.window);
+      if (s.renderer != nullptr && SDL_GetWindowSurface(s.window) != nullptr) {
+        s.surfacePresent = true;
+        s.focus = true;
+        return true;
+      }
+    }
     if (!plainCopy)
       s.renderer = SDL_CreateRenderer(s.window, -1, gpu ? SDL_RENDERER_ACCELERATED | SDL_RENDERER_TARGETTEXTURE : 0);
     if (!gpu && s.renderer != nullptr && EmulatedGpu(s.renderer) && SDL_GetHint(SDL_HINT_RENDER_DRIVER) == nullptr) {
@@ -251,6 +264,8 @@ void CloseScreen() {
   s.window = nullptr;
   s.frame = nullptr;
   s.rendererDraws = false;
+  s.surfacePresent = false;
+  s.frameWindow = nullptr;
 }
 
 namespace media {
@@ -298,6 +313,113 @@ void UploadFrame() {
   SDL_UnlockTexture(s.frameTexture);
 }
 
+// Whether the window's surface keeps its pixels as the frame does (blue, green, red, then an ignored or
+// alpha byte), so that a row is copied as it is.
+bool FrameLayout(const SDL_Surface* surface) {
+  const SDL_PixelFormat* f = surface->format;
+  return f->BytesPerPixel == 4 && f->Rmask == 0xFF0000u && f->Gmask == 0xFF00u && f->Bmask == 0xFFu;
+}
+
+// Whether the frame can live in this window surface itself: the frame's size and byte order.
+bool FrameCanLiveIn(const SDL_Surface* surface) {
+  auto& s = S();
+  return surface->w == s.screenWidth && surface->h == s.screenHeight && FrameLayout(surface) && surface->pitch % 4 == 0;
+}
+
+// The frame's pixels become the window surface's: drawing lands where the window system shows it from.
+void MoveFrameIntoWindow(SDL_Surface* window) {
+  auto& s = S();
+  SDL_Surface* view = SDL_CreateRGBSurfaceWithFormatFrom(window->pixels, s.screenWidth, s.screenHeight, 32,
+                                                          window->pitch, SDL_PIXELFORMAT_ARGB8888);
+  if (view == nullptr) return;
+  media::FinishQueuedDrawing();
+  if (s.frame != nullptr) {
+    for (int y = 0; y < s.screenHeight; ++y) {
+      std::memcpy(static_cast<Uint8*>(view->pixels) + static_cast<ptrdiff_t>(y) * view->pitch,
+                  static_cast<const Uint8*>(s.frame->pixels) + static_cast<ptrdiff_t>(y) * s.frame->pitch,
+                  static_cast<size_t>(s.screenWidth) * 4);
+    }
+    SDL_FreeSurface(s.frame);
+  }
+  s.frame = view;
+  s.frameWindow = window;
+  media::SetCompositorFrame({static_cast<uint32_t*>(view->pixels), view->pitch / 4, s.screenWidth, s.screenHeight});
+}
+
+// The frame gets pixels of its own again (the window is being resized), copied from the window surface it
+// lived in, which must still be there; or, `keep` false, black (that surface is gone).
+void MoveFrameOutOfWindow(bool keep) {
+  auto& s = S();
+  if (s.frameWindow == nullptr) return;
+  media::FinishQueuedDrawing();
+  SDL_Surface* own = SDL_CreateRGBSurfaceWithFormat(0, s.screenWidth, s.screenHeight, 32, SDL_PIXELFORMAT_ARGB8888);
+  if (own != nullptr) {
+    SDL_FillRect(own, nullptr, 0xFF000000u);
+    for (int y = 0; keep && y < s.screenHeight; ++y) {
+      std::memcpy(static_cast<Uint8*>(own->pixels) + static_cast<ptrdiff_t>(y) * own->pitch,
+                  static_cast<const Uint8*>(s.frame->pixels) + static_cast<ptrdiff_t>(y) * s.frame->pitch,
+                  static_cast<size_t>(s.screenWidth) * 4);
+    }
+  }
+  SDL_FreeSurface(s.frame);  // the view only: the pixels are the window's
+  s.frame = own;
+  s.frameWindow = nullptr;
+  media::SetCompositorFrame(own ? media::PixelRows{static_cast<uint32_t*>(own->pixels), own->pitch / 4, s.screenWidth,
+                                                   s.screenHeight}
+                                : media::PixelRows{});
+}
+
+// Shows the frame through the window's own surface, which the software renderer's present shows. The frame
+// lives in that surface while the window has the frame's size; otherwise it is copied in, scaled (bilinear)
+// and letterboxed in black.
+void ShowInWindowSurface() {
+  auto& s = S();
+  if (s.frameWindow != nullptr) {
+    int w = 0, h = 0;
+    SDL_GetWindowSizeInPixels(s.window, &w, &h);
+    // A resized window gets a new surface and SDL frees the old one: the frame leaves it first.
+    if (w != s.screenWidth || h != s.screenHeight) MoveFrameOutOfWindow(true);
+  }
+  SDL_Surface* out = SDL_GetWindowSurface(s.window);  // made anew by SDL after the window was resized
+  if (s.frameWindow != nullptr &&
+      (out != s.frameWindow || out->pixels != s.frame->pixels || out->pitch != s.frame->pitch)) {
+    // SDL made the surface anew without a change of size: this frame is lost with the old surface.
+    MoveFrameOutOfWindow(false);
+  }
+  if (out == nullptr || s.frame == nullptr) return;
+  if (s.frameWindow == out) {
+    SDL_RenderPresent(s.renderer);
+    return;
+  }
+  if (FrameCanLiveIn(out)) {
+    MoveFrameIntoWindow(out);
+    SDL_RenderPresent(s.renderer);
+    return;
+  }
+  if (out->w == s.screenWidth && out->h == s.screenHeight && FrameLayout(out)) {
+    for (int y = 0; y < s.screenHeight; ++y) {
+      std::memcpy(static_cast<Uint8*>(out->pixels) + static_cast<ptrdiff_t>(y) * out->pitch,
+                  static_cast<const Uint8*>(s.frame->pixels) + static_cast<ptrdiff_t>(y) * s.frame->pitch,
+                  static_cast<size_t>(s.screenWidth) * 4);
+    }
+  } else {
+    float scale = std::min(out->w / static_cast<float>(s.screenWidth), out->h / static_cast<float>(s.screenHeight));
+    SDL_Rect place{static_cast<int>((out->w - s.screenWidth * scale) / 2),
+                   static_cast<int>((out->h - s.screenHeight * scale) / 2), static_cast<int>(s.screenWidth * scale),
+                   static_cast<int>(s.screenHeight * scale)};
+    SDL_FillRect(out, nullptr, SDL_MapRGB(out->format, 0, 0, 0));
+    // The stretch wants both sides in one format: the frame's pixels seen in the window's.
+    SDL_Surface* view = FrameLayout(out) ? SDL_CreateRGBSurfaceWithFormatFrom(s.frame->pixels, s.screenWidth,
+                                                                               s.screenHeight, 32, s.frame->pitch,
+                                                                               out->format->format)
+                                         : nullptr;
+    if (view == nullptr || place.w <= 0 || place.h <= 0 || SDL_SoftStretchLinear(view, nullptr, out, &place) != 0)
+      SDL_BlitScaled(s.frame, nullptr, out, &place);
+    if (view) SDL_FreeSurface(view);
+  }
+  SDL_RenderPresent(s.renderer);
+}
+
 }  // namespace
 
 void SetFrameRate(int framesPerSecond) { S().frameRate = std::clamp(framesPerSecond, 1, 1000); }
@@ -312,7 +434,10 @@ void PresentFrame(int mode) {
       media::NoteRunFileFailure();
     }
   }
-  if (s.renderer != nullptr && s.window != nullptr) {
+  if (s.surfacePresent && s.window != nullptr && s.renderer != nullptr) {
+    WaitForNextPresent(false);
+    ShowInWindowSurface();
+  } else if (s.renderer != nullptr && s.window != nullptr) {
     bool vsync = mode == 1;
     if (s.vsyncOn != static_cast<int>(vsync)) {
       SDL_RenderSetVSync(s.renderer, vsync ? 1 : 0);

@@ -15,7 +15,8 @@ namespace {
 
 constexpr int kTurnStep = 5;                    // degrees between turned copies
 constexpr int kTurnSteps = 360 / kTurnStep;
-constexpr long kLargestCopy = 160L * 160L;      // pixels: larger pictures are sampled afresh at each draw
+constexpr long kLargestCopy = 160L * 160L;      // pixels: larger turned pictures are sampled afresh at each draw
+constexpr long kLargestUnturnedCopy = 1024L * 768L;  // pixels: unturned pictures up to the whole screen's size
 constexpr long kCopiesBudget = 48L << 20;       // bytes all the copies together stay within
 constexpr long kMostSightings = 4096;           // shapes seen once and not copied, remembered at most
 
@@ -71,7 +72,7 @@ bool LayShapedCopy(const std::shared_ptr<Sprite>& shared, const FillTexture& tex
                    float y, float width, float height, float angle, int alpha, const FillClip& clip) {
   auto& s = S();
   Sprite& sprite = *shared;
-  // A copy is clear beside the picture: only blending and adding leave such pixels as they were.
+  // A turned copy is clear beside the picture: only blending and adding leave such pixels as they were.
   if (!s.shapedCopiesOn || (blend != FillBlend::Blend && blend != FillBlend::Add)) return false;
   bool turned = angle != 0.0f;
   // Unturned, the picture's size is cut to whole pixels, as when sampled afresh; turned, copies are kept for
@@ -95,7 +96,7 @@ bool LayShapedCopy(const std::shared_ptr<Sprite>& shared, const FillTexture& tex
     boxW = 2 * static_cast<int>(std::ceil((std::fabs(fw * c) + std::fabs(fh * sn)) / 2)) + 2;
     boxH = 2 * static_cast<int>(std::ceil((std::fabs(fw * sn) + std::fabs(fh * c)) / 2)) + 2;
   }
-  if (static_cast<long>(boxW) * boxH > kLargestCopy) return false;
+  if (static_cast<long>(boxW) * boxH > (turned ? kLargestCopy : kLargestUnturnedCopy)) return false;
   if (sprite.shapedVersion != sprite.contentVersion) {
     ForgetShapedCopies(sprite);
     sprite.shapedVersion = sprite.contentVersion;
@@ -104,12 +105,16 @@ bool LayShapedCopy(const std::shared_ptr<Sprite>& shared, const FillTexture& tex
                  (texture.bilinear ? 2u : 0u) | (texture.opaque ? 1u : 0u);
   s.shapedDraws += 1;
   ShapedCopyEntry& entry = sprite.shaped[key];
-  // A shape drawn once (a picture growing frame by frame) is not worth keeping: its copy is kept from its
-  // second draw on. A copy of an unturned picture has the very pixels sampling afresh gives, and such a picture
-  // is drawn afresh until its copy is kept; a turned one is always laid through a copy (made for the draw
-  // when not kept), so that its turn steps the same way at every draw.
-  bool keep = entry.lastUse != 0;
+  // A shape drawn once (a picture growing frame by frame) is not worth keeping: a turned one's copy is kept
+  // from its second draw on. A copy of an unturned picture has the very pixels sampling afresh gives, and such
+  // a picture is drawn afresh until its copy is kept, which it is only when it comes back in the very next
+  // frame (or twice in one): pictures at sizes that come and go (each frame of an explosion at its own size)
+  // would otherwise churn the copies through their budget, each copy made for a draw or two. A turned one is
+  // always laid through a copy (made for the draw when not kept), so that its turn steps the same way at every
+  // draw.
+  bool keep = turned ? entry.lastUse != 0 : entry.lastFrame >= s.presented - 1;
   entry.lastUse = s.shapedDraws;
+  entry.lastFrame = s.presented;
   std::shared_ptr<const ShapedCopy> copy = entry.copy;
   if (!copy && !keep && !turned) {
     if (++s.shapedSightings > kMostSightings) ForgetSightings();
@@ -148,7 +153,8 @@ bool LayShapedCopy(const std::shared_ptr<Sprite>& shared, const FillTexture& tex
     left = static_cast<int>(std::floor(x + width / 2 - boxW / 2.0f + 0.5f));
     top = static_cast<int>(std::floor(y + height / 2 - boxH / 2.0f + 0.5f));
   }
-  LayPaint paint{blend, static_cast<uint32_t>(std::min(alpha, 255)), 0};
+  // An unturned copy of an opaque picture is opaque throughout: laid so, it hides what lies beneath.
+  LayPaint paint{blend, static_cast<uint32_t>(std::min(alpha, 255)), !turned && texture.opaque ? 0xFF000000u : 0u};
   QueueLay(copy, copy->pixels.get(), copy->w, copy->w, copy->h, left, top, paint, copy->visible.get(), clip);
   return true;
 }

@@ -1,5 +1,6 @@
 // The CPU triangle filler: exact top-left edge walks, affine colour and texels (nearest or bilinear), four blends.
 #include "media/TriangleFill.h"
+#include "media/TriangleSpans.h"
 
 #include <algorithm>
 #include <cmath>
@@ -13,6 +14,13 @@ namespace media {
 
 namespace {
 
+using spans::Colour;
+using spans::Reach;
+using spans::SpanFiller;
+using spans::SpanStart;
+using spans::SpanSteps;
+using spans::Texels;
+
 constexpr int kSubBits = 8;  // vertex positions snap to 1/256 pixel
 constexpr int64_t kSub = int64_t{1} << kSubBits;
 constexpr int64_t kHalf = kSub / 2;  // a pixel centre, from the pixel's corner
@@ -23,7 +31,6 @@ constexpr double kLargestStep = 16384.0;  // texels or levels per pixel
 // filled side by side, or the two texels of a row that the bilinear filter weighs.
 using Lanes = uint16_t __attribute__((vector_size(16)));
 using LaneBytes = uint8_t __attribute__((vector_size(8)));
-using Colour = uint32_t __attribute__((vector_size(16)));  // blue, green, red, alpha in 16.16, wrapping
 using ColourLanes = uint16_t __attribute__((vector_size(8)));  // one colour's levels
 
 enum class Sampling { None, Nearest, Bilinear };
@@ -72,33 +79,15 @@ inline Lanes Levels(Colour first, Colour second) {
 // Levels plus one above 127, so that multiplying by them and shifting by 8 maps 255 to 255.
 inline Lanes Factors(Lanes levels) { return levels + (levels >> 7); }
 
-struct Texels {
-  const uint32_t* pixels;
-  int pitch, lastX, lastY;  // texels per row; the last column and row
-  uint32_t alpha;           // ORed into every texel: 0xFF000000 for an opaque texture
-};
-
 inline uint32_t Texel(const Texels& t, int x, int y) { return t.pixels[y * t.pitch + x] | t.alpha; }
 
-// Where a span starts and how its values change from one pixel to the next. u and v are texel positions in
-// 16.16, wrapping; for the bilinear filter texel centres lie on whole numbers, for the nearest they span them.
-// Colours carry half a level more, so that their whole part is the rounded level.
-struct SpanStart {
-  uint32_t u = 0, v = 0;
-  Colour colour{};
-};
-
-struct SpanSteps {
-  uint32_t du = 0, dv = 0;
-  Colour dColour{};
-};
-
 // One pixel's bilinear texel: the two columns of the 2 x 2 texels weighed for the pixel, still to be added.
-template <bool kInside>
+template <Reach kReach>
 inline Lanes BilinearColumns(const Texels& t, uint32_t u, uint32_t v, Lanes uFraction, Lanes vFraction) {
   int x = static_cast<int32_t>(u) >> 16, y = static_cast<int32_t>(v) >> 16;
+  if constexpr (kReach == Reach::Wrap) x &= t.maskX, y &= t.maskY;
   Lanes upper, lower;
-  if constexpr (kInside) {
+  if constexpr (kReach != Reach::Edge) {
     const uint32_t* corner = t.pixels + y * t.pitch + x;
     upper = PairAt(corner);
     lower = PairAt(corner + t.pitch);
@@ -212,14 +201,14 @@ void FillLevelSpan(uint32_t* out, int count, SpanStart at, const SpanSteps& d, c
 }
 
 // Two pixels of a span (the second only when `pair`) sampled, tinted and laid on the frame.
-template <Sampling kSampling, bool kTint, FillBlend kBlend, bool kInside>
+template <Sampling kSampling, bool kTint, FillBlend kBlend, Reach kReach>
 inline void FillPair(uint32_t* out, int i, bool pair, const SpanStart& at, uint32_t u2, uint32_t v2,
                      Colour colour2, Lanes uFraction, Lanes vFraction, Lanes duFraction, Lanes dvFraction,
                      const Texels& t) {
   Lanes source;
   if constexpr (kSampling == Sampling::Bilinear) {
-    Lanes first = BilinearColumns<kInside>(t, at.u, at.v, uFraction, vFraction);
-    Lanes second = pair ? BilinearColumns<kInside>(t, u2, v2, uFraction + duFraction, vFraction + dvFraction)
+    Lanes first = BilinearColumns<kReach>(t, at.u, at.v, uFraction, vFraction);
+    Lanes second = pair ? BilinearColumns<kReach>(t, u2, v2, uFraction + duFraction, vFraction + dvFraction)
                         : first;
     source = (__builtin_shufflevector(first, second, 0, 1, 2, 3, 8, 9, 10, 11) +
               __builtin_shufflevector(first, second, 4, 5, 6, 7, 12, 13, 14, 15)) >> 8;
@@ -227,7 +216,8 @@ inline void FillPair(uint32_t* out, int i, bool pair, const SpanStart& at, uint3
   } else if constexpr (kSampling == Sampling::Nearest) {
     auto texel = [&](uint32_t u, uint32_t v) {
       int x = static_cast<int32_t>(u) >> 16, y = static_cast<int32_t>(v) >> 16;
-      if constexpr (!kInside) x = std::clamp(x, 0, t.lastX), y = std::clamp(y, 0, t.lastY);
+      if constexpr (kReach == Reach::Edge) x = std::clamp(x, 0, t.lastX), y = std::clamp(y, 0, t.lastY);
+      if constexpr (kReach == Reach::Wrap) x &= t.maskX, y &= t.maskY;
       return Texel(t, x, y);
     };
     uint32_t first = texel(at.u, at.v);
@@ -240,14 +230,20 @@ inline void FillPair(uint32_t* out, int i, bool pair, const SpanStart& at, uint3
 }
 
 // Whether the texels two bilinear pixels weigh are all wholly clear (or, added, all black), so that laying
-// them changes nothing: their sampling is then skipped. Only inside the texture.
-template <Sampling kSampling, FillBlend kBlend, bool kInside>
+// them changes nothing: their sampling is then skipped. Only where no texel index needs clamping.
+template <Sampling kSampling, FillBlend kBlend, Reach kReach>
 inline bool Clear(const Texels& t, uint32_t u, uint32_t v, uint32_t u2, uint32_t v2) {
-  if constexpr (kSampling != Sampling::Bilinear || !kInside || (kBlend != FillBlend::Blend && kBlend != FillBlend::Add)) {
+  if constexpr (kSampling != Sampling::Bilinear || kReach == Reach::Edge ||
+                (kBlend != FillBlend::Blend && kBlend != FillBlend::Add)) {
     return false;
   } else {
-    const uint32_t* a = t.pixels + (static_cast<int32_t>(v) >> 16) * t.pitch + (static_cast<int32_t>(u) >> 16);
-    const uint32_t* b = t.pixels + (static_cast<int32_t>(v2) >> 16) * t.pitch + (static_cast<int32_t>(u2) >> 16);
+    auto corner = [&t](uint32_t at, uint32_t down) {
+      int x = static_cast<int32_t>(at) >> 16, y = static_cast<int32_t>(down) >> 16;
+      if constexpr (kReach == Reach::Wrap) x &= t.maskX, y &= t.maskY;
+      return t.pixels + y * t.pitch + x;
+    };
+    const uint32_t* a = corner(u, v);
+    const uint32_t* b = corner(u2, v2);
     uint32_t any = a[0] | a[1] | a[t.pitch] | a[t.pitch + 1] | b[0] | b[1] | b[t.pitch] | b[t.pitch + 1];
     // Added, black adds nothing either, whatever its alpha.
     if constexpr (kBlend == FillBlend::Add) {
@@ -258,19 +254,22 @@ inline bool Clear(const Texels& t, uint32_t u, uint32_t v, uint32_t u2, uint32_t
 }
 
 // Fills a span two pixels at a time (the second lane half is the second pixel); an odd last pixel takes the
-// same path with its half beside it unused. kInside: the span's texel positions stay clear of the texture's
-// edges, so no texel index needs clamping.
-template <Sampling kSampling, bool kTint, FillBlend kBlend, bool kInside>
-void FillSpan(uint32_t* out, int count, SpanStart at, const SpanSteps& d, const Texels& t) {
+// same path with its half beside it unused.
+template <Sampling kSampling, bool kTint, FillBlend kBlend, Reach kReach>
+void FillSpan(uint32_t* out, int count, SpanStart at, const SpanSteps& steps, const Texels& texels) {
+  // Copies the compiler can keep in registers: the frame's pixels might otherwise alias the fields.
+  const SpanSteps d = steps;
+  const Texels t = texels;
   if constexpr (kSampling == Sampling::Nearest && !kTint && kBlend == FillBlend::Replace) {
     for (int i = 0; i < count; ++i, at.u += d.du, at.v += d.dv) {
       int x = static_cast<int32_t>(at.u) >> 16, y = static_cast<int32_t>(at.v) >> 16;
-      if constexpr (!kInside) x = std::clamp(x, 0, t.lastX), y = std::clamp(y, 0, t.lastY);
+      if constexpr (kReach == Reach::Edge) x = std::clamp(x, 0, t.lastX), y = std::clamp(y, 0, t.lastY);
+      if constexpr (kReach == Reach::Wrap) x &= t.maskX, y &= t.maskY;
       out[i] = Texel(t, x, y);
     }
     return;
   }
-  if constexpr (kSampling == Sampling::Bilinear && kInside) {
+  if constexpr (kSampling == Sampling::Bilinear && kReach == Reach::Inside) {
     if (d.dv == 0 && count >= 8) {
       FillLevelSpan<kTint, kBlend>(out, count, at, d, t);
       return;
@@ -283,8 +282,8 @@ void FillSpan(uint32_t* out, int count, SpanStart at, const SpanSteps& d, const 
     bool pair = i + 1 < count;
     uint32_t u2 = at.u + d.du, v2 = at.v + d.dv;
     Colour colour2 = at.colour + d.dColour;
-    if (!Clear<kSampling, kBlend, kInside>(t, at.u, at.v, pair ? u2 : at.u, pair ? v2 : at.v)) {
-      FillPair<kSampling, kTint, kBlend, kInside>(out, i, pair, at, u2, v2, colour2, uFraction, vFraction,
+    if (!Clear<kSampling, kBlend, kReach>(t, at.u, at.v, pair ? u2 : at.u, pair ? v2 : at.v)) {
+      FillPair<kSampling, kTint, kBlend, kReach>(out, i, pair, at, u2, v2, colour2, uFraction, vFraction,
                                                   duFraction, dvFraction, t);
     }
     at.u = u2 + d.du;
@@ -295,41 +294,46 @@ void FillSpan(uint32_t* out, int count, SpanStart at, const SpanSteps& d, const 
   }
 }
 
-using SpanFiller = void (*)(uint32_t*, int, SpanStart, const SpanSteps&, const Texels&);
-
-template <Sampling kSampling, bool kTint, bool kInside>
+template <Sampling kSampling, bool kTint, Reach kReach>
 SpanFiller FillerForBlend(FillBlend blend) {
   switch (blend) {
-    case FillBlend::Replace: return FillSpan<kSampling, kTint, FillBlend::Replace, kInside>;
-    case FillBlend::Blend: return FillSpan<kSampling, kTint, FillBlend::Blend, kInside>;
-    case FillBlend::Add: return FillSpan<kSampling, kTint, FillBlend::Add, kInside>;
-    case FillBlend::Modulate: return FillSpan<kSampling, kTint, FillBlend::Modulate, kInside>;
+    case FillBlend::Replace: return FillSpan<kSampling, kTint, FillBlend::Replace, kReach>;
+    case FillBlend::Blend: return FillSpan<kSampling, kTint, FillBlend::Blend, kReach>;
+    case FillBlend::Add: return FillSpan<kSampling, kTint, FillBlend::Add, kReach>;
+    case FillBlend::Modulate: return FillSpan<kSampling, kTint, FillBlend::Modulate, kReach>;
   }
   return nullptr;
 }
 
 template <Sampling kSampling, bool kTint>
-SpanFiller FillerFor(FillBlend blend, bool inside) {
-  return inside ? FillerForBlend<kSampling, kTint, true>(blend) : FillerForBlend<kSampling, kTint, false>(blend);
+SpanFiller FillerFor(FillBlend blend, Reach reach) {
+  switch (reach) {
+    case Reach::Edge: return FillerForBlend<kSampling, kTint, Reach::Edge>(blend);
+    case Reach::Inside: return FillerForBlend<kSampling, kTint, Reach::Inside>(blend);
+    case Reach::Wrap: return FillerForBlend<kSampling, kTint, Reach::Wrap>(blend);
+  }
+  return nullptr;
 }
 
-// Fillers for spans inside the texture and for spans that reach its edges.
+// Fillers for spans inside the texture and for spans that reach its edges (for a wrapping texture, both
+// the one that masks its texel indices).
 struct Fillers {
   SpanFiller inside = nullptr, edge = nullptr;
 };
 
-Fillers FillersFor(Sampling sampling, bool tint, FillBlend blend) {
-  auto pick = [&](bool inside) {
+Fillers FillersFor(Sampling sampling, bool tint, FillBlend blend, bool wrap) {
+  auto pick = [&](Reach reach) {
     switch (sampling) {
-      case Sampling::Bilinear: return tint ? FillerFor<Sampling::Bilinear, true>(blend, inside)
-                                           : FillerFor<Sampling::Bilinear, false>(blend, inside);
-      case Sampling::Nearest: return tint ? FillerFor<Sampling::Nearest, true>(blend, inside)
-                                          : FillerFor<Sampling::Nearest, false>(blend, inside);
-      case Sampling::None: return FillerForBlend<Sampling::None, true, true>(blend);
+      case Sampling::Bilinear: return tint ? FillerFor<Sampling::Bilinear, true>(blend, reach)
+                                           : FillerFor<Sampling::Bilinear, false>(blend, reach);
+      case Sampling::Nearest: return tint ? FillerFor<Sampling::Nearest, true>(blend, reach)
+                                          : FillerFor<Sampling::Nearest, false>(blend, reach);
+      case Sampling::None: return FillerForBlend<Sampling::None, true, Reach::Inside>(blend);
     }
     return SpanFiller{};
   };
-  return {pick(true), pick(false)};
+  if (wrap) return {pick(Reach::Wrap), pick(Reach::Wrap)};
+  return {pick(Reach::Inside), pick(Reach::Edge)};
 }
 
 int64_t FloorDiv(int64_t a, int64_t b) {  // b > 0
@@ -388,8 +392,12 @@ struct Plane {
   uint32_t At(double x, double y) const { return Fixed(std::clamp(base + dx * x + dy * y, low, high)); }
   uint32_t Step() const { return Fixed(std::clamp(dx, -kLargestStep, kLargestStep)); }
 
-  // Truncated: 1/65536 either way makes no difference, and a library call per value would.
-  static uint32_t Fixed(double value) { return static_cast<uint32_t>(static_cast<int32_t>(value * kFixed)); }
+  // Truncated: 1/65536 either way makes no difference, and a library call per value would. Held within the
+  // 16.16 range (only a wrapping texture's far-flung corners reach it).
+  static uint32_t Fixed(double value) {
+    constexpr double kMost = 2147483647.0 / kFixed;
+    return static_cast<uint32_t>(static_cast<int32_t>(std::clamp(value, -kMost, kMost) * kFixed));
+  }
 };
 
 // Narrows the pixels [low, high) of a span to those whose value (16.16, from `start` by `step` a pixel) lies
@@ -478,10 +486,21 @@ void FillOne(const Job& job, const QuadVertex& p, const QuadVertex& q, const Qua
   if (textured) {
     // Bilinear texel centres lie on whole numbers, nearest texels span them.
     double shift = job.texture.bilinear ? 0.5 : 0.0;
-    for (int k = 0; k < 3; ++k) value[k] = UnitClamped(c[k].vertex->u) * job.texture.width - shift;
-    u.Fit(x, y, value, inverseArea);
-    for (int k = 0; k < 3; ++k) value[k] = UnitClamped(c[k].vertex->v) * job.texture.height - shift;
-    v.Fit(x, y, value, inverseArea);
+    bool wrap = job.texture.wrap;
+    auto fit = [&](Plane& plane, float QuadVertex::*coordinate, int size) {
+      for (int k = 0; k < 3; ++k) {
+        float t = c[k].vertex->*coordinate;
+        value[k] = (wrap ? (t == t ? static_cast<double>(t) : 0.0) : UnitClamped(t)) * size - shift;
+      }
+      if (wrap) {
+        // Only the position within a repeat matters: whole repeats off all three corners keep the values small.
+        double repeats = std::floor(std::min({value[0], value[1], value[2]}) / size) * size;
+        for (double& w : value) w -= repeats;
+      }
+      plane.Fit(x, y, value, inverseArea);
+    };
+    fit(u, &QuadVertex::u, job.texture.width);
+    fit(v, &QuadVertex::v, job.texture.height);
   }
   bool tint = !textured || !white;
   // One colour at every corner (a faded quad, a flat triangle): it stands still, no plane to walk.
@@ -505,7 +524,11 @@ void FillOne(const Job& job, const QuadVertex& p, const QuadVertex& q, const Qua
   FillBlend blend = job.blend;
   if (blend == FillBlend::Blend && opaque && (!textured || job.texture.opaque)) blend = FillBlend::Replace;
   Sampling sampling = !textured ? Sampling::None : job.texture.bilinear ? Sampling::Bilinear : Sampling::Nearest;
-  Fillers fill = FillersFor(sampling, tint, blend);
+  bool wrap = textured && job.texture.wrap;
+  Fillers fill = FillersFor(sampling, tint, blend, wrap);
+  // Four pixels a step where the processor can.
+  SpanFiller wide = sampling == Sampling::Bilinear ? spans::WideBilinearFiller(tint, blend, wrap ? Reach::Wrap : Reach::Inside)
+                                                   : nullptr;
   // Inside the texture, a span's texel positions lie within these (16.16, both ends included).
   int pair = sampling == Sampling::Bilinear ? 1 : 0;
   int64_t insideX = ((int64_t{job.texels.lastX} - pair) << 16) + 0xFFFF;
@@ -515,6 +538,12 @@ void FillOne(const Job& job, const QuadVertex& p, const QuadVertex& q, const Qua
   steps.dv = v.Step();
   if (!flat)
     for (int channel = 0; channel < 4; ++channel) steps.dColour[channel] = colour[channel].Step();
+  // The inside of a span: its multiple of four pixels through the wide loop, the rest through the two-pixel one.
+  auto fillInside = [&](uint32_t* to, int n, const SpanStart& from) {
+    int four = wide != nullptr ? n & ~3 : 0;
+    if (four > 0) wide(to, four, from, steps, job.texels);
+    if (four < n) fill.inside(to + four, n - four, four > 0 ? Advanced(from, steps, four) : from, steps, job.texels);
+  };
 
   EdgeWalk along, upper, lower;
   along.Start(top.x, top.y, bottom.x, bottom.y, firstRow);
@@ -543,7 +572,7 @@ void FillOne(const Job& job, const QuadVertex& p, const QuadVertex& q, const Qua
       uint32_t* out = job.target.pixels + row * job.target.pitch + from;
       // Only the pixels near the texture's edges take the slower filler that clamps texel indices.
       int low = 0, high = count;
-      if (sampling != Sampling::None) {
+      if (sampling != Sampling::None && !wrap) {
         NarrowToInside(at.u, steps.du, insideX, low, high);
         NarrowToInside(at.v, steps.dv, insideY, low, high);
       }
@@ -551,7 +580,7 @@ void FillOne(const Job& job, const QuadVertex& p, const QuadVertex& q, const Qua
         fill.edge(out, count, at, steps, job.texels);
       } else {
         if (low > 0) fill.edge(out, low, at, steps, job.texels);
-        fill.inside(out + low, high - low, Advanced(at, steps, low), steps, job.texels);
+        fillInside(out + low, high - low, Advanced(at, steps, low));
         if (high < count) fill.edge(out + high, count - high, Advanced(at, steps, high), steps, job.texels);
       }
     }
@@ -569,13 +598,15 @@ void FillTriangles(const PixelRows& target, const FillClip& clip, const FillText
                                     texture.width > kLargestFillTexture || texture.height > kLargestFillTexture)) {
     return;
   }
+  if (texture.pixels != nullptr && texture.wrap && !CanWrapTexture(texture.width, texture.height)) return;
   FillClip within{std::max(clip.x0, 0), std::max(clip.y0, 0), std::min(clip.x1, target.width),
                   std::min(clip.y1, target.height)};
   Job job{target,
           within,
           texture,
           blend,
-          {texture.pixels, texture.pitch, texture.width - 1, texture.height - 1, texture.opaque ? 0xFF000000u : 0u}};
+          {texture.pixels, texture.pitch, texture.width - 1, texture.height - 1, texture.opaque ? 0xFF000000u : 0u,
+           texture.width - 1, texture.height - 1}};
   if (job.clip.x0 >= job.clip.x1 || job.clip.y0 >= job.clip.y1) return;
   int corners = indices != nullptr ? indexCount : vertexCount;
   for (int i = 0; i + 2 < corners; i += 3) {

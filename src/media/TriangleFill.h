@@ -23,6 +23,9 @@ struct FillTexture {
   int width = 0, height = 0;         // texels, at most kLargestFillTexture
   bool opaque = false;               // the texels' alpha is taken as 255
   bool bilinear = false;             // false: the nearest texel
+  // The texture repeats instead of stopping at its edges: width and height are powers of two, and `pixels`
+  // holds one more column and one more row (copies of the first) so that a bilinear pair never needs a wrap.
+  bool wrap = false;
 };
 
 struct FillClip {
@@ -31,10 +34,19 @@ struct FillClip {
 
 constexpr int kLargestFillTexture = 16384;  // texels along a side
 constexpr float kFarthestFillPixel = 65536.0f;  // pixels from the origin; beyond that a triangle is refused
+constexpr int kMostFillTexels = 16384;  // texel positions a wrapping triangle's corners may lie apart
+
+// Whether a picture of this size can be drawn wrapping.
+inline bool CanWrapTexture(int width, int height) {
+  auto power = [](int n) { return n > 0 && n <= kMostFillTexels && (n & (n - 1)) == 0; };
+  return power(width) && power(height);
+}
 
 // Fills indexed triangles (indices null: the vertices three by three) with the half-open top-left rule:
 // a pixel whose centre lies exactly on a left or top edge is drawn, on a right or bottom edge not, so
-// triangles that share an edge never both draw a pixel. u and v are clamped to 0..1. A triangle with an index
+// triangles that share an edge never both draw a pixel. u and v are clamped to 0..1, unless the texture
+// wraps: then whole numbers of u and v are whole repeats, and a triangle's corners may lie up to
+// kMostFillTexels texels apart (beyond that its texels are wrong, never out of bounds). A triangle with an index
 // outside the vertices, a coordinate that is not a number or lies beyond kFarthestFillPixel, or no area
 // draws nothing.
 void FillTriangles(const PixelRows& target, const FillClip& clip, const FillTexture& texture, FillBlend blend,

@@ -20,6 +20,7 @@
 #include "media/Engine3D.h"
 #include "game/Hud.h"
 #include "media/Media.h"
+#include "media/WideSpans.h"
 #include "game/Balls.h"
 #include "game/PlayState.h"
 #include "game/Scene.h"
@@ -338,8 +339,9 @@ int RunBenchmark(long frames, const std::string& jsonPath) {
   std::printf("benchmark: the busy scene has %d moving tiles (broken ones come back), %d balls with fire trails, "
               "big explosions every third frame, the HUD and the level's background\n",
               moving, benchmarkBalls);
-  std::printf("drawn %s by the processor into a 1024 x 768 frame with %d drawing thread%s, uncapped\n",
-              IsHeadless() ? "headless" : "in a window", DrawThreads(), DrawThreads() == 1 ? "" : "s");
+  std::printf("drawn %s by the processor into a 1024 x 768 frame with %d drawing thread%s (%s loops), uncapped\n",
+              IsHeadless() ? "headless" : "in a window", DrawThreads(), DrawThreads() == 1 ? "" : "s",
+              media::WideSpansOn() ? "AVX2" : "SSE2");
   for (const SceneFigures& f : scenes) PrintFigures(f);
   std::fflush(stdout);
   if (!jsonPath.empty() && !WriteJson(jsonPath, scenes)) return 1;

@@ -87,7 +87,8 @@ const char* UsageText() {
          "  --benchmark             a busy scene, uncapped, with frame-time figures\n"
          "  --benchmark-json FILE   with --benchmark: the figures also as JSON in FILE\n"
          "  --gpu                   in a window, SDL's accelerated renderer draws instead of the processor\n"
-         "  --threads N             threads drawing the frame, 1 to 16 (default: one per processor core)\n";
+         "  --threads N             threads drawing the frame, 1 to 16 (default: one per processor core)\n"
+         "  --no-avx2               draw with the SSE2 loops only, even where the processor has AVX2\n";
 }
 
 bool ParseOptions(const std::vector<std::string>& words, const std::string& callerDirectory, RunOptions& options,
@@ -123,6 +124,8 @@ bool ParseOptions(const std::vector<std::string>& words, const std::string& call
       options.media.headless = true;
     } else if (word == "--gpu") {
       options.media.gpu = true;
+    } else if (word == "--no-avx2") {
+      options.media.wideSpans = false;
     } else if (word == "--threads") {
       if (!value(text)) return false;
       if (!ReadWholeNumber(text, 1, 16, number)) {

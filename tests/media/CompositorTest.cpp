@@ -13,6 +13,7 @@
 #include "media/Compositor.h"
 #include "media/Media.h"
 #include "media/PictureSpans.h"
+#include "media/WideSpans.h"
 #include "support/Headless.h"
 
 namespace {
@@ -299,29 +300,63 @@ TEST_F(Compositor, KeptCopiesStayWithinTheirBudget) {
   RotateQuad(kAlpha, 0, 0);
 }
 
-// The SSE2 loops lay the very pixels of the plain ones, for every blend, fade and row length.
+// An unturned picture is copied only when it comes back the next frame at the same size: one growing frame by
+// frame (an explosion's pictures at their own sizes) makes no copies; a stretched picture drawn every frame,
+// even as large as the field, is laid from its copy, to the very pixels sampling afresh gives.
+TEST_F(Compositor, UnturnedPicturesAreCopiedWhenTheyComeBackTheNextFrame) {
+  auto frame = [](int quad, float w, float h) {
+    BeginQuads();
+    ZoomQuad(quad, w, h);
+    DrawQuadAlpha(quad, 40, 30, 255);
+    EndQuads();
+    PresentFrame(0);
+  };
+  long before = media::ShapedCopyBytes();
+  for (int size = 70; size < 90; ++size) frame(kAlpha, static_cast<float>(size), static_cast<float>(size));
+  EXPECT_EQ(media::ShapedCopyBytes(), before) << "a new size every frame";
+  frame(kOpaque, 700, 500);
+  EXPECT_EQ(media::ShapedCopyBytes(), before);
+  frame(kOpaque, 700, 500);
+  EXPECT_EQ(media::ShapedCopyBytes(), before + 700L * 500 * 4) << "back the next frame";
+  std::vector<uint32_t> fromCopy = FramePixels();
+  media::KeepShapedCopies(false);
+  frame(kOpaque, 700, 500);
+  media::KeepShapedCopies(true);
+  EXPECT_EQ(FramePixels(), fromCopy);
+  ZoomQuad(kOpaque, 64, 48);
+  ZoomQuad(kAlpha, 64, 48);
+}
+
+// The AVX2 and the SSE2 loops lay the very pixels of the plain ones, for every blend, fade and row length.
 TEST(PictureSpans, TheFastAndThePlainLoopsLayTheSamePixels) {
   Numbers random(3);
   std::vector<uint32_t> source(37), beneath(37);
-  for (media::FillBlend blend : {media::FillBlend::Replace, media::FillBlend::Blend, media::FillBlend::Add,
-                                 media::FillBlend::Modulate}) {
-    for (uint32_t alpha : {255u, 200u, 128u, 1u}) {
-      for (uint32_t orMask : {0u, 0xFF000000u}) {
-        for (int count = 0; count <= 37; ++count) {
-          for (uint32_t& p : source) {
-            uint32_t a = random.Below(4) == 0 ? 0u : random.Below(3) == 0 ? 255u : static_cast<uint32_t>(random.Below(256));
-            p = a << 24 | static_cast<uint32_t>(random.Below(1 << 24));
+  for (bool wide : {true, false}) {
+    media::UseWideSpans(wide);
+    for (media::FillBlend blend : {media::FillBlend::Replace, media::FillBlend::Blend, media::FillBlend::Add,
+                                   media::FillBlend::Modulate}) {
+      for (uint32_t alpha : {255u, 200u, 128u, 1u}) {
+        for (uint32_t orMask : {0u, 0xFF000000u}) {
+          for (int count = 0; count <= 37; ++count) {
+            for (uint32_t& p : source) {
+              uint32_t a = random.Below(4) == 0   ? 0u
+                           : random.Below(3) == 0 ? 255u
+                                                  : static_cast<uint32_t>(random.Below(256));
+              p = a << 24 | static_cast<uint32_t>(random.Below(1 << 24));
+            }
+            for (uint32_t& p : beneath) p = static_cast<uint32_t>(random.Below(1 << 24)) | 0xFF000000u;
+            std::vector<uint32_t> fast = beneath, plain = beneath;
+            media::LayPaint paint{blend, alpha, orMask};
+            media::LaySpan(fast.data(), source.data(), count, paint);
+            media::LaySpanPlain(plain.data(), source.data(), count, paint);
+            ASSERT_EQ(fast, plain) << "blend " << static_cast<int>(blend) << " alpha " << alpha << " count " << count
+                                   << (wide ? " (AVX2)" : " (SSE2)");
           }
-          for (uint32_t& p : beneath) p = static_cast<uint32_t>(random.Below(1 << 24)) | 0xFF000000u;
-          std::vector<uint32_t> fast = beneath, plain = beneath;
-          media::LayPaint paint{blend, alpha, orMask};
-          media::LaySpan(fast.data(), source.data(), count, paint);
-          media::LaySpanPlain(plain.data(), source.data(), count, paint);
-          ASSERT_EQ(fast, plain) << "blend " << static_cast<int>(blend) << " alpha " << alpha << " count " << count;
         }
       }
     }
   }
+  media::UseWideSpans(true);
 }
 
 }  // namespace

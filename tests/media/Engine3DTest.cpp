@@ -9,6 +9,7 @@
 #include "media/Engine3D.h"
 #include "media/Engine3DMesh.h"
 #include "base/ByteOrder.h"
+#include "media/Compositor.h"
 #include "media/Media.h"
 #include "support/Headless.h"
 #include "tools/PackWriter.h"
@@ -177,7 +178,12 @@ TEST_F(Engine3D, ScrolledAndScaledTexturesRepeat) {
   ScrollMaterial2(1, 1, 0.5f, 0);
   ScaleMaterial2(1, 1, 2, 1);  // twice across: u from -0.5 to 1.5
   EXPECT_EQ(row(), (std::vector<int>{blue, red, blue, red}));
+  EXPECT_EQ(RenderedTriangleCount(), 2) << "the compositor repeats the texture itself: nothing is cut";
+  // SDL's renderer cannot repeat a texture: there the triangles are cut at the repeats, to the same picture.
+  media::DrawThroughRenderer(true);
+  EXPECT_EQ(row(), (std::vector<int>{blue, red, blue, red}));
   EXPECT_GT(RenderedTriangleCount(), 2) << "cut at the repeats";
+  media::DrawThroughRenderer(false);
   FreeTexture(1);
   EXPECT_FALSE(HasSprite(kTextureSpriteBase + 1));
   EXPECT_FALSE(LoadTexture(2, "triangle.obj")) << "no picture";

@@ -5,11 +5,13 @@
 #include <cstdlib>
 #include <cstring>
 #include <limits>
+#include <random>
 #include <vector>
 
 #include "media/Media.h"
 #include "media/Compositor.h"
 #include "media/TriangleFill.h"
+#include "media/WideSpans.h"
 #include "support/Headless.h"
 
 namespace {
@@ -255,6 +257,116 @@ TEST(TriangleFiller, BadTrianglesDrawNothing) {
   broken.indices = {0, 1, 2, 3, 1, 2, 1, 2, 99};
   std::vector<uint32_t> after = Drawn(broken, false);
   for (uint32_t p : after) ASSERT_EQ(p & 0xFFFFFFu, 0x283C5Au);
+}
+
+// A texture of w x h texels set up for wrapping: one more column and row, copies of the first.
+struct WrapTexture {
+  std::vector<uint32_t> texels;
+  media::FillTexture texture;
+  WrapTexture(int w, int h, bool opaque, unsigned seed) : texels(static_cast<size_t>(w + 1) * (h + 1)) {
+    std::mt19937 numbers(seed);
+    for (int y = 0; y < h; ++y)
+      for (int x = 0; x < w; ++x) texels[y * (w + 1) + x] = opaque ? numbers() | 0xFF000000u : numbers();
+    for (int y = 0; y <= h; ++y) texels[y * (w + 1) + w] = texels[(y % h) * (w + 1)];
+    for (int x = 0; x <= w; ++x) texels[h * (w + 1) + x] = texels[x];
+    texture = {texels.data(), w + 1, w, h, opaque, true, true};
+  }
+};
+
+// The four-pixel AVX2 loops fill what the two-pixel ones fill, bit for bit: random triangles, every blend,
+// tinted or not, textures with and without alpha, inside a texture, across its edges and wrapping.
+TEST(TriangleFiller, TheWideLoopsFillThePixelsOfTheTwoPixelLoops) {
+  if (!media::WideSpansAvailable()) GTEST_SKIP() << "the processor has no AVX2";
+  std::mt19937 numbers(11);
+  auto real = [&](float low, float high) { return std::uniform_real_distribution<float>(low, high)(numbers); };
+  auto level = [&] { return static_cast<int>(numbers() % 256); };
+  std::vector<uint32_t> plain(128 * 128), smooth(128 * 128);
+  for (uint32_t& p : plain) p = numbers();
+  for (int y = 0; y < 128; ++y)
+    for (int x = 0; x < 128; ++x) smooth[y * 128 + x] = static_cast<uint32_t>((x * 2) << 24 | x << 16 | y << 8 | 77);
+  WrapTexture wrapping(64, 32, false, 5), wrappingOpaque(16, 128, true, 6);
+  media::FillTexture textures[] = {{plain.data(), 128, 128, 128, false, true},
+                                   {plain.data(), 128, 128, 128, true, true},
+                                   {smooth.data(), 128, 128, 128, false, true},
+                                   wrapping.texture,
+                                   wrappingOpaque.texture};
+  for (const media::FillTexture& texture : textures) {
+    for (media::FillBlend blend : {media::FillBlend::Replace, media::FillBlend::Blend, media::FillBlend::Add,
+                                   media::FillBlend::Modulate}) {
+      for (int round = 0; round < 40; ++round) {
+        std::vector<QuadVertex> v;
+        bool tint = round % 2 == 1, level_v = round % 5 == 0;
+        float spread = texture.wrap ? 3.5f : 1.2f;
+        for (int k = 0; k < 3; ++k) {
+          QuadVertex q = V(real(-20, 220), real(-20, 220), real(-0.1f, spread), real(-0.1f, spread));
+          if (tint) q.r = uint8_t(level()), q.g = uint8_t(level()), q.b = uint8_t(level()), q.a = uint8_t(level());
+          v.push_back(q);
+        }
+        if (level_v) v[1].v = v[0].v, v[2].y = v[0].y + 40;  // some spans along one texel row
+        std::vector<uint32_t> beneath(200 * 200);
+        for (uint32_t& p : beneath) p = numbers();
+        std::vector<uint32_t> wide = beneath, narrow = beneath;
+        for (bool on : {true, false}) {
+          media::UseWideSpans(on);
+          std::vector<uint32_t>& to = on ? wide : narrow;
+          media::FillTriangles({to.data(), 200, 200, 200}, {3, 5, 197, 190}, texture, blend, v.data(), 3, nullptr, 0);
+        }
+        media::UseWideSpans(true);
+        ASSERT_EQ(wide, narrow) << "blend " << static_cast<int>(blend) << " round " << round << " wrap "
+                                << texture.wrap << " opaque " << texture.opaque;
+      }
+    }
+  }
+}
+
+// A wrapping texture repeats at every whole number of u and v, wherever the triangle's coordinates lie, and
+// coordinates far off or not numbers never read outside it.
+TEST(TriangleFiller, AWrappingTextureRepeatsAtWholeNumbers) {
+  WrapTexture wrap(8, 4, true, 3);
+  auto fill = [&](float u0, float v0, media::FillBlend blend = media::FillBlend::Replace) {
+    std::vector<uint32_t> pixels(64 * 32, 0xFF000000u);
+    // 64 x 32 pixels over two repeats across and two down: a repeat every 32 pixels across, 16 down.
+    std::vector<QuadVertex> v = {V(0, 0, u0, v0), V(64, 0, u0 + 2, v0), V(64, 32, u0 + 2, v0 + 2),
+                                 V(0, 32, u0, v0 + 2)};
+    std::vector<int> i = {0, 1, 2, 0, 2, 3};
+    media::FillTriangles({pixels.data(), 64, 64, 32}, {0, 0, 64, 32}, wrap.texture, blend, v.data(), 4, i.data(), 6);
+    return pixels;
+  };
+  std::vector<uint32_t> first = fill(0, 0);
+  for (int y = 0; y < 32; ++y)
+    for (int x = 0; x < 32; ++x) {
+      ASSERT_EQ(first[y * 64 + x], first[y * 64 + x + 32]) << x << ", " << y;
+      if (y < 16) ASSERT_EQ(first[y * 64 + x], first[(y + 16) * 64 + x]) << x << ", " << y;
+    }
+  EXPECT_EQ(fill(3, -5), first) << "whole repeats away";
+  EXPECT_EQ(fill(-1000, 700), first);
+  // Past the last texel's centre the filter blends it with the first, as inside the texture: pixel (31, 0)
+  // lies between columns 7 and 0 and between rows 3 and 0.
+  uint32_t seam = first[31];
+  const uint32_t around[4] = {wrap.texels[7], wrap.texels[0], wrap.texels[3 * 9 + 7], wrap.texels[3 * 9]};
+  for (int shift = 0; shift < 24; shift += 8) {
+    int low = 255, high = 0, m = seam >> shift & 255;
+    for (uint32_t t : around) low = std::min(low, int(t >> shift & 255)), high = std::max(high, int(t >> shift & 255));
+    EXPECT_GE(m, low - 1);
+    EXPECT_LE(m, high + 1);
+  }
+  const float nan = std::numeric_limits<float>::quiet_NaN();
+  std::vector<uint32_t> pixels(64 * 32, 0);
+  for (float far : {1e9f, -3e8f, nan, std::numeric_limits<float>::infinity()}) {
+    std::vector<QuadVertex> v = {V(0, 0, far, 0), V(64, 0, 0, far), V(0, 32, 1e6f, -far)};
+    media::FillTriangles({pixels.data(), 64, 64, 32}, {0, 0, 64, 32}, wrap.texture, media::FillBlend::Blend, v.data(), 3,
+                         nullptr, 0);
+  }
+  // Sides that are not powers of two cannot wrap: nothing is drawn.
+  EXPECT_FALSE(media::CanWrapTexture(6, 8));
+  EXPECT_TRUE(media::CanWrapTexture(1, 16384));
+  media::FillTexture odd = wrap.texture;
+  odd.width = 6;
+  std::vector<uint32_t> untouched(64 * 32, 0);
+  std::vector<QuadVertex> v = {V(0, 0, 0, 0), V(64, 0, 1, 0), V(0, 32, 0, 1)};
+  media::FillTriangles({untouched.data(), 64, 64, 32}, {0, 0, 64, 32}, odd, media::FillBlend::Replace, v.data(), 3,
+                       nullptr, 0);
+  EXPECT_EQ(untouched, std::vector<uint32_t>(64 * 32, 0));
 }
 
 }  // namespace
