@@ -105,8 +105,11 @@ void DrawPanelInset() {
     BlitSprite(levelTitlePicture, 864, 630);
   } else {
     BlitSprite(insetScreenPicture, 864, 630);
-    RollInsetScreen();
   }
+}
+
+void StepPanelInset() {
+  if (!(InsetShowsLevelName(play.levelFrames) && HasSprite(levelTitlePicture))) RollInsetScreen();
 }
 
 void DrawHud(const std::string& playerName, int64_t score, int letterMask, int levelIndex) {

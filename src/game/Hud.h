@@ -6,6 +6,9 @@
 #include <vector>
 
 void DrawPanelInset();
+// The inset's screen rolls on by a few rows, before the frame is drawn (its picture changes: rolled while the
+// frame's drawing waited to be done, the drawing would first have to be finished).
+void StepPanelInset();
 void DrawHud(const std::string& playerName, int64_t score, int letterMask, int levelIndex);
 
 // The layout the column is drawn from (also read by the tests).

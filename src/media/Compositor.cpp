@@ -5,6 +5,7 @@
 #include <atomic>
 #include <functional>
 #include <condition_variable>
+#include <cstdlib>
 #include <cstring>
 #include <mutex>
 #include <thread>
@@ -24,6 +25,9 @@ struct Operation {
   FillTexture texture;
   FillBlend blend = FillBlend::Blend;
   int firstVertex = 0, vertexCount = 0, firstIndex = 0, indexCount = 0;
+  FillTexture secondTexture;  // pixels null: one layer
+  int firstSecondCoordinate = 0;
+  int originX = 0, originY = 0;  // the frame's pixel where the vertices' (0, 0) lies
   // Copy and fill
   const uint32_t* pixels = nullptr;
   int pitch = 0, sx = 0, sy = 0, x = 0, y = 0;
@@ -39,6 +43,7 @@ struct Queue {
   std::vector<Operation> operations;
   std::vector<QuadVertex> vertices;
   std::vector<int> indices;
+  std::vector<float> secondCoordinates;  // u, v of each vertex of two-layer triangles
   // Pictures to make before any band is drawn (shaped copies the operations lay), each made by one thread.
   std::vector<std::function<void()>> preparations;
   long preparedPixels = 0;
@@ -82,10 +87,23 @@ void DrawBand(int top, int bottom) {
     FillClip clip{op.clip.x0, std::max(op.clip.y0, top), op.clip.x1, std::min(op.clip.y1, bottom)};
     if (clip.y0 >= clip.y1 || clip.x0 >= clip.x1) continue;
     switch (op.kind) {
-      case Kind::Triangles:
-        FillTriangles(frame, clip, op.texture, op.blend, queue.vertices.data() + op.firstVertex, op.vertexCount,
-                      op.indexCount > 0 ? queue.indices.data() + op.firstIndex : nullptr, op.indexCount);
+      case Kind::Triangles: {
+        FillSecondLayer second{op.secondTexture, queue.secondCoordinates.data() + op.firstSecondCoordinate};
+        // Vertices about an origin fill the frame seen from there: the same pixels as filling a picture of
+        // their own and laying it at the origin.
+        PixelRows target = frame;
+        FillClip local = clip;
+        if (op.originX != 0 || op.originY != 0) {
+          target.pixels = frame.pixels + static_cast<ptrdiff_t>(op.originY) * frame.pitch + op.originX;
+          target.width = frame.width - op.originX;
+          target.height = frame.height - op.originY;
+          local = {clip.x0 - op.originX, clip.y0 - op.originY, clip.x1 - op.originX, clip.y1 - op.originY};
+        }
+        FillTriangles(target, local, op.texture, op.blend, queue.vertices.data() + op.firstVertex, op.vertexCount,
+                      op.indexCount > 0 ? queue.indices.data() + op.firstIndex : nullptr, op.indexCount,
+                      op.secondTexture.pixels != nullptr ? &second : nullptr);
         break;
+      }
       case Kind::Copy:
         for (int row = clip.y0; row < clip.y1; ++row) {
           const uint32_t* in = op.pixels + static_cast<ptrdiff_t>(op.sy + row - op.y) * op.pitch + op.sx +
@@ -236,17 +254,21 @@ void SetCompositorFrame(const PixelRows& frame) {
 
 void QueueTriangles(std::shared_ptr<const void> keep, const FillTexture& texture, FillBlend blend,
                     const FillClip& clip, const QuadVertex* vertices, int vertexCount, const int* indices,
-                    int indexCount) {
+                    int indexCount, const FillSecondLayer* second, int originX, int originY) {
   if (queue.frame.pixels == nullptr || vertices == nullptr || vertexCount <= 0) return;
+  if (second != nullptr && (second->texture.pixels == nullptr || second->uv == nullptr)) return;
+  if (std::abs(originX) > 4 * queue.frame.width || std::abs(originY) > 4 * queue.frame.height) return;
   Operation op;
   op.kind = Kind::Triangles;
   op.clip = WithinFrame(clip);
+  op.originX = originX;
+  op.originY = originY;
   // The rows the triangles reach, so that bands below or above them skip them whole.
   float top = vertices[0].y, bottom = vertices[0].y;
   for (int i = 1; i < vertexCount; ++i) top = std::min(top, vertices[i].y), bottom = std::max(bottom, vertices[i].y);
   if (top == top && bottom == bottom && top > -kFarthestFillPixel && bottom < kFarthestFillPixel) {
-    op.clip.y0 = std::max(op.clip.y0, static_cast<int>(top) - 1);
-    op.clip.y1 = std::min(op.clip.y1, static_cast<int>(bottom) + 2);
+    op.clip.y0 = std::max(op.clip.y0, static_cast<int>(top) + originY - 1);
+    op.clip.y1 = std::min(op.clip.y1, static_cast<int>(bottom) + originY + 2);
   }
   if (op.clip.x0 >= op.clip.x1 || op.clip.y0 >= op.clip.y1) return;
   op.keep = std::move(keep);
@@ -259,6 +281,11 @@ void QueueTriangles(std::shared_ptr<const void> keep, const FillTexture& texture
     op.firstIndex = static_cast<int>(queue.indices.size());
     op.indexCount = indexCount;
     queue.indices.insert(queue.indices.end(), indices, indices + indexCount);
+  }
+  if (second != nullptr) {
+    op.secondTexture = second->texture;
+    op.firstSecondCoordinate = static_cast<int>(queue.secondCoordinates.size());
+    queue.secondCoordinates.insert(queue.secondCoordinates.end(), second->uv, second->uv + 2 * vertexCount);
   }
   queue.queuedPixels += static_cast<long>(op.clip.x1 - op.clip.x0) * (op.clip.y1 - op.clip.y0) / 4;
   queue.operations.push_back(std::move(op));
@@ -357,6 +384,7 @@ void FinishQueuedDrawing() {
   queue.operations.clear();
   queue.vertices.clear();
   queue.indices.clear();
+  queue.secondCoordinates.clear();
   queue.preparations.clear();
   queue.queuedPixels = 0;
   queue.preparedPixels = 0;

@@ -18,10 +18,12 @@ void SetCompositorFrame(const PixelRows& frame);
 enum class CopyMode { Copy, Opaque, Keyed, Blend };
 
 // Drawing waits in the queue until the frame's pixels are wanted; `keep` holds what the pixels belong to.
-// Coordinates are the frame's pixels; every operation is cut at `clip` and at the frame's edges.
+// Coordinates are the frame's pixels; every operation is cut at `clip` and at the frame's edges. A second
+// layer's coordinates are copied with the vertices. Vertices may be given about an origin (the frame's pixel
+// where their (0, 0) lies): the triangles then land exactly as filled into a picture of their own laid there.
 void QueueTriangles(std::shared_ptr<const void> keep, const FillTexture& texture, FillBlend blend,
                     const FillClip& clip, const QuadVertex* vertices, int vertexCount, const int* indices,
-                    int indexCount);
+                    int indexCount, const FillSecondLayer* second = nullptr, int originX = 0, int originY = 0);
 // The rectangle (sx, sy, w, h) of `pixels` (rows `pitch` pixels apart) put with its corner at (x, y).
 void QueueCopy(std::shared_ptr<const void> keep, const uint32_t* pixels, int pitch, int sx, int sy, int w, int h,
                int x, int y, CopyMode mode, uint32_t key, const FillClip& clip);

@@ -99,14 +99,18 @@ void ClipRect(const Polygon& in, float minX, float minY, float maxX, float maxY,
   Keep(a, out, [maxY](const Corner3& c) { return maxY - c.y; });
 }
 
-void NearFirstRepeat(const Polygon& in, std::vector<Polygon>& pieces) {
-  pieces.clear();
-  if (in.count < 3) return;
-  pieces.push_back(in);
-  float lowU = 0, highU = 0, lowV = 0, highV = 0;
-  Range(in, true, lowU, highU);
-  Range(in, false, lowV, highV);
-  if (std::isfinite(lowU + highU + lowV + highV)) IntoFirstRepeat(pieces.back(), false);
+void MoveNearFirstRepeat(float* u, float* v, int count) {
+  if (count <= 0) return;
+  float lowU = u[0], highU = u[0], lowV = v[0], highV = v[0];
+  for (int i = 1; i < count; ++i) {
+    lowU = std::min(lowU, u[i]), highU = std::max(highU, u[i]);
+    lowV = std::min(lowV, v[i]), highV = std::max(highV, v[i]);
+  }
+  if (!std::isfinite(lowU + highU + lowV + highV)) return;
+  float su = 0, sv = 0;
+  for (int i = 0; i < count; ++i) su += u[i], sv += v[i];
+  float du = std::floor(su / count), dv = std::floor(sv / count);
+  for (int i = 0; i < count; ++i) u[i] -= du, v[i] -= dv;
 }
 
 void SplitAtRepeats(const Polygon& in, std::vector<Polygon>& pieces) {

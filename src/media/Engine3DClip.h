@@ -7,14 +7,16 @@
 
 namespace engine3d {
 
-// A corner in view space (x, y, z) before projection, or on the screen (x, y pixels) after it.
+// A corner in view space (x, y, z) before projection, or on the screen (x, y pixels) after it. Left unset
+// until written (polygons are made by the thousand a frame; only their first `count` corners are ever read).
 struct Corner3 {
-  float x = 0, y = 0, z = 0;
-  float r = 0, g = 0, b = 0;  // lit colour, 0..1 (may exceed 1 before clamping)
-  float u = 0, v = 0;         // texture coordinates
+  float x, y, z;
+  float r, g, b;  // lit colour, 0..1 (may exceed 1 before clamping)
+  float u, v;     // texture coordinates
 };
 
 struct Polygon {
+  Polygon() {}  // made in place without clearing its corners
   std::array<Corner3, 16> corners;  // convex, in order
   int count = 0;
 };
@@ -28,8 +30,8 @@ void ClipRect(const Polygon& in, float minX, float minY, float maxX, float maxY,
 // kMostRepeats copies either way is returned whole, its coordinates only moved near 0..1.
 constexpr int kMostRepeats = 64;
 void SplitAtRepeats(const Polygon& in, std::vector<Polygon>& pieces);
-// The polygon whole, for a texture that repeats by itself: its coordinates only moved by whole repeats so
-// that its middle lies in 0..1.
-void NearFirstRepeat(const Polygon& in, std::vector<Polygon>& pieces);
+// For a texture that repeats by itself: `count` pairs of coordinates moved by whole repeats so that their
+// middle lies in 0..1 (not at all when they are not numbers), the polygon left whole.
+void MoveNearFirstRepeat(float* u, float* v, int count);
 
 }  // namespace engine3d

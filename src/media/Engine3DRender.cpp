@@ -43,7 +43,9 @@ struct Batch {
   int sprite = -2;  // -2: nothing gathered yet
   int source = 5, destination = 6;
   bool wrap = false;  // the texture repeats in the media layer: the triangles were not cut at the repeats
+  int secondSprite = -1;  // a second layer multiplied over the first in the same pass (both repeating)
   std::vector<QuadVertex> vertices;
+  std::vector<float> secondCoordinates;  // u, v of the second layer at each vertex
   std::vector<int> indices;
 };
 
@@ -208,13 +210,36 @@ void GatherEntity(const World& world, int number, const Entity& e, const View& v
   }
 }
 
+// A two-layer batch the media layer could not draw in one pass: the first layer, then the second multiplied
+// over it (white, as a modulating layer is drawn).
+void DrawLayersApart(const Batch& batch) {
+  int vertexCount = static_cast<int>(batch.vertices.size()), indexCount = static_cast<int>(batch.indices.size());
+  DrawTriangles(batch.sprite, batch.vertices.data(), vertexCount, batch.indices.data(), indexCount);
+  std::vector<QuadVertex> second = batch.vertices;
+  for (size_t i = 0; i < second.size(); ++i) {
+    second[i].r = second[i].g = second[i].b = second[i].a = 255;
+    second[i].u = batch.secondCoordinates[2 * i];
+    second[i].v = batch.secondCoordinates[2 * i + 1];
+  }
+  int source = 5, destination = 6;
+  BlendFactors(kBlendModulate, source, destination);
+  QuadBlendMode(source, destination);
+  DrawTriangles(batch.secondSprite, second.data(), vertexCount, batch.indices.data(), indexCount);
+  QuadBlendMode(batch.source, batch.destination);
+}
+
 void Flush(Batch& batch) {
   if (!batch.indices.empty()) {
     QuadBlendMode(batch.source, batch.destination);
     auto before = std::chrono::steady_clock::now();
     int vertexCount = static_cast<int>(batch.vertices.size()), indexCount = static_cast<int>(batch.indices.size());
-    if (!batch.wrap || !media::DrawWrappedTriangles(batch.sprite, batch.vertices.data(), vertexCount,
-                                                    batch.indices.data(), indexCount)) {
+    if (batch.secondSprite >= 0) {
+      if (!media::DrawWrappedTwoLayerTriangles(batch.sprite, batch.secondSprite, batch.vertices.data(), vertexCount,
+                                               batch.secondCoordinates.data(), batch.indices.data(), indexCount)) {
+        DrawLayersApart(batch);
+      }
+    } else if (!batch.wrap || !media::DrawWrappedTriangles(batch.sprite, batch.vertices.data(), vertexCount,
+                                                           batch.indices.data(), indexCount)) {
       DrawTriangles(batch.sprite, batch.vertices.data(), vertexCount, batch.indices.data(), indexCount);
     }
     TheWorld().drawMilliseconds +=
@@ -222,8 +247,10 @@ void Flush(Batch& batch) {
     TheWorld().renderedTriangles += static_cast<int>(batch.indices.size() / 3);
   }
   batch.vertices.clear();
+  batch.secondCoordinates.clear();
   batch.indices.clear();
   batch.sprite = -2;
+  batch.secondSprite = -1;
 }
 
 // The triangle near-clipped, projected and kept within the guard band; count 0 when nothing shows.
@@ -252,14 +279,38 @@ void Project(const Triangle& tri, const View& view, Polygon& out) {
   }
 }
 
-// The layer's texture coordinates: scaled and turned about the texture centre, then scrolled.
-void TransformCoordinates(const Layer& layer, Polygon& p) {
+// The layer's texture coordinates of the polygon's corners: scaled and turned about the texture centre, then
+// scrolled.
+void TransformCoordinates(const Layer& layer, const Polygon& p, float* u, float* v) {
   float c = std::cos(layer.degrees * kRadiansPerDegree), s = std::sin(layer.degrees * kRadiansPerDegree);
   for (int i = 0; i < p.count; ++i) {
-    Corner3& k = p.corners[i];
+    const Corner3& k = p.corners[i];
     float tu = (k.u - 0.5f) * layer.scaleU, tv = (k.v - 0.5f) * layer.scaleV;
-    k.u = c * tu - s * tv + 0.5f + layer.scrollU;
-    k.v = s * tu + c * tv + 0.5f + layer.scrollV;
+    u[i] = c * tu - s * tv + 0.5f + layer.scrollU;
+    v[i] = s * tu + c * tv + 0.5f + layer.scrollV;
+  }
+}
+
+void TransformCoordinates(const Layer& layer, Polygon& p) {
+  float u[16], v[16];
+  TransformCoordinates(layer, p, u, v);
+  for (int i = 0; i < p.count; ++i) p.corners[i].u = u[i], p.corners[i].v = v[i];
+}
+
+// The polygon's corners as vertices of the batch, with texture coordinates `u`, `v`, and the fan of its
+// triangles.
+void AddFan(Batch& batch, const Polygon& p, const float* u, const float* v, bool white) {
+  int first = static_cast<int>(batch.vertices.size());
+  for (int i = 0; i < p.count; ++i) {
+    const Corner3& c = p.corners[i];
+    QuadVertex vertex{c.x, c.y, 255, 255, 255, 255, u[i], v[i]};
+    if (!white) vertex.r = Byte(c.r), vertex.g = Byte(c.g), vertex.b = Byte(c.b);
+    batch.vertices.push_back(vertex);
+  }
+  for (int i = 1; i + 1 < p.count; ++i) {
+    batch.indices.push_back(first);
+    batch.indices.push_back(first + i);
+    batch.indices.push_back(first + i + 1);
   }
 }
 
@@ -277,28 +328,55 @@ void AddLayer(const Polygon& polygon, const Layer& layer, int sprite, int mode, 
     batch.destination = destination;
     batch.wrap = wrap;
   }
+  if (sprite >= 0 && wrap) {
+    // Whole: only its coordinates are moved near the first repeat.
+    float u[16], v[16];
+    TransformCoordinates(layer, polygon, u, v);
+    MoveNearFirstRepeat(u, v, polygon.count);
+    AddFan(batch, polygon, u, v, white);
+    return;
+  }
   Polygon moved = polygon;
   TransformCoordinates(layer, moved);
-  if (sprite >= 0 && wrap) {
-    NearFirstRepeat(moved, s.pieces);
-  } else if (sprite >= 0) {
+  if (sprite >= 0) {
     SplitAtRepeats(moved, s.pieces);
   } else {
     s.pieces.assign(1, moved);
   }
   for (const Polygon& piece : s.pieces) {
-    int first = static_cast<int>(batch.vertices.size());
-    for (int i = 0; i < piece.count; ++i) {
-      const Corner3& c = piece.corners[i];
-      QuadVertex v{c.x, c.y, 255, 255, 255, 255, c.u, c.v};
-      if (!white) v.r = Byte(c.r), v.g = Byte(c.g), v.b = Byte(c.b);
-      batch.vertices.push_back(v);
-    }
-    for (int i = 1; i + 1 < piece.count; ++i) {
-      batch.indices.push_back(first);
-      batch.indices.push_back(first + i);
-      batch.indices.push_back(first + i + 1);
-    }
+    float u[16], v[16];
+    for (int i = 0; i < piece.count; ++i) u[i] = piece.corners[i].u, v[i] = piece.corners[i].v;
+    AddFan(batch, piece, u, v, white);
+  }
+}
+
+// Adds both layers of a projected polygon to the batch at once, neither cut: the media layer repeats both
+// textures and multiplies the second (a modulating layer) over the first in the same pass.
+void AddTwoLayers(const Polygon& polygon, const Layer& first, const Layer& second, int sprite, int secondSprite,
+                  int mode) {
+  Scratch& s = scratch;
+  Batch& batch = s.batch;
+  int source = 5, destination = 6;
+  BlendFactors(mode, source, destination);
+  if (batch.sprite != sprite || batch.source != source || batch.destination != destination || !batch.wrap ||
+      batch.secondSprite != secondSprite) {
+    Flush(batch);
+    batch.sprite = sprite;
+    batch.source = source;
+    batch.destination = destination;
+    batch.wrap = true;
+    batch.secondSprite = secondSprite;
+  }
+  if (polygon.count < 3) return;
+  float u[16], v[16], secondU[16], secondV[16];
+  TransformCoordinates(first, polygon, u, v);
+  TransformCoordinates(second, polygon, secondU, secondV);
+  MoveNearFirstRepeat(u, v, polygon.count);
+  MoveNearFirstRepeat(secondU, secondV, polygon.count);
+  AddFan(batch, polygon, u, v, false);
+  for (int i = 0; i < polygon.count; ++i) {
+    batch.secondCoordinates.push_back(secondU[i]);
+    batch.secondCoordinates.push_back(secondV[i]);
   }
 }
 
@@ -332,10 +410,16 @@ void DrawSorted(const World& world, const View& view) {
     }
     int sprite1 = SpriteOf(world, m.layers[0].texture);
     bool wrap1 = Wraps(sprite1);
-    for (const Polygon& p : s.projected)
-      if (p.count) AddLayer(p, m.layers[0], sprite1, m.blend, false, wrap1);
     int sprite2 = m.hasLayer2 ? SpriteOf(world, m.layers[1].texture) : -1;
     bool wrap2 = Wraps(sprite2);
+    if (wrap1 && wrap2 && m.layers[1].mode == kBlendModulate) {
+      for (const Polygon& p : s.projected)
+        if (p.count) AddTwoLayers(p, m.layers[0], m.layers[1], sprite1, sprite2, m.blend);
+      at = end;
+      continue;
+    }
+    for (const Polygon& p : s.projected)
+      if (p.count) AddLayer(p, m.layers[0], sprite1, m.blend, false, wrap1);
     if (sprite2 >= 0)
       for (const Polygon& p : s.projected)
         if (p.count) AddLayer(p, m.layers[1], sprite2, m.layers[1].mode, m.layers[1].mode == kBlendModulate, wrap2);

@@ -7,6 +7,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "media/Media.h"
@@ -32,12 +33,16 @@ struct ShapedCopy {
   long Bytes() const { return static_cast<long>(w) * h * 4; }
 };
 
-constexpr long kNeverDrawn = -1000000000;
-
 struct ShapedCopyEntry {
   std::shared_ptr<const ShapedCopy> copy;  // queued drawing may still hold it after it is dropped here
   long lastUse = 0;                        // the shaped-draw count when it was last drawn
-  long lastFrame = kNeverDrawn;            // the presented-frame count when it was last drawn
+};
+
+// A zoomed or turned shape seen lately, copied or not: whether it comes back decides whether it gets a copy.
+struct SeenShape {
+  const void* sprite = nullptr;  // the sprite drawn (only compared, never followed)
+  uint64_t key = 0;              // its shape
+  long frame = -1;               // the presented-frame count when it was last drawn
 };
 
 struct Sprite {
@@ -53,7 +58,7 @@ struct Sprite {
   int contentVersion = 0;           // grows whenever the pixels change (turned copies go stale)
   std::map<int, TurnedCopyEntry> turned;  // turned copies by angle step, for the software renderer
   int turnedVersion = 0;            // the contentVersion the turned copies were made from
-  std::map<uint64_t, ShapedCopyEntry> shaped;  // zoomed and turned copies for the compositor, by shape
+  std::unordered_map<uint64_t, ShapedCopyEntry> shaped;  // zoomed and turned copies for the compositor, by shape
   int shapedVersion = 0;            // the contentVersion the shaped copies were made from
   // For each row, the first column with any alpha and the column after the last (pictures laid by alpha
   // skip the clear rest), made from `visibleVersion` of the pixels.
@@ -100,7 +105,9 @@ struct State {
   long turnedDraws = 0;              // turned draws so far (the copies' clock for least-recent use)
   long shapedBytes = 0;              // pixels held by the shaped copies of every sprite
   long shapedDraws = 0;              // shaped draws so far (their clock for least-recent use)
-  long shapedSightings = 0;          // shapes seen once, not yet copied
+  // The shapes seen lately, in slots by a hash of sprite and shape (a newer shape takes an older one's slot):
+  // a shape forgotten too soon merely waits longer for its copy.
+  std::vector<SeenShape> seenShapes = std::vector<SeenShape>(4096);
   bool shapedCopiesOn = true;        // off: every zoomed or turned picture is sampled afresh (tests)
   bool focus = true;
   int frameRate = 60;
@@ -123,9 +130,10 @@ State& S();
 // Drops the least recently drawn of the copies that `counts` counts, in the `copies` map of every sprite, until
 // `bytes` is at most three quarters of `budget`; `drop` gives back what an entry holds and returns its bytes.
 // `keep` is never dropped. Nothing happens while `bytes` is within the budget.
-template <typename Key, typename Entry, typename Counts, typename Drop>
-void DropLeastRecentlyDrawn(std::map<Key, Entry> Sprite::*copies, const Entry* keep, long& bytes, long budget,
-                            Counts counts, Drop drop) {
+template <typename Copies, typename Entry, typename Counts, typename Drop>
+void DropLeastRecentlyDrawn(Copies Sprite::*copies, const Entry* keep, long& bytes, long budget, Counts counts,
+                            Drop drop) {
+  using Key = typename Copies::key_type;
   if (bytes <= budget) return;
   struct Use {
     long lastUse;
@@ -164,6 +172,12 @@ bool AllOpaque(Sprite& sprite);
 // picture's sides are not powers of two; the caller then cuts its triangles at the repeats.
 bool DrawWrappedTriangles(int sprite, const QuadVertex* vertices, int vertexCount, const int* indices,
                           int indexCount);
+// Such triangles with a second repeating picture multiplied over the first (its coordinates, u and v for each
+// vertex, in `secondCoordinates`), in one pass: as the first layer over all the triangles and then the second
+// would draw them, where the triangles do not cover one another. False, drawing nothing, where either picture
+// cannot repeat.
+bool DrawWrappedTwoLayerTriangles(int sprite, int secondSprite, const QuadVertex* vertices, int vertexCount,
+                                  const float* secondCoordinates, const int* indices, int indexCount);
 SDL_Surface* NewSurface(int w, int h);
 SDL_Surface* ToArgb(SDL_Surface* decoded);  // takes ownership of `decoded`
 // Game colour (r + 256 g + 65536 b) to an opaque ARGB8888 pixel and back.

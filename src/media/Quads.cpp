@@ -348,14 +348,14 @@ void FullViewport() { SetViewport(0, 0, S().screenWidth, S().screenHeight); }
 
 namespace media {
 
-bool DrawWrappedTriangles(int sprite, const QuadVertex* vertices, int vertexCount, const int* indices,
-                          int indexCount) {
-  auto& s = S();
-  if (!CanDraw() || s.rendererDraws) return false;
+namespace {
+
+// The sprite's picture as a texture that repeats: its copy with one more column and row made when the picture
+// changed. False when the compositor does not draw, or the sides are not powers of two.
+bool WrappingTexture(int sprite, FillTexture& texture, std::shared_ptr<const std::vector<uint32_t>>& keep) {
+  if (!CanDraw() || S().rendererDraws) return false;
   auto found = sprite >= 0 ? FindSprite(sprite) : nullptr;
-  FillTexture texture;
   if (!found || !TextureOf(*found, texture) || !CanWrapTexture(texture.width, texture.height)) return false;
-  if (vertexCount <= 0) return true;
   Sprite& picture = *found;
   if (picture.wrapVersion != picture.contentVersion || !picture.wrapCopy) {
     int w = texture.width, h = texture.height;
@@ -369,11 +369,42 @@ bool DrawWrappedTriangles(int sprite, const QuadVertex* vertices, int vertexCoun
     picture.wrapCopy = std::move(copy);
     picture.wrapVersion = picture.contentVersion;
   }
-  texture.pixels = picture.wrapCopy->data();
+  keep = picture.wrapCopy;
+  texture.pixels = keep->data();
   texture.pitch = texture.width + 1;
   texture.wrap = true;
-  QueueTriangles(picture.wrapCopy, texture, FillBlendOf(s.quadBlend), ViewportClip(), vertices, vertexCount,
-                 indices, indexCount);
+  return true;
+}
+
+}  // namespace
+
+bool DrawWrappedTriangles(int sprite, const QuadVertex* vertices, int vertexCount, const int* indices,
+                          int indexCount) {
+  FillTexture texture;
+  std::shared_ptr<const std::vector<uint32_t>> keep;
+  if (!WrappingTexture(sprite, texture, keep)) return false;
+  if (vertexCount > 0) {
+    QueueTriangles(keep, texture, FillBlendOf(S().quadBlend), ViewportClip(), vertices, vertexCount, indices,
+                   indexCount);
+  }
+  return true;
+}
+
+bool DrawWrappedTwoLayerTriangles(int sprite, int secondSprite, const QuadVertex* vertices, int vertexCount,
+                                  const float* secondCoordinates, const int* indices, int indexCount) {
+  FillSecondLayer second;
+  std::shared_ptr<const std::vector<uint32_t>> keep, keepSecond;
+  FillTexture texture;
+  if (secondCoordinates == nullptr || !WrappingTexture(sprite, texture, keep) ||
+      !WrappingTexture(secondSprite, second.texture, keepSecond)) {
+    return false;
+  }
+  if (vertexCount <= 0) return true;
+  second.uv = secondCoordinates;
+  // The queued drawing holds both copies.
+  auto both = std::make_shared<std::pair<std::shared_ptr<const void>, std::shared_ptr<const void>>>(keep, keepSecond);
+  QueueTriangles(both, texture, FillBlendOf(S().quadBlend), ViewportClip(), vertices, vertexCount, indices, indexCount,
+                 &second);
   return true;
 }
 

@@ -18,16 +18,18 @@ constexpr int kTurnSteps = 360 / kTurnStep;
 constexpr long kLargestCopy = 160L * 160L;      // pixels: larger turned pictures are sampled afresh at each draw
 constexpr long kLargestUnturnedCopy = 1024L * 768L;  // pixels: unturned pictures up to the whole screen's size
 constexpr long kCopiesBudget = 48L << 20;       // bytes all the copies together stay within
-constexpr long kMostSightings = 4096;           // shapes seen once and not copied, remembered at most
 
-// Forgets every shape seen but not copied, of every sprite.
-void ForgetSightings() {
+constexpr long kNotSeen = -(1L << 40);
+
+// The frame this sprite's shape was last drawn in, if it is among the shapes seen lately (kNotSeen if not);
+// it is now, drawn in this frame.
+long LastSeen(const Sprite* sprite, uint64_t key) {
   auto& s = S();
-  for (auto& [number, sprite] : s.sprites) {
-    (void)number;
-    std::erase_if(sprite->shaped, [](const auto& held) { return !held.second.copy; });
-  }
-  s.shapedSightings = 0;
+  uint64_t hash = (key ^ reinterpret_cast<uintptr_t>(sprite) * 0x9E3779B97F4A7C15ull) * 0xBF58476D1CE4E5B9ull;
+  SeenShape& seen = s.seenShapes[(hash >> 40) % s.seenShapes.size()];
+  long frame = seen.sprite == sprite && seen.key == key ? seen.frame : kNotSeen;
+  seen = {sprite, key, s.presented};
+  return frame;
 }
 
 // A copy of w x h pixels, to be made before the frame is drawn: the picture filled between the four corners
@@ -104,21 +106,28 @@ bool LayShapedCopy(const std::shared_ptr<Sprite>& shared, const FillTexture& tex
   uint64_t key = w4 << 40 | h4 << 24 | static_cast<uint64_t>(step) << 3 | (turned ? 4u : 0u) |
                  (texture.bilinear ? 2u : 0u) | (texture.opaque ? 1u : 0u);
   s.shapedDraws += 1;
-  ShapedCopyEntry& entry = sprite.shaped[key];
-  // A shape drawn once (a picture growing frame by frame) is not worth keeping: a turned one's copy is kept
-  // from its second draw on. A copy of an unturned picture has the very pixels sampling afresh gives, and such
-  // a picture is drawn afresh until its copy is kept, which it is only when it comes back in the very next
-  // frame (or twice in one): pictures at sizes that come and go (each frame of an explosion at its own size)
-  // would otherwise churn the copies through their budget, each copy made for a draw or two. A turned one is
-  // always laid through a copy (made for the draw when not kept), so that its turn steps the same way at every
-  // draw.
-  bool keep = turned ? entry.lastUse != 0 : entry.lastFrame >= s.presented - 1;
-  entry.lastUse = s.shapedDraws;
-  entry.lastFrame = s.presented;
-  std::shared_ptr<const ShapedCopy> copy = entry.copy;
-  if (!copy && !keep && !turned) {
-    if (++s.shapedSightings > kMostSightings) ForgetSightings();
-    return false;
+  long seen = LastSeen(&sprite, key);
+  // A shape drawn once (a picture growing frame by frame) is not worth a copy. A turned one gets its copy when
+  // it comes back (flares turned at random come back to their few dozen turn steps often). An unturned one only
+  // when it comes back in the very next frame (or twice in one): unturned shapes that come and go (each frame
+  // of an explosion at its own size) would otherwise churn the copies through their budget, each copy made for
+  // a draw or two. A shape without a kept copy is drawn afresh: unturned by the caller, to the very pixels a
+  // copy gives; turned here, at its turn step, into the box a copy would have, exactly as the copy would be
+  // filled and laid, so that its turn steps the same way whether or not a copy is kept.
+  bool keep = turned ? seen != kNotSeen : seen >= s.presented - 1;
+  auto held = sprite.shaped.find(key);
+  std::shared_ptr<const ShapedCopy> copy;
+  if (held != sprite.shaped.end()) {
+    held->second.lastUse = s.shapedDraws;
+    copy = held->second.copy;
+  }
+  if (!copy && !keep && !turned) return false;
+  // Unturned, the picture lands on whole pixels with its corner cut to them, as when sampled afresh;
+  // turned, its centre lands on the nearest whole or half pixel the copy's box allows.
+  int left = static_cast<int>(x), top = static_cast<int>(y);
+  if (turned) {
+    left = static_cast<int>(std::floor(x + width / 2 - boxW / 2.0f + 0.5f));
+    top = static_cast<int>(std::floor(y + height / 2 - boxH / 2.0f + 0.5f));
   }
   if (!copy) {
     QuadVertex v[4];
@@ -134,24 +143,25 @@ bool LayShapedCopy(const std::shared_ptr<Sprite>& shared, const FillTexture& tex
         v[k].y = my + dx[k] * fs + dy[k] * fc;
       }
     }
-    copy = CopyToMake(shared, texture, v, boxW, boxH);
-    if (keep) {
-      entry.copy = copy;
-      s.shapedSightings -= 1;
-      s.shapedBytes += copy->Bytes();
-      DropLeastRecentlyDrawn(&Sprite::shaped, &entry, s.shapedBytes, kCopiesBudget,
-                             [](const ShapedCopyEntry& held) { return held.copy != nullptr; },
-                             [](const ShapedCopyEntry& dropped) { return dropped.copy->Bytes(); });
-    } else if (++s.shapedSightings > kMostSightings) {
-      ForgetSightings();
+    if (!keep) {
+      // Turned, not worth a copy: filled straight into the frame about the box's corner.
+      const float u[4] = {0, 1, 1, 0}, t[4] = {0, 0, 1, 1};
+      for (int k = 0; k < 4; ++k) {
+        v[k].u = u[k], v[k].v = t[k];
+        v[k].r = v[k].g = v[k].b = 255;
+        v[k].a = static_cast<uint8_t>(std::min(alpha, 255));
+      }
+      static const int indices[6] = {0, 1, 2, 0, 2, 3};
+      QueueTriangles(shared, texture, blend, clip, v, 4, indices, 6, nullptr, left, top);
+      return true;
     }
-  }
-  // Unturned, the picture lands on whole pixels with its corner cut to them, as when sampled afresh;
-  // turned, its centre lands on the nearest whole or half pixel the copy's box allows.
-  int left = static_cast<int>(x), top = static_cast<int>(y);
-  if (turned) {
-    left = static_cast<int>(std::floor(x + width / 2 - boxW / 2.0f + 0.5f));
-    top = static_cast<int>(std::floor(y + height / 2 - boxH / 2.0f + 0.5f));
+    copy = CopyToMake(shared, texture, v, boxW, boxH);
+    ShapedCopyEntry& entry = sprite.shaped[key];
+    entry = {copy, s.shapedDraws};
+    s.shapedBytes += copy->Bytes();
+    DropLeastRecentlyDrawn(&Sprite::shaped, &entry, s.shapedBytes, kCopiesBudget,
+                           [](const ShapedCopyEntry& held) { return held.copy != nullptr; },
+                           [](const ShapedCopyEntry& dropped) { return dropped.copy->Bytes(); });
   }
   // An unturned copy of an opaque picture is opaque throughout: laid so, it hides what lies beneath.
   LayPaint paint{blend, static_cast<uint32_t>(std::min(alpha, 255)), !turned && texture.opaque ? 0xFF000000u : 0u};
@@ -162,11 +172,7 @@ bool LayShapedCopy(const std::shared_ptr<Sprite>& shared, const FillTexture& tex
 void ForgetShapedCopies(Sprite& sprite) {
   for (auto& [key, entry] : sprite.shaped) {
     (void)key;
-    if (entry.copy) {
-      S().shapedBytes -= entry.copy->Bytes();
-    } else {
-      S().shapedSightings -= 1;
-    }
+    S().shapedBytes -= entry.copy->Bytes();
   }
   sprite.shaped.clear();
 }

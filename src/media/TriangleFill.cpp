@@ -447,12 +447,88 @@ bool Usable(const QuadVertex& v) {
 
 double UnitClamped(float t) { return t >= 0.0f ? (t <= 1.0f ? t : 1.0) : 0.0; }  // NaN to 0
 
+// How one texture is sampled across a triangle: its texel positions as planes over the screen, its fillers.
+struct LayerFill {
+  Sampling sampling = Sampling::None;
+  bool wrap = false;
+  Plane u, v;
+  SpanSteps steps;
+  const Texels* texels = nullptr;
+  Fillers fill;
+  SpanFiller wide = nullptr;        // four pixels a step, where the processor can
+  int64_t insideX = 0, insideY = 0; // inside the texture, a span's texel positions lie within these (16.16)
+
+  // Fits the texel planes to the corners' coordinates (`coordinates` gives a corner's u and v).
+  template <typename Coordinates>
+  void Fit(const FillTexture& texture, const double (&x)[3], const double (&y)[3], double inverseArea,
+           Coordinates coordinates) {
+    // Bilinear texel centres lie on whole numbers, nearest texels span them.
+    double shift = texture.bilinear ? 0.5 : 0.0;
+    wrap = texture.wrap;
+    auto fit = [&](Plane& plane, int which, int size) {
+      double value[3];
+      for (int k = 0; k < 3; ++k) {
+        float t = coordinates(k, which);
+        value[k] = (wrap ? (t == t ? static_cast<double>(t) : 0.0) : UnitClamped(t)) * size - shift;
+      }
+      if (wrap) {
+        // Only the position within a repeat matters: whole repeats off all three corners keep the values small.
+        double repeats = std::floor(std::min({value[0], value[1], value[2]}) / size) * size;
+        for (double& w : value) w -= repeats;
+      }
+      plane.Fit(x, y, value, inverseArea);
+    };
+    fit(u, 0, texture.width);
+    fit(v, 1, texture.height);
+    steps.du = u.Step();
+    steps.dv = v.Step();
+    sampling = texture.bilinear ? Sampling::Bilinear : Sampling::Nearest;
+    int pair = sampling == Sampling::Bilinear ? 1 : 0;
+    insideX = ((int64_t{texels->lastX} - pair) << 16) + 0xFFFF;
+    insideY = ((int64_t{texels->lastY} - pair) << 16) + 0xFFFF;
+  }
+
+  void ChooseFillers(bool tint, FillBlend blend) {
+    fill = FillersFor(sampling, tint, blend, wrap);
+    wide = sampling == Sampling::Bilinear ? spans::WideBilinearFiller(tint, blend, wrap ? Reach::Wrap : Reach::Inside)
+                                          : nullptr;
+  }
+
+  // The inside of a span through the wide loop (for a texture that stops at its edges, its multiple of four
+  // pixels), the rest through the two-pixel one.
+  void Inside(uint32_t* to, int n, const SpanStart& from) const {
+    int four = wide == nullptr ? 0 : wrap ? n : n & ~3;
+    if (four > 0) wide(to, four, from, steps, *texels);
+    if (four < n) fill.inside(to + four, n - four, four > 0 ? Advanced(from, steps, four) : from, steps, *texels);
+  }
+
+  // A span of `count` pixels from `out`, its values `at` those of its first pixel. Only the pixels near the
+  // texture's edges take the slower filler that clamps texel indices.
+  void Span(uint32_t* out, int count, const SpanStart& at) const {
+    int low = 0, high = count;
+    if (sampling != Sampling::None && !wrap) {
+      NarrowToInside(at.u, steps.du, insideX, low, high);
+      NarrowToInside(at.v, steps.dv, insideY, low, high);
+    }
+    if (low >= high) {
+      fill.edge(out, count, at, steps, *texels);
+      return;
+    }
+    if (low > 0) fill.edge(out, low, at, steps, *texels);
+    Inside(out + low, high - low, Advanced(at, steps, low));
+    if (high < count) fill.edge(out + high, count - high, Advanced(at, steps, high), steps, *texels);
+  }
+};
+
 struct Job {
   const PixelRows& target;
   FillClip clip;
   const FillTexture& texture;
   FillBlend blend;
   Texels texels;
+  const QuadVertex* vertices;     // the first vertex, for the second layer's coordinates of a corner
+  const FillSecondLayer* second;  // null: one layer
+  Texels secondTexels;
 };
 
 void FillOne(const Job& job, const QuadVertex& p, const QuadVertex& q, const QuadVertex& r) {
@@ -482,26 +558,12 @@ void FillOne(const Job& job, const QuadVertex& p, const QuadVertex& q, const Qua
     white = white && v.r == 255 && v.g == 255 && v.b == 255 && v.a == 255;
     opaque = opaque && v.a == 255;
   }
-  Plane u, v, colour[4];
+  LayerFill first, second;
+  first.texels = &job.texels;
   if (textured) {
-    // Bilinear texel centres lie on whole numbers, nearest texels span them.
-    double shift = job.texture.bilinear ? 0.5 : 0.0;
-    bool wrap = job.texture.wrap;
-    auto fit = [&](Plane& plane, float QuadVertex::*coordinate, int size) {
-      for (int k = 0; k < 3; ++k) {
-        float t = c[k].vertex->*coordinate;
-        value[k] = (wrap ? (t == t ? static_cast<double>(t) : 0.0) : UnitClamped(t)) * size - shift;
-      }
-      if (wrap) {
-        // Only the position within a repeat matters: whole repeats off all three corners keep the values small.
-        double repeats = std::floor(std::min({value[0], value[1], value[2]}) / size) * size;
-        for (double& w : value) w -= repeats;
-      }
-      plane.Fit(x, y, value, inverseArea);
-    };
-    fit(u, &QuadVertex::u, job.texture.width);
-    fit(v, &QuadVertex::v, job.texture.height);
+    first.Fit(job.texture, x, y, inverseArea, [&](int k, int which) { return which == 0 ? c[k].vertex->u : c[k].vertex->v; });
   }
+  Plane colour[4];
   bool tint = !textured || !white;
   // One colour at every corner (a faded quad, a flat triangle): it stands still, no plane to walk.
   const QuadVertex &c0 = *c[0].vertex, &c1 = *c[1].vertex, &c2 = *c[2].vertex;
@@ -523,27 +585,17 @@ void FillOne(const Job& job, const QuadVertex& p, const QuadVertex& q, const Qua
   }
   FillBlend blend = job.blend;
   if (blend == FillBlend::Blend && opaque && (!textured || job.texture.opaque)) blend = FillBlend::Replace;
-  Sampling sampling = !textured ? Sampling::None : job.texture.bilinear ? Sampling::Bilinear : Sampling::Nearest;
-  bool wrap = textured && job.texture.wrap;
-  Fillers fill = FillersFor(sampling, tint, blend, wrap);
-  // Four pixels a step where the processor can.
-  SpanFiller wide = sampling == Sampling::Bilinear ? spans::WideBilinearFiller(tint, blend, wrap ? Reach::Wrap : Reach::Inside)
-                                                   : nullptr;
-  // Inside the texture, a span's texel positions lie within these (16.16, both ends included).
-  int pair = sampling == Sampling::Bilinear ? 1 : 0;
-  int64_t insideX = ((int64_t{job.texels.lastX} - pair) << 16) + 0xFFFF;
-  int64_t insideY = ((int64_t{job.texels.lastY} - pair) << 16) + 0xFFFF;
-  SpanSteps steps;
-  steps.du = u.Step();
-  steps.dv = v.Step();
+  first.ChooseFillers(tint, blend);
   if (!flat)
-    for (int channel = 0; channel < 4; ++channel) steps.dColour[channel] = colour[channel].Step();
-  // The inside of a span: its multiple of four pixels through the wide loop, the rest through the two-pixel one.
-  auto fillInside = [&](uint32_t* to, int n, const SpanStart& from) {
-    int four = wide != nullptr ? n & ~3 : 0;
-    if (four > 0) wide(to, four, from, steps, job.texels);
-    if (four < n) fill.inside(to + four, n - four, four > 0 ? Advanced(from, steps, four) : from, steps, job.texels);
-  };
+    for (int channel = 0; channel < 4; ++channel) first.steps.dColour[channel] = colour[channel].Step();
+  bool layered = job.second != nullptr;
+  if (layered) {
+    second.texels = &job.secondTexels;
+    const float* uv = job.second->uv;
+    second.Fit(job.second->texture, x, y, inverseArea,
+               [&](int k, int which) { return uv[2 * (c[k].vertex - job.vertices) + which]; });
+    second.ChooseFillers(false, FillBlend::Modulate);
+  }
 
   EdgeWalk along, upper, lower;
   along.Start(top.x, top.y, bottom.x, bottom.y, firstRow);
@@ -560,28 +612,21 @@ void FillOne(const Job& job, const QuadVertex& p, const QuadVertex& q, const Qua
       // The values start at the span's own left end and step from there to the first pixel drawn, so that a
       // pixel comes out the same however much of its span the clip cuts away.
       double cx = static_cast<double>(edge) + 0.5, cy = static_cast<double>(row) + 0.5;
+      int cut = static_cast<int>(from - edge), count = static_cast<int>(to - from);
       SpanStart at;
-      if (textured) at.u = u.At(cx, cy), at.v = v.At(cx, cy);
+      if (textured) at.u = first.u.At(cx, cy), at.v = first.v.At(cx, cy);
       if (tint && flat) {
         at.colour = flatColour;
       } else if (tint) {
         for (int channel = 0; channel < 4; ++channel) at.colour[channel] = colour[channel].At(cx, cy);
       }
-      if (from > edge) at = Advanced(at, steps, static_cast<int>(from - edge));
-      int count = static_cast<int>(to - from);
       uint32_t* out = job.target.pixels + row * job.target.pitch + from;
-      // Only the pixels near the texture's edges take the slower filler that clamps texel indices.
-      int low = 0, high = count;
-      if (sampling != Sampling::None && !wrap) {
-        NarrowToInside(at.u, steps.du, insideX, low, high);
-        NarrowToInside(at.v, steps.dv, insideY, low, high);
-      }
-      if (low >= high) {
-        fill.edge(out, count, at, steps, job.texels);
-      } else {
-        if (low > 0) fill.edge(out, low, at, steps, job.texels);
-        fillInside(out + low, high - low, Advanced(at, steps, low));
-        if (high < count) fill.edge(out + high, count - high, Advanced(at, steps, high), steps, job.texels);
+      first.Span(out, count, cut > 0 ? Advanced(at, first.steps, cut) : at);
+      if (layered) {
+        // The second layer modulates the span the first has just laid, as a second pass over it would.
+        SpanStart at2;
+        at2.u = second.u.At(cx, cy), at2.v = second.v.At(cx, cy);
+        second.Span(out, count, cut > 0 ? Advanced(at2, second.steps, cut) : at2);
       }
     }
     along.Next();
@@ -591,22 +636,34 @@ void FillOne(const Job& job, const QuadVertex& p, const QuadVertex& q, const Qua
 
 }  // namespace
 
-void FillTriangles(const PixelRows& target, const FillClip& clip, const FillTexture& texture, FillBlend blend,
-                   const QuadVertex* vertices, int vertexCount, const int* indices, int indexCount) {
-  if (target.pixels == nullptr || vertices == nullptr || vertexCount <= 0) return;
-  if (texture.pixels != nullptr && (texture.width <= 0 || texture.height <= 0 ||
-                                    texture.width > kLargestFillTexture || texture.height > kLargestFillTexture)) {
-    return;
+namespace {
+
+bool Fillable(const FillTexture& texture) {
+  if (texture.pixels == nullptr) return true;
+  if (texture.width <= 0 || texture.height <= 0 || texture.width > kLargestFillTexture ||
+      texture.height > kLargestFillTexture) {
+    return false;
   }
-  if (texture.pixels != nullptr && texture.wrap && !CanWrapTexture(texture.width, texture.height)) return;
+  return !texture.wrap || CanWrapTexture(texture.width, texture.height);
+}
+
+Texels TexelsOf(const FillTexture& texture) {
+  return {texture.pixels, texture.pitch, texture.width - 1, texture.height - 1, texture.opaque ? 0xFF000000u : 0u,
+          texture.width - 1, texture.height - 1};
+}
+
+}  // namespace
+
+void FillTriangles(const PixelRows& target, const FillClip& clip, const FillTexture& texture, FillBlend blend,
+                   const QuadVertex* vertices, int vertexCount, const int* indices, int indexCount,
+                   const FillSecondLayer* second) {
+  if (target.pixels == nullptr || vertices == nullptr || vertexCount <= 0 || !Fillable(texture)) return;
+  if (second != nullptr && (second->texture.pixels == nullptr || second->uv == nullptr || !Fillable(second->texture)))
+    return;
   FillClip within{std::max(clip.x0, 0), std::max(clip.y0, 0), std::min(clip.x1, target.width),
                   std::min(clip.y1, target.height)};
-  Job job{target,
-          within,
-          texture,
-          blend,
-          {texture.pixels, texture.pitch, texture.width - 1, texture.height - 1, texture.opaque ? 0xFF000000u : 0u,
-           texture.width - 1, texture.height - 1}};
+  Job job{target,   within,   texture, blend, TexelsOf(texture),
+          vertices, second,   second != nullptr ? TexelsOf(second->texture) : Texels{}};
   if (job.clip.x0 >= job.clip.x1 || job.clip.y0 >= job.clip.y1) return;
   int corners = indices != nullptr ? indexCount : vertexCount;
   for (int i = 0; i + 2 < corners; i += 3) {

@@ -49,7 +49,16 @@ inline bool CanWrapTexture(int width, int height) {
 // kMostFillTexels texels apart (beyond that its texels are wrong, never out of bounds). A triangle with an index
 // outside the vertices, a coordinate that is not a number or lies beyond kFarthestFillPixel, or no area
 // draws nothing.
+// A second texture multiplied over what the first lays, with coordinates of its own (u, v for each vertex),
+// untinted: two layers drawn in one pass, as the first over all the triangles and then the second would draw
+// them, where the triangles do not cover one another.
+struct FillSecondLayer {
+  FillTexture texture;
+  const float* uv = nullptr;
+};
+
 void FillTriangles(const PixelRows& target, const FillClip& clip, const FillTexture& texture, FillBlend blend,
-                   const QuadVertex* vertices, int vertexCount, const int* indices, int indexCount);
+                   const QuadVertex* vertices, int vertexCount, const int* indices, int indexCount,
+                   const FillSecondLayer* second = nullptr);
 
 }  // namespace media

@@ -37,8 +37,9 @@ struct SpanSteps {
 using SpanFiller = void (*)(uint32_t*, int, SpanStart, const SpanSteps&, const Texels&);
 
 // The bilinear span loops that fill four pixels a step with the processor's 256-bit integer instructions
-// (AVX2), for spans that need no clamping (Inside or Wrap): null where WideSpansOn() is false. They lay the pixels of the two-pixel loops, bit for bit, and
-// fill a multiple of four pixels: the caller leaves the last one to three to the two-pixel loop.
+// (AVX2), for spans that need no clamping (Inside or Wrap): null where WideSpansOn() is false. They lay the
+// pixels of the two-pixel loops, bit for bit. Wrapping, they fill any count; inside, the multiple of four of
+// it, and the caller leaves the last one to three pixels to the two-pixel loop.
 SpanFiller WideBilinearFiller(bool tint, FillBlend blend, Reach reach);
 
 }  // namespace media::spans

@@ -102,7 +102,12 @@ WIDE void FillWide(uint32_t* out, int count, SpanStart at, const SpanSteps& step
   __m128i dc2 = _mm_add_epi32(dc, dc);
   __m256i colourA = _mm256_set_m128i(_mm_add_epi32(c0, dc2), c0), colourB = _mm256_set_m128i(_mm_add_epi32(c1, dc2), c1);
   const __m256i colourStep = _mm256_broadcastsi128_si256(_mm_add_epi32(dc2, dc2));
-  for (int i = 0; i + 4 <= count; i += 4) {
+  // A wrapping texture has texels for any position: the last one to three pixels take a step of their own,
+  // the frame read and written under a mask.
+  const int end = kReach == Reach::Wrap ? count : count & ~3;
+  for (int i = 0; i < end; i += 4) {
+    const bool whole = kReach != Reach::Wrap || end - i >= 4;
+    const __m128i pixelMask = _mm_cmpgt_epi32(_mm_set1_epi32(end - i), _mm_setr_epi32(0, 1, 2, 3));
     __m128i x = _mm_srai_epi32(us, 16), y = _mm_srai_epi32(vs, 16);
     if constexpr (kReach == Reach::Wrap) x = _mm_and_si128(x, maskX), y = _mm_and_si128(y, maskY);
     __m128i places = _mm_add_epi32(_mm_mullo_epi32(y, pitch), x);
@@ -127,11 +132,16 @@ WIDE void FillWide(uint32_t* out, int count, SpanStart at, const SpanSteps& step
       }
       __m256i laid = source;
       if constexpr (kBlend != FillBlend::Replace) {
-        __m256i beneath = _mm256_cvtepu8_epi16(_mm_loadu_si128(reinterpret_cast<const __m128i*>(out + i)));
-        laid = Laid<kBlend>(source, beneath);
+        __m128i below4 = whole ? _mm_loadu_si128(reinterpret_cast<const __m128i*>(out + i))
+                               : _mm_maskload_epi32(reinterpret_cast<const int*>(out + i), pixelMask);
+        laid = Laid<kBlend>(source, _mm256_cvtepu8_epi16(below4));
       }
-      __m256i bytes = _mm256_permute4x64_epi64(_mm256_packus_epi16(laid, laid), 0x08);
-      _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i), _mm256_castsi256_si128(bytes));
+      __m128i four = _mm256_castsi256_si128(_mm256_permute4x64_epi64(_mm256_packus_epi16(laid, laid), 0x08));
+      if (whole) {
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i), four);
+      } else {
+        _mm_maskstore_epi32(reinterpret_cast<int*>(out + i), pixelMask, four);
+      }
     }
     us = _mm_add_epi32(us, usStep), vs = _mm_add_epi32(vs, vsStep);
     uA = _mm256_add_epi16(uA, uStep), uB = _mm256_add_epi16(uB, uStep);

@@ -215,6 +215,7 @@ void RunFrame(bool drawn) {
   StepPlay();
   if (framePhases != nullptr) framePhases->simulation = MillisecondsSince(start);
   if (drawn && BeginQuads()) {
+    StepPanelInset();
     DrawPlayfield();
     EndQuads();
   }

@@ -24,6 +24,7 @@ void PlayLevelIntro() {
     SampleMouse();
     StepLevelIntro();
     if (BeginQuads()) {
+      StepPanelInset();
       // The play viewport, so nothing shifts when play begins.
       SetViewport(fieldLeft, fieldTop + 12, fieldWidth, fieldHeight - 12);
       DrawScene();

@@ -327,6 +327,37 @@ TEST_F(Compositor, UnturnedPicturesAreCopiedWhenTheyComeBackTheNextFrame) {
   ZoomQuad(kAlpha, 64, 48);
 }
 
+// A turned picture not worth a copy is filled straight into the frame, to the very pixels its copy lays once
+// the picture comes back the next frame and a copy is kept, wherever it lies (partly off the field too).
+TEST_F(Compositor, TurnedPicturesFilledStraightLookAsTheirCopies) {
+  int shape = 0;
+  for (float x : {300.0f, -20.0f, 990.0f}) {
+    std::vector<std::vector<uint32_t>> frames;
+    long before = media::ShapedCopyBytes();
+    shape += 2;
+    for (int round = 0; round < 2; ++round) {
+      ClearFrame(ColorRGB(40, 60, 90));
+      BeginQuads();
+      for (int pair : {6, 2}) {
+        QuadBlendMode(5, pair);
+        ZoomQuad(kAlpha, static_cast<float>(83 + shape + pair), 61);  // a shape of its own for each draw
+        RotateQuad(kAlpha, 33, 0);
+        DrawQuadAlpha(kAlpha, x, 200 + 100.0f * (pair == 2), 170);
+      }
+      EndQuads();
+      frames.push_back(FramePixels());
+      PresentFrame(0);
+      if (round == 0) {
+        EXPECT_EQ(media::ShapedCopyBytes(), before) << "no copy the first time";
+      }
+    }
+    EXPECT_GT(media::ShapedCopyBytes(), before) << "kept the second time";
+    EXPECT_EQ(frames[0], frames[1]) << "at " << x;
+  }
+  RotateQuad(kAlpha, 0, 0);
+  ZoomQuad(kAlpha, 64, 48);
+}
+
 // The AVX2 and the SSE2 loops lay the very pixels of the plain ones, for every blend, fade and row length.
 TEST(PictureSpans, TheFastAndThePlainLoopsLayTheSamePixels) {
   Numbers random(3);

@@ -336,7 +336,9 @@ TEST(TriangleFiller, AWrappingTextureRepeatsAtWholeNumbers) {
   for (int y = 0; y < 32; ++y)
     for (int x = 0; x < 32; ++x) {
       ASSERT_EQ(first[y * 64 + x], first[y * 64 + x + 32]) << x << ", " << y;
-      if (y < 16) ASSERT_EQ(first[y * 64 + x], first[(y + 16) * 64 + x]) << x << ", " << y;
+      if (y < 16) {
+        ASSERT_EQ(first[y * 64 + x], first[(y + 16) * 64 + x]) << x << ", " << y;
+      }
     }
   EXPECT_EQ(fill(3, -5), first) << "whole repeats away";
   EXPECT_EQ(fill(-1000, 700), first);
