@@ -10,9 +10,9 @@
 #include <mutex>
 #include <vector>
 
+#include "base/SoundLevels.h"
 #include "media/SoundDecode.h"
 
-constexpr int kMixRate = 44100;          // frames per second of the mix and the device
 constexpr int kMixChunk = 1024;          // frames mixed in one go; longer requests are cut into chunks
 constexpr int kMaxVoices = 64;           // playing instances at once, every sound together
 constexpr int kMinFrequency = 100;       // Hz a sound can be played at
@@ -62,8 +62,9 @@ struct Mixer {
 
 Mixer& TheMixer();
 
-// Amplitude of each channel for the game's volume (0..100) and pan (-100..100).
-void VoiceGains(int volume, int pan, float& left, float& right);
+// Amplitude of each channel for the game's volume (0..100) and pan (-100..100), under the music's volume law
+// when `music` is set and the effects' otherwise.
+void VoiceGains(int volume, int pan, bool music, float& left, float& right);
 
 // Mixes into `stereo` (which it overwrites) with every lock it needs. `waitForStreams`: when no
 // device runs, wait a little for the stream thread instead of leaving a gap in the music.

@@ -15,6 +15,7 @@ struct SoundEntry {
   int volume = 100;                                     // 0..100
   int pan = 0;                                          // -100 left .. 100 right
   int frequency = kMixRate;                             // Hz the sound plays at
+  bool music = false;                                   // follows the music's volume law
 };
 
 struct SoundTable {
@@ -126,6 +127,8 @@ bool SoundFromMemory(int number, const void* data, size_t size) {
     std::vector<float> probe(4096 * size_t(entry.channels));
     if (decoder->Read(probe.data(), 4096) <= 0) return Refuse("no audio could be decoded");
     entry.encoded = std::make_shared<const std::vector<uint8_t>>(view.data, view.data + size);
+    // What is streamed is the music: every track lasts a minute or more, every effect a few seconds.
+    entry.music = true;
   } else {
     // A header that understates the length cannot make a "short" sound take minutes of memory.
     auto pcm = std::make_shared<PcmData>();
@@ -188,7 +191,7 @@ void PlaySoundId(int number, int flags) {
   v->step = StepFor(e.frequency);
   v->position = 0;
   v->fraction = 0.0;
-  VoiceGains(e.volume, e.pan, v->targetLeft, v->targetRight);
+  VoiceGains(e.volume, e.pan, e.music, v->targetLeft, v->targetRight);
   v->gainLeft = v->targetLeft;
   v->gainRight = v->targetRight;
 }
@@ -209,7 +212,7 @@ void SetSoundVolume(int number, int volume) {
   SoundEntry& e = found->second;
   e.volume = std::clamp(volume, 0, 100);
   std::lock_guard<std::mutex> mix(TheMixer().lock);
-  if (Voice* v = MainVoice(number)) VoiceGains(e.volume, e.pan, v->targetLeft, v->targetRight);
+  if (Voice* v = MainVoice(number)) VoiceGains(e.volume, e.pan, e.music, v->targetLeft, v->targetRight);
 }
 
 void SetSoundPan(int number, int pan) {
@@ -220,7 +223,7 @@ void SetSoundPan(int number, int pan) {
   SoundEntry& e = found->second;
   e.pan = std::clamp(pan, -100, 100);
   std::lock_guard<std::mutex> mix(TheMixer().lock);
-  if (Voice* v = MainVoice(number)) VoiceGains(e.volume, e.pan, v->targetLeft, v->targetRight);
+  if (Voice* v = MainVoice(number)) VoiceGains(e.volume, e.pan, e.music, v->targetLeft, v->targetRight);
 }
 
 void SetSoundFrequency(int number, int frequency) {

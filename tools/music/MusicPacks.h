@@ -16,6 +16,8 @@ struct BuiltTrack {
   std::vector<float> heard;     // the file decoded again: stereo, interleaved
   size_t frames = 0;            // samples per channel
   LoopMeasures measures;        // of `heard`
+  double lufs = -200;           // integrated loudness of `heard`
+  double truePeakDb = -200;     // of `heard`
   double gainDb = 0;            // gain applied to reach the loudness target (and the peak limit)
   double limiterDb = 0;         // deepest limiter gain reduction
   double renderSeconds = 0;     // time spent synthesizing

@@ -37,7 +37,7 @@ TrackDesign Starward() {
            .shaker = 0.14f, .tom = 0.45f, .rim = 0.22f, .crash = 0.15f, .swell = 0.12f};
   t.mix = {.reverbSeconds = 2.2f, .reverbSize = 1.1f, .reverbDampHz = 7000, .delayBeats = 0.75f,
            .delayFeedback = 0.35f, .padReverb = 0.25f, .arpReverb = 0.3f, .leadReverb = 0.25f, .drumReverb = 0.08f,
-           .arpDelay = 0.3f, .leadDelay = 0.22f, .targetRmsDb = -15, .drumsDb = -2, .bassDb = -1.5f, .padDb = -4,
+           .arpDelay = 0.3f, .leadDelay = 0.22f, .drumsDb = -2, .bassDb = -1.5f, .padDb = -4,
            .arpDb = -8, .leadDb = -2.5f};
   t.bassLines = {"0 - 0 0 0 - 0 0 0 - 0 0 0 - 7 -", "0 - 0 0 7 - 0 0 0 - 0 0 4 - 7 -"};
   t.arpLines = {"0 . 1 . 2 . 1 . 3 . 2 . 1 . 2 .", "0 1 2 3 4 3 2 1 0 1 2 3 4 3 2 1"};
@@ -95,7 +95,7 @@ TrackDesign Homecoming() {
            .tom = 0.4f, .rim = 0.25f, .crash = 0.1f, .swell = 0.15f};
   t.mix = {.reverbSeconds = 3.6f, .reverbSize = 1.4f, .reverbDampHz = 6000, .delayBeats = 0.75f,
            .delayFeedback = 0.5f, .padReverb = 0.4f, .arpReverb = 0.45f, .leadReverb = 0.35f, .drumReverb = 0.14f,
-           .arpDelay = 0.4f, .leadDelay = 0.3f, .targetRmsDb = -17, .drumsDb = -4, .bassDb = -2, .padDb = -2,
+           .arpDelay = 0.4f, .leadDelay = 0.3f, .drumsDb = -4, .bassDb = -2, .padDb = -2,
            .arpDb = -5, .leadDb = -3};
   t.bassLines = {"0 - - - - - - - - - - - - - - -", "0 - - - - - - - 4 - - - - - - -",
                  "0 - - 0 - - 0 - 0 - - 0 - - 1 -"};
@@ -147,7 +147,7 @@ TrackDesign StillWater() {
            .shaker = 0.15f, .tom = 0.28f, .rim = 0.26f, .crash = 0.08f, .swell = 0.08f};
   t.mix = {.reverbSeconds = 3.0f, .reverbSize = 1.3f, .reverbDampHz = 5500, .delayBeats = 0.75f,
            .delayFeedback = 0.42f, .padReverb = 0.35f, .arpReverb = 0.35f, .leadReverb = 0.3f, .drumReverb = 0.12f,
-           .arpDelay = 0.3f, .leadDelay = 0.22f, .targetRmsDb = -17, .drumsDb = -5, .bassDb = -2, .padDb = -2.5f,
+           .arpDelay = 0.3f, .leadDelay = 0.22f, .drumsDb = -5, .bassDb = -2, .padDb = -2.5f,
            .arpDb = -5, .leadDb = -2.5f};
   t.bassLines = {"0 - - - - - - - 4 - - - - - - -", "0 - - - - - 4 - 7 - - - 4 - 2 -"};
   t.arpLines = {"0 - 2 - 1 - 3 - 4 - 3 - 2 - 1 -", "0 . . 2 . . 1 . 3 . . 4 . . 2 ."};
@@ -197,7 +197,7 @@ TrackDesign Fallout() {
            .rim = 0.2f, .crash = 0.16f, .swell = 0.2f};
   t.mix = {.reverbSeconds = 3.4f, .reverbSize = 1.5f, .reverbDampHz = 4000, .delayBeats = 0.5f,
            .delayFeedback = 0.35f, .padReverb = 0.3f, .arpReverb = 0.4f, .leadReverb = 0.3f, .drumReverb = 0.14f,
-           .arpDelay = 0.3f, .leadDelay = 0.2f, .targetRmsDb = -16, .drumsDb = -2, .bassDb = -1, .padDb = -4,
+           .arpDelay = 0.3f, .leadDelay = 0.2f, .drumsDb = -2, .bassDb = -1, .padDb = -4,
            .arpDb = -7, .leadDb = -3};
   t.bassLines = {"0 - - - - - 0 - - - - - 0 - - -", "0 - - - - - 0 - 0 - - - 7 - 0 -"};
   t.arpLines = {"0 . . . . . . . . . . . 1 . . .", "0 . . . 1 . . . 2 . . . 1 . . ."};
@@ -249,7 +249,7 @@ TrackDesign Gridrunner() {
            .rim = 0.2f, .crash = 0.13f, .swell = 0.14f};
   t.mix = {.reverbSeconds = 2.0f, .reverbSize = 1.2f, .reverbDampHz = 7000, .delayBeats = 0.75f,
            .delayFeedback = 0.45f, .padReverb = 0.2f, .arpReverb = 0.25f, .leadReverb = 0.25f, .drumReverb = 0.15f,
-           .arpDelay = 0.25f, .leadDelay = 0.3f, .targetRmsDb = -14.5f, .drumsDb = 0, .bassDb = -1.5f, .padDb = -5,
+           .arpDelay = 0.25f, .leadDelay = 0.3f, .drumsDb = 0, .bassDb = -1.5f, .padDb = -5,
            .arpDb = -8, .leadDb = -3};
   t.bassLines = {"0 . 0 . 0 . 0 . 0 . 0 . 0 . 7 .", "0 . 0 7 0 . 0 7 0 . 0 7 0 . 4 ."};
   t.arpLines = {"0 1 2 3 4 3 2 1 0 1 2 3 5 3 2 1", "0 2 4 2 1 3 5 3 0 2 4 2 1 3 4 5"};

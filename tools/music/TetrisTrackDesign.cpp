@@ -41,7 +41,7 @@ TrackDesign Tumble() {
            .rim = 0.3f, .crash = 0.13f, .swell = 0.12f};
   t.mix = {.reverbSeconds = 1.6f, .reverbSize = 0.9f, .reverbDampHz = 7500, .delayBeats = 0.75f,
            .delayFeedback = 0.3f, .padReverb = 0.2f, .arpReverb = 0.22f, .leadReverb = 0.2f, .drumReverb = 0.06f,
-           .arpDelay = 0.25f, .leadDelay = 0.18f, .targetRmsDb = -15, .drumsDb = -1.5f, .bassDb = -1.5f,
+           .arpDelay = 0.25f, .leadDelay = 0.18f, .drumsDb = -1.5f, .bassDb = -1.5f,
            .padDb = -6, .arpDb = -7, .leadDb = -2};
   t.bassLines = {"0 . 7 . 0 . 7 . 0 . 7 . 0 . 7 .", "0 . 7 . 0 0 7 . 0 . 7 . 4 . 7 ."};
   t.arpLines = {"0 . 2 . 1 . 3 . 2 . 4 . 3 . 1 .", "0 2 1 3 2 4 3 1 0 2 1 3 4 3 2 1"};

@@ -44,7 +44,7 @@ TrackDesign HomewardDrift() {
   t.kit.crash = 0.1f;
   t.kit.tom = 0.3f;
   t.kit.swell = 0.1f;
-  t.mix = {3.2f, 1.3f, 6500, 0.75f, 0.45f, 0.35f, 0.4f, 0.35f, 0.1f, 0.35f, 0.25f, -17};
+  t.mix = {3.2f, 1.3f, 6500, 0.75f, 0.45f, 0.35f, 0.4f, 0.35f, 0.1f, 0.35f, 0.25f};
   t.mix.drumsDb = -4;
   t.mix.bassDb = -2;
   t.mix.padDb = -2;
@@ -100,7 +100,7 @@ TrackDesign PulsarLight() {
   t.kit.shaker = 0.14f;
   t.kit.crash = 0.11f;
   t.kit.tom = 0.32f;
-  t.mix = {2.6f, 1.1f, 7000, 0.75f, 0.42f, 0.3f, 0.3f, 0.35f, 0.08f, 0.3f, 0.3f, -16.5f};
+  t.mix = {2.6f, 1.1f, 7000, 0.75f, 0.42f, 0.3f, 0.3f, 0.35f, 0.08f, 0.3f, 0.3f};
   t.mix.drumsDb = -2;
   t.mix.bassDb = -2;
   t.mix.padDb = -3;
@@ -154,7 +154,7 @@ TrackDesign GravityWell() {
   t.kit.openHat = 0.2f;
   t.kit.crash = 0.12f;
   t.kit.tom = 0.38f;
-  t.mix = {2.0f, 1.0f, 7500, 0.75f, 0.38f, 0.25f, 0.25f, 0.25f, 0.07f, 0.25f, 0.22f, -15.5f};
+  t.mix = {2.0f, 1.0f, 7500, 0.75f, 0.38f, 0.25f, 0.25f, 0.25f, 0.07f, 0.25f, 0.22f};
   t.mix.drumsDb = -1;
   t.mix.bassDb = -1.5f;
   t.mix.padDb = -5;
@@ -212,7 +212,7 @@ TrackDesign SolarRun() {
   t.kit.rim = 0.2f;
   t.kit.crash = 0.13f;
   t.kit.tom = 0.4f;
-  t.mix = {1.8f, 0.9f, 8000, 0.75f, 0.35f, 0.2f, 0.22f, 0.22f, 0.06f, 0.22f, 0.2f, -14.5f};
+  t.mix = {1.8f, 0.9f, 8000, 0.75f, 0.35f, 0.2f, 0.22f, 0.22f, 0.06f, 0.22f, 0.2f};
   t.mix.drumsDb = 0;
   t.mix.bassDb = -1.5f;
   t.mix.padDb = -5;
@@ -270,7 +270,7 @@ TrackDesign BladeRun() {
   t.kit.openHat = 0.2f;
   t.kit.crash = 0.13f;
   t.kit.tom = 0.42f;
-  t.mix = {1.6f, 0.85f, 8000, 0.75f, 0.35f, 0.2f, 0.2f, 0.2f, 0.07f, 0.2f, 0.2f, -14};
+  t.mix = {1.6f, 0.85f, 8000, 0.75f, 0.35f, 0.2f, 0.2f, 0.2f, 0.07f, 0.2f, 0.2f};
   t.mix.drumsDb = 0;
   t.mix.bassDb = -1;
   t.mix.padDb = -6;
@@ -331,7 +331,7 @@ TrackDesign Taron() {
   t.kit.openHat = 0.18f;
   t.kit.crash = 0.14f;
   t.kit.tom = 0.5f;
-  t.mix = {2.8f, 1.4f, 5500, 0.5f, 0.35f, 0.3f, 0.3f, 0.25f, 0.1f, 0.25f, 0.2f, -14.5f};
+  t.mix = {2.8f, 1.4f, 5500, 0.5f, 0.35f, 0.3f, 0.3f, 0.25f, 0.1f, 0.25f, 0.2f};
   t.mix.drumsDb = 0;
   t.mix.bassDb = -1;
   t.mix.padDb = -5;

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "screens/ScreenArt.h"
-#include "sfx/Loudness.h"
+#include "sfx/Effects.h"
 #include "sfx/Synth.h"
 #include "sfx/WavWrite.h"
 
@@ -80,8 +80,7 @@ std::vector<float> RenderMenuFlash() {
   rumble.Set(70, rate);
   // A little saturation thickens the chord and rounds the hit's peak, so the flash is loud without spiking.
   for (float& v : out) v = SoftClip(rumble.High(v) * 1.6f, 1.8f);
-  FinishEffect(out, rate, 0.002, 0.12, -6);
-  MasterToLoudness(out, rate, -14, -6);
+  MasterEffect(out, *FindEffectPlay(Sound::TitleFlash), 0.12);
   return out;
 }
 
