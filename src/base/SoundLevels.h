@@ -11,6 +11,9 @@
 
 constexpr int kMixRate = 44100;  // frames per second of the mix and the device
 
+// The mixer's output stays linear up to this level and bends smoothly towards full scale above it.
+constexpr float kSoftClipKnee = 0.8f;
+
 // Trims the sum of every voice before the soft clip, so that a burst of effects keeps its headroom.
 constexpr float kMasterGain = 0.7079458f;  // −3 dB
 

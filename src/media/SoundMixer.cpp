@@ -15,8 +15,9 @@ namespace {
 // A change of volume or pan slides over this many frames (1.5 ms) instead of clicking.
 constexpr int kRampFrames = 64;
 
-// Output stays linear up to the knee; above it peaks bend smoothly towards 1 instead of clipping hard.
-constexpr float kClipKnee = 0.8f;
+// Output stays linear up to the knee (base/SoundLevels.h); above it peaks bend smoothly towards 1 instead of
+// clipping hard.
+constexpr float kClipKnee = kSoftClipKnee;
 
 const float kSilentFrame[2] = {0.0f, 0.0f};
 

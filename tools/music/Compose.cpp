@@ -214,6 +214,7 @@ struct Composer {
     std::vector<int> tokens;
     if (block.bass >= 0 && ParsePattern(d.bassLines[static_cast<size_t>(block.bass)], tokens)) {
       Line(tokens, firstBar, count, 0.92f, [&](int bar, int step, int token, double start, double length, bool) {
+        if (bar - firstBar < block.breakdown) return;  // the bass drops out with the drums
         const Chord& c = ChordAtStep(bar, step);
         float pitch = static_cast<float>(ChordStepPitch(d, c, token, d.bass.lowest + 6));
         float velocity = Humanize(step % 4 == 0 ? 1.0f : 0.85f, 0.04f);

@@ -142,7 +142,7 @@ Biquad Peak(double hz, double q, double gainDb) {
 
 void MasterEq(std::vector<float>& samples, const MixSound& mix) {
   // Two high-pass stages (fourth order in all) take out what small speakers cannot play and big ones only boom with.
-  Biquad stages[] = {HighPass(mix.highPassHz, 0.54), HighPass(mix.highPassHz, 1.31), LowShelf(80, mix.lowShelfDb),
+  Biquad stages[] = {HighPass(mix.highPassHz, 0.54), HighPass(mix.highPassHz, 1.31), LowShelf(100, mix.lowShelfDb),
                      Peak(mix.presenceHz, 0.6, mix.presenceDb)};
   std::vector<float> out(samples.size());
   RoundTheLoop(samples.size(), 0.6, [&](size_t i, bool keep) {

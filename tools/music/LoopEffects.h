@@ -21,7 +21,7 @@ void AddPingPongEcho(const std::vector<float>& in, double delaySamples, float fe
 void AddRoom(const std::vector<float>& in, const MixSound& mix, std::vector<float>& left, std::vector<float>& right);
 
 // The mastering equaliser, round the loop: a steep high-pass at mix.highPassHz (no DC, no rumble), a low shelf
-// of mix.lowShelfDb under 80 Hz and a broad presence lift of mix.presenceDb at mix.presenceHz.
+// of mix.lowShelfDb centred on 100 Hz (its full depth under 80 Hz) and a broad presence lift of mix.presenceDb at mix.presenceHz.
 void MasterEq(std::vector<float>& samples, const MixSound& mix);
 
 // A breakdown's filter opening over `count` samples from `from`: a resonant low-pass that glides from `startHz`

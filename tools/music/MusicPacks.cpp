@@ -77,6 +77,8 @@ bool BuildTrack(const TrackDesign& design, int bars, uint32_t serial, BuiltTrack
     built.truePeakDb = TruePeakDb(built.heard, 2, settings.rate);
     built.gainDb = track.gainDb;
     built.limiterDb = track.limiterDb;
+    built.lowShelfDb = track.lowShelfDb;
+    built.presenceDb = track.presenceDb;
     if (built.truePeakDb <= kMusicCeilingDbtp) break;
     ceilingDb -= static_cast<float>(built.truePeakDb - kMusicCeilingDbtp) + 0.2f;
     MasterTrack(track, ceilingDb);
@@ -116,13 +118,13 @@ bool BuildAllTracks(const std::vector<TrackDesign>& designs, uint32_t firstSeria
 std::string Describe(const BuiltTrack& b) {
   const TrackDesign& d = *b.design;
   const LoopMeasures& m = b.measures;
-  char text[400];
+  char text[512];
   std::snprintf(text, sizeof text,
                 "%s, %.0f BPM, %d bars, %.1f s | %.1f LUFS, true peak %.1f dBTP, RMS %.1f dBFS (10 s windows "
-                "%.1f .. %.1f), limiter %.1f dB | seam jump %.4f (typical step %.4f, 1 in 1000 above %.4f) | "
+                "%.1f .. %.1f), limiter %.1f dB, shelf %.1f dB, presence %+.1f dB | seam jump %.4f (typical step %.4f, 1 in 1000 above %.4f) | "
                 "width %.2f | under 60 Hz %.0f %% | %zu bytes",
                 d.keyName.c_str(), d.bpm, static_cast<int>(std::llround(m.seconds * d.bpm / 240.0)), m.seconds,
-                b.lufs, b.truePeakDb, m.rmsDb, m.quietestDb, m.loudestDb, b.limiterDb, m.seamStep, m.typicalStep,
+                b.lufs, b.truePeakDb, m.rmsDb, m.quietestDb, m.loudestDb, b.limiterDb, b.lowShelfDb, b.presenceDb, m.seamStep, m.typicalStep,
                 m.largeStep, m.width, 100.0 * m.lowShare, b.bytes.size());
   return text;
 }

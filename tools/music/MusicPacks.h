@@ -20,6 +20,8 @@ struct BuiltTrack {
   double truePeakDb = -200;     // of `heard`
   double gainDb = 0;            // gain applied to reach the loudness target (and the peak limit)
   double limiterDb = 0;         // deepest limiter gain reduction
+  double lowShelfDb = 0;        // the mastering EQ's low shelf and presence lift as used
+  double presenceDb = 0;
   double renderSeconds = 0;     // time spent synthesizing
   double totalSeconds = 0;      // synthesizing, encoding and checking
   std::string error;            // why it failed

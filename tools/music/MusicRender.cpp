@@ -6,6 +6,7 @@
 
 #include "music/LoopEffects.h"
 #include "music/MusicScore.h"
+#include "music/TrackProfile.h"
 #include "music/Voices.h"
 #include "base/SoundLevels.h"
 #include "sfx/Loudness.h"
@@ -247,13 +248,30 @@ RenderedTrack RenderTrack(const TrackDesign& design, int bars) {
 
   AddPingPongEcho(mix.echo, score.samplesPerBeat * m.delayBeats, m.delayFeedback, 3500, mix.left, mix.right);
   AddRoom(mix.room, m, mix.left, mix.right);
-  MasterEq(mix.left, m);
-  MasterEq(mix.right, m);
+  // The design's EQ first; where the track still booms under 60 Hz or lacks presence over 2 kHz, the shelf
+  // deepens and the lift grows, by what the measured shares call for, within limits.
+  MixSound eq = m;
   track.unmastered.resize(frames * 2);
-  for (size_t i = 0; i < frames; ++i) {
-    track.unmastered[2 * i] = mix.left[i];
-    track.unmastered[2 * i + 1] = mix.right[i];
+  for (int round = 0; round < 4; ++round) {
+    std::vector<float> left = mix.left, right = mix.right;
+    MasterEq(left, eq);
+    MasterEq(right, eq);
+    for (size_t i = 0; i < frames; ++i) {
+      track.unmastered[2 * i] = left[i];
+      track.unmastered[2 * i + 1] = right[i];
+    }
+    const TrackProfile profile = ProfileOf(track.unmastered, frames, static_cast<int>(kRate));
+    const double low = profile.bands[0], high = profile.bands[6] + profile.bands[7] + profile.bands[8];
+    const bool boomy = low > kMostLowShare && eq.lowShelfDb > -15;
+    const bool dull = high < kLeastPresenceShare && eq.presenceDb < 12;
+    if (!boomy && !dull) break;
+    if (boomy) eq.lowShelfDb = std::max(-15.0f, eq.lowShelfDb + static_cast<float>(10 * std::log10(0.9 * kMostLowShare / low)));
+    if (dull && high > 0) {
+      eq.presenceDb = std::min(12.0f, eq.presenceDb + static_cast<float>(13 * std::log10(1.1 * kLeastPresenceShare / high)));
+    }
   }
+  track.lowShelfDb = eq.lowShelfDb;
+  track.presenceDb = eq.presenceDb;
   MasterTrack(track, kCeilingDb);
   return track;
 }

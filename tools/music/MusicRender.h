@@ -18,7 +18,13 @@ struct RenderedTrack {
   std::vector<float> unmastered;   // the same mix before its loudness gain and limiter
   double gainDb = 0;               // gain that brought the mix to its loudness target
   double limiterDb = 0;            // deepest gain reduction of the limiter
+  float lowShelfDb = 0;            // the EQ the track was mastered with, after any deepening
+  float presenceDb = 0;
 };
+
+// The most of a track's power under 60 Hz before it booms on laptops, and the least over 2 kHz before it
+// sounds dull: the mastering EQ works towards both.
+constexpr double kMostLowShare = 0.15, kLeastPresenceShare = 0.04;
 
 // Renders the first `bars` bars (0: the whole track) as a loop: every note's and echo's tail that runs
 // past the end is added onto the start. The result is mastered with kCeilingDb.

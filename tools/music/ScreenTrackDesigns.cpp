@@ -57,7 +57,7 @@ TrackDesign Starward() {
       {"X...X...X...X...", "..........x.x.x.", "", "..o...o...o...o.", "", "gogxgogxgogxgogx", "", ""}};
   t.blocks = {{0, 0, 2, 0, 0, {-1, -1, 2, 3}, true, false},
               {1, 1, 2, 0, 0, {0, 1, 2, 3}, true, false},
-              {5, 6, 4, 1, 1, {0, 1, 0, 3}, true, true},
+              {5, 6, 4, 1, 1, {0, 1, 0, 3}, true, true, 4},
               {3, 3, 2, 1, 1, {0, 1, 2, 3}, true, false}};
   return t;
 }
@@ -114,7 +114,7 @@ TrackDesign Homecoming() {
       {"X.......X.......", "........X...xgxx", "", "..o...o.........", "", "", "....L.....M.L.L.", ""}};
   t.blocks = {{-1, -1, 0, 0, 0, {-1, -1, 0, 1}, true, false},
               {1, 1, 2, 1, 1, {0, 1, 0, 1}, true, true},
-              {3, 3, 4, 2, 0, {2, 3, 2, 3}, true, false}};
+              {3, 3, 4, 2, 0, {2, 3, 2, 3}, true, false, 4}};
   return t;
 }
 
@@ -125,14 +125,14 @@ TrackDesign StillWater() {
   t.file = "finalp3.ogg";
   t.title = "Still Water";
   t.character = "the ending: warm and peaceful, major seventh chords, rippling plucks, an electric-piano melody";
-  t.keyName = "Ab major";
-  t.tonic = 56;
+  t.keyName = "G major";
+  t.tonic = 55;
   t.bpm = 84;
   t.bars = 24;
   t.swing = 0.14f;
   t.seed = 29;
   t.chords = {{0, 4, I}, {2, 4, I}, {5, 4, I}, {3, 4, I}, {0, 4, I}, {5, 4, I}, {1, 4, I}, {4, 4, I}};
-  t.pad = {.wave = Wave::Saw, .detuneCents = 7, .cutoffHz = 1100, .cutoffSwing = 0.25f, .attack = 1.0f,
+  t.pad = {.wave = Wave::Saw, .detuneCents = 7, .cutoffHz = 1700, .cutoffSwing = 0.25f, .attack = 1.0f,
            .release = 2.0f, .centre = 63, .tones = {0, 2, 4, 6}, .haasMs = 16, .pump = 0};
   t.bass = {.wave = Wave::Triangle, .subLevel = 0.7f, .subOctave = false, .cutoffHz = 220, .envHz = 350,
             .envDecay = 0.25f, .q = 0.7f, .drive = 1.0f, .release = 0.12f, .lowest = 32};
@@ -163,7 +163,7 @@ TrackDesign StillWater() {
       {"X.........x.....", "", "", "..o...o...o.o.o.", "..............o.", "", "", "........x......."}};
   t.blocks = {{0, 1, 2, 0, 0, {-1, -1, 0, 1}, true, false},
               {1, 1, 3, 1, 0, {0, 1, 2, 3}, true, false},
-              {-1, 0, 2, 0, 1, {2, -1, 0, 3}, true, true}};
+              {-1, 0, 2, 0, 1, {2, -1, 0, 3}, true, true, 6}};
   return t;
 }
 
@@ -215,7 +215,7 @@ TrackDesign Fallout() {
       {"", "", "", "", "", "", "L.......M.......", "....x.......x..."}};
   t.blocks = {{0, 1, 2, 0, 0, {-1, -1, 0, 1}, true, true},
               {1, 3, 4, 1, 0, {0, 1, 2, 3}, true, false},
-              {5, 0, 2, 0, 1, {2, 3, -1, 3}, true, true}};
+              {5, 0, 2, 0, 1, {2, 3, -1, 3}, true, true, 4}};
   return t;
 }
 
@@ -268,7 +268,7 @@ TrackDesign Gridrunner() {
       {"X...X...X...X.x.", "....X.......X...", "", "xgxgxgxgxgxgxgxg", "..o...o...o...o.", "", "", "...x.....x......"}};
   t.blocks = {{0, 0, 2, 0, 0, {-1, -1, -1, -1}, true, false},
               {1, 1, 2, 0, 0, {0, 1, 0, 2}, true, false},
-              {3, 5, 4, 1, 1, {3, -1, 3, 2}, true, true},
+              {3, 5, 4, 1, 1, {3, -1, 3, 2}, true, true, 6},
               {1, 6, 4, 1, 1, {0, 1, 0, 2}, true, false}};
   return t;
 }

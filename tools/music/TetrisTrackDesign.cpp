@@ -15,8 +15,8 @@ TrackDesign Tumble() {
   t.file = "noval01a.ogg";
   t.title = "Tumble";
   t.character = "the falling-block minigame: quick and playful, a hopping mallet lead, a bouncing bass, chirping arps";
-  t.keyName = "F minor (Dorian)";
-  t.tonic = 53;
+  t.keyName = "B minor (Dorian)";
+  t.tonic = 47;
   t.bpm = 140;
   t.bars = 40;
   t.swing = 0.06f;
@@ -63,7 +63,7 @@ TrackDesign Tumble() {
   t.blocks = {{0, 0, 2, 0, 0, {-1, -1, 0, 1}, true, false},
               {1, 1, 2, 0, 0, {0, 1, 2, 3}, true, false},
               {3, 3, 6, 1, 1, {4, 1, 4, 3}, true, false},
-              {4, 4, 5, 0, 1, {2, -1, 2, 3}, true, true},
+              {4, 4, 5, 0, 1, {2, -1, 2, 3}, true, true, 4},
               {1, 3, 2, 1, 0, {0, 1, 2, 3}, true, false}};
   return t;
 }

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "screens/ScreenArt.h"
-#include "sfx/Effects.h"
+#include "sfx/EffectMaster.h"
 #include "sfx/Synth.h"
 #include "sfx/WavWrite.h"
 

@@ -5,8 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "base/SoundLevels.h"
-#include "sfx/Loudness.h"
+#include "sfx/EffectMaster.h"
 #include "sfx/Synth.h"
 
 // The game replays a sound stored at `storedRate` at whatever frequency it asks for, which speeds
@@ -24,12 +23,7 @@ struct SoundEffect {
   Samples (*render)(double rate);  // raw synthesis at `rate` samples per second
 };
 
-// The usual frequency and volume of an effect, and what the mixer makes of its file there.
-const EffectPlay& PlayOf(const SoundEffect& effect);
-Playback PlaybackOf(const EffectPlay& play);
 
-// The levels of a finished file as the game plays it at `play`.
-MasteredLevels MeasurePlayed(const Samples& file, const EffectPlay& play);
 
 // The worst burst the mixer meets: the `count` effects loudest at volume 100 (each at its usual frequency)
 // started in the same frame. `files` holds each effect's finished samples, in the order of SoundEffects().
@@ -39,9 +33,10 @@ struct Overlap {
 };
 Overlap LoudestOverlap(const std::vector<Samples>& files, int count = 4);
 
-// Finishes and masters samples synthesized at the effect's usual frequency: no offset, no click at either end,
-// and its class's loudness as played with the true peak under the effects' ceiling.
-MasteredLevels MasterEffect(Samples& s, const EffectPlay& play, double fadeOut);
+
+
+// The usual frequency and volume of an effect.
+const EffectPlay& PlayOf(const SoundEffect& effect);
 
 // Every effect of packs/sounds.pak, in the order the game loads them.
 const std::vector<SoundEffect>& SoundEffects();
