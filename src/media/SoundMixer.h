@@ -51,7 +51,12 @@ struct Voice {
   double fraction = 0.0;                // 0..1, between `position` and the frame after it
   float gainLeft = 0, gainRight = 0;    // amplitude applied now
   float targetLeft = 0, targetRight = 0;  // amplitude the volume and pan ask for; reached within a few ms
+  int stacked = 1;                      // overlapping starts merged into this voice before it was first heard
 };
+
+// Instances of one sound started together at one pitch would add up in step, n of them n times as loud: they
+// play as one voice whose power grows with their number, at most kMostStackedGain in amplitude.
+constexpr float kMostStackedGain = 2.0f;
 
 struct Mixer {
   std::mutex lock;                      // the voices: held by the mixer for one chunk, by the game briefly

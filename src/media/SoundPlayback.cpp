@@ -1,5 +1,6 @@
 // The numbered sounds of the media layer: loading, playing instances, and each sound's volume, pan and frequency.
 #include <algorithm>
+#include <cmath>
 #include <unordered_map>
 
 #include "media/Media.h"
@@ -73,6 +74,17 @@ Voice* TakeVoice(Leftovers& left) {
 Voice* MainVoice(int number) {
   for (Voice& v : TheMixer().voices) {
     if (v.state != VoiceState::Free && v.main && v.sound == number) return &v;
+  }
+  return nullptr;
+}
+
+// Under the mixer's lock: an overlapping instance of `number` at this pitch that the mixer has not read from yet.
+Voice* UnheardTwin(int number, double step, bool loop) {
+  for (Voice& v : TheMixer().voices) {
+    if (v.state == VoiceState::Playing && !v.main && v.sound == number && v.step == step && v.loop == loop &&
+        v.position == 0 && v.fraction == 0.0) {
+      return &v;
+    }
   }
   return nullptr;
 }
@@ -170,6 +182,19 @@ void PlaySoundId(int number, int flags) {
   Mixer& m = TheMixer();
   std::lock_guard<std::mutex> mix(m.lock);
   ReapFinished(left);
+  // A missile that shatters twenty tiles starts twenty copies of one sound in one frame: heard as one louder
+  // shatter instead of twenty in step that would drive the mix far into its clip.
+  if (overlap) {
+    if (Voice* twin = UnheardTwin(number, StepFor(e.frequency), loop)) {
+      if (stream) RetireStream(*stream);
+      twin->stacked += 1;
+      const float grow = std::min(kMostStackedGain, std::sqrt(float(twin->stacked)));
+      VoiceGains(e.volume, e.pan, e.music, twin->targetLeft, twin->targetRight);
+      twin->gainLeft = twin->targetLeft = std::max(twin->gainLeft, twin->targetLeft * grow);
+      twin->gainRight = twin->targetRight = std::max(twin->gainRight, twin->targetRight * grow);
+      return;
+    }
+  }
   Voice* v = overlap ? nullptr : MainVoice(number);
   if (v != nullptr) {
     FreeVoice(*v, left);  // the main instance restarts from the beginning
@@ -194,6 +219,7 @@ void PlaySoundId(int number, int flags) {
   VoiceGains(e.volume, e.pan, e.music, v->targetLeft, v->targetRight);
   v->gainLeft = v->targetLeft;
   v->gainRight = v->targetRight;
+  v->stacked = 1;
 }
 
 void StopSoundId(int number) {

@@ -72,6 +72,8 @@ bool WriteRunReport(const std::string& reason) {
   const std::string tiles = CueFrames({Sound::TileShatter});
   const std::string capsules = CueFrames({Sound::BonusCaught, Sound::Chimes, Sound::Shimmer, Sound::ExtraLife,
                                           Sound::MissileLoading, Sound::Tilt});
+  std::string everything;
+  for (const EffectCue& cue : EffectCues()) everything += (everything.empty() ? "" : " ") + std::to_string(cue.frame);
   auto write = [&](const std::string& temporary, std::string& why) {
     FILE* file = std::fopen(temporary.c_str(), "w");
     if (file == nullptr) {
@@ -86,14 +88,14 @@ bool WriteRunReport(const std::string& reason) {
                  "  \"bossHits\": %ld,\n  \"gamesEnded\": %ld,\n  \"lastGameCause\": %s,\n"
                  "  \"lastGameScore\": %" PRId64 ",\n  \"lastGameLevelIndex\": %d,\n  \"lastGameDifficulty\": %d,\n"
                  "  \"effectsStarted\": %zu,\n  \"bounceSoundFrames\": %s,\n  \"tileSoundFrames\": %s,\n"
-                 "  \"capsuleSoundFrames\": %s\n}\n",
+                 "  \"capsuleSoundFrames\": %s,\n  \"effectSoundFrames\": %s\n}\n",
                  JsonText(reason).c_str(), PresentedFrames(), play.levelIndex, play.difficulty, play.score, play.lives,
                  play.letterMask, PlayStateDigest(), runCounts.tilesDestroyed, runCounts.capsulesCaught,
                  runCounts.laserShots, runCounts.missilesLaunched, runCounts.bulletsFired, runCounts.monstersDestroyed,
                  runCounts.bossHits, endedGames.count,
                  JsonText(endedGames.count > 0 ? GameEndCauseName(endedGames.cause) : "").c_str(), endedGames.score,
                  endedGames.levelIndex, endedGames.difficulty, EffectCues().size(), JsonText(bounces).c_str(),
-                 JsonText(tiles).c_str(), JsonText(capsules).c_str());
+                 JsonText(tiles).c_str(), JsonText(capsules).c_str(), JsonText(everything).c_str());
     return std::fclose(file) == 0;
   };
   if (WriteThroughTemporary(reportPath, write, error)) return true;

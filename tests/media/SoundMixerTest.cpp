@@ -1,6 +1,7 @@
 // Tests of the mixer: pitch, clamping, pan, volume, overlapping and restarted instances, loops, stop and release.
 #include <gtest/gtest.h>
 
+#include "media/SoundMixer.h"
 #include "tests/media/SoundTestData.h"
 
 using namespace soundtest;
@@ -233,3 +234,27 @@ TEST_F(SoundMixing, OutputStaysWithinFullScale) {
 }
 
 }  // namespace
+
+TEST_F(SoundMixing, CopiesStartedTogetherAtOnePitchPlayAsOneLouderVoice) {
+  // Twenty copies of one sound in one frame would sum to twenty times its level; they play as one voice whose
+  // power grows with their number, up to twice its amplitude.
+  ASSERT_TRUE(Load(1, LevelWav(4410, 0.3f)));
+  PlaySoundId(1, kSoundOverlap);
+  PlaySoundId(1, kSoundOverlap);
+  EXPECT_EQ(SoundVoiceCount(), 1);
+  EXPECT_NEAR(Peak(Mix(100), 0), 0.3f * std::sqrt(2.0f), 1e-4);
+  // Once heard, a voice takes no more copies: the next start is a voice of its own, and takes the copies after it.
+  for (int i = 0; i < 18; ++i) PlaySoundId(1, kSoundOverlap);
+  EXPECT_EQ(SoundVoiceCount(), 2);
+  ReleaseSound(1);
+  ASSERT_TRUE(Load(1, LevelWav(4410, 0.3f)));
+  for (int i = 0; i < 20; ++i) PlaySoundId(1, kSoundOverlap);
+  EXPECT_EQ(SoundVoiceCount(), 1);
+  EXPECT_NEAR(Peak(Mix(100), 0), 0.3f * kMostStackedGain, 1e-4);
+  // Another pitch, or the sound's own instance, is a voice of its own.
+  SetSoundFrequency(1, 22050);
+  PlaySoundId(1, kSoundOverlap);
+  PlaySoundId(1, 0);
+  EXPECT_EQ(SoundVoiceCount(), 3);
+}
+
