@@ -56,7 +56,7 @@ struct Voice {
 
 // Instances of one sound started together at one pitch would add up in step, n of them n times as loud: they
 // play as one voice whose power grows with their number, at most kMostStackedGain in amplitude.
-constexpr float kMostStackedGain = 2.0f;
+constexpr float kMostStackedGain = 1.5f;
 
 struct Mixer {
   std::mutex lock;                      // the voices: held by the mixer for one chunk, by the game briefly

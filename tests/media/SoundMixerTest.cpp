@@ -227,7 +227,11 @@ TEST_F(SoundMixing, VoicesAreBoundedAndTheOldestOverlapGivesWay) {
 
 TEST_F(SoundMixing, OutputStaysWithinFullScale) {
   ASSERT_TRUE(Load(1, LevelWav(2000, 0.9f)));
-  for (int i = 0; i < 20; ++i) PlaySoundId(1, kSoundOverlap);
+  // Each at a pitch of its own, so that they are twenty voices.
+  for (int i = 0; i < 20; ++i) {
+    SetSoundFrequency(1, 44100 + i);
+    PlaySoundId(1, kSoundOverlap);
+  }
   std::vector<float> out = MixOutput(1000);
   for (float s : out) ASSERT_LE(std::fabs(s), 1.0f);
   EXPECT_GT(Peak(out, 0), 0.95f);
