@@ -20,6 +20,7 @@
 #include "sfx/OggWrite.h"
 #include "base/SoundLevels.h"
 #include "sfx/Loudness.h"
+#include "sfx/SoundCatalogue.h"
 
 namespace music {
 
@@ -129,6 +130,15 @@ std::string Describe(const BuiltTrack& b) {
   return text;
 }
 
+bool CatalogueTracks(const std::vector<BuiltTrack>& built, const std::string& kind, int volume) {
+  const double gain = MusicVolumeGain(volume) * kMasterGain;
+  for (const BuiltTrack& b : built) {
+    CatalogueSound listed{b.design->file, kind + ", volume " + std::to_string(volume), &b.heard, 2, kRate, gain};
+    if (!AddToSoundCatalogue(listed)) return false;
+  }
+  return true;
+}
+
 void PrintTracks(const char* label, const std::vector<BuiltTrack>& built) {
   for (const BuiltTrack& b : built) {
     std::printf("%s: %-28s %s\n", label, b.design->file.c_str(), Describe(b).c_str());
@@ -179,6 +189,7 @@ bool BuildMusicPacks(const std::string& outDir) {
   std::vector<BuiltTrack> built;
   if (!BuildAllTracks(TrackDesigns(), 0x4E420100u, built, 0, 2)) return false;
   PrintTracks("music", built);
+  if (!CatalogueTracks(built, "music (level)", kLevelMusicVolume)) return false;
   size_t total = 0;
   for (const BuiltTrack& b : built) {
     const std::string& file = b.design->file;

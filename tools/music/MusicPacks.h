@@ -36,6 +36,9 @@ bool BuildTrack(const TrackDesign& design, int bars, uint32_t serial, BuiltTrack
 bool BuildAllTracks(const std::vector<TrackDesign>& designs, uint32_t firstSerial, std::vector<BuiltTrack>& built,
                     int bars, int threads);
 
+// Lists every track in the sound contact sheet as the game plays it at `volume`; false after printing why.
+bool CatalogueTracks(const std::vector<BuiltTrack>& built, const std::string& kind, int volume);
+
 // One line of figures: key, tempo, length, levels, seam, size.
 std::string Describe(const BuiltTrack& built);
 

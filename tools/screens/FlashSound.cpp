@@ -5,6 +5,7 @@
 
 #include "screens/ScreenArt.h"
 #include "sfx/EffectMaster.h"
+#include "sfx/SoundCatalogue.h"
 #include "sfx/Synth.h"
 #include "sfx/WavWrite.h"
 
@@ -87,7 +88,12 @@ std::vector<float> RenderMenuFlash() {
 std::vector<uint8_t> MakeMenuFlashSound() {
   std::vector<uint8_t> out;
   std::string error;
-  if (!EncodeWav16(FloatToPcm16(RenderMenuFlash()), 1, menuFlashRate, out, error)) {
+  const std::vector<float> flash = RenderMenuFlash();
+  const EffectPlay& play = *FindEffectPlay(Sound::TitleFlash);
+  const MasteredLevels played = MeasurePlayed(flash, play);
+  AddToSoundCatalogue(CatalogueSound{"gfx/menu/16 - son.wav", "effect (reward)", &flash, 1, double(menuFlashRate),
+                                     PlaybackOf(play).gain, played.lufs, played.truePeakDb});
+  if (!EncodeWav16(FloatToPcm16(flash), 1, menuFlashRate, out, error)) {
     std::fprintf(stderr, "packbuilder: the menu's flash: %s\n", error.c_str());
     out.clear();
   }

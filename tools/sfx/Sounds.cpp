@@ -8,6 +8,7 @@
 #include "PackWriter.h"
 #include "sfx/Effects.h"
 #include "sfx/OggRead.h"
+#include "sfx/SoundCatalogue.h"
 #include "sfx/SoundSheet.h"
 
 namespace {
@@ -79,6 +80,11 @@ bool BuildSoundPacks(const std::string& outDir) {
   for (const BuiltEffect& b : built) {
     std::printf("sounds: %2d %-24s %s\n", SoundNumber(b.effect->sound), b.effect->name, Details(b).c_str());
     entries.push_back(PackEntry{b.effect->name, b.bytes, false});
+    const EffectPlay& play = PlayOf(*b.effect);
+    CatalogueSound listed{b.effect->name, std::string("effect (") + ClassName(play.kind) + ")", &b.heard, 1,
+                          static_cast<double>(play.frequencyHz), PlaybackOf(play).gain, b.played.lufs,
+                          b.played.truePeakDb};
+    if (!AddToSoundCatalogue(listed)) return false;
   }
   // Checked here because the pack writer's own folder creation throws where this reports.
   std::error_code folderError;
