@@ -46,11 +46,7 @@ std::string FileStem(const std::string& name) {
 }
 
 bool WritePicture(const std::string& path, const std::string& title, const std::vector<float>& mono, double rate) {
-  cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, kWidth, kHeight);
-  cairo_t* cr = cairo_create(surface);
-  cairo_set_source_rgb(cr, 0.13, 0.14, 0.18);
-  cairo_paint(cr);
-  cairo_select_font_face(cr, "sans-serif", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);
+  auto [surface, cr] = NewSheetCanvas(kWidth, kHeight);
   cairo_set_font_size(cr, 13);
   cairo_set_source_rgb(cr, 0.95, 0.96, 0.98);
   cairo_move_to(cr, 10, 20);

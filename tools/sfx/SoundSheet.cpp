@@ -116,11 +116,7 @@ std::vector<float> Spectrogram(const Samples& s, double rate, int columns, int r
 bool WriteSoundSheet(const std::string& path, const std::vector<SheetSound>& sounds) {
   int rowsOfCells = (static_cast<int>(sounds.size()) + kColumns - 1) / kColumns;
   int width = kColumns * kCellWidth, height = std::max(1, rowsOfCells) * kCellHeight;
-  cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height);
-  cairo_t* cr = cairo_create(surface);
-  cairo_set_source_rgb(cr, 0.13, 0.14, 0.18);
-  cairo_paint(cr);
-  cairo_select_font_face(cr, "sans-serif", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);
+  auto [surface, cr] = NewSheetCanvas(width, height);
   for (size_t i = 0; i < sounds.size(); ++i) {
     double x = static_cast<double>(i % kColumns) * kCellWidth, y = static_cast<double>(i / kColumns) * kCellHeight;
     const SheetSound& sound = sounds[i];
