@@ -46,6 +46,13 @@ busy() {
     --report busy.json --audio-out busy.wav >busy.out 2>&1) || fail "busy: the run exited with $? ($(tail -2 "$work/busy.out"))"
 }
 later busy
+# The minigames' MIDI tunes, rendered through the General MIDI font, with the effects off.
+tune() {
+  (cd "$work" && "$work/music/novabouncer" --headless --seed 3 --autoplay --minigame "$1" --frames 1800 \
+    --audio-out "$1.wav" >"$1.out" 2>&1) || fail "$1: the run exited with $? ($(tail -2 "$work/$1.out"))"
+}
+later tune duck
+later tune sugar
 settle "a recorded run failed"
 cd "$work"
 
@@ -114,6 +121,18 @@ read -r strays onsets <<<"$stray"
 [ "$onsets" -gt 0 ] && [ $((strays * 10)) -le "$onsets" ] || fail "$strays of $onsets onsets in effects.wav match no effect the game played"
 read -r lufs truePeak samplePeak <<<"$("$probe" levels effects.wav)"
 echo "audio out: the effects alone at $lufs LUFS, true peak $truePeak dBTP; $strays of $onsets onsets unexplained"
+
+# The MIDI tunes play as loud as a level's music, within 2 LU of -20 LUFS; without a General MIDI font they are
+# silent by design and there is nothing to measure.
+if [ -e /usr/share/sounds/sf2/TimGM6mb.sf2 ] || [ -e /usr/share/sounds/sf2/default-GM.sf2 ]; then
+  for name in duck sugar; do
+    read -r lufs truePeak samplePeak <<<"$("$probe" levels "$name.wav" 3 30)" || fail "soundprobe could not read $name.wav"
+    awk -v l="$lufs" 'BEGIN { exit !(l >= -22 && l <= -18) }' || fail "the $name tune plays at $lufs LUFS, not near -20"
+    echo "audio out: the $name tune at $lufs LUFS, true peak $truePeak dBTP"
+  done
+else
+  echo "audio out: no General MIDI font, so the minigames' tunes are not measured"
+fi
 
 # The busy run: weapons, explosions and monsters over the music, never at full scale.
 measured="$(measure busy.wav)" || fail "busy.wav is not the WAV it should be"
