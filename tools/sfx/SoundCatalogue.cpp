@@ -53,6 +53,7 @@ bool WritePicture(const std::string& path, const std::string& title, const std::
   cairo_show_text(cr, title.c_str());
   const int rows = kHeight - kTop - 6;
   PaintSpectrogram(cr, Spectrogram(mono, rate, kWidth - 20, rows), kWidth - 20, rows, 10, kTop, -80.0);
+  PaintFrequencyMarks(cr, rate, 10, kTop, rows);
   cairo_destroy(cr);
   const bool written = WriteCairoPng(surface, path);
   cairo_surface_destroy(surface);

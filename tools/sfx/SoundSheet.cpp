@@ -64,20 +64,7 @@ void DrawWaveform(cairo_t* cr, const SheetSound& sound, double x0, double y0) {
 void DrawSpectrogram(cairo_t* cr, const SheetSound& sound, double x0, double y0) {
   std::vector<float> db = Spectrogram(sound.samples, sound.rate, kPlotWidth, kSpectrumHeight);
   PaintSpectrogram(cr, db, kPlotWidth, kSpectrumHeight, x0, y0, -80.0);
-  // Frequency marks at 100 Hz, 1 kHz and 10 kHz on the logarithmic axis.
-  double top = std::log(sound.rate / 2.0), bottom = std::log(40.0);
-  cairo_set_font_size(cr, 9);
-  for (double f : {100.0, 1000.0, 10000.0}) {
-    if (f >= sound.rate / 2.0) continue;
-    double y = y0 + kSpectrumHeight * (1.0 - (std::log(f) - bottom) / (top - bottom));
-    cairo_set_source_rgba(cr, 1, 1, 1, 0.35);
-    cairo_move_to(cr, x0, std::floor(y) + 0.5);
-    cairo_line_to(cr, x0 + 8, std::floor(y) + 0.5);
-    cairo_stroke(cr);
-    cairo_move_to(cr, x0 + 10, y + 3);
-    cairo_show_text(cr, f >= 1000 ? (std::to_string(static_cast<int>(f / 1000)) + " kHz").c_str()
-                                  : (std::to_string(static_cast<int>(f)) + " Hz").c_str());
-  }
+  PaintFrequencyMarks(cr, sound.rate, x0, y0, kSpectrumHeight);
 }
 
 }  // namespace
@@ -178,3 +165,21 @@ void PaintSpectrogram(cairo_t* cr, const std::vector<float>& db, int columns, in
   cairo_paint(cr);
   cairo_surface_destroy(image);
 }
+
+void PaintFrequencyMarks(cairo_t* cr, double rate, double x0, double y0, int height) {
+  // On the logarithmic axis of Spectrogram, from 40 Hz to half the rate.
+  double top = std::log(rate / 2.0), bottom = std::log(40.0);
+  cairo_set_font_size(cr, 9);
+  for (double f : {100.0, 1000.0, 10000.0}) {
+    if (f >= rate / 2.0) continue;
+    double y = y0 + height * (1.0 - (std::log(f) - bottom) / (top - bottom));
+    cairo_set_source_rgba(cr, 1, 1, 1, 0.35);
+    cairo_move_to(cr, x0, std::floor(y) + 0.5);
+    cairo_line_to(cr, x0 + 8, std::floor(y) + 0.5);
+    cairo_stroke(cr);
+    cairo_move_to(cr, x0 + 10, y + 3);
+    cairo_show_text(cr, f >= 1000 ? (std::to_string(static_cast<int>(f / 1000)) + " kHz").c_str()
+                                  : (std::to_string(static_cast<int>(f)) + " Hz").c_str());
+  }
+}
+
