@@ -1,6 +1,7 @@
 // Tests of the mixer: pitch, clamping, pan, volume, overlapping and restarted instances, loops, stop and release.
 #include <gtest/gtest.h>
 
+#include "base/Resample.h"
 #include "media/SoundMixer.h"
 #include "tests/media/SoundTestData.h"
 
@@ -260,5 +261,22 @@ TEST_F(SoundMixing, CopiesStartedTogetherAtOnePitchPlayAsOneLouderVoice) {
   PlaySoundId(1, kSoundOverlap);
   PlaySoundId(1, 0);
   EXPECT_EQ(SoundVoiceCount(), 3);
+}
+
+TEST_F(SoundMixing, AVoiceIsWhatThePackBuilderHearsAsPlayed) {
+  // The builder masters each effect as this mixer plays it: its resampling, the volume law, the master gain.
+  std::vector<float> source = Sine(3000, 1, 37.5, 0.6f);
+  for (float& v : source) v = float(std::lround(v * 32767.0)) / 32768.0f;  // as the 16-bit file holds it
+  ASSERT_TRUE(Load(1, MakeWav(1, 22050, 16, source)));
+  SetSoundFrequency(1, 20000);
+  SetSoundVolume(1, 30);
+  PlaySoundId(1, kSoundOverlap);
+  std::vector<float> out = MixOutput(8000);
+  std::vector<float> heard = ResampleLikeAVoice(source, 20000.0 / kMixRate);
+  ASSERT_LT(heard.size(), 7000u);
+  for (size_t i = 0; i < heard.size(); ++i) {
+    ASSERT_NEAR(out[2 * i], heard[i] * EffectVolumeGain(30) * kMasterGain, 1.5e-5) << i;  // half a 16-bit step
+  }
+  EXPECT_EQ(out[2 * heard.size() + 2], 0.0f) << "the voice ends where the builder's copy does";
 }
 
