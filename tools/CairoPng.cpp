@@ -17,3 +17,13 @@ bool WriteCairoPng(cairo_surface_t* surface, const std::string& path) {
   std::fprintf(stderr, "packbuilder: %s\n", error.c_str());
   return false;
 }
+
+SheetCanvas NewSheetCanvas(int width, int height) {
+  cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height);
+  cairo_t* cr = cairo_create(surface);
+  cairo_set_source_rgb(cr, 0.13, 0.14, 0.18);
+  cairo_paint(cr);
+  cairo_select_font_face(cr, "sans-serif", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);
+  return {surface, cr};
+}
+

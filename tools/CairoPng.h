@@ -7,3 +7,11 @@
 
 // Creates the missing folders, writes and renames; false after printing why.
 bool WriteCairoPng(cairo_surface_t* surface, const std::string& path);
+
+// A blank sound sheet: the sheets' dark slate painted, their sans-serif face chosen. The caller destroys both.
+struct SheetCanvas {
+  cairo_surface_t* surface;
+  cairo_t* cr;
+};
+SheetCanvas NewSheetCanvas(int width, int height);
+

@@ -1,5 +1,5 @@
 # Rebuilds the game's packs from scratch, keeping the players' score tables that live beside them.
-# cmake -DBUILDER=... -DPACKS=... -DLEVELS=... -DSTAMP=... -P RebuildPacks.cmake
+# cmake -DBUILDER=... -DPACKS=... -DLEVELS=... -DSTAMP=... -DSOUNDSHEET=... -P RebuildPacks.cmake
 set(keep "${PACKS}.kept")
 file(REMOVE_RECURSE "${keep}")
 file(GLOB tables "${PACKS}/scores*.pak")
@@ -8,7 +8,8 @@ if(tables)
   file(COPY ${tables} DESTINATION "${keep}")
 endif()
 file(REMOVE_RECURSE "${PACKS}")
-execute_process(COMMAND "${BUILDER}" --out "${PACKS}" --levels "${LEVELS}" RESULT_VARIABLE failed)
+execute_process(COMMAND "${BUILDER}" --out "${PACKS}" --levels "${LEVELS}" --sound-sheet "${SOUNDSHEET}"
+                RESULT_VARIABLE failed)
 file(GLOB kept "${keep}/scores*.pak")
 if(kept)
   file(COPY ${kept} DESTINATION "${PACKS}")

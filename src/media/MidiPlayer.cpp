@@ -21,8 +21,9 @@ constexpr int kMidiBadCommand = 1, kMidiNoFile = 2, kMidiNotMidi = 3, kMidiAlias
 // General MIDI sound fonts looked for, in order; without one the music is silently off.
 const char* const kSoundFonts[] = {"/usr/share/sounds/sf2/TimGM6mb.sf2", "/usr/share/sounds/sf2/default-GM.sf2"};
 
-// A tune plays where the level music plays: volume 50 under the mixer's square law.
-constexpr float kMusicLevelGain = 0.25f;
+// A tune plays as loud as a level's music at volume 50 (about −20 LUFS at the output), measured from
+// recordings of the minigames through the General MIDI font.
+constexpr float kMusicLevelGain = 0.6f;
 constexpr int kTailFrames = 2 * kMixRate;  // after a stop, notes are still rendered this long while they fade
 
 struct MidiSlot {

@@ -6,6 +6,8 @@
 #include <cmath>
 #include <thread>
 
+#include "base/Resample.h"
+#include "base/SoundLevels.h"
 #include "media/Media.h"
 
 namespace {
@@ -13,17 +15,9 @@ namespace {
 // A change of volume or pan slides over this many frames (1.5 ms) instead of clicking.
 constexpr int kRampFrames = 64;
 
-// Output stays linear up to the knee; above it peaks bend smoothly towards 1 instead of clipping hard.
-constexpr float kClipKnee = 0.8f;
-
-// Four-point Hermite (Catmull-Rom) interpolation between x0 and x1, `t` in 0..1. It passes through
-// the samples and keeps far less of the buzz that straight lines leave on pitched-down effects.
-inline float Hermite(float xm1, float x0, float x1, float x2, float t) {
-  float c1 = 0.5f * (x1 - xm1);
-  float c2 = xm1 - 2.5f * x0 + 2.0f * x1 - 0.5f * x2;
-  float c3 = 0.5f * (x2 - xm1) + 1.5f * (x0 - x1);
-  return ((c3 * t + c2) * t + c1) * t + x0;
-}
+// Output stays linear up to the knee (base/SoundLevels.h); above it peaks bend smoothly towards 1 instead of
+// clipping hard.
+constexpr float kClipKnee = kSoftClipKnee;
 
 const float kSilentFrame[2] = {0.0f, 0.0f};
 
@@ -241,11 +235,10 @@ Mixer& TheMixer() {
 
 // Linear balance: the channel away from the pan keeps full level and the other falls in a straight
 // line to silence at the far side, so a centred sound plays at full level on both channels.
-// Volume: amplitude = (volume / 100)^2, so that equal steps of the game's fades sound roughly
-// even (50 is -12 dB, 10 is -40 dB) instead of everything happening in the last few steps.
-void VoiceGains(int volume, int pan, float& left, float& right) {
-  float v = float(std::clamp(volume, 0, 100)) / 100.0f;
-  float gain = v * v;
+// Volume: the effects' and the music's laws (base/SoundLevels.h), then the master gain that keeps a burst of
+// effects under the soft clip's knee.
+void VoiceGains(int volume, int pan, bool music, float& left, float& right) {
+  float gain = (music ? MusicVolumeGain(volume) : EffectVolumeGain(volume)) * kMasterGain;
   float p = float(std::clamp(pan, -100, 100)) / 100.0f;
   left = gain * std::min(1.0f, 1.0f - p);
   right = gain * std::min(1.0f, 1.0f + p);

@@ -10,9 +10,9 @@
 #include <mutex>
 #include <vector>
 
+#include "base/SoundLevels.h"
 #include "media/SoundDecode.h"
 
-constexpr int kMixRate = 44100;          // frames per second of the mix and the device
 constexpr int kMixChunk = 1024;          // frames mixed in one go; longer requests are cut into chunks
 constexpr int kMaxVoices = 64;           // playing instances at once, every sound together
 constexpr int kMinFrequency = 100;       // Hz a sound can be played at
@@ -51,7 +51,12 @@ struct Voice {
   double fraction = 0.0;                // 0..1, between `position` and the frame after it
   float gainLeft = 0, gainRight = 0;    // amplitude applied now
   float targetLeft = 0, targetRight = 0;  // amplitude the volume and pan ask for; reached within a few ms
+  int stacked = 1;                      // overlapping starts merged into this voice before it was first heard
 };
+
+// Instances of one sound started together at one pitch would add up in step, n of them n times as loud: they
+// play as one voice whose power grows with their number, at most kMostStackedGain in amplitude.
+constexpr float kMostStackedGain = 1.5f;
 
 struct Mixer {
   std::mutex lock;                      // the voices: held by the mixer for one chunk, by the game briefly
@@ -62,8 +67,9 @@ struct Mixer {
 
 Mixer& TheMixer();
 
-// Amplitude of each channel for the game's volume (0..100) and pan (-100..100).
-void VoiceGains(int volume, int pan, float& left, float& right);
+// Amplitude of each channel for the game's volume (0..100) and pan (-100..100), under the music's volume law
+// when `music` is set and the effects' otherwise.
+void VoiceGains(int volume, int pan, bool music, float& left, float& right);
 
 // Mixes into `stereo` (which it overwrites) with every lock it needs. `waitForStreams`: when no
 // device runs, wait a little for the stream thread instead of leaving a gap in the music.

@@ -1,5 +1,6 @@
 // The numbered sounds of the media layer: loading, playing instances, and each sound's volume, pan and frequency.
 #include <algorithm>
+#include <cmath>
 #include <unordered_map>
 
 #include "media/Media.h"
@@ -15,6 +16,7 @@ struct SoundEntry {
   int volume = 100;                                     // 0..100
   int pan = 0;                                          // -100 left .. 100 right
   int frequency = kMixRate;                             // Hz the sound plays at
+  bool music = false;                                   // follows the music's volume law
 };
 
 struct SoundTable {
@@ -76,6 +78,17 @@ Voice* MainVoice(int number) {
   return nullptr;
 }
 
+// Under the mixer's lock: an overlapping instance of `number` at this pitch that the mixer has not read from yet.
+Voice* UnheardTwin(int number, double step, bool loop) {
+  for (Voice& v : TheMixer().voices) {
+    if (v.state == VoiceState::Playing && !v.main && v.sound == number && v.step == step && v.loop == loop &&
+        v.position == 0 && v.fraction == 0.0) {
+      return &v;
+    }
+  }
+  return nullptr;
+}
+
 void StopVoicesOf(int number, Leftovers& left) {
   for (Voice& v : TheMixer().voices) {
     if (v.state != VoiceState::Free && v.sound == number) FreeVoice(v, left);
@@ -126,6 +139,8 @@ bool SoundFromMemory(int number, const void* data, size_t size) {
     std::vector<float> probe(4096 * size_t(entry.channels));
     if (decoder->Read(probe.data(), 4096) <= 0) return Refuse("no audio could be decoded");
     entry.encoded = std::make_shared<const std::vector<uint8_t>>(view.data, view.data + size);
+    // What is streamed is the music: every track lasts a minute or more, every effect a few seconds.
+    entry.music = true;
   } else {
     // A header that understates the length cannot make a "short" sound take minutes of memory.
     auto pcm = std::make_shared<PcmData>();
@@ -167,6 +182,19 @@ void PlaySoundId(int number, int flags) {
   Mixer& m = TheMixer();
   std::lock_guard<std::mutex> mix(m.lock);
   ReapFinished(left);
+  // A missile that shatters twenty tiles starts twenty copies of one sound in one frame: heard as one louder
+  // shatter instead of twenty in step that would drive the mix far into its clip.
+  if (overlap) {
+    if (Voice* twin = UnheardTwin(number, StepFor(e.frequency), loop)) {
+      if (stream) RetireStream(*stream);
+      twin->stacked += 1;
+      const float grow = std::min(kMostStackedGain, std::sqrt(float(twin->stacked)));
+      VoiceGains(e.volume, e.pan, e.music, twin->targetLeft, twin->targetRight);
+      twin->gainLeft = twin->targetLeft = std::max(twin->gainLeft, twin->targetLeft * grow);
+      twin->gainRight = twin->targetRight = std::max(twin->gainRight, twin->targetRight * grow);
+      return;
+    }
+  }
   Voice* v = overlap ? nullptr : MainVoice(number);
   if (v != nullptr) {
     FreeVoice(*v, left);  // the main instance restarts from the beginning
@@ -188,9 +216,10 @@ void PlaySoundId(int number, int flags) {
   v->step = StepFor(e.frequency);
   v->position = 0;
   v->fraction = 0.0;
-  VoiceGains(e.volume, e.pan, v->targetLeft, v->targetRight);
+  VoiceGains(e.volume, e.pan, e.music, v->targetLeft, v->targetRight);
   v->gainLeft = v->targetLeft;
   v->gainRight = v->targetRight;
+  v->stacked = 1;
 }
 
 void StopSoundId(int number) {
@@ -209,7 +238,7 @@ void SetSoundVolume(int number, int volume) {
   SoundEntry& e = found->second;
   e.volume = std::clamp(volume, 0, 100);
   std::lock_guard<std::mutex> mix(TheMixer().lock);
-  if (Voice* v = MainVoice(number)) VoiceGains(e.volume, e.pan, v->targetLeft, v->targetRight);
+  if (Voice* v = MainVoice(number)) VoiceGains(e.volume, e.pan, e.music, v->targetLeft, v->targetRight);
 }
 
 void SetSoundPan(int number, int pan) {
@@ -220,7 +249,7 @@ void SetSoundPan(int number, int pan) {
   SoundEntry& e = found->second;
   e.pan = std::clamp(pan, -100, 100);
   std::lock_guard<std::mutex> mix(TheMixer().lock);
-  if (Voice* v = MainVoice(number)) VoiceGains(e.volume, e.pan, v->targetLeft, v->targetRight);
+  if (Voice* v = MainVoice(number)) VoiceGains(e.volume, e.pan, e.music, v->targetLeft, v->targetRight);
 }
 
 void SetSoundFrequency(int number, int frequency) {

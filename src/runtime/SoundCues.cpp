@@ -6,8 +6,20 @@
 #include "media/Media.h"
 #include "runtime/Settings.h"
 
+namespace {
+
+std::vector<EffectCue>& Cues() {
+  static std::vector<EffectCue> cues;
+  return cues;
+}
+
+}  // namespace
+
+const std::vector<EffectCue>& EffectCues() { return Cues(); }
+
 void PlayEffectSound(Sound sound, int pan, int volume, int frequency) {
   if (!settings.soundEnabled) return;
+  if (Cues().size() < kMostEffectCues) Cues().push_back(EffectCue{sound, PresentedFrames()});
   const int id = SoundNumber(sound);
   if (pan != -1) SetSoundPan(id, pan);
   if (volume != -1) SetSoundVolume(id, volume);

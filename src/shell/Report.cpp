@@ -3,15 +3,32 @@
 #include <cinttypes>
 #include <cstdio>
 #include <cstring>
+#include <initializer_list>
+#include <string>
 
 #include "base/AtomicFile.h"
 #include "media/Media.h"
 #include "game/PlayState.h"
+#include "runtime/SoundCues.h"
 #include "shell/Shell.h"
 
 namespace {
 
 std::string reportPath;
+
+// The presents at which the run started the effects of `kinds`, as one line of numbers.
+std::string CueFrames(std::initializer_list<Sound> kinds) {
+  std::string out;
+  for (const EffectCue& cue : EffectCues()) {
+    for (Sound kind : kinds) {
+      if (cue.sound != kind) continue;
+      if (!out.empty()) out += ' ';
+      out += std::to_string(cue.frame);
+      break;
+    }
+  }
+  return out;
+}
 bool reportWritten = false;
 
 std::string JsonText(const std::string& text) {
@@ -50,6 +67,13 @@ bool WriteRunReport(const std::string& reason) {
   if (reportPath.empty() || reportWritten) return true;
   reportWritten = true;
   std::string error;
+  // Where the run's recording should hold the ball's bounces, the tiles' shattering and the capsules' sounds.
+  const std::string bounces = CueFrames({Sound::Bounce, Sound::ThreadBounce, Sound::BallClink});
+  const std::string tiles = CueFrames({Sound::TileShatter});
+  const std::string capsules = CueFrames({Sound::BonusCaught, Sound::Chimes, Sound::Shimmer, Sound::ExtraLife,
+                                          Sound::MissileLoading, Sound::Tilt});
+  std::string everything;
+  for (const EffectCue& cue : EffectCues()) everything += (everything.empty() ? "" : " ") + std::to_string(cue.frame);
   auto write = [&](const std::string& temporary, std::string& why) {
     FILE* file = std::fopen(temporary.c_str(), "w");
     if (file == nullptr) {
@@ -62,13 +86,16 @@ bool WriteRunReport(const std::string& reason) {
                  "\",\n  \"tilesDestroyed\": %ld,\n  \"capsulesCaught\": %ld,\n  \"laserShots\": %ld,\n"
                  "  \"missilesLaunched\": %ld,\n  \"bulletsFired\": %ld,\n  \"monstersDestroyed\": %ld,\n"
                  "  \"bossHits\": %ld,\n  \"gamesEnded\": %ld,\n  \"lastGameCause\": %s,\n"
-                 "  \"lastGameScore\": %" PRId64 ",\n  \"lastGameLevelIndex\": %d,\n  \"lastGameDifficulty\": %d\n}\n",
+                 "  \"lastGameScore\": %" PRId64 ",\n  \"lastGameLevelIndex\": %d,\n  \"lastGameDifficulty\": %d,\n"
+                 "  \"effectsStarted\": %zu,\n  \"bounceSoundFrames\": %s,\n  \"tileSoundFrames\": %s,\n"
+                 "  \"capsuleSoundFrames\": %s,\n  \"effectSoundFrames\": %s\n}\n",
                  JsonText(reason).c_str(), PresentedFrames(), play.levelIndex, play.difficulty, play.score, play.lives,
                  play.letterMask, PlayStateDigest(), runCounts.tilesDestroyed, runCounts.capsulesCaught,
                  runCounts.laserShots, runCounts.missilesLaunched, runCounts.bulletsFired, runCounts.monstersDestroyed,
                  runCounts.bossHits, endedGames.count,
                  JsonText(endedGames.count > 0 ? GameEndCauseName(endedGames.cause) : "").c_str(), endedGames.score,
-                 endedGames.levelIndex, endedGames.difficulty);
+                 endedGames.levelIndex, endedGames.difficulty, EffectCues().size(), JsonText(bounces).c_str(),
+                 JsonText(tiles).c_str(), JsonText(capsules).c_str(), JsonText(everything).c_str());
     return std::fclose(file) == 0;
   };
   if (WriteThroughTemporary(reportPath, write, error)) return true;

@@ -90,11 +90,12 @@ TEST_F(MixRecording, FrameLockedFileHoldsOneSixtiethOfASecondAPresentWhatTheMixe
   EXPECT_EQ(CheckHeader(bytes), 90 * kFramesPerPresent);  // 1.5 s
   std::vector<float> samples = Decoded(bytes);
   ASSERT_EQ(samples.size(), size_t(2 * 90 * kFramesPerPresent));
+  // The sound at half of full scale, through the mixer's master gain.
   for (size_t f = 0; f < samples.size() / 2; f += 997) {
-    EXPECT_NEAR(samples[2 * f], 0.5f, 1e-4) << f;
+    EXPECT_NEAR(samples[2 * f], 0.5f * kMasterGain, 1e-4) << f;
     EXPECT_EQ(samples[2 * f + 1], 0.0f) << f;
   }
-  EXPECT_EQ(int16_t(ReadLe16(&bytes[44])), 16384);  // 0.5 of full scale, little-endian
+  EXPECT_NEAR(int16_t(ReadLe16(&bytes[44])), 0.5 * kMasterGain * 32768, 1.0);  // little-endian
 }
 
 TEST(MixFramesDue, PresentsCarryTheRemainderExactly) {

@@ -1,6 +1,8 @@
 // Tests of the mixer: pitch, clamping, pan, volume, overlapping and restarted instances, loops, stop and release.
 #include <gtest/gtest.h>
 
+#include "base/Resample.h"
+#include "media/SoundMixer.h"
 #include "tests/media/SoundTestData.h"
 
 using namespace soundtest;
@@ -226,10 +228,55 @@ TEST_F(SoundMixing, VoicesAreBoundedAndTheOldestOverlapGivesWay) {
 
 TEST_F(SoundMixing, OutputStaysWithinFullScale) {
   ASSERT_TRUE(Load(1, LevelWav(2000, 0.9f)));
-  for (int i = 0; i < 20; ++i) PlaySoundId(1, kSoundOverlap);
-  std::vector<float> out = Mix(1000);
+  // Each at a pitch of its own, so that they are twenty voices.
+  for (int i = 0; i < 20; ++i) {
+    SetSoundFrequency(1, 44100 + i);
+    PlaySoundId(1, kSoundOverlap);
+  }
+  std::vector<float> out = MixOutput(1000);
   for (float s : out) ASSERT_LE(std::fabs(s), 1.0f);
   EXPECT_GT(Peak(out, 0), 0.95f);
 }
 
 }  // namespace
+
+TEST_F(SoundMixing, CopiesStartedTogetherAtOnePitchPlayAsOneLouderVoice) {
+  // Twenty copies of one sound in one frame would sum to twenty times its level; they play as one voice whose
+  // power grows with their number, up to twice its amplitude.
+  ASSERT_TRUE(Load(1, LevelWav(4410, 0.3f)));
+  PlaySoundId(1, kSoundOverlap);
+  PlaySoundId(1, kSoundOverlap);
+  EXPECT_EQ(SoundVoiceCount(), 1);
+  EXPECT_NEAR(Peak(Mix(100), 0), 0.3f * std::sqrt(2.0f), 1e-4);
+  // Once heard, a voice takes no more copies: the next start is a voice of its own, and takes the copies after it.
+  for (int i = 0; i < 18; ++i) PlaySoundId(1, kSoundOverlap);
+  EXPECT_EQ(SoundVoiceCount(), 2);
+  ReleaseSound(1);
+  ASSERT_TRUE(Load(1, LevelWav(4410, 0.3f)));
+  for (int i = 0; i < 20; ++i) PlaySoundId(1, kSoundOverlap);
+  EXPECT_EQ(SoundVoiceCount(), 1);
+  EXPECT_NEAR(Peak(Mix(100), 0), 0.3f * kMostStackedGain, 1e-4);
+  // Another pitch, or the sound's own instance, is a voice of its own.
+  SetSoundFrequency(1, 22050);
+  PlaySoundId(1, kSoundOverlap);
+  PlaySoundId(1, 0);
+  EXPECT_EQ(SoundVoiceCount(), 3);
+}
+
+TEST_F(SoundMixing, AVoiceIsWhatThePackBuilderHearsAsPlayed) {
+  // The builder masters each effect as this mixer plays it: its resampling, the volume law, the master gain.
+  std::vector<float> source = Sine(3000, 1, 37.5, 0.6f);
+  for (float& v : source) v = float(std::lround(v * 32767.0)) / 32768.0f;  // as the 16-bit file holds it
+  ASSERT_TRUE(Load(1, MakeWav(1, 22050, 16, source)));
+  SetSoundFrequency(1, 20000);
+  SetSoundVolume(1, 30);
+  PlaySoundId(1, kSoundOverlap);
+  std::vector<float> out = MixOutput(8000);
+  std::vector<float> heard = ResampleLikeAVoice(source, 20000.0 / kMixRate);
+  ASSERT_LT(heard.size(), 7000u);
+  for (size_t i = 0; i < heard.size(); ++i) {
+    ASSERT_NEAR(out[2 * i], heard[i] * EffectVolumeGain(30) * kMasterGain, 1.5e-5) << i;  // half a 16-bit step
+  }
+  EXPECT_EQ(out[2 * heard.size() + 2], 0.0f) << "the voice ends where the builder's copy does";
+}
+

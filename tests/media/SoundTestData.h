@@ -1,6 +1,8 @@
 // Sounds made in memory for the sound tests: WAV files of any layout, Ogg Vorbis files and mixing helpers.
 #pragma once
 
+#include "base/SoundLevels.h"
+
 #include <vorbis/vorbisenc.h>
 
 #include <algorithm>
@@ -170,8 +172,17 @@ inline std::vector<uint8_t> MakeMidi(int notes) {
   return file;
 }
 
-// Mixes `frames` frames and returns them interleaved left, right.
+// Mixes `frames` frames and returns them interleaved left, right, with the mixer's master gain taken back out:
+// the voices as the sounds and their settings made them.
 inline std::vector<float> Mix(int frames) {
+  std::vector<float> out(size_t(frames) * 2);
+  MixSoundFrames(out.data(), frames);
+  for (float& v : out) v /= kMasterGain;
+  return out;
+}
+
+// Mixes `frames` frames as the device receives them: after the master gain and the soft clip.
+inline std::vector<float> MixOutput(int frames) {
   std::vector<float> out(size_t(frames) * 2);
   MixSoundFrames(out.data(), frames);
   return out;

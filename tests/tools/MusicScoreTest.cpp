@@ -232,8 +232,8 @@ TEST(MusicScore, FiveScreenTracksEachInAKeyAndVoiceOfItsOwn) {
     }
     EXPECT_TRUE(breakdown);
   }
-  // No two of the eleven tracks share a key note, and no screen track shares its lead voice (the kind of
-  // instrument and its waves) with any other track, so each is told apart by ear.
+  // No two of the eleven tracks share a key note, and no track shares its lead voice (the kind of instrument and
+  // its waves) with any other, so each is told apart by ear.
   std::map<int, std::string> keys;
   for (const TrackDesign& d : EveryTrack()) {
     auto key = keys.emplace(d.tonic % 12, d.file);
@@ -243,7 +243,7 @@ TEST(MusicScore, FiveScreenTracksEachInAKeyAndVoiceOfItsOwn) {
     return std::tuple{static_cast<int>(d.lead.kind), static_cast<int>(d.lead.wave), static_cast<int>(d.lead.wave2),
                       d.lead.fmRatio};
   };
-  for (const TrackDesign& screen : screens) {
+  for (const TrackDesign& screen : EveryTrack()) {
     for (const TrackDesign& other : EveryTrack()) {
       if (other.file != screen.file) {
         EXPECT_NE(voice(screen), voice(other)) << screen.file << " and " << other.file;
@@ -317,4 +317,31 @@ TEST(MusicScore, AShortScoreStopsAtItsLastBar) {
   for (const DrumHit& h : s.drums) EXPECT_LT(h.start, static_cast<double>(s.frames));
   // A pad chord cut by the end of the loop ends with it.
   for (const Note& n : s.pad) EXPECT_LE(n.start + n.length, static_cast<double>(s.frames) + 1);
+}
+
+TEST(MusicScore, EveryTrackBreaksDownForFourToEightBarsWithoutDrumsOrBass) {
+  for (const TrackDesign& d : EveryTrack()) {
+    SCOPED_TRACE(d.file);
+    Score score = Compose(d);
+    ASSERT_EQ(score.breakdowns.size(), 1u);
+    const Score::Span& span = score.breakdowns.front();
+    const double bars = span.length / (4 * score.samplesPerBeat);
+    EXPECT_GE(bars, 4 - 1e-9);
+    EXPECT_LE(bars, 8 + 1e-9);
+    // Within it only the cymbal that opens it and the swell that leads out of it; no bass note starts.
+    int swells = 0;
+    for (const DrumHit& hit : score.drums) {
+      if (hit.start < span.start - 1 || hit.start >= span.start + span.length - 1) continue;
+      EXPECT_TRUE(hit.drum == Drum::Crash || hit.drum == Drum::Swell) << static_cast<int>(hit.drum) << " at " << hit.start;
+      swells += hit.drum == Drum::Swell ? 1 : 0;
+    }
+    EXPECT_GE(swells, 1);
+    for (const Note& n : score.bass) {
+      EXPECT_FALSE(n.start >= span.start && n.start < span.start + span.length - 1) << "bass at " << n.start;
+    }
+    // The drums come back after it.
+    bool kickAfter = false;
+    for (const DrumHit& hit : score.drums) kickAfter = kickAfter || (hit.drum == Drum::Kick && hit.start >= span.start + span.length - 1);
+    EXPECT_TRUE(kickAfter || span.start + span.length >= score.frames - 1);
+  }
 }

@@ -51,6 +51,18 @@ bool HeardSamples(const PackEntry& entry, std::vector<float>& samples, int& rate
   return true;
 }
 
+// Share of the power above `hz` (through a one-pole high-pass).
+double HighShare(const std::vector<float>& s, double rate, double hz) {
+  const double a = std::exp(-2 * kPi * hz / rate);
+  double low = 0, high = 0, all = 0;
+  for (float v : s) {
+    low = (1 - a) * v + a * low;
+    high += (v - low) * (v - low);
+    all += double(v) * v;
+  }
+  return all > 0 ? high / all : 0;
+}
+
 }  // namespace
 
 TEST_F(SfxPack, HoldsTheGamesSoundsInItsLoadOrder) {
@@ -61,7 +73,7 @@ TEST_F(SfxPack, HoldsTheGamesSoundsInItsLoadOrder) {
   for (size_t i = 0; i < game.size(); ++i) {
     EXPECT_EQ(entries_[i].name, game[i].name) << "entry " << i;
     EXPECT_EQ(SoundEffects()[i].name, game[i].name) << "entry " << i;
-    EXPECT_EQ(SoundEffects()[i].number, SoundNumber(game[i].sound)) << game[i].name;
+    EXPECT_EQ(SoundNumber(SoundEffects()[i].sound), SoundNumber(game[i].sound)) << game[i].name;
   }
 }
 
@@ -82,16 +94,57 @@ TEST_F(SfxPack, EveryEntryDecodesAtItsRateWithCleanEdgesAndLevels) {
     EXPECT_LT(std::fabs(s.front()), 0.01f);
     EXPECT_LT(std::fabs(s.back()), 0.01f);
     float peak = 0, attack = 0;
-    size_t firstFiveMs = static_cast<size_t>(effects[i].heardRate * 0.005);
+    size_t firstFiveMs = static_cast<size_t>(PlayOf(effects[i]).frequencyHz * 0.005);
     for (size_t k = 0; k < s.size(); ++k) {
       peak = std::max(peak, std::fabs(s[k]));
       if (k < firstFiveMs) attack = std::max(attack, std::fabs(s[k]));
     }
-    double peakDb = 20 * std::log10(peak);
-    EXPECT_LT(peakDb, 0.0);
-    EXPECT_GT(peakDb, -6.0);
-    EXPECT_GT(attack, 0.03f) << "silent start";
+    EXPECT_LT(20 * std::log10(peak), -0.2) << "clipped";
+    EXPECT_GT(attack, 0.1f * peak) << "silent start";
+    // As the game plays it: its class's loudness within 6 LU, its true peak under the ceiling for its volume.
+    const EffectPlay& play = PlayOf(effects[i]);
+    MasteredLevels played = MeasurePlayed(s, play);
+    EXPECT_NEAR(played.lufs, ClassTargetLufs(play.kind), 6.0) << ClassName(play.kind);
+    EXPECT_LE(played.truePeakDb, EffectCeilingDbtp(play.volume) + 0.05);
   }
+}
+
+TEST_F(SfxPack, TheFourLoudestStartedTogetherStayUnderTheMixersKnee) {
+  ASSERT_TRUE(read_);
+  std::vector<Samples> files;
+  for (const PackEntry& entry : entries_) {
+    std::vector<float> s;
+    int rate = 0;
+    std::string problem;
+    ASSERT_TRUE(HeardSamples(entry, s, rate, problem)) << entry.name << ": " << problem;
+    files.push_back(s);
+  }
+  Overlap overlap = LoudestOverlap(files);
+  ASSERT_EQ(overlap.sounds.size(), 4u);
+  EXPECT_LT(overlap.peakDb, 20 * std::log10(kSoftClipKnee));
+}
+
+TEST_F(SfxPack, TheMissileBlastStaysABlastAtTaronsPitch) {
+  // After the boss the game plays the blast at 5000 Hz: still over within three seconds, and with a good part
+  // of its power above 500 Hz, a crackling blast rather than a low rumble.
+  ASSERT_TRUE(read_);
+  const std::vector<SoundEffect>& effects = SoundEffects();
+  for (size_t i = 0; i < effects.size(); ++i) {
+    if (effects[i].sound != Sound::BigExplosion) continue;
+    std::vector<float> s;
+    int rate = 0;
+    std::string problem;
+    ASSERT_TRUE(HeardSamples(entries_[i], s, rate, problem)) << problem;
+    EffectPlay slow = PlayOf(effects[i]);
+    slow.frequencyHz = 5000;
+    std::vector<float> played = PlayedAtMixRate(s, PlaybackOf(slow));
+    EXPECT_LT(played.size() / double(kMixRate), 3.0);
+    EXPECT_GT(HighShare(played, kMixRate, 500), 0.15);
+    slow.frequencyHz = PlayOf(effects[i]).frequencyHz;
+    EXPECT_GT(HighShare(PlayedAtMixRate(s, PlaybackOf(slow)), kMixRate, 500), 0.5);
+    return;
+  }
+  FAIL() << "no missile blast";
 }
 
 TEST_F(SfxPack, BouncesAreShortAndTheFireLastsPastItsRestart) {
@@ -99,7 +152,7 @@ TEST_F(SfxPack, BouncesAreShortAndTheFireLastsPastItsRestart) {
   // (2 s) and must not leave a gap; the missile loading covers the 150 frames of the rising missile.
   auto heardSeconds = [](int number) {
     for (const SoundEffect& e : SoundEffects()) {
-      if (e.number == number) return static_cast<double>(RenderEffect(e).size()) / e.heardRate;
+      if (SoundNumber(e.sound) == number) return static_cast<double>(RenderEffect(e).size()) / PlayOf(e).frequencyHz;
     }
     return -1.0;
   };

@@ -80,12 +80,14 @@ void Percussion(tune::Score& score, const Band& band, int bar, int barInSection,
 std::vector<uint8_t> ComposeDuckTune() {
   tune::Score score(480, 3, 4, 176, "Duck gallery waltz");
   Band band;
-  band.calliope = score.Part("Calliope", 0, kCalliope, 127, 64);
-  band.organ = score.Part("Band organ", 1, kDrawbarOrgan, 92, 44);
-  band.tuba = score.Part("Tuba", 2, kTuba, 112, 72);
-  band.bells = score.Part("Glockenspiel", 3, kGlockenspiel, 100, 92);
-  band.accordion = score.Part("Accordion", 4, kAccordion, 104, 36);
-  band.drums = score.Part("Drums", midi::kDrumChannel, -1, 104, 64);
+  // The band plays a quarter under full channel volume: the carousel is a louder tune than the sugar game's,
+  // and the two play at one level in the game.
+  band.calliope = score.Part("Calliope", 0, kCalliope, 95, 64);
+  band.organ = score.Part("Band organ", 1, kDrawbarOrgan, 69, 44);
+  band.tuba = score.Part("Tuba", 2, kTuba, 84, 72);
+  band.bells = score.Part("Glockenspiel", 3, kGlockenspiel, 75, 92);
+  band.accordion = score.Part("Accordion", 4, kAccordion, 78, 36);
+  band.drums = score.Part("Drums", midi::kDrumChannel, -1, 78, 64);
 
   const uint32_t eighth = score.beatTicks() / 2;
   const int sections = int(std::size(kSections));

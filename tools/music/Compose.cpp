@@ -214,6 +214,7 @@ struct Composer {
     std::vector<int> tokens;
     if (block.bass >= 0 && ParsePattern(d.bassLines[static_cast<size_t>(block.bass)], tokens)) {
       Line(tokens, firstBar, count, 0.92f, [&](int bar, int step, int token, double start, double length, bool) {
+        if (bar - firstBar < block.breakdown) return;  // the bass drops out with the drums
         const Chord& c = ChordAtStep(bar, step);
         float pitch = static_cast<float>(ChordStepPitch(d, c, token, d.bass.lowest + 6));
         float velocity = Humanize(step % 4 == 0 ? 1.0f : 0.85f, 0.04f);
@@ -271,8 +272,16 @@ struct Composer {
   }
 
   void Drums(const Block& block, int firstBar, int count) {
+    const int breakdown = std::min(block.breakdown, count);
+    if (breakdown > 0) {
+      score.breakdowns.push_back(Score::Span{StepTime(firstBar, 0), breakdown * 16 * sixteenth});
+      // A noise rise through the last bar of the breakdown carries it back into the beat.
+      score.drums.push_back(DrumHit{StepTime(firstBar + breakdown - 1, 0), Drum::Swell, 1.0f});
+    }
     for (int i = 0; i < count; ++i) {
       int bar = firstBar + i;
+      if (i == 0 && block.crash) score.drums.push_back(DrumHit{StepTime(bar, 0), Drum::Crash, 0.85f});
+      if (i < breakdown) continue;
       int index = i == 7 ? block.fill : i >= 4 ? block.drumsLate : block.drums;
       if (index < 0) continue;
       const DrumBar& b = d.drumBars[static_cast<size_t>(index)];
@@ -284,7 +293,6 @@ struct Composer {
       DrumLine(b.shaker, Drum::Shaker, bar, 0.15f);
       DrumLine(b.tom, Drum::TomMid, bar, 0.05f);
       DrumLine(b.rim, Drum::Rim, bar, 0.08f);
-      if (i == 0 && block.crash) score.drums.push_back(DrumHit{StepTime(bar, 0), Drum::Crash, 0.85f});
       if (i == 7 && block.swell) score.drums.push_back(DrumHit{StepTime(bar, 0), Drum::Swell, 1.0f});
     }
   }

@@ -98,17 +98,80 @@ void AddRoom(const std::vector<float>& in, const MixSound& mix, std::vector<floa
   });
 }
 
-void LowCut(std::vector<float>& samples) {
-  float a = static_cast<float>(1.0 - std::exp(-kTau * 25.0 / kRate));
-  float low1 = 0, low2 = 0;
+namespace {
+
+// A biquad in transposed direct form II, with the cookbook's high-pass, low-shelf and peaking designs.
+struct Biquad {
+  double b0 = 1, b1 = 0, b2 = 0, a1 = 0, a2 = 0;
+  double z1 = 0, z2 = 0;
+  float Run(float x) {
+    double y = b0 * x + z1;
+    z1 = b1 * x - a1 * y + z2;
+    z2 = b2 * x - a2 * y;
+    return static_cast<float>(y);
+  }
+  void Normalise(double a0) {
+    b0 /= a0, b1 /= a0, b2 /= a0, a1 /= a0, a2 /= a0;
+  }
+};
+
+Biquad HighPass(double hz, double q) {
+  double w = kTau * hz / kRate, alpha = std::sin(w) / (2 * q), c = std::cos(w);
+  Biquad f{(1 + c) / 2, -(1 + c), (1 + c) / 2, -2 * c, 1 - alpha};
+  f.Normalise(1 + alpha);
+  return f;
+}
+
+Biquad LowShelf(double hz, double gainDb) {
+  double a = std::pow(10.0, gainDb / 40.0), w = kTau * hz / kRate, c = std::cos(w);
+  double alpha = std::sin(w) / 2 * std::sqrt(2.0), root = 2 * std::sqrt(a) * alpha;
+  Biquad f{a * ((a + 1) - (a - 1) * c + root), 2 * a * ((a - 1) - (a + 1) * c), a * ((a + 1) - (a - 1) * c - root),
+           -2 * ((a - 1) + (a + 1) * c), (a + 1) + (a - 1) * c - root};
+  f.Normalise((a + 1) + (a - 1) * c + root);
+  return f;
+}
+
+Biquad Peak(double hz, double q, double gainDb) {
+  double a = std::pow(10.0, gainDb / 40.0), w = kTau * hz / kRate, alpha = std::sin(w) / (2 * q), c = std::cos(w);
+  Biquad f{1 + alpha * a, -2 * c, 1 - alpha * a, -2 * c, 1 - alpha / a};
+  f.Normalise(1 + alpha / a);
+  return f;
+}
+
+}  // namespace
+
+void MasterEq(std::vector<float>& samples, const MixSound& mix) {
+  // Two high-pass stages (fourth order in all) take out what small speakers cannot play and big ones only boom with.
+  Biquad stages[] = {HighPass(mix.highPassHz, 0.54), HighPass(mix.highPassHz, 1.31), LowShelf(100, mix.lowShelfDb),
+                     Peak(mix.presenceHz, 0.6, mix.presenceDb)};
   std::vector<float> out(samples.size());
-  RoundTheLoop(samples.size(), 0.5, [&](size_t i, bool keep) {
-    low1 += a * (samples[i] - low1);
-    float once = samples[i] - low1;
-    low2 += a * (once - low2);
-    if (keep) out[i] = once - low2;
+  RoundTheLoop(samples.size(), 0.6, [&](size_t i, bool keep) {
+    float v = samples[i];
+    for (Biquad& stage : stages) v = stage.Run(v);
+    if (keep) out[i] = v;
   });
   samples.swap(out);
+}
+
+void OpenFilter(std::vector<float>& samples, size_t from, size_t count, double startHz, double endHz) {
+  if (count == 0 || from >= samples.size()) return;
+  count = std::min(count, samples.size() - from);
+  // A resonant low-pass gliding open; short crossfades with the dry sound at both ends, so the drop into the
+  // breakdown and the return of the full band do not click.
+  const size_t fade = std::min(count / 4, static_cast<size_t>(0.03 * kRate));
+  double ic1 = 0, ic2 = 0;
+  for (size_t k = 0; k < count; ++k) {
+    double x = static_cast<double>(k) / static_cast<double>(count);
+    double hz = startHz * std::pow(endHz / startHz, x * x);
+    double g = std::tan(kTau * 0.5 * std::min(hz, kRate * 0.45) / kRate), q = 1.4, kk = 1 / q;
+    double a1 = 1 / (1 + g * (g + kk)), a2 = g * a1, a3 = g * a2;
+    float in = samples[from + k];
+    double v3 = in - ic2, v1 = a1 * ic1 + a2 * v3, v2 = ic2 + a2 * ic1 + a3 * v3;
+    ic1 = 2 * v1 - ic1;
+    ic2 = 2 * v2 - ic2;
+    double wet = k < fade ? static_cast<double>(k) / fade : k + fade > count ? static_cast<double>(count - k) / fade : 1;
+    samples[from + k] = static_cast<float>(in + (v2 - in) * wet);
+  }
 }
 
 double Limit(std::vector<float>& left, std::vector<float>& right, float ceiling) {

@@ -20,8 +20,13 @@ void AddPingPongEcho(const std::vector<float>& in, double delaySamples, float fe
 // A room: eight damped delay lines mixed by a Householder matrix; adds its stereo tail of `in`.
 void AddRoom(const std::vector<float>& in, const MixSound& mix, std::vector<float>& left, std::vector<float>& right);
 
-// Removes DC and rumble below about 25 Hz, round the loop.
-void LowCut(std::vector<float>& samples);
+// The mastering equaliser, round the loop: a steep high-pass at mix.highPassHz (no DC, no rumble), a low shelf
+// of mix.lowShelfDb centred on 100 Hz (its full depth under 80 Hz) and a broad presence lift of mix.presenceDb at mix.presenceHz.
+void MasterEq(std::vector<float>& samples, const MixSound& mix);
+
+// A breakdown's filter opening over `count` samples from `from`: a resonant low-pass that glides from `startHz`
+// to `endHz`, slowly at first and faster towards the end, like a hand on the knob.
+void OpenFilter(std::vector<float>& samples, size_t from, size_t count, double startHz, double endHz);
 
 // Brings every peak to at most `ceiling` (linear) with a look-ahead of about 1.5 ms and a smooth
 // release; returns the deepest gain reduction in dB (0 when the mix never reached the ceiling).

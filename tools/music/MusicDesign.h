@@ -118,6 +118,7 @@ struct Block {
   std::array<int, 4> lead;    // a two-bar motif for each pair of bars
   bool crash = true;          // cymbal on the first beat
   bool swell = false;         // a noise rise through bar 8 into the next block
+  int breakdown = 0;          // its first bars (4..8) without drums or bass, under a low-pass that opens through them
 };
 
 struct MixSound {
@@ -128,7 +129,10 @@ struct MixSound {
   float delayFeedback = 0.4f;
   float padReverb = 0.3f, arpReverb = 0.3f, leadReverb = 0.25f, drumReverb = 0.08f;  // sends
   float arpDelay = 0.3f, leadDelay = 0.2f;
-  float targetRmsDb = -16;     // loudness the mix is brought to before the limiter
+  float highPassHz = 30;       // the mastering EQ: a steep cut under this
+  float lowShelfDb = -6;       // shelf under 80 Hz, so the kick is felt rather than booming
+  float presenceHz = 3500;     // centre of the presence lift, which makes the lead and hats carry
+  float presenceDb = 4;
   // How loud each part sounds while it plays, in dB of weighted loudness (bass counts for less, as
   // the ear hears it); each part is brought to its level before the parts are mixed.
   float drumsDb = 0, bassDb = -1, padDb = -5, arpDb = -7, leadDb = -2;

@@ -18,13 +18,15 @@
 #include "music/MusicSheet.h"
 #include "sfx/OggRead.h"
 #include "sfx/OggWrite.h"
+#include "base/SoundLevels.h"
+#include "sfx/Loudness.h"
+#include "sfx/SoundCatalogue.h"
 
 namespace music {
 
 namespace {
 
 constexpr float kQuality = 0.4f;
-constexpr double kMostPeakDb = -1.2;  // the decoded file must stay under −1 dBFS; a little margin
 
 double Since(std::chrono::steady_clock::time_point start) {
   return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
@@ -50,15 +52,14 @@ bool BuildTrack(const TrackDesign& design, int bars, uint32_t serial, BuiltTrack
   built.design = &design;
   RenderedTrack track = RenderTrack(design, bars);
   built.renderSeconds = ThreadSeconds() - start;
-  built.gainDb = track.gainDb;
-  built.limiterDb = track.limiterDb;
   OggVorbisSettings settings;
   settings.channels = 2;
   settings.rate = static_cast<int>(kRate);
   settings.quality = kQuality;
   settings.serial = serial;
-  // The encoder can push a peak a little above what went in; when it does, the track goes in again a
-  // little quieter.
+  // The encoder can push a peak a little above what went in; when the decoded file peaks over the music's
+  // ceiling, the track is limited again under a lower ceiling.
+  float ceilingDb = kCeilingDb;
   for (int attempt = 0; attempt < 4; ++attempt) {
     if (!EncodeOggVorbis(track.interleaved.data(), track.frames, settings, built.bytes, built.error)) return false;
     DecodedSound decoded;
@@ -73,14 +74,19 @@ bool BuildTrack(const TrackDesign& design, int bars, uint32_t serial, BuiltTrack
     built.frames = track.frames;
     built.heard = std::move(decoded.samples);
     built.measures = MeasureLoop(built.heard, built.frames, settings.rate);
-    if (built.measures.peakDb <= kMostPeakDb) break;
-    float gain = static_cast<float>(std::pow(10.0, (kMostPeakDb - 0.3 - built.measures.peakDb) / 20.0));
-    for (float& v : track.interleaved) v *= gain;
-    built.gainDb += 20.0 * std::log10(gain);
+    built.lufs = IntegratedLoudness(built.heard, 2, settings.rate);
+    built.truePeakDb = TruePeakDb(built.heard, 2, settings.rate);
+    built.gainDb = track.gainDb;
+    built.limiterDb = track.limiterDb;
+    built.lowShelfDb = track.lowShelfDb;
+    built.presenceDb = track.presenceDb;
+    if (built.truePeakDb <= kMusicCeilingDbtp) break;
+    ceilingDb -= static_cast<float>(built.truePeakDb - kMusicCeilingDbtp) + 0.2f;
+    MasterTrack(track, ceilingDb);
   }
   built.totalSeconds = ThreadSeconds() - start;
-  if (built.measures.peakDb > kMostPeakDb) {
-    built.error = "peaks stay above " + std::to_string(kMostPeakDb) + " dBFS";
+  if (built.truePeakDb > kMusicCeilingDbtp) {
+    built.error = "its true peak stays above " + std::to_string(kMusicCeilingDbtp) + " dBTP";
     return false;
   }
   return true;
@@ -113,15 +119,24 @@ bool BuildAllTracks(const std::vector<TrackDesign>& designs, uint32_t firstSeria
 std::string Describe(const BuiltTrack& b) {
   const TrackDesign& d = *b.design;
   const LoopMeasures& m = b.measures;
-  char text[400];
+  char text[512];
   std::snprintf(text, sizeof text,
-                "%s, %.0f BPM, %d bars, %.1f s | peak %.1f dBFS, RMS %.1f dBFS (10 s windows %.1f .. %.1f), "
-                "limiter %.1f dB | seam jump %.4f (typical step %.4f, 1 in 1000 above %.4f) | width %.2f | "
-                "under 60 Hz %.0f %% | %zu bytes",
+                "%s, %.0f BPM, %d bars, %.1f s | %.1f LUFS, true peak %.1f dBTP, RMS %.1f dBFS (10 s windows "
+                "%.1f .. %.1f), limiter %.1f dB, shelf %.1f dB, presence %+.1f dB | seam jump %.4f (typical step %.4f, 1 in 1000 above %.4f) | "
+                "width %.2f | under 60 Hz %.0f %% | %zu bytes",
                 d.keyName.c_str(), d.bpm, static_cast<int>(std::llround(m.seconds * d.bpm / 240.0)), m.seconds,
-                m.peakDb, m.rmsDb, m.quietestDb, m.loudestDb, b.limiterDb, m.seamStep, m.typicalStep, m.largeStep,
-                m.width, 100.0 * m.lowShare, b.bytes.size());
+                b.lufs, b.truePeakDb, m.rmsDb, m.quietestDb, m.loudestDb, b.limiterDb, b.lowShelfDb, b.presenceDb, m.seamStep, m.typicalStep,
+                m.largeStep, m.width, 100.0 * m.lowShare, b.bytes.size());
   return text;
+}
+
+bool CatalogueTracks(const std::vector<BuiltTrack>& built, const std::string& kind, int volume) {
+  const double gain = MusicVolumeGain(volume) * kMasterGain;
+  for (const BuiltTrack& b : built) {
+    CatalogueSound listed{b.design->file, kind + ", volume " + std::to_string(volume), &b.heard, 2, kRate, gain};
+    if (!AddToSoundCatalogue(listed)) return false;
+  }
+  return true;
 }
 
 void PrintTracks(const char* label, const std::vector<BuiltTrack>& built) {
@@ -150,7 +165,6 @@ bool WriteMusicSheets(const std::string& sheetDir, const std::vector<BuiltTrack>
     sheet.interleaved = b.heard;
     sheet.frames = b.frames;
     sheet.bars = static_cast<int>(std::llround(b.measures.seconds * d.bpm / 240.0));
-    sheet.targetDb = d.mix.targetRmsDb;
     std::string path = (dir / (stem + ".png")).string();
     if (!WriteMusicSheet(path, sheet)) return false;
     std::printf("music: sheet %s\n", path.c_str());
@@ -175,6 +189,7 @@ bool BuildMusicPacks(const std::string& outDir) {
   std::vector<BuiltTrack> built;
   if (!BuildAllTracks(TrackDesigns(), 0x4E420100u, built, 0, 2)) return false;
   PrintTracks("music", built);
+  if (!CatalogueTracks(built, "music (level)", kLevelMusicVolume)) return false;
   size_t total = 0;
   for (const BuiltTrack& b : built) {
     const std::string& file = b.design->file;

@@ -16,8 +16,12 @@ struct BuiltTrack {
   std::vector<float> heard;     // the file decoded again: stereo, interleaved
   size_t frames = 0;            // samples per channel
   LoopMeasures measures;        // of `heard`
+  double lufs = -200;           // integrated loudness of `heard`
+  double truePeakDb = -200;     // of `heard`
   double gainDb = 0;            // gain applied to reach the loudness target (and the peak limit)
   double limiterDb = 0;         // deepest limiter gain reduction
+  double lowShelfDb = 0;        // the mastering EQ's low shelf and presence lift as used
+  double presenceDb = 0;
   double renderSeconds = 0;     // time spent synthesizing
   double totalSeconds = 0;      // synthesizing, encoding and checking
   std::string error;            // why it failed
@@ -31,6 +35,9 @@ bool BuildTrack(const TrackDesign& design, int bars, uint32_t serial, BuiltTrack
 // false (after printing which failed) on any failure.
 bool BuildAllTracks(const std::vector<TrackDesign>& designs, uint32_t firstSerial, std::vector<BuiltTrack>& built,
                     int bars, int threads);
+
+// Lists every track in the sound contact sheet as the game plays it at `volume`; false after printing why.
+bool CatalogueTracks(const std::vector<BuiltTrack>& built, const std::string& kind, int volume);
 
 // One line of figures: key, tempo, length, levels, seam, size.
 std::string Describe(const BuiltTrack& built);

@@ -6,7 +6,10 @@
 
 #include "music/LoopEffects.h"
 #include "music/MusicScore.h"
+#include "music/TrackProfile.h"
 #include "music/Voices.h"
+#include "base/SoundLevels.h"
+#include "sfx/Loudness.h"
 
 namespace music {
 
@@ -221,6 +224,14 @@ RenderedTrack RenderTrack(const TrackDesign& design, int bars) {
     }
     mix.Add(part, barSamples, m.leadDb, m.leadReverb, m.leadDelay);
   }
+  // The breakdowns: everything but the drums (which are out) under a low-pass that opens bar by bar, the sends
+  // to the echo and the room too, so the tails darken with it.
+  for (const Score::Span& span : score.breakdowns) {
+    size_t from = static_cast<size_t>(std::llround(span.start)), count = static_cast<size_t>(std::llround(span.length));
+    for (std::vector<float>* channel : {&mix.left, &mix.right, &mix.room, &mix.echo}) {
+      OpenFilter(*channel, from, count, 320, 14000);
+    }
+  }
   {
     PartBus part(frames);
     DrumKit kit = MakeDrumKit(design.kit, barSamples, design.seed);
@@ -237,26 +248,58 @@ RenderedTrack RenderTrack(const TrackDesign& design, int bars) {
 
   AddPingPongEcho(mix.echo, score.samplesPerBeat * m.delayBeats, m.delayFeedback, 3500, mix.left, mix.right);
   AddRoom(mix.room, m, mix.left, mix.right);
-  LowCut(mix.left);
-  LowCut(mix.right);
-
-  // Loudness first, then the limiter catches the few drum peaks that stand above the ceiling.
-  double sum = 0;
-  for (size_t i = 0; i < frames; ++i) sum += double(mix.left[i]) * mix.left[i] + double(mix.right[i]) * mix.right[i];
-  double rms = std::sqrt(sum / (2.0 * static_cast<double>(frames)));
-  double gain = rms > 0 ? std::pow(10.0, m.targetRmsDb / 20.0) / rms : 1.0;
-  track.gainDb = 20.0 * std::log10(gain);
-  for (size_t i = 0; i < frames; ++i) {
-    mix.left[i] *= static_cast<float>(gain);
-    mix.right[i] *= static_cast<float>(gain);
+  // The design's EQ first; where the track still booms under 60 Hz or lacks presence over 2 kHz, the shelf
+  // deepens and the lift grows, by what the measured shares call for, within limits.
+  MixSound eq = m;
+  track.unmastered.resize(frames * 2);
+  for (int round = 0; round < 4; ++round) {
+    std::vector<float> left = mix.left, right = mix.right;
+    MasterEq(left, eq);
+    MasterEq(right, eq);
+    for (size_t i = 0; i < frames; ++i) {
+      track.unmastered[2 * i] = left[i];
+      track.unmastered[2 * i + 1] = right[i];
+    }
+    const TrackProfile profile = ProfileOf(track.unmastered, frames, static_cast<int>(kRate));
+    const double low = profile.bands[0], high = profile.bands[6] + profile.bands[7] + profile.bands[8];
+    const bool boomy = low > kMostLowShare && eq.lowShelfDb > -15;
+    const bool dull = high < kLeastPresenceShare && eq.presenceDb < 12;
+    if (!boomy && !dull) break;
+    if (boomy) eq.lowShelfDb = std::max(-15.0f, eq.lowShelfDb + static_cast<float>(10 * std::log10(0.9 * kMostLowShare / low)));
+    if (dull && high > 0) {
+      eq.presenceDb = std::min(12.0f, eq.presenceDb + static_cast<float>(13 * std::log10(1.1 * kLeastPresenceShare / high)));
+    }
   }
-  track.limiterDb = Limit(mix.left, mix.right, static_cast<float>(std::pow(10.0, kCeilingDb / 20.0)));
-  track.interleaved.resize(frames * 2);
-  for (size_t i = 0; i < frames; ++i) {
-    track.interleaved[2 * i] = mix.left[i];
-    track.interleaved[2 * i + 1] = mix.right[i];
-  }
+  track.lowShelfDb = eq.lowShelfDb;
+  track.presenceDb = eq.presenceDb;
+  MasterTrack(track, kCeilingDb);
   return track;
+}
+
+void MasterTrack(RenderedTrack& track, float ceilingDb) {
+  // Loudness first, then the limiter catches the drum peaks that stand above the ceiling; what the limiter
+  // takes off is given back by a little more gain, a few times over until the loudness holds.
+  const float ceiling = static_cast<float>(std::pow(10.0, ceilingDb / 20.0));
+  std::vector<float> left(track.frames), right(track.frames);
+  double loudness = IntegratedLoudness(track.unmastered, 2, kRate);
+  double gainDb = loudness > -200 ? kMusicFileLufs - loudness : 0;
+  for (int round = 0; round < 4; ++round) {
+    const float gain = static_cast<float>(std::pow(10.0, gainDb / 20.0));
+    for (size_t i = 0; i < track.frames; ++i) {
+      left[i] = track.unmastered[2 * i] * gain;
+      right[i] = track.unmastered[2 * i + 1] * gain;
+    }
+    track.limiterDb = Limit(left, right, ceiling);
+    track.interleaved.resize(track.frames * 2);
+    for (size_t i = 0; i < track.frames; ++i) {
+      track.interleaved[2 * i] = left[i];
+      track.interleaved[2 * i + 1] = right[i];
+    }
+    track.gainDb = gainDb;
+    loudness = IntegratedLoudness(track.interleaved, 2, kRate);
+    if (loudness <= -200 || std::fabs(loudness - kMusicFileLufs) < 0.1) break;
+    gainDb += kMusicFileLufs - loudness;
+  }
 }
 
 }  // namespace music

@@ -31,6 +31,10 @@ struct Score {
   std::vector<Note> pad, bass, arp, lead;
   std::vector<DrumHit> drums;
   std::vector<int> chordAtBar;     // index into the design's chords at each bar's first beat
+  struct Span {
+    double start, length;          // samples
+  };
+  std::vector<Span> breakdowns;    // the bars without drums, under the opening filter
 };
 
 // Writes out the first `bars` bars of the track (0: all of them) as one loop.

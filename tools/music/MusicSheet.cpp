@@ -161,11 +161,7 @@ bool WriteMusicSheet(const std::string& path, const MusicSheet& s) {
     std::fprintf(stderr, "packbuilder: no samples for the music sheet %s\n", path.c_str());
     return false;
   }
-  cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, kWidth, kHeight);
-  cairo_t* cr = cairo_create(surface);
-  cairo_set_source_rgb(cr, 0.13, 0.14, 0.18);
-  cairo_paint(cr);
-  cairo_select_font_face(cr, "sans-serif", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);
+  auto [surface, cr] = NewSheetCanvas(kWidth, kHeight);
   cairo_set_line_width(cr, 1);
   for (size_t i = 0; i < s.lines.size(); ++i) {
     Label(cr, 12, kHeadTop + 24 + 18.0 * static_cast<double>(i), s.lines[i], i == 0 ? 17 : 12, i == 0 ? 0.96 : 0.72);

@@ -30,6 +30,8 @@ bool BuildScreenTracks(std::map<std::string, std::vector<uint8_t>>& byEntryName)
   // Numbered apart from the level tracks' streams, so that no two files share a stream number.
   if (!BuildAllTracks(designs, 0x4E420200u, built, 0, 2)) return false;
   PrintTracks("screen music", built);
+  // The screens play their tracks at full volume.
+  if (!CatalogueTracks(built, "music (screen)", 100)) return false;
   size_t total = 0;
   for (size_t i = 0; i < built.size(); ++i) {
     total += built[i].bytes.size();

@@ -37,7 +37,7 @@ TrackDesign Starward() {
            .shaker = 0.14f, .tom = 0.45f, .rim = 0.22f, .crash = 0.15f, .swell = 0.12f};
   t.mix = {.reverbSeconds = 2.2f, .reverbSize = 1.1f, .reverbDampHz = 7000, .delayBeats = 0.75f,
            .delayFeedback = 0.35f, .padReverb = 0.25f, .arpReverb = 0.3f, .leadReverb = 0.25f, .drumReverb = 0.08f,
-           .arpDelay = 0.3f, .leadDelay = 0.22f, .targetRmsDb = -15, .drumsDb = -2, .bassDb = -1.5f, .padDb = -4,
+           .arpDelay = 0.3f, .leadDelay = 0.22f, .drumsDb = -2, .bassDb = -1.5f, .padDb = -4,
            .arpDb = -8, .leadDb = -2.5f};
   t.bassLines = {"0 - 0 0 0 - 0 0 0 - 0 0 0 - 7 -", "0 - 0 0 7 - 0 0 0 - 0 0 4 - 7 -"};
   t.arpLines = {"0 . 1 . 2 . 1 . 3 . 2 . 1 . 2 .", "0 1 2 3 4 3 2 1 0 1 2 3 4 3 2 1"};
@@ -57,7 +57,7 @@ TrackDesign Starward() {
       {"X...X...X...X...", "..........x.x.x.", "", "..o...o...o...o.", "", "gogxgogxgogxgogx", "", ""}};
   t.blocks = {{0, 0, 2, 0, 0, {-1, -1, 2, 3}, true, false},
               {1, 1, 2, 0, 0, {0, 1, 2, 3}, true, false},
-              {5, 6, 4, 1, 1, {0, 1, 0, 3}, true, true},
+              {5, 6, 4, 1, 1, {0, 1, 0, 3}, true, true, 4},
               {3, 3, 2, 1, 1, {0, 1, 2, 3}, true, false}};
   return t;
 }
@@ -95,7 +95,7 @@ TrackDesign Homecoming() {
            .tom = 0.4f, .rim = 0.25f, .crash = 0.1f, .swell = 0.15f};
   t.mix = {.reverbSeconds = 3.6f, .reverbSize = 1.4f, .reverbDampHz = 6000, .delayBeats = 0.75f,
            .delayFeedback = 0.5f, .padReverb = 0.4f, .arpReverb = 0.45f, .leadReverb = 0.35f, .drumReverb = 0.14f,
-           .arpDelay = 0.4f, .leadDelay = 0.3f, .targetRmsDb = -17, .drumsDb = -4, .bassDb = -2, .padDb = -2,
+           .arpDelay = 0.4f, .leadDelay = 0.3f, .drumsDb = -4, .bassDb = -2, .padDb = -2,
            .arpDb = -5, .leadDb = -3};
   t.bassLines = {"0 - - - - - - - - - - - - - - -", "0 - - - - - - - 4 - - - - - - -",
                  "0 - - 0 - - 0 - 0 - - 0 - - 1 -"};
@@ -114,7 +114,7 @@ TrackDesign Homecoming() {
       {"X.......X.......", "........X...xgxx", "", "..o...o.........", "", "", "....L.....M.L.L.", ""}};
   t.blocks = {{-1, -1, 0, 0, 0, {-1, -1, 0, 1}, true, false},
               {1, 1, 2, 1, 1, {0, 1, 0, 1}, true, true},
-              {3, 3, 4, 2, 0, {2, 3, 2, 3}, true, false}};
+              {3, 3, 4, 2, 0, {2, 3, 2, 3}, true, false, 4}};
   return t;
 }
 
@@ -125,14 +125,14 @@ TrackDesign StillWater() {
   t.file = "finalp3.ogg";
   t.title = "Still Water";
   t.character = "the ending: warm and peaceful, major seventh chords, rippling plucks, an electric-piano melody";
-  t.keyName = "Ab major";
-  t.tonic = 56;
+  t.keyName = "G major";
+  t.tonic = 55;
   t.bpm = 84;
   t.bars = 24;
   t.swing = 0.14f;
   t.seed = 29;
   t.chords = {{0, 4, I}, {2, 4, I}, {5, 4, I}, {3, 4, I}, {0, 4, I}, {5, 4, I}, {1, 4, I}, {4, 4, I}};
-  t.pad = {.wave = Wave::Saw, .detuneCents = 7, .cutoffHz = 1100, .cutoffSwing = 0.25f, .attack = 1.0f,
+  t.pad = {.wave = Wave::Saw, .detuneCents = 7, .cutoffHz = 1700, .cutoffSwing = 0.25f, .attack = 1.0f,
            .release = 2.0f, .centre = 63, .tones = {0, 2, 4, 6}, .haasMs = 16, .pump = 0};
   t.bass = {.wave = Wave::Triangle, .subLevel = 0.7f, .subOctave = false, .cutoffHz = 220, .envHz = 350,
             .envDecay = 0.25f, .q = 0.7f, .drive = 1.0f, .release = 0.12f, .lowest = 32};
@@ -147,7 +147,7 @@ TrackDesign StillWater() {
            .shaker = 0.15f, .tom = 0.28f, .rim = 0.26f, .crash = 0.08f, .swell = 0.08f};
   t.mix = {.reverbSeconds = 3.0f, .reverbSize = 1.3f, .reverbDampHz = 5500, .delayBeats = 0.75f,
            .delayFeedback = 0.42f, .padReverb = 0.35f, .arpReverb = 0.35f, .leadReverb = 0.3f, .drumReverb = 0.12f,
-           .arpDelay = 0.3f, .leadDelay = 0.22f, .targetRmsDb = -17, .drumsDb = -5, .bassDb = -2, .padDb = -2.5f,
+           .arpDelay = 0.3f, .leadDelay = 0.22f, .drumsDb = -5, .bassDb = -2, .padDb = -2.5f,
            .arpDb = -5, .leadDb = -2.5f};
   t.bassLines = {"0 - - - - - - - 4 - - - - - - -", "0 - - - - - 4 - 7 - - - 4 - 2 -"};
   t.arpLines = {"0 - 2 - 1 - 3 - 4 - 3 - 2 - 1 -", "0 . . 2 . . 1 . 3 . . 4 . . 2 ."};
@@ -163,7 +163,7 @@ TrackDesign StillWater() {
       {"X.........x.....", "", "", "..o...o...o.o.o.", "..............o.", "", "", "........x......."}};
   t.blocks = {{0, 1, 2, 0, 0, {-1, -1, 0, 1}, true, false},
               {1, 1, 3, 1, 0, {0, 1, 2, 3}, true, false},
-              {-1, 0, 2, 0, 1, {2, -1, 0, 3}, true, true}};
+              {-1, 0, 2, 0, 1, {2, -1, 0, 3}, true, true, 6}};
   return t;
 }
 
@@ -197,7 +197,7 @@ TrackDesign Fallout() {
            .rim = 0.2f, .crash = 0.16f, .swell = 0.2f};
   t.mix = {.reverbSeconds = 3.4f, .reverbSize = 1.5f, .reverbDampHz = 4000, .delayBeats = 0.5f,
            .delayFeedback = 0.35f, .padReverb = 0.3f, .arpReverb = 0.4f, .leadReverb = 0.3f, .drumReverb = 0.14f,
-           .arpDelay = 0.3f, .leadDelay = 0.2f, .targetRmsDb = -16, .drumsDb = -2, .bassDb = -1, .padDb = -4,
+           .arpDelay = 0.3f, .leadDelay = 0.2f, .drumsDb = -2, .bassDb = -1, .padDb = -4,
            .arpDb = -7, .leadDb = -3};
   t.bassLines = {"0 - - - - - 0 - - - - - 0 - - -", "0 - - - - - 0 - 0 - - - 7 - 0 -"};
   t.arpLines = {"0 . . . . . . . . . . . 1 . . .", "0 . . . 1 . . . 2 . . . 1 . . ."};
@@ -215,7 +215,7 @@ TrackDesign Fallout() {
       {"", "", "", "", "", "", "L.......M.......", "....x.......x..."}};
   t.blocks = {{0, 1, 2, 0, 0, {-1, -1, 0, 1}, true, true},
               {1, 3, 4, 1, 0, {0, 1, 2, 3}, true, false},
-              {5, 0, 2, 0, 1, {2, 3, -1, 3}, true, true}};
+              {5, 0, 2, 0, 1, {2, 3, -1, 3}, true, true, 4}};
   return t;
 }
 
@@ -249,7 +249,7 @@ TrackDesign Gridrunner() {
            .rim = 0.2f, .crash = 0.13f, .swell = 0.14f};
   t.mix = {.reverbSeconds = 2.0f, .reverbSize = 1.2f, .reverbDampHz = 7000, .delayBeats = 0.75f,
            .delayFeedback = 0.45f, .padReverb = 0.2f, .arpReverb = 0.25f, .leadReverb = 0.25f, .drumReverb = 0.15f,
-           .arpDelay = 0.25f, .leadDelay = 0.3f, .targetRmsDb = -14.5f, .drumsDb = 0, .bassDb = -1.5f, .padDb = -5,
+           .arpDelay = 0.25f, .leadDelay = 0.3f, .drumsDb = 0, .bassDb = -1.5f, .padDb = -5,
            .arpDb = -8, .leadDb = -3};
   t.bassLines = {"0 . 0 . 0 . 0 . 0 . 0 . 0 . 7 .", "0 . 0 7 0 . 0 7 0 . 0 7 0 . 4 ."};
   t.arpLines = {"0 1 2 3 4 3 2 1 0 1 2 3 5 3 2 1", "0 2 4 2 1 3 5 3 0 2 4 2 1 3 4 5"};
@@ -268,7 +268,7 @@ TrackDesign Gridrunner() {
       {"X...X...X...X.x.", "....X.......X...", "", "xgxgxgxgxgxgxgxg", "..o...o...o...o.", "", "", "...x.....x......"}};
   t.blocks = {{0, 0, 2, 0, 0, {-1, -1, -1, -1}, true, false},
               {1, 1, 2, 0, 0, {0, 1, 0, 2}, true, false},
-              {3, 5, 4, 1, 1, {3, -1, 3, 2}, true, true},
+              {3, 5, 4, 1, 1, {3, -1, 3, 2}, true, true, 6},
               {1, 6, 4, 1, 1, {0, 1, 0, 2}, true, false}};
   return t;
 }

@@ -16,6 +16,7 @@ bool BuildTetrisTrack(std::vector<uint8_t>& ogg) {
   // Numbered apart from the level and screen tracks' streams.
   if (!BuildAllTracks(designs, 0x4E420300u, built, 0, 1)) return false;
   PrintTracks("minigame music", built);
+  if (!CatalogueTracks(built, "music (minigame)", 100)) return false;
   ogg = built.front().bytes;
   const std::string& sheets = ContactSheetDirectory();
   if (!sheets.empty() && !WriteMusicSheets(sheets, built)) return false;

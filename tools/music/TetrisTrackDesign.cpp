@@ -15,8 +15,8 @@ TrackDesign Tumble() {
   t.file = "noval01a.ogg";
   t.title = "Tumble";
   t.character = "the falling-block minigame: quick and playful, a hopping mallet lead, a bouncing bass, chirping arps";
-  t.keyName = "F minor (Dorian)";
-  t.tonic = 53;
+  t.keyName = "B minor (Dorian)";
+  t.tonic = 47;
   t.bpm = 140;
   t.bars = 40;
   t.swing = 0.06f;
@@ -41,7 +41,7 @@ TrackDesign Tumble() {
            .rim = 0.3f, .crash = 0.13f, .swell = 0.12f};
   t.mix = {.reverbSeconds = 1.6f, .reverbSize = 0.9f, .reverbDampHz = 7500, .delayBeats = 0.75f,
            .delayFeedback = 0.3f, .padReverb = 0.2f, .arpReverb = 0.22f, .leadReverb = 0.2f, .drumReverb = 0.06f,
-           .arpDelay = 0.25f, .leadDelay = 0.18f, .targetRmsDb = -15, .drumsDb = -1.5f, .bassDb = -1.5f,
+           .arpDelay = 0.25f, .leadDelay = 0.18f, .drumsDb = -1.5f, .bassDb = -1.5f,
            .padDb = -6, .arpDb = -7, .leadDb = -2};
   t.bassLines = {"0 . 7 . 0 . 7 . 0 . 7 . 0 . 7 .", "0 . 7 . 0 0 7 . 0 . 7 . 4 . 7 ."};
   t.arpLines = {"0 . 2 . 1 . 3 . 2 . 4 . 3 . 1 .", "0 2 1 3 2 4 3 1 0 2 1 3 4 3 2 1"};
@@ -63,7 +63,7 @@ TrackDesign Tumble() {
   t.blocks = {{0, 0, 2, 0, 0, {-1, -1, 0, 1}, true, false},
               {1, 1, 2, 0, 0, {0, 1, 2, 3}, true, false},
               {3, 3, 6, 1, 1, {4, 1, 4, 3}, true, false},
-              {4, 4, 5, 0, 1, {2, -1, 2, 3}, true, true},
+              {4, 4, 5, 0, 1, {2, -1, 2, 3}, true, true, 4},
               {1, 3, 2, 1, 0, {0, 1, 2, 3}, true, false}};
   return t;
 }

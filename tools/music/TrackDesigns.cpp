@@ -44,12 +44,15 @@ TrackDesign HomewardDrift() {
   t.kit.crash = 0.1f;
   t.kit.tom = 0.3f;
   t.kit.swell = 0.1f;
-  t.mix = {3.2f, 1.3f, 6500, 0.75f, 0.45f, 0.35f, 0.4f, 0.35f, 0.1f, 0.35f, 0.25f, -17};
+  t.mix = {3.2f, 1.3f, 6500, 0.75f, 0.45f, 0.35f, 0.4f, 0.35f, 0.1f, 0.35f, 0.25f};
   t.mix.drumsDb = -4;
   t.mix.bassDb = -2;
   t.mix.padDb = -2;
   t.mix.arpDb = -4;
   t.mix.leadDb = -3;
+  t.mix.presenceHz = 2500;
+  t.mix.presenceDb = 2.5f;
+  t.mix.lowShelfDb = -5;
   t.bassLines = {"0 - - - - - - - - - - - 4 - 2 -", "0 - - - - - 0 - - - 7 - 4 - - -"};
   t.arpLines = {"0 - 1 - 2 - 3 - 4 - 3 - 2 - 1 - | 0 - 1 - 2 - 3 - 2 - 1 - 2 - 3 -",
                 "0 . 2 1 . 3 2 . 4 . 3 2 . 1 2 ."};
@@ -65,7 +68,7 @@ TrackDesign HomewardDrift() {
       {"X.........x..o..", "........x..g.gog", "", "..o...o.........", "", "gogxgogx........", "..........h.m.l.", ""}};
   t.blocks = {{0, 1, 2, 0, 0, {-1, -1, -1, -1}, true, false},
               {1, 1, 2, 1, 0, {0, 1, 0, 2}, true, false},
-              {0, 3, 4, 1, 1, {3, 1, 3, 2}, true, false},
+              {0, 3, 4, 1, 1, {3, 1, 3, 2}, true, false, 8},
               {3, 3, 4, 0, 1, {-1, -1, 1, 2}, true, true}};
   return t;
 }
@@ -100,12 +103,15 @@ TrackDesign PulsarLight() {
   t.kit.shaker = 0.14f;
   t.kit.crash = 0.11f;
   t.kit.tom = 0.32f;
-  t.mix = {2.6f, 1.1f, 7000, 0.75f, 0.42f, 0.3f, 0.3f, 0.35f, 0.08f, 0.3f, 0.3f, -16.5f};
+  t.mix = {2.6f, 1.1f, 7000, 0.75f, 0.42f, 0.3f, 0.3f, 0.35f, 0.08f, 0.3f, 0.3f};
   t.mix.drumsDb = -2;
   t.mix.bassDb = -2;
   t.mix.padDb = -3;
   t.mix.arpDb = -5;
   t.mix.leadDb = -3;
+  t.mix.presenceHz = 5200;
+  t.mix.presenceDb = 5.5f;
+  t.mix.lowShelfDb = -6;
   t.bassLines = {"0 - - 0 - - 0 - 0 - - 0 - - 4 -", "0 - - - - - 0 - 7 - 0 - - - 4 -"};
   t.arpLines = {"0 1 2 3 2 1 2 3 0 1 2 3 4 3 2 1", "0 2 1 3 2 4 3 2 0 2 1 3 2 4 3 4"};
   t.leadMotifs = {"4 - - - 2 - - - 4 - - - 7 - - - | 4 - - - - - - - 2 - 0 - 2 - - -",
@@ -121,7 +127,7 @@ TrackDesign PulsarLight() {
   t.blocks = {{0, 1, 2, 0, 0, {-1, -1, -1, -1}, true, false},
               {1, 1, 2, 0, 0, {0, 1, 0, 2}, true, false},
               {3, 3, 4, 1, 1, {3, 1, 3, 2}, true, false},
-              {3, 1, 4, 1, 1, {-1, -1, 0, 2}, true, true}};
+              {3, 1, 4, 1, 1, {-1, -1, 0, 2}, true, true, 6}};
   return t;
 }
 
@@ -154,12 +160,15 @@ TrackDesign GravityWell() {
   t.kit.openHat = 0.2f;
   t.kit.crash = 0.12f;
   t.kit.tom = 0.38f;
-  t.mix = {2.0f, 1.0f, 7500, 0.75f, 0.38f, 0.25f, 0.25f, 0.25f, 0.07f, 0.25f, 0.22f, -15.5f};
+  t.mix = {2.0f, 1.0f, 7500, 0.75f, 0.38f, 0.25f, 0.25f, 0.25f, 0.07f, 0.25f, 0.22f};
   t.mix.drumsDb = -1;
   t.mix.bassDb = -1.5f;
   t.mix.padDb = -5;
   t.mix.arpDb = -7;
   t.mix.leadDb = -3;
+  t.mix.presenceHz = 2200;
+  t.mix.presenceDb = 2;
+  t.mix.lowShelfDb = -4;
   t.bassLines = {"0 . 7 . 0 . 7 . 0 . 7 . 0 . 7 .", "0 - 0 7 . 0 7 . 0 - 0 7 . 4 7 ."};
   t.arpLines = {"0 1 2 1 3 2 4 3 0 1 2 1 3 2 4 5", "5 4 3 2 4 3 2 1 3 2 1 0 2 1 3 2"};
   t.leadMotifs = {"4 - - 2 - - 0 - 2 - - - 4 - 5 - | 4 - - - - - - - 2 - - - - - . .",
@@ -174,7 +183,7 @@ TrackDesign GravityWell() {
       {"X...x...X.x.x.x.", "", "....x.......x...", "gxg.gxg.........", "", "", "........H.H.M.L.", ""}};
   t.blocks = {{0, 1, 2, 0, 0, {-1, -1, -1, -1}, true, false},
               {1, 1, 2, 0, 0, {0, 1, 2, 3}, true, false},
-              {3, 3, 4, 1, 1, {0, 1, 2, 3}, true, false},
+              {3, 3, 4, 1, 1, {0, 1, 2, 3}, true, false, 6},
               {3, 1, 4, 1, 0, {-1, 1, -1, 3}, true, true}};
   return t;
 }
@@ -212,12 +221,15 @@ TrackDesign SolarRun() {
   t.kit.rim = 0.2f;
   t.kit.crash = 0.13f;
   t.kit.tom = 0.4f;
-  t.mix = {1.8f, 0.9f, 8000, 0.75f, 0.35f, 0.2f, 0.22f, 0.22f, 0.06f, 0.22f, 0.2f, -14.5f};
+  t.mix = {1.8f, 0.9f, 8000, 0.75f, 0.35f, 0.2f, 0.22f, 0.22f, 0.06f, 0.22f, 0.2f};
   t.mix.drumsDb = 0;
   t.mix.bassDb = -1.5f;
   t.mix.padDb = -5;
   t.mix.arpDb = -8;
   t.mix.leadDb = -3;
+  t.mix.presenceHz = 4200;
+  t.mix.presenceDb = 5;
+  t.mix.lowShelfDb = -7;
   t.bassLines = {". . 0 - . . 0 - . . 0 - . . 0 -", ". . 0 - . 7 0 - . . 0 - . 7 0 -"};
   t.arpLines = {"0 1 2 3 4 3 2 1 0 1 2 3 4 3 2 1", "4 2 3 1 2 0 1 0 4 2 3 1 2 0 3 4"};
   t.leadMotifs = {"7 - - - 4 - - 7 - - 6 - 4 - 2 - | 4 - - - - - - - . . 2 - 4 - 6 -",
@@ -232,7 +244,7 @@ TrackDesign SolarRun() {
       {"X...X...X...X.X.", "", "....x.......x...", "gxgogxgo........", "", "", "........H.M.L.L.", ""}};
   t.blocks = {{0, 0, 2, 0, 0, {-1, -1, -1, -1}, true, false},
               {1, 1, 2, 1, 0, {0, 1, 2, 3}, true, false},
-              {3, 3, 4, 1, 1, {0, 1, 0, 3}, true, false},
+              {3, 3, 4, 1, 1, {0, 1, 0, 3}, true, false, 8},
               {1, 3, 4, 0, 1, {-1, -1, 2, 3}, true, true}};
   return t;
 }
@@ -242,9 +254,9 @@ TrackDesign BladeRun() {
   TrackDesign t;
   t.file = "nova2_level(blade128).ogg";
   t.title = "Blade Run";
-  t.character = "the most driving: 128 BPM breakbeat, rolling sixteenth bass, fast arpeggio, Andalusian chords";
-  t.keyName = "G minor";
-  t.tonic = 55;
+  t.character = "the most driving: 128 BPM breakbeat, rolling sixteenth bass, fast arpeggio, a screaming resonant lead";
+  t.keyName = "G# minor";
+  t.tonic = 56;
   t.bpm = 128;
   t.bars = 32;
   t.swing = 0.05f;
@@ -253,8 +265,8 @@ TrackDesign BladeRun() {
   t.pad = {Wave::Saw, 14, 3500, 0.35f, 0.02f, 0.3f, 62, {0, 4, 7, 9}, 14, 0.65f};
   t.bass = {Wave::Saw, 0.6f, false, 300, 2200, 0.06f, 1.5f, 2.0f, 0.015f, 31};
   t.arp = {ArpKind::Pluck, Wave::Saw, 1600, 6000, 0.5f, 0.09f, 2, 2, 0.45f, 67, {0, 2, 4, 7, 9, 11}, 0.7f};
-  t.lead = {LeadKind::Synth, Wave::Saw, Wave::Square, 0.6f, 10, 4500, 3000, 1.5f, 0.005f, 0.2f, 0.6f, 0.15f,
-            20, 6.0f, 0.18f, 0.04f, 1, 0, 70, 0.1f};
+  t.lead = {LeadKind::Synth, Wave::Square, Wave::Sine, 0.5f, 7, 1800, 5200, 3.2f, 0.005f, 0.2f, 0.6f, 0.15f,
+            22, 6.5f, 0.15f, 0.04f, 1, 0, 70, 0.1f};
   t.kit.kickStartHz = 200;
   t.kit.kickEndHz = 52;
   t.kit.kickPitchTau = 0.028f;
@@ -270,12 +282,15 @@ TrackDesign BladeRun() {
   t.kit.openHat = 0.2f;
   t.kit.crash = 0.13f;
   t.kit.tom = 0.42f;
-  t.mix = {1.6f, 0.85f, 8000, 0.75f, 0.35f, 0.2f, 0.2f, 0.2f, 0.07f, 0.2f, 0.2f, -14};
+  t.mix = {1.6f, 0.85f, 8000, 0.75f, 0.35f, 0.2f, 0.2f, 0.2f, 0.07f, 0.2f, 0.2f};
   t.mix.drumsDb = 0;
   t.mix.bassDb = -1;
   t.mix.padDb = -6;
   t.mix.arpDb = -8;
   t.mix.leadDb = -3;
+  t.mix.presenceHz = 3200;
+  t.mix.presenceDb = 6;
+  t.mix.lowShelfDb = -8;
   t.bassLines = {". 0 0 0 . 0 0 0 . 0 0 0 . 0 7 0", ". 0 7 0 . 0 7 0 . 0 7 0 . 7 4 7"};
   t.arpLines = {"0 1 2 3 4 5 4 3 2 3 4 5 4 3 2 1", "5 3 4 2 3 1 2 0 5 3 4 2 3 1 2 0"};
   t.leadMotifs = {"4 - - - 4 - 5 - 7 - - - - - 5 - | 4 - - - 2 - - - 0 - - - - - . .",
@@ -290,7 +305,7 @@ TrackDesign BladeRun() {
       {"X.....x...X.X.X.", "....X...xgxgXXXX", "", "xgogxgog........", "", "", "", ""}};
   t.blocks = {{0, 1, 2, 0, 0, {-1, -1, -1, -1}, true, false},
               {1, 1, 2, 0, 0, {0, 1, 0, 3}, true, false},
-              {3, 3, 4, 1, 1, {2, 1, 2, 3}, true, false},
+              {3, 3, 4, 1, 1, {2, 1, 2, 3}, true, false, 6},
               {3, 1, 4, 1, 0, {0, 1, 2, 3}, true, true}};
   return t;
 }
@@ -300,9 +315,9 @@ TrackDesign Taron() {
   TrackDesign t;
   t.file = "lethal3_trans_bis1.ogg";
   t.title = "Taron";
-  t.character = "menacing: Phrygian half steps, distorted chugging bass, heavy drums and toms, clanging FM bells";
-  t.keyName = "B minor (Phrygian)";
-  t.tonic = 47;
+  t.character = "menacing: Phrygian half steps, distorted chugging bass, heavy drums and toms, a growling FM brass lead";
+  t.keyName = "F Phrygian";
+  t.tonic = 53;
   t.bpm = 135;
   t.bars = 40;
   t.swing = 0.04f;
@@ -311,8 +326,8 @@ TrackDesign Taron() {
   t.pad = {Wave::Saw, 10, 1300, 0.45f, 0.4f, 0.8f, 57, {0, 2, 4, 7}, 16, 0.3f};
   t.bass = {Wave::Saw, 0.8f, false, 200, 1200, 0.07f, 1.6f, 2.5f, 0.02f, 35};
   t.arp = {ArpKind::Bell, Wave::Sine, 0, 0, 0, 0.25f, 3.5f, 2.5f, 0.8f, 66, {0, 2, 4, 7}, 0.7f};
-  t.lead = {LeadKind::Synth, Wave::Saw, Wave::Saw, 0.9f, 18, 2600, 1800, 2.0f, 0.02f, 0.4f, 0.75f, 0.3f,
-            25, 4.5f, 0.3f, 0.12f, 1, 0, 64, 0};
+  t.lead = {LeadKind::Bell, Wave::Sine, Wave::Saw, 0.3f, 12, 2600, 0, 1.0f, 0.02f, 0.5f, 0.7f, 0.3f,
+            18, 4.5f, 0.3f, 0.1f, 1.0f, 2.8f, 64, 0};
   t.kit.kickStartHz = 150;
   t.kit.kickEndHz = 42;
   t.kit.kickPitchTau = 0.045f;
@@ -331,12 +346,15 @@ TrackDesign Taron() {
   t.kit.openHat = 0.18f;
   t.kit.crash = 0.14f;
   t.kit.tom = 0.5f;
-  t.mix = {2.8f, 1.4f, 5500, 0.5f, 0.35f, 0.3f, 0.3f, 0.25f, 0.1f, 0.25f, 0.2f, -14.5f};
+  t.mix = {2.8f, 1.4f, 5500, 0.5f, 0.35f, 0.3f, 0.3f, 0.25f, 0.1f, 0.25f, 0.2f};
   t.mix.drumsDb = 0;
   t.mix.bassDb = -1;
   t.mix.padDb = -5;
   t.mix.arpDb = -8;
   t.mix.leadDb = -3;
+  t.mix.presenceHz = 2000;
+  t.mix.presenceDb = 3;
+  t.mix.lowShelfDb = -6;
   t.bassLines = {"0 0 . 0 0 . 0 0 . 0 0 . 1 0 7 0", "0 - 0 0 . 0 0 - 0 0 . 0 7 0 1 0"};
   t.arpLines = {"0 . . 1 . . 2 . . 3 . . 2 . 1 .", "3 . 2 . 1 . 0 . 3 . 2 . 1 . 2 ."};
   t.leadMotifs = {"0 - - - - - - - 1 - - - 0 - - - | 0 - - - - - - - -1 - - - . . . .",
@@ -354,7 +372,7 @@ TrackDesign Taron() {
   t.blocks = {{0, 1, 2, 0, 0, {-1, -1, -1, -1}, true, false},
               {1, 1, 2, 0, 0, {0, 1, 0, 3}, true, false},
               {3, 3, 4, 1, 1, {2, 1, 2, 3}, true, false},
-              {5, 5, 4, 1, 1, {0, 1, 2, 3}, true, false},
+              {5, 5, 4, 1, 1, {0, 1, 2, 3}, true, false, 4},
               {3, 1, 6, 0, 0, {-1, 1, -1, 3}, true, true}};
   return t;
 }

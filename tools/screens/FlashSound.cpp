@@ -4,7 +4,8 @@
 #include <string>
 
 #include "screens/ScreenArt.h"
-#include "sfx/Loudness.h"
+#include "sfx/EffectMaster.h"
+#include "sfx/SoundCatalogue.h"
 #include "sfx/Synth.h"
 #include "sfx/WavWrite.h"
 
@@ -80,15 +81,19 @@ std::vector<float> RenderMenuFlash() {
   rumble.Set(70, rate);
   // A little saturation thickens the chord and rounds the hit's peak, so the flash is loud without spiking.
   for (float& v : out) v = SoftClip(rumble.High(v) * 1.6f, 1.8f);
-  FinishEffect(out, rate, 0.002, 0.12, -6);
-  MasterToLoudness(out, rate, -14, -6);
+  MasterEffect(out, *FindEffectPlay(Sound::TitleFlash), 0.12);
   return out;
 }
 
 std::vector<uint8_t> MakeMenuFlashSound() {
   std::vector<uint8_t> out;
   std::string error;
-  if (!EncodeWav16(FloatToPcm16(RenderMenuFlash()), 1, menuFlashRate, out, error)) {
+  const std::vector<float> flash = RenderMenuFlash();
+  const EffectPlay& play = *FindEffectPlay(Sound::TitleFlash);
+  const MasteredLevels played = MeasurePlayed(flash, play);
+  AddToSoundCatalogue(CatalogueSound{"gfx/menu/16 - son.wav", "effect (reward)", &flash, 1, double(menuFlashRate),
+                                     PlaybackOf(play).gain, played.lufs, played.truePeakDb});
+  if (!EncodeWav16(FloatToPcm16(flash), 1, menuFlashRate, out, error)) {
     std::fprintf(stderr, "packbuilder: the menu's flash: %s\n", error.c_str());
     out.clear();
   }

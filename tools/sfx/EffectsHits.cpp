@@ -81,28 +81,30 @@ Samples RenderBallClink(double rate) {
 
 Samples RenderTileShatter(double rate) {
   // A tile breaks: a burst of noise whose band falls from bright to dull, debris crackles and a
-  // short low thump underneath. Heard often, so it stays short.
-  Samples s(Count(0.26, rate));
+  // short low thump underneath. Heard often, so it stays short and dense: the crunch holds for a
+  // moment and is gone.
+  Samples s(Count(0.17, rate));
   Rng rng(4);
   Svf band;
   Phase thump;
   for (size_t i = 0; i < s.size(); ++i) {
     double t = static_cast<double>(i) / rate;
-    band.Set(ExpGlide(t, 3800, 650, 0.2), 0.9, rate);
+    band.Set(ExpGlide(t, 4200, 900, 0.15), 0.9, rate);
     band.Process(static_cast<float>(rng.Bipolar()));
-    double noise = band.band * AttackDecay(t, 0.001, 0.05) * 1.8;
-    double low = Sine(thump.Advance(ExpGlide(t, 150, 55, 0.09), rate)) * AttackDecay(t, 0.002, 0.035);
-    s[i] = static_cast<float>(noise + 0.45 * low);
+    double hold = t < 0.03 ? std::min(1.0, t / 0.001) : ExpDecay(t - 0.03, 0.04);
+    double noise = band.band * hold * 1.8;
+    double low = Sine(thump.Advance(ExpGlide(t, 170, 80, 0.06), rate)) * AttackDecay(t, 0.002, 0.025);
+    s[i] = static_cast<float>(noise + 0.35 * low);
   }
-  AddCrackles(s, rate, rng, 18, 0.16, 0.5, 4200);
-  for (float& v : s) v = SoftClip(v, 1.5f);
+  AddCrackles(s, rate, rng, 16, 0.12, 0.5, 4200);
+  for (float& v : s) v = SoftClip(v, 2.5f);
   return s;
 }
 
 Samples RenderZap(double rate) {
   // An electric zap: a narrow square diving in pitch, roughened by noise and a closing filter.
   // The boss's hit plays it four times slower, which turns it into a deep crackling blow.
-  Samples s(Count(0.2, rate));
+  Samples s(Count(0.15, rate));
   Rng rng(6);
   Phase square, sub;
   Svf filter;
@@ -110,12 +112,13 @@ Samples RenderZap(double rate) {
   grit.Set(3000, rate);
   for (size_t i = 0; i < s.size(); ++i) {
     double t = static_cast<double>(i) / rate;
-    double f = ExpGlide(t, 2400, 140, 0.18);
+    double f = ExpGlide(t, 2400, 160, 0.14);
     double tone = Square(square.Advance(f, rate), square.step, 0.3) + 0.5 * Sine(sub.Advance(f * 0.5, rate));
     double roughness = 0.55 + 0.45 * grit.Low(static_cast<float>(rng.Bipolar())) * 4.0;
-    filter.Set(ExpGlide(t, 9000, 1200, 0.18), 1.4, rate);
+    filter.Set(ExpGlide(t, 9000, 1500, 0.14), 1.4, rate);
     filter.Process(static_cast<float>(tone * roughness));
-    s[i] = SoftClip(static_cast<float>(filter.low * AttackDecay(t, 0.001, 0.06)), 2.0f);
+    double envelope = t < 0.05 ? std::min(1.0, t / 0.001) : ExpDecay(t - 0.05, 0.04);
+    s[i] = SoftClip(static_cast<float>(filter.low * envelope), 2.5f);
   }
   return s;
 }
@@ -179,22 +182,25 @@ Samples RenderBallLaunch(double rate) {
 }
 
 Samples RenderFire(double rate) {
-  // Flames: a breathing low roar with crackles. The game restarts it every two seconds while the
+  // Flames: a breathing roar with crackles and hiss. The game restarts it every two seconds while the
   // fire ball lasts, so it swells in quickly, fades out gently, and the restarts overlap into one
   // steady fire.
   Samples s(Count(2.4, rate));
   Rng rng(12);
-  OnePole lowA, lowB;
-  lowA.Set(420, rate);
-  lowB.Set(420, rate);
+  OnePole lowA, lowB, rumble;
+  lowA.Set(700, rate);
+  lowB.Set(700, rate);
+  rumble.Set(160, rate);
   Svf hiss;
-  hiss.Set(1300, 0.7, rate);
+  hiss.Set(2200, 0.7, rate);
   for (size_t i = 0; i < s.size(); ++i) {
     double t = static_cast<double>(i) / rate;
     float noise = static_cast<float>(rng.Bipolar());
     double breathing = 0.75 + 0.15 * std::sin(2 * kPi * 0.9 * t) + 0.1 * std::sin(2 * kPi * 2.3 * t + 1.0);
     hiss.Process(noise);
-    double roar = lowB.Low(lowA.Low(noise)) * 4.5 + hiss.band * 0.35;
+    // The roar's lowest octave is taken out: a fire crackles and hisses, it does not hum.
+    float body = lowB.Low(lowA.Low(noise));
+    double roar = (body - rumble.Low(body)) * 4.0 + hiss.band * 0.6;
     double swell = (0.3 + 0.7 * Smoothstep(t / 0.15)) * (1.0 - Smoothstep((t - 1.95) / 0.45));
     s[i] = static_cast<float>(roar * breathing * swell);
   }
@@ -208,22 +214,29 @@ Samples RenderFire(double rate) {
 }
 
 Samples RenderBigExplosion(double rate) {
-  // A missile's blast: a deep thump sweeping down, a wide noise burst that darkens as it decays,
-  // debris crackles, all driven into a little saturation.
-  Samples s(Count(0.9, rate));
+  // A missile's blast: a punch, a dense roar of noise that darkens as it dies and a shower of debris, all driven
+  // into saturation. After Taron's fall the game plays it at 5000 Hz, four and a half times slower: so the body is
+  // short, the thump sits high enough to stay a thud rather than a rumble, and the debris and the noise reach up
+  // to where they still crackle at a quarter of their pitch.
+  Samples s(Count(0.62, rate));
   Rng rng(13);
-  Svf body;
+  Svf body, grit;
   Phase thump;
   for (size_t i = 0; i < s.size(); ++i) {
     double t = static_cast<double>(i) / rate;
-    body.Set(ExpGlide(t, 6000, 260, 0.6), 0.8, rate);
-    body.Process(static_cast<float>(rng.Bipolar()));
-    double noise = body.low * AttackDecay(t, 0.002, 0.28) * 1.5;
-    double low = Sine(thump.Advance(ExpGlide(t, 75, 30, 0.3), rate)) * AttackDecay(t, 0.003, 0.17);
-    s[i] = static_cast<float>(noise + 0.7 * low);
+    body.Set(ExpGlide(t, 7000, 700, 0.45), 0.7, rate);
+    float noise = static_cast<float>(rng.Bipolar());
+    body.Process(noise);
+    grit.Set(ExpGlide(t, 5200, 2400, 0.4), 1.6, rate);
+    grit.Process(noise);
+    // The roar holds for a moment before it decays, so the blast is dense rather than one spike.
+    double hold = t < 0.07 ? 1.0 : ExpDecay(t - 0.07, 0.14);
+    double roar = (body.low * 1.4 + grit.band * 0.6) * std::min(1.0, t / 0.002) * hold;
+    double low = Sine(thump.Advance(ExpGlide(t, 130, 60, 0.12), rate)) * AttackDecay(t, 0.002, 0.07);
+    s[i] = static_cast<float>(roar + 0.6 * low);
   }
-  AddCrackles(s, rate, rng, 40, 0.6, 0.45, 2600);
-  for (float& v : s) v = SoftClip(v, 2.2f);
+  AddCrackles(s, rate, rng, 70, 0.5, 0.5, 4200);
+  for (float& v : s) v = SoftClip(v, 3.0f);
   return s;
 }
 

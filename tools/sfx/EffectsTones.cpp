@@ -155,7 +155,7 @@ Samples RenderTick(double rate) {
 Samples RenderBonus(double rate) {
   // A bonus caught: a quick rising major arpeggio of detuned, filtered saws with a shimmering
   // tremolo, and a few high sparkles on top.
-  Samples s(Count(0.8, rate));
+  Samples s(Count(0.7, rate));
   const double notes[] = {523.3, 659.3, 784.0, 1046.5, 1318.5};
   for (int k = 0; k < 5; ++k) {
     double onset = 0.045 * k;
@@ -202,11 +202,12 @@ Samples RenderTilt(double rate) {
   Rng rng(26);
   Phase a, b;
   Svf filter;
-  filter.Set(2400, 0.9, rate);
+  filter.Set(3200, 0.9, rate);
   for (size_t i = 0; i < s.size(); ++i) {
     double t = static_cast<double>(i) / rate;
     double sag = ExpGlide(t, 1.0, 0.85, 0.7);
-    double v = Square(a.Advance(180 * sag, rate), a.step) + Square(b.Advance(190.7 * sag, rate), b.step);
+    // An octave over a mains hum, so the buzz is heard on small speakers instead of felt.
+    double v = Square(a.Advance(360 * sag, rate), a.step) + Square(b.Advance(381.4 * sag, rate), b.step);
     double gate = 0.55 + 0.45 * std::tanh(4.0 * std::sin(2 * kPi * 11.0 * t + 0.5 * kPi));
     filter.Process(static_cast<float>(v * 0.5 * gate));
     double envelope = std::min(1.0, t / 0.005) * (t < 0.5 ? 1.0 : ExpDecay(t - 0.5, 0.07));

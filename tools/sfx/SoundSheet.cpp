@@ -9,6 +9,7 @@
 #include <cstdio>
 
 #include "CairoPng.h"
+#include "sfx/Fft.h"
 
 namespace {
 
@@ -17,29 +18,6 @@ constexpr int kCellWidth = 500, kCellHeight = 262;
 constexpr int kPlotLeft = 12, kPlotWidth = 476;
 constexpr int kWaveTop = 56, kWaveHeight = 64;
 constexpr int kSpectrumTop = 126, kSpectrumHeight = 118;
-
-void Fft(std::vector<std::complex<double>>& a) {
-  size_t n = a.size();
-  for (size_t i = 1, j = 0; i < n; ++i) {
-    size_t bit = n >> 1;
-    for (; j & bit; bit >>= 1) j ^= bit;
-    j ^= bit;
-    if (i < j) std::swap(a[i], a[j]);
-  }
-  for (size_t len = 2; len <= n; len <<= 1) {
-    double angle = -2.0 * kPi / static_cast<double>(len);
-    std::complex<double> root(std::cos(angle), std::sin(angle));
-    for (size_t i = 0; i < n; i += len) {
-      std::complex<double> w(1.0, 0.0);
-      for (size_t k = 0; k < len / 2; ++k) {
-        std::complex<double> u = a[i + k], v = a[i + k + len / 2] * w;
-        a[i + k] = u + v;
-        a[i + k + len / 2] = u - v;
-        w *= root;
-      }
-    }
-  }
-}
 
 // Dark blue through magenta and orange to pale yellow, for −80..0 dB.
 void HeatColour(double db, double floorDb, uint8_t& r, uint8_t& g, uint8_t& b) {
@@ -86,20 +64,7 @@ void DrawWaveform(cairo_t* cr, const SheetSound& sound, double x0, double y0) {
 void DrawSpectrogram(cairo_t* cr, const SheetSound& sound, double x0, double y0) {
   std::vector<float> db = Spectrogram(sound.samples, sound.rate, kPlotWidth, kSpectrumHeight);
   PaintSpectrogram(cr, db, kPlotWidth, kSpectrumHeight, x0, y0, -80.0);
-  // Frequency marks at 100 Hz, 1 kHz and 10 kHz on the logarithmic axis.
-  double top = std::log(sound.rate / 2.0), bottom = std::log(40.0);
-  cairo_set_font_size(cr, 9);
-  for (double f : {100.0, 1000.0, 10000.0}) {
-    if (f >= sound.rate / 2.0) continue;
-    double y = y0 + kSpectrumHeight * (1.0 - (std::log(f) - bottom) / (top - bottom));
-    cairo_set_source_rgba(cr, 1, 1, 1, 0.35);
-    cairo_move_to(cr, x0, std::floor(y) + 0.5);
-    cairo_line_to(cr, x0 + 8, std::floor(y) + 0.5);
-    cairo_stroke(cr);
-    cairo_move_to(cr, x0 + 10, y + 3);
-    cairo_show_text(cr, f >= 1000 ? (std::to_string(static_cast<int>(f / 1000)) + " kHz").c_str()
-                                  : (std::to_string(static_cast<int>(f)) + " Hz").c_str());
-  }
+  PaintFrequencyMarks(cr, sound.rate, x0, y0, kSpectrumHeight);
 }
 
 }  // namespace
@@ -138,11 +103,7 @@ std::vector<float> Spectrogram(const Samples& s, double rate, int columns, int r
 bool WriteSoundSheet(const std::string& path, const std::vector<SheetSound>& sounds) {
   int rowsOfCells = (static_cast<int>(sounds.size()) + kColumns - 1) / kColumns;
   int width = kColumns * kCellWidth, height = std::max(1, rowsOfCells) * kCellHeight;
-  cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height);
-  cairo_t* cr = cairo_create(surface);
-  cairo_set_source_rgb(cr, 0.13, 0.14, 0.18);
-  cairo_paint(cr);
-  cairo_select_font_face(cr, "sans-serif", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);
+  auto [surface, cr] = NewSheetCanvas(width, height);
   for (size_t i = 0; i < sounds.size(); ++i) {
     double x = static_cast<double>(i % kColumns) * kCellWidth, y = static_cast<double>(i / kColumns) * kCellHeight;
     const SheetSound& sound = sounds[i];
@@ -204,3 +165,21 @@ void PaintSpectrogram(cairo_t* cr, const std::vector<float>& db, int columns, in
   cairo_paint(cr);
   cairo_surface_destroy(image);
 }
+
+void PaintFrequencyMarks(cairo_t* cr, double rate, double x0, double y0, int height) {
+  // On the logarithmic axis of Spectrogram, from 40 Hz to half the rate.
+  double top = std::log(rate / 2.0), bottom = std::log(40.0);
+  cairo_set_font_size(cr, 9);
+  for (double f : {100.0, 1000.0, 10000.0}) {
+    if (f >= rate / 2.0) continue;
+    double y = y0 + height * (1.0 - (std::log(f) - bottom) / (top - bottom));
+    cairo_set_source_rgba(cr, 1, 1, 1, 0.35);
+    cairo_move_to(cr, x0, std::floor(y) + 0.5);
+    cairo_line_to(cr, x0 + 8, std::floor(y) + 0.5);
+    cairo_stroke(cr);
+    cairo_move_to(cr, x0 + 10, y + 3);
+    cairo_show_text(cr, f >= 1000 ? (std::to_string(static_cast<int>(f / 1000)) + " kHz").c_str()
+                                  : (std::to_string(static_cast<int>(f)) + " Hz").c_str());
+  }
+}
+

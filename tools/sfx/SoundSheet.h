@@ -29,3 +29,7 @@ std::vector<float> Spectrogram(const Samples& s, double rate, int columns, int r
 // highest band on top; `floorDb` is the level painted darkest (e.g. -80).
 void PaintSpectrogram(cairo_t* cr, const std::vector<float>& db, int columns, int rows, double x, double y,
                       double floorDb);
+
+// Marks 100 Hz, 1 kHz and 10 kHz beside a spectrogram painted at (x, y), `height` pixels tall, of a sound at `rate`.
+void PaintFrequencyMarks(cairo_t* cr, double rate, double x, double y, int height);
+

@@ -8,6 +8,7 @@
 #include "PackWriter.h"
 #include "sfx/Effects.h"
 #include "sfx/OggRead.h"
+#include "sfx/SoundCatalogue.h"
 #include "sfx/SoundSheet.h"
 
 namespace {
@@ -17,7 +18,8 @@ namespace {
 struct BuiltEffect {
   const SoundEffect* effect = nullptr;  // its row of the effects table
   std::vector<uint8_t> bytes;           // the pack entry: a WAV or an Ogg file
-  Samples heard;                        // samples at the effect's heard rate
+  Samples heard;                        // the file's samples (for Ogg entries, decoded back)
+  MasteredLevels played;                // measured from `heard` as the game plays it
 };
 
 bool BuildEffect(const SoundEffect& effect, BuiltEffect& built) {
@@ -36,16 +38,19 @@ bool BuildEffect(const SoundEffect& effect, BuiltEffect& built) {
     }
     built.heard = std::move(decoded.samples);
   }
+  built.played = MeasurePlayed(built.heard, PlayOf(effect));
   return true;
 }
 
 std::string Details(const BuiltEffect& built) {
   const SoundEffect& e = *built.effect;
-  SoundLevels levels = MeasureLevels(built.heard);
-  double heardMs = 1000.0 * static_cast<double>(built.heard.size()) / e.heardRate;
-  char text[200];
-  std::snprintf(text, sizeof text, "%d Hz file heard at %d Hz: %.0f ms, peak %.1f dBFS, RMS %.1f dBFS, %zu B",
-                e.storedRate, e.heardRate, heardMs, levels.peakDb, levels.rmsDb, built.bytes.size());
+  const EffectPlay& play = PlayOf(e);
+  double heardMs = 1000.0 * static_cast<double>(built.heard.size()) / play.frequencyHz;
+  char text[240];
+  std::snprintf(text, sizeof text,
+                "%d Hz file at %d Hz, volume %d: %.0f ms, %.1f LUFS (%s %.0f), %.1f dBTP as played; file peak %.1f dBFS, %zu B",
+                e.storedRate, play.frequencyHz, play.volume, heardMs, built.played.lufs, ClassName(play.kind),
+                ClassTargetLufs(play.kind), built.played.truePeakDb, built.played.filePeakDb, built.bytes.size());
   return text;
 }
 
@@ -64,10 +69,22 @@ bool BuildSoundPacks(const std::string& outDir) {
   auto start = std::chrono::steady_clock::now();
   std::vector<BuiltEffect> built;
   if (!BuildAll(built)) return false;
+  std::vector<Samples> files;
+  for (const BuiltEffect& b : built) files.push_back(b.heard);
+  Overlap overlap = LoudestOverlap(files);
+  std::string names;
+  for (Sound sound : overlap.sounds) names += " " + std::to_string(SoundNumber(sound));
+  std::printf("sounds: the four loudest at volume 100 (%s ) started together peak at %.1f dBFS\n", names.c_str(),
+              overlap.peakDb);
   std::vector<PackEntry> entries;
   for (const BuiltEffect& b : built) {
-    std::printf("sounds: %2d %-24s %s\n", b.effect->number, b.effect->name, Details(b).c_str());
+    std::printf("sounds: %2d %-24s %s\n", SoundNumber(b.effect->sound), b.effect->name, Details(b).c_str());
     entries.push_back(PackEntry{b.effect->name, b.bytes, false});
+    const EffectPlay& play = PlayOf(*b.effect);
+    CatalogueSound listed{b.effect->name, std::string("effect (") + ClassName(play.kind) + ")", &b.heard, 1,
+                          static_cast<double>(play.frequencyHz), PlaybackOf(play).gain, b.played.lufs,
+                          b.played.truePeakDb};
+    if (!AddToSoundCatalogue(listed)) return false;
   }
   // Checked here because the pack writer's own folder creation throws where this reports.
   std::error_code folderError;
@@ -99,8 +116,8 @@ bool WriteSoundSheets(const std::string& sheetDir) {
       std::fprintf(stderr, "packbuilder: %s\n", writeError.c_str());
       return false;
     }
-    sheet.push_back(SheetSound{std::to_string(b.effect->number) + "  " + name, b.effect->what, Details(b),
-                               b.heard, static_cast<double>(b.effect->heardRate)});
+    sheet.push_back(SheetSound{std::to_string(SoundNumber(b.effect->sound)) + "  " + name, b.effect->what, Details(b),
+                               b.heard, static_cast<double>(PlayOf(*b.effect).frequencyHz)});
   }
   std::string path = (std::filesystem::path(sheetDir) / "sounds.png").string();
   if (!WriteSoundSheet(path, sheet)) return false;

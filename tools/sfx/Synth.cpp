@@ -118,7 +118,7 @@ void MixInto(Samples& target, const Samples& source, size_t offset, float gain) 
   for (size_t i = 0; i < source.size(); ++i) target[offset + i] += source[i] * gain;
 }
 
-void FinishEffect(Samples& s, double rate, double fadeInSeconds, double fadeOutSeconds, double peakDb) {
+void RoundEnds(Samples& s, double rate, double fadeInSeconds, double fadeOutSeconds) {
   if (s.empty()) return;
   // Low thumps can leave the mean off zero; a constant offset would click at both ends.
   double mean = 0;
@@ -137,7 +137,11 @@ void FinishEffect(Samples& s, double rate, double fadeInSeconds, double fadeOutS
     double x = static_cast<double>(i) / static_cast<double>(fadeOut);
     s[n - 1 - i] *= static_cast<float>(0.5 - 0.5 * std::cos(kPi * x));
   }
+}
 
+void FinishEffect(Samples& s, double rate, double fadeInSeconds, double fadeOutSeconds, double peakDb) {
+  if (s.empty()) return;
+  RoundEnds(s, rate, fadeInSeconds, fadeOutSeconds);
   float peak = 0;
   for (float v : s) peak = std::max(peak, std::fabs(v));
   if (peak <= 0) return;

@@ -67,8 +67,10 @@ float SoftClip(float x, float drive);  // tanh saturation, unity gain for small 
 // Adds `source` into `target` from sample `offset` on, scaled by `gain`; grows the target when needed.
 void MixInto(Samples& target, const Samples& source, size_t offset, float gain);
 
-// The finishing pass every effect goes through: removes any DC offset, rounds the first and last
-// milliseconds to zero (no clicks), and scales the peak to `peakDb` dBFS.
+// Removes any DC offset and rounds the first and last milliseconds to zero (no clicks).
+void RoundEnds(Samples& s, double rate, double fadeInSeconds, double fadeOutSeconds);
+
+// RoundEnds, then the peak scaled to `peakDb` dBFS.
 void FinishEffect(Samples& s, double rate, double fadeInSeconds, double fadeOutSeconds, double peakDb = -3.0);
 
 // Measurements printed by the builder and shown on the contact sheet.
