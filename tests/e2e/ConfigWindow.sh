@@ -35,7 +35,7 @@ export SDL_AUDIODRIVER=dummy
 
 window_up() {  # waits for the window, gives it the keyboard and prints its id
   local id=""
-  for _ in $(seq 100); do
+  for _ in $(seq 300); do  # up to 30 s: the other end-to-end runs share the machine
     id="$(xdotool search --name "Novabouncer 3 Meridian Prestige" 2>/dev/null | head -1)"
     [ -n "$id" ] && break
     sleep 0.1

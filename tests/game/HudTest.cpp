@@ -79,13 +79,21 @@ TEST(Hud, InsetRollsItsScreenSixLinesOnTheFramesItShowsIt) {
   EXPECT_FALSE(InsetShowsLevelName(63 * 2));
   EXPECT_TRUE(InsetShowsLevelName(2));
   play.levelFrames = 1;
-  BeginQuads();
-  DrawPanelInset();
-  EndQuads();
+  StepPanelInset();
   for (int y = 0; y < h; ++y) {
     for (int x = 0; x < w; x += 7) {
       ASSERT_EQ(SpritePixel(insetScreenPicture, x, y), before[((y + 6) % h) * w + x]) << x << "," << y;
     }
+  }
+  // Drawing the inset leaves its screen as it is; on a frame that shows the level's name the screen stands.
+  BeginQuads();
+  DrawPanelInset();
+  EndQuads();
+  EXPECT_EQ(SpritePixel(insetScreenPicture, 3, 0), before[6 * w + 3]);
+  if (HasSprite(levelTitlePicture)) {
+    play.levelFrames = 2;
+    StepPanelInset();
+    EXPECT_EQ(SpritePixel(insetScreenPicture, 3, 0), before[6 * w + 3]);
   }
 }
 
