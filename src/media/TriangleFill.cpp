@@ -596,6 +596,11 @@ void FillOne(const Job& job, const QuadVertex& p, const QuadVertex& q, const Qua
                [&](int k, int which) { return uv[2 * (c[k].vertex - job.vertices) + which]; });
     second.ChooseFillers(false, FillBlend::Modulate);
   }
+  // Both layers repeating and filtered: one pass lays both, four pixels a step, where the processor can.
+  spans::TwoLayerFiller both = layered && first.wrap && second.wrap && first.sampling == Sampling::Bilinear &&
+                                       second.sampling == Sampling::Bilinear
+                                   ? spans::WideTwoLayerFiller(tint, blend)
+                                   : nullptr;
 
   EdgeWalk along, upper, lower;
   along.Start(top.x, top.y, bottom.x, bottom.y, firstRow);
@@ -621,12 +626,18 @@ void FillOne(const Job& job, const QuadVertex& p, const QuadVertex& q, const Qua
         for (int channel = 0; channel < 4; ++channel) at.colour[channel] = colour[channel].At(cx, cy);
       }
       uint32_t* out = job.target.pixels + row * job.target.pitch + from;
-      first.Span(out, count, cut > 0 ? Advanced(at, first.steps, cut) : at);
+      if (cut > 0) at = Advanced(at, first.steps, cut);
+      SpanStart at2;
       if (layered) {
-        // The second layer modulates the span the first has just laid, as a second pass over it would.
-        SpanStart at2;
         at2.u = second.u.At(cx, cy), at2.v = second.v.At(cx, cy);
-        second.Span(out, count, cut > 0 ? Advanced(at2, second.steps, cut) : at2);
+        if (cut > 0) at2 = Advanced(at2, second.steps, cut);
+      }
+      if (both != nullptr) {
+        both(out, count, at, first.steps, *first.texels, at2, second.steps, *second.texels);
+      } else {
+        first.Span(out, count, at);
+        // The second layer modulates the span the first has just laid, as a second pass over it would.
+        if (layered) second.Span(out, count, at2);
       }
     }
     along.Next();

@@ -42,4 +42,11 @@ using SpanFiller = void (*)(uint32_t*, int, SpanStart, const SpanSteps&, const T
 // it, and the caller leaves the last one to three pixels to the two-pixel loop.
 SpanFiller WideBilinearFiller(bool tint, FillBlend blend, Reach reach);
 
+// Two wrapping bilinear textures over one span in one pass: the first laid by `blend` (tinted or not), the
+// second multiplied over it; as the wide one-layer loops run one after the other. Null where WideSpansOn() is
+// false.
+using TwoLayerFiller = void (*)(uint32_t*, int, SpanStart, const SpanSteps&, const Texels&, SpanStart,
+                                const SpanSteps&, const Texels&);
+TwoLayerFiller WideTwoLayerFiller(bool tint, FillBlend blend);
+
 }  // namespace media::spans

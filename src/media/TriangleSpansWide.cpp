@@ -25,25 +25,30 @@ WIDE inline __m256i Pairs(const uint32_t* a, const uint32_t* b) {
   return _mm256_cvtepu8_epi16(_mm_unpacklo_epi64(first, second));
 }
 
-// The same 16-bit fraction in every lane of each half: `low` in the first 128 bits, `high` in the second.
-WIDE inline __m256i Halves(uint32_t low, uint32_t high) {
-  return _mm256_set_m128i(_mm_set1_epi16(static_cast<short>(high)), _mm_set1_epi16(static_cast<short>(low)));
-}
-
 WIDE inline __m256i Factors(__m256i levels) { return _mm256_add_epi16(levels, _mm256_srli_epi16(levels, 7)); }
 
-// Two pixels' bilinear texels (one in each half), each still the sum of its two weighed columns: the column
-// weighed down by the fraction of v, across by that of u.
-WIDE inline __m256i Weighed(__m256i upper, __m256i lower, __m256i uFraction, __m256i vFraction) {
-  const __m256i full = _mm256_set1_epi16(256);
-  const __m256i sideMask = _mm256_setr_epi16(-1, -1, -1, -1, 0, 0, 0, 0, -1, -1, -1, -1, 0, 0, 0, 0);
-  const __m256i sideBase = _mm256_setr_epi16(256, 256, 256, 256, 0, 0, 0, 0, 256, 256, 256, 256, 0, 0, 0, 0);
-  __m256i fy = _mm256_srli_epi16(vFraction, 8), fx = _mm256_srli_epi16(uFraction, 8);
+// Two pixels' bilinear texels (one in each half, in its low 64 bits), still 256 times too large: the columns
+// weighed down by the fraction of v, then across by that of u (`fx` and `fy` hold the whole fractions, 0..255,
+// in every lane of a half). a (256 - f) + b f is written a 256 + (b - a) f: the same value, which stays within
+// 16 bits however the lanes wrap on the way, with one multiplication instead of two.
+WIDE inline __m256i Weighed(__m256i upper, __m256i lower, __m256i fx, __m256i fy) {
   __m256i column = _mm256_srli_epi16(
-      _mm256_add_epi16(_mm256_mullo_epi16(upper, _mm256_sub_epi16(full, fy)), _mm256_mullo_epi16(lower, fy)), 8);
-  __m256i across = _mm256_add_epi16(_mm256_sub_epi16(_mm256_xor_si256(fx, sideMask), sideMask), sideBase);
-  __m256i weighed = _mm256_mullo_epi16(column, across);
-  return _mm256_add_epi16(weighed, _mm256_srli_si256(weighed, 8));  // each half's pixel in its low 64 bits
+      _mm256_add_epi16(_mm256_slli_epi16(upper, 8), _mm256_mullo_epi16(_mm256_sub_epi16(lower, upper), fy)), 8);
+  __m256i right = _mm256_srli_si256(column, 8);  // the right column under the left
+  return _mm256_add_epi16(_mm256_slli_epi16(column, 8), _mm256_mullo_epi16(_mm256_sub_epi16(right, column), fx));
+}
+
+// The whole fraction (0..255) of each of four 16.16 positions, in every 16-bit lane of the half that weighs
+// its pixel: for A (pixels 0 and 2) and B (pixels 1 and 3).
+WIDE inline void Fractions(__m128i positions, __m256i& forA, __m256i& forB) {
+  const __m256i pickA = _mm256_setr_epi8(1, -128, 1, -128, 1, -128, 1, -128, 1, -128, 1, -128, 1, -128, 1, -128,
+                                         9, -128, 9, -128, 9, -128, 9, -128, 9, -128, 9, -128, 9, -128, 9, -128);
+  const __m256i pickB = _mm256_setr_epi8(5, -128, 5, -128, 5, -128, 5, -128, 5, -128, 5, -128, 5, -128, 5, -128,
+                                         13, -128, 13, -128, 13, -128, 13, -128, 13, -128, 13, -128, 13, -128, 13,
+                                         -128);
+  __m256i both = _mm256_broadcastsi128_si256(positions);
+  forA = _mm256_shuffle_epi8(both, pickA);
+  forB = _mm256_shuffle_epi8(both, pickB);
 }
 
 // Four source pixels laid on the four beneath, as the two-pixel loops lay two.
@@ -72,49 +77,108 @@ WIDE inline __m256i Laid(__m256i source, __m256i beneath) {
   }
 }
 
+// One texture sampled along a span four pixels a step: the four pixels' texel positions and the texels.
+template <Reach kReach>
+struct Reader {
+  const Texels* t;
+  const uint32_t* below;  // the texel row under the first
+  __m128i us, vs;         // the four pixels' texel positions (16.16); the whole parts place the texels
+  __m128i usStep, vsStep, maskX, maskY, pitch;
+
+  WIDE Reader(const Texels& texels, const SpanStart& at, const SpanSteps& d) : t(&texels), below(texels.pixels + texels.pitch) {
+    us = _mm_add_epi32(_mm_set1_epi32(static_cast<int>(at.u)),
+                       _mm_mullo_epi32(_mm_set1_epi32(static_cast<int>(d.du)), _mm_setr_epi32(0, 1, 2, 3)));
+    vs = _mm_add_epi32(_mm_set1_epi32(static_cast<int>(at.v)),
+                       _mm_mullo_epi32(_mm_set1_epi32(static_cast<int>(d.dv)), _mm_setr_epi32(0, 1, 2, 3)));
+    usStep = _mm_set1_epi32(static_cast<int>(4 * d.du)), vsStep = _mm_set1_epi32(static_cast<int>(4 * d.dv));
+    maskX = _mm_set1_epi32(texels.maskX), maskY = _mm_set1_epi32(texels.maskY), pitch = _mm_set1_epi32(texels.pitch);
+  }
+
+  // Of each four pixels, the first and third go through A, the second and fourth through B: the halves of A
+  // and B then interleave into the four in their order.
+  WIDE void Texels4(__m256i& upperA, __m256i& lowerA, __m256i& upperB, __m256i& lowerB) const {
+    __m128i x = _mm_srai_epi32(us, 16), y = _mm_srai_epi32(vs, 16);
+    if constexpr (kReach == Reach::Wrap) x = _mm_and_si128(x, maskX), y = _mm_and_si128(y, maskY);
+    __m128i places = _mm_add_epi32(_mm_mullo_epi32(y, pitch), x);
+    int k0 = _mm_cvtsi128_si32(places), k1 = _mm_extract_epi32(places, 1);
+    int k2 = _mm_extract_epi32(places, 2), k3 = _mm_extract_epi32(places, 3);
+    upperA = Pairs(t->pixels + k0, t->pixels + k2), lowerA = Pairs(below + k0, below + k2);
+    upperB = Pairs(t->pixels + k1, t->pixels + k3), lowerB = Pairs(below + k1, below + k3);
+  }
+
+  // The four bilinear texels, in 16-bit lanes; an opaque texture's with alpha 255 unless `keepAlpha` is off.
+  WIDE __m256i Filtered(__m256i upperA, __m256i lowerA, __m256i upperB, __m256i lowerB, bool setAlpha) const {
+    const __m256i alphaLanes = _mm256_setr_epi16(0, 0, 0, -1, 0, 0, 0, -1, 0, 0, 0, -1, 0, 0, 0, -1);
+    __m256i fxA, fxB, fyA, fyB;
+    Fractions(us, fxA, fxB);
+    Fractions(vs, fyA, fyB);
+    __m256i a = Weighed(upperA, lowerA, fxA, fyA), b = Weighed(upperB, lowerB, fxB, fyB);
+    __m256i source = _mm256_srli_epi16(_mm256_unpacklo_epi64(a, b), 8);
+    if (setAlpha && t->alpha != 0) {
+      source = _mm256_or_si256(_mm256_andnot_si256(alphaLanes, source), _mm256_and_si256(alphaLanes, _mm256_set1_epi16(255)));
+    }
+    return source;
+  }
+
+  WIDE void Next() { us = _mm_add_epi32(us, usStep), vs = _mm_add_epi32(vs, vsStep); }
+};
+
+// The span's colours four pixels at a time (A: pixels 0 and 2, B: 1 and 3, as the texels), 16.16.
+struct Colours {
+  __m256i a, b, step;
+
+  WIDE Colours(const SpanStart& at, const SpanSteps& d) {
+    __m128i c0, dc;
+    __builtin_memcpy(&c0, &at.colour, sizeof c0);
+    __builtin_memcpy(&dc, &d.dColour, sizeof dc);
+    __m128i c1 = _mm_add_epi32(c0, dc), dc2 = _mm_add_epi32(dc, dc);
+    a = _mm256_set_m128i(_mm_add_epi32(c0, dc2), c0);
+    b = _mm256_set_m128i(_mm_add_epi32(c1, dc2), c1);
+    step = _mm256_broadcastsi128_si256(_mm_add_epi32(dc2, dc2));
+  }
+
+  // The four pixels tinted by their colours.
+  WIDE __m256i Tinted(__m256i source) const {
+    __m256i levels = _mm256_packs_epi32(_mm256_srli_epi32(a, 16), _mm256_srli_epi32(b, 16));
+    return _mm256_srli_epi16(_mm256_mullo_epi16(source, Factors(levels)), 8);
+  }
+
+  WIDE void Next() { a = _mm256_add_epi32(a, step), b = _mm256_add_epi32(b, step); }
+};
+
+// The four pixels of the frame at `out` (under `mask` when not `whole`), in 16-bit lanes, and back.
+WIDE inline __m256i Beneath(const uint32_t* out, bool whole, __m128i mask) {
+  __m128i four = whole ? _mm_loadu_si128(reinterpret_cast<const __m128i*>(out))
+                       : _mm_maskload_epi32(reinterpret_cast<const int*>(out), mask);
+  return _mm256_cvtepu8_epi16(four);
+}
+
+WIDE inline void Store(uint32_t* out, __m256i laid, bool whole, __m128i mask) {
+  __m128i four = _mm256_castsi256_si128(_mm256_permute4x64_epi64(_mm256_packus_epi16(laid, laid), 0x08));
+  if (whole) {
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(out), four);
+  } else {
+    _mm_maskstore_epi32(reinterpret_cast<int*>(out), mask, four);
+  }
+}
+
 template <bool kTint, FillBlend kBlend, Reach kReach>
 WIDE void FillWide(uint32_t* out, int count, SpanStart at, const SpanSteps& steps, const Texels& texels) {
   const SpanSteps d = steps;
   const Texels t = texels;
   const __m256i alphaLanes = _mm256_setr_epi16(0, 0, 0, -1, 0, 0, 0, -1, 0, 0, 0, -1, 0, 0, 0, -1);
-  const __m256i opaqueAlpha = _mm256_and_si256(alphaLanes, _mm256_set1_epi16(255));
   const __m256i colourLanes = _mm256_xor_si256(alphaLanes, _mm256_set1_epi16(-1));
   const bool opaque = t.alpha != 0;
-  const uint32_t u = at.u, v = at.v;
-  // The four pixels' texel positions, whose whole parts give the texels' places in the texture.
-  __m128i us = _mm_add_epi32(_mm_set1_epi32(static_cast<int>(u)),
-                             _mm_mullo_epi32(_mm_set1_epi32(static_cast<int>(d.du)), _mm_setr_epi32(0, 1, 2, 3)));
-  __m128i vs = _mm_add_epi32(_mm_set1_epi32(static_cast<int>(v)),
-                             _mm_mullo_epi32(_mm_set1_epi32(static_cast<int>(d.dv)), _mm_setr_epi32(0, 1, 2, 3)));
-  const __m128i usStep = _mm_set1_epi32(static_cast<int>(4 * d.du)), vsStep = _mm_set1_epi32(static_cast<int>(4 * d.dv));
-  const __m128i maskX = _mm_set1_epi32(t.maskX), maskY = _mm_set1_epi32(t.maskY), pitch = _mm_set1_epi32(t.pitch);
-  const uint32_t* below = t.pixels + t.pitch;
-  // Of each four pixels, the first and third go through A, the second and fourth through B: the halves of
-  // A and B then interleave into the four in their order.
-  __m256i uA = Halves(u, u + 2 * d.du), uB = Halves(u + d.du, u + 3 * d.du);
-  __m256i vA = Halves(v, v + 2 * d.dv), vB = Halves(v + d.dv, v + 3 * d.dv);
-  const __m256i uStep = _mm256_set1_epi16(static_cast<short>(4 * d.du));
-  const __m256i vStep = _mm256_set1_epi16(static_cast<short>(4 * d.dv));
-  __m128i c0, c1, dc;
-  __builtin_memcpy(&c0, &at.colour, sizeof c0);
-  __builtin_memcpy(&dc, &d.dColour, sizeof dc);
-  c1 = _mm_add_epi32(c0, dc);
-  __m128i dc2 = _mm_add_epi32(dc, dc);
-  __m256i colourA = _mm256_set_m128i(_mm_add_epi32(c0, dc2), c0), colourB = _mm256_set_m128i(_mm_add_epi32(c1, dc2), c1);
-  const __m256i colourStep = _mm256_broadcastsi128_si256(_mm_add_epi32(dc2, dc2));
+  Reader<kReach> reader(t, at, d);
+  Colours colours(at, d);
   // A wrapping texture has texels for any position: the last one to three pixels take a step of their own,
   // the frame read and written under a mask.
   const int end = kReach == Reach::Wrap ? count : count & ~3;
   for (int i = 0; i < end; i += 4) {
     const bool whole = kReach != Reach::Wrap || end - i >= 4;
     const __m128i pixelMask = _mm_cmpgt_epi32(_mm_set1_epi32(end - i), _mm_setr_epi32(0, 1, 2, 3));
-    __m128i x = _mm_srai_epi32(us, 16), y = _mm_srai_epi32(vs, 16);
-    if constexpr (kReach == Reach::Wrap) x = _mm_and_si128(x, maskX), y = _mm_and_si128(y, maskY);
-    __m128i places = _mm_add_epi32(_mm_mullo_epi32(y, pitch), x);
-    int k0 = _mm_cvtsi128_si32(places), k1 = _mm_extract_epi32(places, 1);
-    int k2 = _mm_extract_epi32(places, 2), k3 = _mm_extract_epi32(places, 3);
-    __m256i upperA = Pairs(t.pixels + k0, t.pixels + k2), lowerA = Pairs(below + k0, below + k2);
-    __m256i upperB = Pairs(t.pixels + k1, t.pixels + k3), lowerB = Pairs(below + k1, below + k3);
+    __m256i upperA, lowerA, upperB, lowerB;
+    reader.Texels4(upperA, lowerA, upperB, lowerB);
     bool clear = false;
     if constexpr (kBlend == FillBlend::Blend || kBlend == FillBlend::Add) {
       // Texels that are all clear (or, added, all black) lay nothing: the frame keeps its pixels.
@@ -123,30 +187,43 @@ WIDE void FillWide(uint32_t* out, int count, SpanStart at, const SpanSteps& step
       if constexpr (kBlend == FillBlend::Add) clear = clear || _mm256_testz_si256(any, colourLanes);
     }
     if (!clear) {
-      __m256i a = Weighed(upperA, lowerA, uA, vA), b = Weighed(upperB, lowerB, uB, vB);
-      __m256i source = _mm256_srli_epi16(_mm256_unpacklo_epi64(a, b), 8);
-      if (opaque) source = _mm256_or_si256(_mm256_andnot_si256(alphaLanes, source), opaqueAlpha);
-      if constexpr (kTint) {
-        __m256i levels = _mm256_packs_epi32(_mm256_srli_epi32(colourA, 16), _mm256_srli_epi32(colourB, 16));
-        source = _mm256_srli_epi16(_mm256_mullo_epi16(source, Factors(levels)), 8);
-      }
+      // Multiplying leaves the alpha beneath: an opaque texture's alpha needs no setting.
+      __m256i source = reader.Filtered(upperA, lowerA, upperB, lowerB, kBlend != FillBlend::Modulate);
+      if constexpr (kTint) source = colours.Tinted(source);
       __m256i laid = source;
-      if constexpr (kBlend != FillBlend::Replace) {
-        __m128i below4 = whole ? _mm_loadu_si128(reinterpret_cast<const __m128i*>(out + i))
-                               : _mm_maskload_epi32(reinterpret_cast<const int*>(out + i), pixelMask);
-        laid = Laid<kBlend>(source, _mm256_cvtepu8_epi16(below4));
-      }
-      __m128i four = _mm256_castsi256_si128(_mm256_permute4x64_epi64(_mm256_packus_epi16(laid, laid), 0x08));
-      if (whole) {
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i), four);
-      } else {
-        _mm_maskstore_epi32(reinterpret_cast<int*>(out + i), pixelMask, four);
-      }
+      if constexpr (kBlend != FillBlend::Replace) laid = Laid<kBlend>(source, Beneath(out + i, whole, pixelMask));
+      Store(out + i, laid, whole, pixelMask);
     }
-    us = _mm_add_epi32(us, usStep), vs = _mm_add_epi32(vs, vsStep);
-    uA = _mm256_add_epi16(uA, uStep), uB = _mm256_add_epi16(uB, uStep);
-    vA = _mm256_add_epi16(vA, vStep), vB = _mm256_add_epi16(vB, vStep);
-    if constexpr (kTint) colourA = _mm256_add_epi32(colourA, colourStep), colourB = _mm256_add_epi32(colourB, colourStep);
+    reader.Next();
+    if constexpr (kTint) colours.Next();
+  }
+}
+
+// Two wrapping textures in one pass: the first laid by its blend (tinted or not), the second multiplied over
+// it at once, the pixels never leaving the registers in between; the same pixels as the one-layer loops run
+// one after the other over the span.
+template <bool kTint, FillBlend kBlend>
+WIDE void FillWideTwo(uint32_t* out, int count, SpanStart at, const SpanSteps& steps, const Texels& texels,
+                      SpanStart secondAt, const SpanSteps& secondSteps, const Texels& secondTexels) {
+  const SpanSteps d = steps, d2 = secondSteps;
+  const Texels t = texels, t2 = secondTexels;
+  Reader<Reach::Wrap> reader(t, at, d), secondReader(t2, secondAt, d2);
+  Colours colours(at, d);
+  for (int i = 0; i < count; i += 4) {
+    const bool whole = count - i >= 4;
+    const __m128i pixelMask = _mm_cmpgt_epi32(_mm_set1_epi32(count - i), _mm_setr_epi32(0, 1, 2, 3));
+    __m256i upperA, lowerA, upperB, lowerB;
+    reader.Texels4(upperA, lowerA, upperB, lowerB);
+    __m256i source = reader.Filtered(upperA, lowerA, upperB, lowerB, true);
+    if constexpr (kTint) source = colours.Tinted(source);
+    __m256i laid = source;
+    if constexpr (kBlend != FillBlend::Replace) laid = Laid<kBlend>(source, Beneath(out + i, whole, pixelMask));
+    secondReader.Texels4(upperA, lowerA, upperB, lowerB);
+    laid = Laid<FillBlend::Modulate>(secondReader.Filtered(upperA, lowerA, upperB, lowerB, false), laid);
+    Store(out + i, laid, whole, pixelMask);
+    reader.Next();
+    secondReader.Next();
+    if constexpr (kTint) colours.Next();
   }
 }
 
@@ -161,7 +238,23 @@ SpanFiller ForBlend(FillBlend blend) {
   return nullptr;
 }
 
+template <bool kTint>
+TwoLayerFiller TwoForBlend(FillBlend blend) {
+  switch (blend) {
+    case FillBlend::Replace: return FillWideTwo<kTint, FillBlend::Replace>;
+    case FillBlend::Blend: return FillWideTwo<kTint, FillBlend::Blend>;
+    case FillBlend::Add: return FillWideTwo<kTint, FillBlend::Add>;
+    case FillBlend::Modulate: return FillWideTwo<kTint, FillBlend::Modulate>;
+  }
+  return nullptr;
+}
+
 }  // namespace
+
+TwoLayerFiller WideTwoLayerFiller(bool tint, FillBlend blend) {
+  if (!WideSpansOn()) return nullptr;
+  return tint ? TwoForBlend<true>(blend) : TwoForBlend<false>(blend);
+}
 
 SpanFiller WideBilinearFiller(bool tint, FillBlend blend, Reach reach) {
   if (!WideSpansOn() || reach == Reach::Edge) return nullptr;
@@ -172,6 +265,7 @@ SpanFiller WideBilinearFiller(bool tint, FillBlend blend, Reach reach) {
 #else
 
 SpanFiller WideBilinearFiller(bool, FillBlend, Reach) { return nullptr; }
+TwoLayerFiller WideTwoLayerFiller(bool, FillBlend) { return nullptr; }
 
 #endif
 

@@ -1,6 +1,7 @@
 // The CPU triangle filler: SDL's pictures for every blend, the viewport, shared edges, bilinear texels, bad input.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -314,6 +315,65 @@ TEST(TriangleFiller, TheWideLoopsFillThePixelsOfTheTwoPixelLoops) {
         media::UseWideSpans(true);
         ASSERT_EQ(wide, narrow) << "blend " << static_cast<int>(blend) << " round " << round << " wrap "
                                 << texture.wrap << " opaque " << texture.opaque;
+      }
+    }
+  }
+}
+
+// Two layers in one pass lay what the first layer over all the triangles and then the second multiplied over
+// them lay, in both the wide and the two-pixel loops, tinted or not, for every blend of the first.
+TEST(TriangleFiller, TwoLayersInOnePassLayWhatTwoPassesLay) {
+  std::mt19937 numbers(17);
+  auto real = [&](float low, float high) { return std::uniform_real_distribution<float>(low, high)(numbers); };
+  WrapTexture fire(64, 64, true, 8), glow(16, 32, true, 9), clear(32, 32, false, 10);
+  // A fan of triangles that share edges and never cover one another, as a 3D plane's do.
+  std::vector<QuadVertex> v;
+  std::vector<float> second;
+  for (int k = 0; k < 9; ++k) {
+    QuadVertex q = V(real(10, 190), real(10, 190), real(-2, 3), real(-2, 3), 40 + 20 * k, 255 - 9 * k, 90, 255);
+    v.push_back(q);
+    second.push_back(real(-0.5f, 1.5f));
+    second.push_back(real(-0.5f, 1.5f));
+  }
+  v[0] = V(100, 100, 0.5f, 0.5f, 200, 180, 160);
+  std::vector<int> fan;
+  // Corners 1..8 round the centre, in order of their angle about it.
+  std::vector<int> ring = {1, 2, 3, 4, 5, 6, 7, 8};
+  std::sort(ring.begin(), ring.end(), [&](int a, int b) {
+    return std::atan2(v[a].y - 100, v[a].x - 100) < std::atan2(v[b].y - 100, v[b].x - 100);
+  });
+  for (int k = 0; k < 8; ++k) fan.insert(fan.end(), {0, ring[k], ring[(k + 1) % 8]});
+  for (const media::FillTexture* first : {&fire.texture, &clear.texture}) {
+    for (media::FillBlend blend : {media::FillBlend::Replace, media::FillBlend::Blend, media::FillBlend::Add}) {
+      for (bool tint : {true, false}) {
+        std::vector<QuadVertex> corners = v;
+        if (!tint)
+          for (QuadVertex& c : corners) c.r = c.g = c.b = c.a = 255;
+        std::vector<uint32_t> beneath(200 * 200);
+        for (uint32_t& p : beneath) p = numbers() | 0xFF000000u;
+        std::vector<uint32_t> twoPasses = beneath;
+        media::PixelRows rows{twoPasses.data(), 200, 200, 200};
+        media::FillTriangles(rows, {0, 0, 200, 200}, *first, blend, corners.data(), 9, fan.data(), 24);
+        std::vector<QuadVertex> modulating = corners;
+        for (size_t i = 0; i < modulating.size(); ++i) {
+          modulating[i].r = modulating[i].g = modulating[i].b = modulating[i].a = 255;
+          modulating[i].u = second[2 * i];
+          modulating[i].v = second[2 * i + 1];
+        }
+        media::FillTriangles(rows, {0, 0, 200, 200}, glow.texture, media::FillBlend::Modulate, modulating.data(), 9,
+                             fan.data(), 24);
+        long changed = 0;
+        for (size_t i = 0; i < beneath.size(); ++i) changed += twoPasses[i] != beneath[i] ? 1 : 0;
+        ASSERT_GT(changed, 3000) << "the fan covers the middle of the picture";
+        media::FillSecondLayer layer{glow.texture, second.data()};
+        for (bool wide : {true, false}) {
+          media::UseWideSpans(wide);
+          std::vector<uint32_t> onePass = beneath;
+          media::FillTriangles({onePass.data(), 200, 200, 200}, {0, 0, 200, 200}, *first, blend, corners.data(), 9,
+                               fan.data(), 24, &layer);
+          ASSERT_EQ(onePass, twoPasses) << "blend " << static_cast<int>(blend) << " tint " << tint << " wide " << wide;
+        }
+        media::UseWideSpans(true);
       }
     }
   }
