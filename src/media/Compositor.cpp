@@ -28,6 +28,7 @@ struct Operation {
   FillTexture secondTexture;  // pixels null: one layer
   int firstSecondCoordinate = 0;
   int originX = 0, originY = 0;  // the frame's pixel where the vertices' (0, 0) lies
+  bool hides = false;             // every pixel the triangles fill is theirs alone, whatever lay beneath
   // Copy and fill
   const uint32_t* pixels = nullptr;
   int pitch = 0, sx = 0, sy = 0, x = 0, y = 0;
@@ -80,37 +81,93 @@ void CopyRow(uint32_t* out, const uint32_t* in, int count, CopyMode mode, uint32
   }
 }
 
+void CopyRows(const Operation& op, const FillClip& clip, const PixelRows& frame) {
+  for (int row = clip.y0; row < clip.y1; ++row) {
+    const uint32_t* in = op.pixels + static_cast<ptrdiff_t>(op.sy + row - op.y) * op.pitch + op.sx + (clip.x0 - op.x);
+    CopyRow(frame.pixels + static_cast<ptrdiff_t>(row) * frame.pitch + clip.x0, in, clip.x1 - clip.x0, op.mode, op.key);
+  }
+}
+
+void FillOperation(const Operation& op, const FillClip& clip, const PixelRows& frame, FillCoverage* coverage) {
+  FillSecondLayer second{op.secondTexture, queue.secondCoordinates.data() + op.firstSecondCoordinate};
+  // Vertices about an origin fill the frame seen from there: the same pixels as filling a picture of
+  // their own and laying it at the origin.
+  PixelRows target = frame;
+  FillClip local = clip;
+  if (op.originX != 0 || op.originY != 0) {
+    target.pixels = frame.pixels + static_cast<ptrdiff_t>(op.originY) * frame.pitch + op.originX;
+    target.width = frame.width - op.originX;
+    target.height = frame.height - op.originY;
+    local = {clip.x0 - op.originX, clip.y0 - op.originY, clip.x1 - op.originX, clip.y1 - op.originY};
+  }
+  FillTriangles(target, local, op.texture, op.blend, queue.vertices.data() + op.firstVertex, op.vertexCount,
+                op.indexCount > 0 ? queue.indices.data() + op.firstIndex : nullptr, op.indexCount,
+                op.secondTexture.pixels != nullptr ? &second : nullptr, coverage);
+}
+
+// A copy (a background) and the triangles that come straight after it and hide what they cover (a 3D scene
+// over it): the triangles first, noting which pixels they drew, then the copy only where they did not. The
+// same pixels as the other way round, without copying what would be covered at once.
+void CopyUnderTriangles(const Operation& copy, const FillClip& clip, const Operation& triangles,
+                        const FillClip& trianglesClip, const PixelRows& frame) {
+  thread_local std::vector<uint64_t> bits;
+  FillCoverage coverage;
+  coverage.top = clip.y0;
+  coverage.rows = clip.y1 - clip.y0;
+  coverage.wordsPerRow = (frame.width + 63) / 64;
+  bits.assign(static_cast<size_t>(coverage.rows) * coverage.wordsPerRow, 0);
+  coverage.bits = bits.data();
+  if (trianglesClip.y0 < trianglesClip.y1 && trianglesClip.x0 < trianglesClip.x1)
+    FillOperation(triangles, trianglesClip, frame, &coverage);
+  for (int row = clip.y0; row < clip.y1; ++row) {
+    const uint64_t* words = coverage.bits + static_cast<ptrdiff_t>(row - clip.y0) * coverage.wordsPerRow;
+    int x = clip.x0;
+    while (x < clip.x1) {
+      // The next run of pixels the triangles left, from x.
+      auto drawn = [&](int at) { return (words[at >> 6] >> (at & 63)) & 1; };
+      while (x < clip.x1 && drawn(x)) {
+        if ((x & 63) == 0 && words[x >> 6] == ~uint64_t{0}) {
+          x += 64;
+        } else {
+          ++x;
+        }
+      }
+      int end = x;
+      while (end < clip.x1 && !drawn(end)) {
+        if ((end & 63) == 0 && words[end >> 6] == 0) {
+          end += 64;
+        } else {
+          ++end;
+        }
+      }
+      end = std::min(end, clip.x1);
+      if (x < end) CopyRows(copy, {x, row, end, row + 1}, frame);
+      x = end;
+    }
+  }
+}
+
 // Runs every queued operation on the rows top .. bottom - 1.
 void DrawBand(int top, int bottom) {
   const PixelRows& frame = queue.frame;
-  for (const Operation& op : queue.operations) {
+  auto& ops = queue.operations;
+  for (size_t k = 0; k < ops.size(); ++k) {
+    const Operation& op = ops[k];
     FillClip clip{op.clip.x0, std::max(op.clip.y0, top), op.clip.x1, std::min(op.clip.y1, bottom)};
     if (clip.y0 >= clip.y1 || clip.x0 >= clip.x1) continue;
+    if (op.kind == Kind::Copy && k + 1 < ops.size() && ops[k + 1].kind == Kind::Triangles && ops[k + 1].hides) {
+      const Operation& next = ops[k + 1];
+      FillClip nextClip{next.clip.x0, std::max(next.clip.y0, top), next.clip.x1, std::min(next.clip.y1, bottom)};
+      CopyUnderTriangles(op, clip, next, nextClip, frame);
+      ++k;
+      continue;
+    }
     switch (op.kind) {
-      case Kind::Triangles: {
-        FillSecondLayer second{op.secondTexture, queue.secondCoordinates.data() + op.firstSecondCoordinate};
-        // Vertices about an origin fill the frame seen from there: the same pixels as filling a picture of
-        // their own and laying it at the origin.
-        PixelRows target = frame;
-        FillClip local = clip;
-        if (op.originX != 0 || op.originY != 0) {
-          target.pixels = frame.pixels + static_cast<ptrdiff_t>(op.originY) * frame.pitch + op.originX;
-          target.width = frame.width - op.originX;
-          target.height = frame.height - op.originY;
-          local = {clip.x0 - op.originX, clip.y0 - op.originY, clip.x1 - op.originX, clip.y1 - op.originY};
-        }
-        FillTriangles(target, local, op.texture, op.blend, queue.vertices.data() + op.firstVertex, op.vertexCount,
-                      op.indexCount > 0 ? queue.indices.data() + op.firstIndex : nullptr, op.indexCount,
-                      op.secondTexture.pixels != nullptr ? &second : nullptr);
+      case Kind::Triangles:
+        FillOperation(op, clip, frame, nullptr);
         break;
-      }
       case Kind::Copy:
-        for (int row = clip.y0; row < clip.y1; ++row) {
-          const uint32_t* in = op.pixels + static_cast<ptrdiff_t>(op.sy + row - op.y) * op.pitch + op.sx +
-                               (clip.x0 - op.x);
-          CopyRow(frame.pixels + static_cast<ptrdiff_t>(row) * frame.pitch + clip.x0, in, clip.x1 - clip.x0,
-                  op.mode, op.key);
-        }
+        CopyRows(op, clip, frame);
         break;
       case Kind::Lay:
         for (int row = clip.y0; row < clip.y1; ++row) {
@@ -274,6 +331,11 @@ void QueueTriangles(std::shared_ptr<const void> keep, const FillTexture& texture
   op.keep = std::move(keep);
   op.texture = texture;
   op.blend = blend;
+  // Opaque triangles laid whole (blended only by their alpha, which is full) hide what lies beneath.
+  if ((blend == FillBlend::Replace || blend == FillBlend::Blend) && (texture.pixels == nullptr || texture.opaque) &&
+      originX == 0 && originY == 0) {
+    op.hides = std::all_of(vertices, vertices + vertexCount, [](const QuadVertex& v) { return v.a == 255; });
+  }
   op.firstVertex = static_cast<int>(queue.vertices.size());
   op.vertexCount = vertexCount;
   queue.vertices.insert(queue.vertices.end(), vertices, vertices + vertexCount);

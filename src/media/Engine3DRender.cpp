@@ -280,7 +280,8 @@ void Project(const Triangle& tri, const View& view, Polygon& out) {
       maxY > r.y + r.h + kGuardBand) {
     ClipRect(clipped, r.x - kGuardBand, r.y - kGuardBand, r.x + r.w + kGuardBand, r.y + r.h + kGuardBand, out);
   } else {
-    out = clipped;
+    std::copy(clipped.corners.begin(), clipped.corners.begin() + clipped.count, out.corners.begin());
+    out.count = clipped.count;
   }
 }
 

@@ -529,7 +529,23 @@ struct Job {
   const QuadVertex* vertices;     // the first vertex, for the second layer's coordinates of a corner
   const FillSecondLayer* second;  // null: one layer
   Texels secondTexels;
+  FillCoverage* coverage;         // null: not wanted
 };
+
+// Marks pixels from .. to - 1 of a row as drawn.
+void Cover(FillCoverage& coverage, int64_t row, int64_t from, int64_t to) {
+  if (row < coverage.top || row >= coverage.top + coverage.rows || from >= to) return;
+  uint64_t* words = coverage.bits + (row - coverage.top) * coverage.wordsPerRow;
+  int64_t first = from >> 6, last = (to - 1) >> 6;
+  uint64_t head = ~uint64_t{0} << (from & 63), tail = ~uint64_t{0} >> (63 - ((to - 1) & 63));
+  if (first == last) {
+    words[first] |= head & tail;
+    return;
+  }
+  words[first] |= head;
+  for (int64_t w = first + 1; w < last; ++w) words[w] = ~uint64_t{0};
+  words[last] |= tail;
+}
 
 void FillOne(const Job& job, const QuadVertex& p, const QuadVertex& q, const QuadVertex& r) {
   if (!Usable(p) || !Usable(q) || !Usable(r)) return;
@@ -632,6 +648,7 @@ void FillOne(const Job& job, const QuadVertex& p, const QuadVertex& q, const Qua
         at2.u = second.u.At(cx, cy), at2.v = second.v.At(cx, cy);
         if (cut > 0) at2 = Advanced(at2, second.steps, cut);
       }
+      if (job.coverage != nullptr) Cover(*job.coverage, row, from, to);
       if (both != nullptr) {
         both(out, count, at, first.steps, *first.texels, at2, second.steps, *second.texels);
       } else {
@@ -667,14 +684,14 @@ Texels TexelsOf(const FillTexture& texture) {
 
 void FillTriangles(const PixelRows& target, const FillClip& clip, const FillTexture& texture, FillBlend blend,
                    const QuadVertex* vertices, int vertexCount, const int* indices, int indexCount,
-                   const FillSecondLayer* second) {
+                   const FillSecondLayer* second, FillCoverage* coverage) {
   if (target.pixels == nullptr || vertices == nullptr || vertexCount <= 0 || !Fillable(texture)) return;
   if (second != nullptr && (second->texture.pixels == nullptr || second->uv == nullptr || !Fillable(second->texture)))
     return;
   FillClip within{std::max(clip.x0, 0), std::max(clip.y0, 0), std::min(clip.x1, target.width),
                   std::min(clip.y1, target.height)};
-  Job job{target,   within,   texture, blend, TexelsOf(texture),
-          vertices, second,   second != nullptr ? TexelsOf(second->texture) : Texels{}};
+  Job job{target, within, texture, blend, TexelsOf(texture), vertices, second,
+          second != nullptr ? TexelsOf(second->texture) : Texels{}, coverage};
   if (job.clip.x0 >= job.clip.x1 || job.clip.y0 >= job.clip.y1) return;
   int corners = indices != nullptr ? indexCount : vertexCount;
   for (int i = 0; i + 2 < corners; i += 3) {

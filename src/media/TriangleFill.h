@@ -57,8 +57,15 @@ struct FillSecondLayer {
   const float* uv = nullptr;
 };
 
+// The pixels a fill drew, one bit each, for rows top .. top + rows - 1 (words per row: enough for the target's
+// width), to be marked by the fill.
+struct FillCoverage {
+  uint64_t* bits = nullptr;
+  int top = 0, rows = 0, wordsPerRow = 0;
+};
+
 void FillTriangles(const PixelRows& target, const FillClip& clip, const FillTexture& texture, FillBlend blend,
                    const QuadVertex* vertices, int vertexCount, const int* indices, int indexCount,
-                   const FillSecondLayer* second = nullptr);
+                   const FillSecondLayer* second = nullptr, FillCoverage* coverage = nullptr);
 
 }  // namespace media

@@ -191,6 +191,36 @@ TEST_F(Compositor, BlitsAreTheRenderersPixelsExactly) {
   EXPECT_EQ(both.sdl, both.ours);
 }
 
+// A picture blitted and opaque triangles drawn straight over it (a background under a 3D scene) land as they
+// do drawn apart: the picture is left out only where the triangles cover it, along their edges too, on several
+// threads; translucent triangles over it leave it whole beneath.
+TEST_F(Compositor, APictureUnderOpaqueTrianglesIsLeftOutOnlyWhereTheyCoverIt) {
+  const QuadVertex fan[5] = {{130.4f, 210.7f, 255, 255, 255, 255, 0, 0},
+                             {370.2f, 190.1f, 200, 255, 90, 255, 1, 0},
+                             {410.9f, 420.3f, 255, 120, 255, 255, 1, 1},
+                             {160.6f, 460.8f, 90, 200, 255, 255, 0, 1},
+                             {100.5f, 330.5f, 255, 255, 255, 255, 0, 0.5f}};
+  const int indices[9] = {0, 1, 2, 0, 2, 3, 0, 3, 4};
+  for (int alpha : {255, 180}) {
+    std::vector<QuadVertex> corners(fan, fan + 5);
+    for (QuadVertex& c : corners) c.a = static_cast<uint8_t>(alpha);
+    std::vector<std::vector<uint32_t>> frames;
+    for (bool apart : {false, true}) {
+      ClearFrame(ColorRGB(40, 60, 90));
+      for (int x = 0; x < 10; ++x)
+        for (int y = 0; y < 12; ++y) BlitSprite(kOpaque, 64 * x, 48 * y);
+      BlitSprite(kOpaque, 95, 300);  // right under the triangles' edges, the last before them
+      if (apart) FinishDrawing();
+      BeginQuads();
+      QuadBlendMode(5, 6);
+      DrawTriangles(kOpaque, corners.data(), 5, indices, 9);
+      EndQuads();
+      frames.push_back(FramePixels());
+    }
+    EXPECT_EQ(frames[0], frames[1]) << "alpha " << alpha;
+  }
+}
+
 // The frame comes out bit for bit the same whether one thread draws it or several split it in bands.
 TEST_F(Compositor, TheFrameIsTheSameWhateverTheNumberOfDrawingThreads) {
   auto draw = [&] {
