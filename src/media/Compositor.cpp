@@ -197,6 +197,7 @@ struct Pool {
   std::condition_variable wake, finished;
   uint64_t generation = 0;
   int busy = 0;
+  std::atomic<int> working{0};  // helpers still running the jobs (busy, readable without the lock)
   bool stopping = false;
   // The work of one wake-up: jobs 0 .. jobCount - 1, each taken by whichever thread is free first.
   std::function<void(int)> job;
@@ -212,6 +213,12 @@ int ThreadsFor(int wanted) {
   if (wanted > 0) return std::min(wanted, 16);
   unsigned cores = std::thread::hardware_concurrency();
   return std::clamp(static_cast<int>(cores), 1, 8);
+}
+
+inline void CpuRelax() {
+#if defined(__x86_64__) || defined(__i386__)
+  __builtin_ia32_pause();
+#endif
 }
 
 void RunJobs(Pool& pool) {
@@ -231,6 +238,7 @@ void Worker(Pool* pool, uint64_t seen) {
     seen = pool->generation;
     lock.unlock();
     RunJobs(*pool);
+    pool->working.fetch_sub(1, std::memory_order_release);
     lock.lock();
     if (--pool->busy == 0) pool->finished.notify_one();
   }
@@ -413,10 +421,14 @@ void RunOnAllThreads(Pool& pool, int count, std::function<void(int)> job) {
     pool.jobCount = count;
     pool.nextJob.store(0, std::memory_order_relaxed);
     pool.busy = static_cast<int>(pool.threads.size());
+    pool.working.store(pool.busy, std::memory_order_relaxed);
     pool.generation += 1;
   }
   pool.wake.notify_all();
   RunJobs(pool);
+  // The helpers are mostly on their last band: a short wait in place costs less than going to sleep and
+  // being woken again (a switch of threads is dear on a virtual machine).
+  for (int spin = 0; spin < 4000 && pool.working.load(std::memory_order_acquire) > 0; ++spin) CpuRelax();
   std::unique_lock<std::mutex> lock(pool.mutex);
   pool.finished.wait(lock, [&] { return pool.busy == 0; });
 }

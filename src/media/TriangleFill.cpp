@@ -377,8 +377,9 @@ struct EdgeWalk {
 
 // One interpolated value as a plane over the screen: value = base + dx * x + dy * y at pixel (x, y),
 // kept within the values at the corners.
+// Left unset until fitted (a triangle sets up several, most of which it never fits).
 struct Plane {
-  double base = 0, dx = 0, dy = 0, low = 0, high = 0;
+  double base, dx, dy, low, high;
 
   void Fit(const double (&x)[3], const double (&y)[3], const double (&value)[3], double inverseArea) {
     double d1 = value[1] - value[0], d2 = value[2] - value[0];

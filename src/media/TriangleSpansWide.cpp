@@ -84,8 +84,11 @@ struct Reader {
   const uint32_t* below;  // the texel row under the first
   __m128i us, vs;         // the four pixels' texel positions (16.16); the whole parts place the texels
   __m128i usStep, vsStep, maskX, maskY, pitch;
+  __m256i opaqueAlpha;    // 255 in the alpha lanes for an opaque texture, else 0: ORed into its texels
 
   WIDE Reader(const Texels& texels, const SpanStart& at, const SpanSteps& d) : t(&texels), below(texels.pixels + texels.pitch) {
+    opaqueAlpha = texels.alpha != 0 ? _mm256_setr_epi16(0, 0, 0, 255, 0, 0, 0, 255, 0, 0, 0, 255, 0, 0, 0, 255)
+                                    : _mm256_setzero_si256();
     us = _mm_add_epi32(_mm_set1_epi32(static_cast<int>(at.u)),
                        _mm_mullo_epi32(_mm_set1_epi32(static_cast<int>(d.du)), _mm_setr_epi32(0, 1, 2, 3)));
     vs = _mm_add_epi32(_mm_set1_epi32(static_cast<int>(at.v)),
@@ -106,18 +109,14 @@ struct Reader {
     upperB = Pairs(t->pixels + k1, t->pixels + k3), lowerB = Pairs(below + k1, below + k3);
   }
 
-  // The four bilinear texels, in 16-bit lanes; an opaque texture's with alpha 255 unless `keepAlpha` is off.
+  // The four bilinear texels, in 16-bit lanes; an opaque texture's with alpha 255 when `setAlpha`.
   WIDE __m256i Filtered(__m256i upperA, __m256i lowerA, __m256i upperB, __m256i lowerB, bool setAlpha) const {
-    const __m256i alphaLanes = _mm256_setr_epi16(0, 0, 0, -1, 0, 0, 0, -1, 0, 0, 0, -1, 0, 0, 0, -1);
     __m256i fxA, fxB, fyA, fyB;
     Fractions(us, fxA, fxB);
     Fractions(vs, fyA, fyB);
     __m256i a = Weighed(upperA, lowerA, fxA, fyA), b = Weighed(upperB, lowerB, fxB, fyB);
     __m256i source = _mm256_srli_epi16(_mm256_unpacklo_epi64(a, b), 8);
-    if (setAlpha && t->alpha != 0) {
-      source = _mm256_or_si256(_mm256_andnot_si256(alphaLanes, source), _mm256_and_si256(alphaLanes, _mm256_set1_epi16(255)));
-    }
-    return source;
+    return setAlpha ? _mm256_or_si256(source, opaqueAlpha) : source;
   }
 
   WIDE void Next() { us = _mm_add_epi32(us, usStep), vs = _mm_add_epi32(vs, vsStep); }
