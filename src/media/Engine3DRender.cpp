@@ -56,8 +56,10 @@ struct Batch {
 
 // What one RenderWorld reuses from the last, so that a frame allocates nothing once warm.
 struct Scratch {
-  std::vector<Vec3> positions, normals, worldPositions, worldNormals;
+  std::vector<Vec3> positions, normals, worldPositions, worldNormals, viewPositions;
+  std::vector<std::pair<float, int>> depths;  // (depth, creation order) of each triangle, sorted
   std::vector<Rgb> colours;
+  std::vector<char> lit;  // whether the vertex's colour was worked out in this render
   std::vector<Triangle> triangles;
   std::vector<int> order;
   std::vector<Polygon> projected, pieces;
@@ -76,11 +78,22 @@ void BlendFactors(int mode, int& source, int& destination) {
 
 uint8_t Byte(float c) { return static_cast<uint8_t>(std::clamp(c, 0.0f, 1.0f) * 255.0f + 0.5f); }
 
-Rgb Lit(const World& world, const Material& m, Vec3 p, Vec3 n, Vec3 eye) {
-  Rgb c{world.ambient.r * m.ambient.r, world.ambient.g * m.ambient.g, world.ambient.b * m.ambient.b};
-  Vec3 toEye = Normalised(eye - p);
+// The world's lights in their order, gathered once a render instead of walked in their map at every vertex.
+std::vector<const Light*>& LightsOf(const World& world) {
+  static std::vector<const Light*> lights;
+  lights.clear();
   for (const auto& [number, light] : world.lights) {
     (void)number;
+    lights.push_back(&light);
+  }
+  return lights;
+}
+
+Rgb Lit(const World& world, const std::vector<const Light*>& lights, const Material& m, Vec3 p, Vec3 n, Vec3 eye) {
+  Rgb c{world.ambient.r * m.ambient.r, world.ambient.g * m.ambient.g, world.ambient.b * m.ambient.b};
+  Vec3 toEye = Normalised(eye - p);
+  for (const Light* shining : lights) {
+    const Light& light = *shining;
     Vec3 toLight = light.position - p;
     float distanceSquared = Dot(toLight, toLight);
     toLight = Normalised(toLight);
@@ -172,13 +185,25 @@ void GatherEntity(const World& world, int number, const Entity& e, const View& v
   size_t count = s.positions.size();
   s.worldPositions.resize(count);
   s.worldNormals.resize(count);
+  s.viewPositions.resize(count);
   s.colours.resize(count);
+  const std::vector<const Light*>& lights = LightsOf(world);
   for (size_t i = 0; i < count; ++i) {
     Vec3 p = s.positions[i], n = s.normals[i];
     s.worldPositions[i] = turn * Vec3{p.x * e.scale.x, p.y * e.scale.y, p.z * e.scale.z} + e.position;
     s.worldNormals[i] = Normalised(turn * Vec3{n.x * normalScale.x, n.y * normalScale.y, n.z * normalScale.z});
-    if (m.shading == kShadeSmooth) s.colours[i] = Lit(world, m, s.worldPositions[i], s.worldNormals[i], view.position);
+    // Into the view once a vertex, not once for each triangle that shares it.
+    s.viewPositions[i] = TransposeTimes(view.rotation, s.worldPositions[i] - view.position);
   }
+  // Smooth shading lights a vertex when a triangle in view first needs it: most of a large plane lies outside.
+  s.lit.assign(count, 0);
+  auto colourOf = [&](int vertex) -> const Rgb& {
+    if (!s.lit[vertex]) {
+      s.colours[vertex] = Lit(world, lights, m, s.worldPositions[vertex], s.worldNormals[vertex], view.position);
+      s.lit[vertex] = 1;
+    }
+    return s.colours[vertex];
+  };
   bool cull = m.blend == kBlendOpaque;
   float tanX = std::tan(kHalfFieldOfView) * view.rect.w / std::max(1, view.rect.h), tanY = std::tan(kHalfFieldOfView);
   for (size_t t = 0; t + 2 < data.indices.size(); t += 3) {
@@ -188,7 +213,7 @@ void GatherEntity(const World& world, int number, const Entity& e, const View& v
     for (int k = 0; k < 3; ++k) {
       int vertex = data.indices[t + static_cast<size_t>(k)];
       world3[k] = s.worldPositions[vertex];
-      Vec3 v = TransposeTimes(view.rotation, world3[k] - view.position);
+      Vec3 v = s.viewPositions[vertex];
       behind = behind && v.z > -kNearZ;
       beyond = beyond && v.z < -kFarZ;
       // Outside one side of the view pyramid (only meaningful in front of the camera).
@@ -197,16 +222,22 @@ void GatherEntity(const World& world, int number, const Entity& e, const View& v
       below = below && v.y < v.z * tanY;
       above = above && v.y > -v.z * tanY;
       const TexCoord& uv = data.texCoords[vertex];
-      tri.corners[k] = {v.x, v.y, v.z, s.colours[vertex].r, s.colours[vertex].g, s.colours[vertex].b, uv.u, uv.v};
+      tri.corners[k] = {v.x, v.y, v.z, 0, 0, 0, uv.u, uv.v};
     }
     if (behind || beyond || left || right || below || above) continue;
+    if (m.shading == kShadeSmooth) {
+      for (int k = 0; k < 3; ++k) {
+        const Rgb& lit = colourOf(data.indices[t + static_cast<size_t>(k)]);
+        tri.corners[k].r = lit.r, tri.corners[k].g = lit.g, tri.corners[k].b = lit.b;
+      }
+    }
     Corner3* c = tri.corners;
     Vec3 a{c[0].x, c[0].y, c[0].z}, b{c[1].x, c[1].y, c[1].z}, d{c[2].x, c[2].y, c[2].z};
     if (cull && Dot(Cross(b - a, d - a), a) >= 0) continue;  // the camera is at the view's origin
     if (m.shading == kShadeFlat) {
       Vec3 centre = (world3[0] + world3[1] + world3[2]) * (1.0f / 3.0f);
       Vec3 face = Normalised(Cross(world3[1] - world3[0], world3[2] - world3[0]));
-      Rgb lit = Lit(world, m, centre, face, view.position);
+      Rgb lit = Lit(world, lights, m, centre, face, view.position);
       for (Corner3& corner : tri.corners) corner.r = lit.r, corner.g = lit.g, corner.b = lit.b;
     }
     tri.entity = number;
@@ -465,13 +496,14 @@ void RenderWorld() {
       SetViewport(inside.x, inside.y, inside.w, inside.h);
       scratch.triangles.clear();
       for (const auto& [number, entity] : world.entities) GatherEntity(world, number, entity, view);
-      scratch.order.resize(scratch.triangles.size());
-      for (size_t i = 0; i < scratch.order.size(); ++i) scratch.order[i] = static_cast<int>(i);
-      std::sort(scratch.order.begin(), scratch.order.end(), [](int a, int b) {
-        const Triangle& p = scratch.triangles[a];
-        const Triangle& q = scratch.triangles[b];
-        return p.depth != q.depth ? p.depth < q.depth : p.order < q.order;
-      });
+      // Farthest first, ties in the order made; the keys sorted beside their triangles, not looked up in them.
+      scratch.depths.resize(scratch.triangles.size());
+      for (size_t i = 0; i < scratch.depths.size(); ++i) {
+        scratch.depths[i] = {scratch.triangles[i].depth, scratch.triangles[i].order};
+      }
+      std::sort(scratch.depths.begin(), scratch.depths.end());
+      scratch.order.resize(scratch.depths.size());
+      for (size_t i = 0; i < scratch.order.size(); ++i) scratch.order[i] = scratch.depths[i].second;
       DrawSorted(world, view);
     }
     SetViewport(saved.x, saved.y, saved.w, saved.h);
