@@ -119,29 +119,26 @@ void CopyUnderTriangles(const Operation& copy, const FillClip& clip, const Opera
   coverage.bits = bits.data();
   if (trianglesClip.y0 < trianglesClip.y1 && trianglesClip.x0 < trianglesClip.x1)
     FillOperation(triangles, trianglesClip, frame, &coverage);
+  const int wordsPerRow = coverage.wordsPerRow;
   for (int row = clip.y0; row < clip.y1; ++row) {
-    const uint64_t* words = coverage.bits + static_cast<ptrdiff_t>(row - clip.y0) * coverage.wordsPerRow;
+    const uint64_t* words = coverage.bits + static_cast<ptrdiff_t>(row - clip.y0) * wordsPerRow;
+    // The first pixel from `at` whose bit is `set`, or the end of the row's words.
+    auto next = [&](int at, bool set) {
+      int word = at >> 6;
+      if (word >= wordsPerRow) return wordsPerRow * 64;
+      uint64_t bits = (set ? words[word] : ~words[word]) & (~uint64_t{0} << (at & 63));
+      while (bits == 0) {
+        if (++word >= wordsPerRow) return wordsPerRow * 64;
+        bits = set ? words[word] : ~words[word];
+      }
+      return word * 64 + __builtin_ctzll(bits);
+    };
     int x = clip.x0;
     while (x < clip.x1) {
-      // The next run of pixels the triangles left, from x.
-      auto drawn = [&](int at) { return (words[at >> 6] >> (at & 63)) & 1; };
-      while (x < clip.x1 && drawn(x)) {
-        if ((x & 63) == 0 && words[x >> 6] == ~uint64_t{0}) {
-          x += 64;
-        } else {
-          ++x;
-        }
-      }
-      int end = x;
-      while (end < clip.x1 && !drawn(end)) {
-        if ((end & 63) == 0 && words[end >> 6] == 0) {
-          end += 64;
-        } else {
-          ++end;
-        }
-      }
-      end = std::min(end, clip.x1);
-      if (x < end) CopyRows(copy, {x, row, end, row + 1}, frame);
+      x = next(x, false);  // the next pixel the triangles left
+      if (x >= clip.x1) break;
+      int end = std::min(next(x, true), clip.x1);
+      CopyRows(copy, {x, row, end, row + 1}, frame);
       x = end;
     }
   }
@@ -428,7 +425,7 @@ void RunOnAllThreads(Pool& pool, int count, std::function<void(int)> job) {
   RunJobs(pool);
   // The helpers are mostly on their last band: a short wait in place costs less than going to sleep and
   // being woken again (a switch of threads is dear on a virtual machine).
-  for (int spin = 0; spin < 4000 && pool.working.load(std::memory_order_acquire) > 0; ++spin) CpuRelax();
+  for (int spin = 0; spin < 500 && pool.working.load(std::memory_order_acquire) > 0; ++spin) CpuRelax();
   std::unique_lock<std::mutex> lock(pool.mutex);
   pool.finished.wait(lock, [&] { return pool.busy == 0; });
 }

@@ -448,6 +448,14 @@ bool Usable(const QuadVertex& v) {
 
 double UnitClamped(float t) { return t >= 0.0f ? (t <= 1.0f ? t : 1.0) : 0.0; }  // NaN to 0
 
+// The whole number at or below `value` (within +-2^52): what std::floor gives, without a library call on
+// processors that lack a rounding instruction.
+inline double Floor(double value) {
+  if (!(std::fabs(value) < 4503599627370496.0)) return value;  // already whole, or not a number
+  double whole = static_cast<double>(static_cast<int64_t>(value));
+  return whole > value ? whole - 1 : whole;
+}
+
 // How one texture is sampled across a triangle: its texel positions as planes over the screen, its fillers.
 struct LayerFill {
   Sampling sampling = Sampling::None;
@@ -474,7 +482,7 @@ struct LayerFill {
       }
       if (wrap) {
         // Only the position within a repeat matters: whole repeats off all three corners keep the values small.
-        double repeats = std::floor(std::min({value[0], value[1], value[2]}) / size) * size;
+        double repeats = Floor(std::min({value[0], value[1], value[2]}) / size) * size;
         for (double& w : value) w -= repeats;
       }
       plane.Fit(x, y, value, inverseArea);
@@ -533,7 +541,10 @@ struct Job {
   FillCoverage* coverage;         // null: not wanted
 };
 
-// Marks pixels from .. to - 1 of a row as drawn.
+// Marks pixels from .. to - 1 of a row as drawn. A few words a span: written in place, not by a library call.
+#if defined(__GNUC__) && !defined(__clang__)
+__attribute__((optimize("no-tree-loop-distribute-patterns")))
+#endif
 void Cover(FillCoverage& coverage, int64_t row, int64_t from, int64_t to) {
   if (row < coverage.top || row >= coverage.top + coverage.rows || from >= to) return;
   uint64_t* words = coverage.bits + (row - coverage.top) * coverage.wordsPerRow;
