@@ -208,8 +208,9 @@ Pool& ThePool() {
 
 int ThreadsFor(int wanted) {
   if (wanted > 0) return std::min(wanted, 16);
-  unsigned cores = std::thread::hardware_concurrency();
-  return std::clamp(static_cast<int>(cores), 1, 8);
+  // Asked once: the library reads a system file each time, twice a frame otherwise.
+  static const int cores = std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, 8);
+  return cores;
 }
 
 inline void CpuRelax() {
