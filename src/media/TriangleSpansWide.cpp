@@ -40,13 +40,12 @@ WIDE inline __m256i Weighed(__m256i upper, __m256i lower, __m256i fx, __m256i fy
 
 // The whole fraction (0..255) of each of four 16.16 positions, in every 16-bit lane of the half that weighs
 // its pixel: for A (pixels 0 and 2) and B (pixels 1 and 3).
-WIDE inline void Fractions(__m128i positions, __m256i& forA, __m256i& forB) {
+WIDE inline void Fractions(__m256i both, __m256i& forA, __m256i& forB) {  // `both`: the four in each half
   const __m256i pickA = _mm256_setr_epi8(1, -128, 1, -128, 1, -128, 1, -128, 1, -128, 1, -128, 1, -128, 1, -128,
                                          9, -128, 9, -128, 9, -128, 9, -128, 9, -128, 9, -128, 9, -128, 9, -128);
   const __m256i pickB = _mm256_setr_epi8(5, -128, 5, -128, 5, -128, 5, -128, 5, -128, 5, -128, 5, -128, 5, -128,
                                          13, -128, 13, -128, 13, -128, 13, -128, 13, -128, 13, -128, 13, -128, 13,
                                          -128);
-  __m256i both = _mm256_broadcastsi128_si256(positions);
   forA = _mm256_shuffle_epi8(both, pickA);
   forB = _mm256_shuffle_epi8(both, pickB);
 }
@@ -82,25 +81,27 @@ template <Reach kReach>
 struct Reader {
   const Texels* t;
   const uint32_t* below;  // the texel row under the first
-  __m128i us, vs;         // the four pixels' texel positions (16.16); the whole parts place the texels
-  __m128i usStep, vsStep, maskX, maskY, pitch;
+  // The four pixels' texel positions (16.16), the same in both halves; the whole parts place the texels.
+  __m256i us, vs, usStep, vsStep;
+  __m128i maskX, maskY, pitch;
   __m256i opaqueAlpha;    // 255 in the alpha lanes for an opaque texture, else 0: ORed into its texels
 
   WIDE Reader(const Texels& texels, const SpanStart& at, const SpanSteps& d) : t(&texels), below(texels.pixels + texels.pitch) {
     opaqueAlpha = texels.alpha != 0 ? _mm256_setr_epi16(0, 0, 0, 255, 0, 0, 0, 255, 0, 0, 0, 255, 0, 0, 0, 255)
                                     : _mm256_setzero_si256();
-    us = _mm_add_epi32(_mm_set1_epi32(static_cast<int>(at.u)),
-                       _mm_mullo_epi32(_mm_set1_epi32(static_cast<int>(d.du)), _mm_setr_epi32(0, 1, 2, 3)));
-    vs = _mm_add_epi32(_mm_set1_epi32(static_cast<int>(at.v)),
-                       _mm_mullo_epi32(_mm_set1_epi32(static_cast<int>(d.dv)), _mm_setr_epi32(0, 1, 2, 3)));
-    usStep = _mm_set1_epi32(static_cast<int>(4 * d.du)), vsStep = _mm_set1_epi32(static_cast<int>(4 * d.dv));
+    const __m256i steps = _mm256_setr_epi32(0, 1, 2, 3, 0, 1, 2, 3);
+    us = _mm256_add_epi32(_mm256_set1_epi32(static_cast<int>(at.u)),
+                          _mm256_mullo_epi32(_mm256_set1_epi32(static_cast<int>(d.du)), steps));
+    vs = _mm256_add_epi32(_mm256_set1_epi32(static_cast<int>(at.v)),
+                          _mm256_mullo_epi32(_mm256_set1_epi32(static_cast<int>(d.dv)), steps));
+    usStep = _mm256_set1_epi32(static_cast<int>(4 * d.du)), vsStep = _mm256_set1_epi32(static_cast<int>(4 * d.dv));
     maskX = _mm_set1_epi32(texels.maskX), maskY = _mm_set1_epi32(texels.maskY), pitch = _mm_set1_epi32(texels.pitch);
   }
 
   // Of each four pixels, the first and third go through A, the second and fourth through B: the halves of A
   // and B then interleave into the four in their order.
   WIDE void Texels4(__m256i& upperA, __m256i& lowerA, __m256i& upperB, __m256i& lowerB) const {
-    __m128i x = _mm_srai_epi32(us, 16), y = _mm_srai_epi32(vs, 16);
+    __m128i x = _mm_srai_epi32(_mm256_castsi256_si128(us), 16), y = _mm_srai_epi32(_mm256_castsi256_si128(vs), 16);
     if constexpr (kReach == Reach::Wrap) x = _mm_and_si128(x, maskX), y = _mm_and_si128(y, maskY);
     __m128i places = _mm_add_epi32(_mm_mullo_epi32(y, pitch), x);
     int k0 = _mm_cvtsi128_si32(places), k1 = _mm_extract_epi32(places, 1);
@@ -119,7 +120,7 @@ struct Reader {
     return setAlpha ? _mm256_or_si256(source, opaqueAlpha) : source;
   }
 
-  WIDE void Next() { us = _mm_add_epi32(us, usStep), vs = _mm_add_epi32(vs, vsStep); }
+  WIDE void Next() { us = _mm256_add_epi32(us, usStep), vs = _mm256_add_epi32(vs, vsStep); }
 };
 
 // The span's colours four pixels at a time (A: pixels 0 and 2, B: 1 and 3, as the texels), 16.16.
@@ -198,9 +199,27 @@ WIDE void FillWide(uint32_t* out, int count, SpanStart at, const SpanSteps& step
   }
 }
 
-// Two wrapping textures in one pass: the first laid by its blend (tinted or not), the second multiplied over
-// it at once, the pixels never leaving the registers in between; the same pixels as the one-layer loops run
-// one after the other over the span.
+// Four pixels of two layers: the first laid by its blend (tinted or not), the second multiplied over it at
+// once. `kWhole`: all four lie in the span; else those of `mask` (the frame read and written under it).
+template <bool kTint, FillBlend kBlend, bool kWhole>
+WIDE inline void TwoLayersFour(uint32_t* out, __m128i mask, Reader<Reach::Wrap>& reader,
+                               Reader<Reach::Wrap>& secondReader, Colours& colours) {
+  __m256i upperA, lowerA, upperB, lowerB;
+  reader.Texels4(upperA, lowerA, upperB, lowerB);
+  __m256i source = reader.Filtered(upperA, lowerA, upperB, lowerB, true);
+  if constexpr (kTint) source = colours.Tinted(source);
+  __m256i laid = source;
+  if constexpr (kBlend != FillBlend::Replace) laid = Laid<kBlend>(source, Beneath(out, kWhole, mask));
+  secondReader.Texels4(upperA, lowerA, upperB, lowerB);
+  laid = Laid<FillBlend::Modulate>(secondReader.Filtered(upperA, lowerA, upperB, lowerB, false), laid);
+  Store(out, laid, kWhole, mask);
+  reader.Next();
+  secondReader.Next();
+  if constexpr (kTint) colours.Next();
+}
+
+// Two wrapping textures in one pass, the pixels never leaving the registers between the layers; the same
+// pixels as the one-layer loops run one after the other over the span.
 template <bool kTint, FillBlend kBlend>
 WIDE void FillWideTwo(uint32_t* out, int count, SpanStart at, const SpanSteps& steps, const Texels& texels,
                       SpanStart secondAt, const SpanSteps& secondSteps, const Texels& secondTexels) {
@@ -208,21 +227,13 @@ WIDE void FillWideTwo(uint32_t* out, int count, SpanStart at, const SpanSteps& s
   const Texels t = texels, t2 = secondTexels;
   Reader<Reach::Wrap> reader(t, at, d), secondReader(t2, secondAt, d2);
   Colours colours(at, d);
-  for (int i = 0; i < count; i += 4) {
-    const bool whole = count - i >= 4;
-    const __m128i pixelMask = _mm_cmpgt_epi32(_mm_set1_epi32(count - i), _mm_setr_epi32(0, 1, 2, 3));
-    __m256i upperA, lowerA, upperB, lowerB;
-    reader.Texels4(upperA, lowerA, upperB, lowerB);
-    __m256i source = reader.Filtered(upperA, lowerA, upperB, lowerB, true);
-    if constexpr (kTint) source = colours.Tinted(source);
-    __m256i laid = source;
-    if constexpr (kBlend != FillBlend::Replace) laid = Laid<kBlend>(source, Beneath(out + i, whole, pixelMask));
-    secondReader.Texels4(upperA, lowerA, upperB, lowerB);
-    laid = Laid<FillBlend::Modulate>(secondReader.Filtered(upperA, lowerA, upperB, lowerB, false), laid);
-    Store(out + i, laid, whole, pixelMask);
-    reader.Next();
-    secondReader.Next();
-    if constexpr (kTint) colours.Next();
+  int i = 0;
+  for (; i + 4 <= count; i += 4) {
+    TwoLayersFour<kTint, kBlend, true>(out + i, _mm_setzero_si128(), reader, secondReader, colours);
+  }
+  if (i < count) {
+    __m128i mask = _mm_cmpgt_epi32(_mm_set1_epi32(count - i), _mm_setr_epi32(0, 1, 2, 3));
+    TwoLayersFour<kTint, kBlend, false>(out + i, mask, reader, secondReader, colours);
   }
 }
 
