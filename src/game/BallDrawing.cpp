@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "base/Rounding.h"
 #include "game/ExtrasDraw.h"
 #include "media/Media.h"
 #include "game/Balls.h"
@@ -13,7 +14,6 @@ namespace {
 
 constexpr int fireFrames = 900;  // a fire capsule burns this long; the trail fades in and out at its ends
 
-int Round(float v) { return static_cast<int>(std::lround(v)); }
 
 int Spread(int max) {
   int a = RandomUpTo(max);
@@ -25,7 +25,7 @@ void DrawBallPicture(const Ball& ball) {
   if (!HasQuad(ball.sprite)) return;
   int w = SpritePixelWidth(ball.sprite), h = SpritePixelHeight(ball.sprite);
   ZoomQuad(ball.sprite, static_cast<float>(w), static_cast<float>(h));
-  float left = static_cast<float>(Round(ball.x - w / 2.0f)), top = static_cast<float>(Round(ball.y - h / 2.0f));
+  float left = static_cast<float>(RoundToInt(ball.x - w / 2.0f)), top = static_cast<float>(RoundToInt(ball.y - h / 2.0f));
   DrawQuadAlpha(ball.sprite, left, top, ball.stuck ? 128 : 255);
 }
 

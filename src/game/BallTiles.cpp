@@ -3,6 +3,7 @@
 #include <map>
 #include <vector>
 
+#include "base/Rounding.h"
 #include "media/Media.h"
 #include "game/BallSteps.h"
 #include "game/Balls.h"
@@ -20,7 +21,6 @@ constexpr float noDirection = 1e-4f;
 // After this many further hits on the same tile the ball is sent away from the tile's centre.
 constexpr int repeatHitLimit = 20;
 
-int Round(float v) { return static_cast<int>(std::lround(v)); }
 
 // The rim samples that lie in a tile and the sum of their directions; `listTiles` collects their tiles.
 struct RimTouch {
@@ -29,13 +29,13 @@ struct RimTouch {
 };
 
 // `near`: the tiles near enough to hold any of the samples (see TilesNear).
-RimTouch SampleRim(float cx, float cy, float r, bool listTiles, const std::vector<int>& near) {
+RimTouch SampleRim(float cx, float cy, float r, bool listTiles, const std::vector<TileBox>& near) {
   RimTouch touch;
   int count = RimSampleCount(r);
   const RimSample* samples = RimSamples(r);
   bool narrowed = r >= 0 && r < 1000;
   for (int i = 0; i < count; ++i) {
-    int px = Round(cx + r * samples[i].s), py = Round(cy + r * samples[i].c);
+    int px = RoundToInt(cx + r * samples[i].s), py = RoundToInt(cy + r * samples[i].c);
     int k = narrowed ? TileAtPointAmong(near, px, py) : TileAtPoint(px, py);
     if (k == -1) continue;
     touch.hits += 1;
@@ -119,12 +119,12 @@ void CollideWithTiles(Ball& ball) {
   float contactX = cx, contactY = cy;
   int passes = static_cast<int>(2 * r) + 4;
   // Each pass moves the ball one pixel at most: the tiles near its rim now are the only ones any pass can
-  // touch, found once for all the passes.
-  static std::vector<int> near;
+  // touch, found once (with their boxes) for all the passes, before any tile is hit.
+  static std::vector<TileBox> near;
   bool narrowed = r >= 0 && r < 1000;
   if (narrowed) TilesNear(cx, cy, r + static_cast<float>(passes) + 1, near);
   for (int pass = 0; pass < passes; ++pass) {
-    int px = Round(cx), py = Round(cy);
+    int px = RoundToInt(cx), py = RoundToInt(cy);
     int centreHit = (narrowed ? TileAtPointAmong(near, px, py) : TileAtPoint(px, py)) != -1 ? 1 : 0;
     RimTouch touch = SampleRim(cx, cy, r, false, near);
     if (centreHit + touch.hits == 0) break;

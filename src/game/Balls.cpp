@@ -1,4 +1,5 @@
 // The balls: creation, gluing, the order of a frame's motion, ball pairs, the ship, the walls, the watchdog, loss.
+#include "base/Rounding.h"
 #include "game/Balls.h"
 
 #include <cmath>
@@ -23,7 +24,6 @@ float RandomSpread(int max, float scale) {
   return static_cast<float>(a - b) / scale;
 }
 
-int Round(float v) { return static_cast<int>(std::lround(v)); }
 
 template <typename F>
 void EachBall(F&& f) {
@@ -54,13 +54,13 @@ void SetTrail(Ball& ball) {
 void MakeRoom(float x, float y, float radius) {
   for (int r = 0; r <= radius; r += 8) {
     if (r == 0) {
-      ClearTileAt(Round(x), Round(y));
+      ClearTileAt(RoundToInt(x), RoundToInt(y));
       continue;
     }
     double step = 8.0 / r;
     for (int k = 0; k * step < twoPi; ++k) {
       double theta = k * step;
-      ClearTileAt(Round(x + static_cast<float>(r * std::sin(theta))), Round(y + static_cast<float>(r * std::cos(theta))));
+      ClearTileAt(RoundToInt(x + static_cast<float>(r * std::sin(theta))), RoundToInt(y + static_cast<float>(r * std::cos(theta))));
     }
   }
 }
@@ -101,12 +101,20 @@ void ReleaseGluedBalls() {
 
 namespace {
 
+TileBox BoxOf(const Tile& tile, int index) {
+  return {index, RoundToInt(tile.x - 32), RoundToInt(tile.x + 32), RoundToInt(tile.y - 10), RoundToInt(tile.y + 10)};
+}
+
+bool Inside(const TileBox& box, int px, int py) {
+  return box.left < px && px < box.right && box.top < py && py < box.bottom;
+}
+
 // Whether (px, py) lies inside the tile's rounded box. A point a whole pixel beyond the box's half-pixel
 // rounding is outside whatever the rounding does, so most tiles are passed without rounding anything.
 bool InsideTile(const Tile& tile, int px, int py) {
   float fx = static_cast<float>(px), fy = static_cast<float>(py);
   if (fy >= tile.y + 11 || fy <= tile.y - 11 || fx >= tile.x + 33 || fx <= tile.x - 33) return false;
-  return Round(tile.x - 32) < px && px < Round(tile.x + 32) && Round(tile.y - 10) < py && py < Round(tile.y + 10);
+  return Inside(BoxOf(tile, 0), px, py);
 }
 
 }  // namespace
@@ -123,7 +131,7 @@ int TileAtPoint(int px, int py) {
   return -1;
 }
 
-void TilesNear(float cx, float cy, float reach, std::vector<int>& out) {
+void TilesNear(float cx, float cy, float reach, std::vector<TileBox>& out) {
   out.clear();
   // A point in a tile lies within 32.5 pixels of its centre across and 10.5 down (its box is rounded);
   // one pixel more covers the rounding of the point itself.
@@ -131,13 +139,13 @@ void TilesNear(float cx, float cy, float reach, std::vector<int>& out) {
   int count = lists.tiles.Count();
   for (int i = 0; i < count; ++i) {
     const Tile* tile = lists.tiles.At(i);
-    if (tile->alive && std::fabs(tile->x - cx) < across && std::fabs(tile->y - cy) < down) out.push_back(i);
+    if (tile->alive && std::fabs(tile->x - cx) < across && std::fabs(tile->y - cy) < down) out.push_back(BoxOf(*tile, i));
   }
 }
 
-int TileAtPointAmong(const std::vector<int>& tiles, int px, int py) {
-  for (int i : tiles)
-    if (InsideTile(*lists.tiles.At(i), px, py)) return i;
+int TileAtPointAmong(const std::vector<TileBox>& tiles, int px, int py) {
+  for (const TileBox& box : tiles)
+    if (Inside(box, px, py)) return box.tile;
   return -1;
 }
 

@@ -32,9 +32,15 @@ void LimitBallSpeed(Ball& ball);
 
 // The first alive tile whose box strictly holds the point, -1 for none.
 int TileAtPoint(int px, int py);
-// The indices of the alive tiles that a point (rounded to whole pixels) within `reach` pixels of (cx, cy)
-// could lie in, in list order; TileAtPointAmong then answers as TileAtPoint does for such points.
-void TilesNear(float cx, float cy, float reach, std::vector<int>& out);
-int TileAtPointAmong(const std::vector<int>& tiles, int px, int py);
+// An alive tile's box as whole pixels: a point lies in it when left < x < right and top < y < bottom.
+struct TileBox {
+  int tile = -1;  // its index in the tile list
+  int left = 0, right = 0, top = 0, bottom = 0;
+};
+// The boxes of the alive tiles that a point (rounded to whole pixels) within `reach` pixels of (cx, cy) could
+// lie in, in list order, as the tiles stand now; TileAtPointAmong then answers as TileAtPoint does for such
+// points (while the tiles stay where they are).
+void TilesNear(float cx, float cy, float reach, std::vector<TileBox>& out);
+int TileAtPointAmong(const std::vector<TileBox>& tiles, int px, int py);
 // Removes the first alive colour tile under the point silently: 0, or -1 when there was none.
 int ClearTileAt(int px, int py);

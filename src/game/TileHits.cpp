@@ -1,4 +1,5 @@
 // What a ball does to a tile, the explosions, the level-cleared check with its tile challenge, the won level.
+#include "base/Rounding.h"
 #include "game/TileHits.h"
 
 #include <cmath>
@@ -17,7 +18,6 @@ namespace {
 constexpr int tileExplosionLastFrame = 29, bigExplosionLastFrame = 23;
 constexpr int tilePoints = 10;
 
-int Round(float v) { return static_cast<int>(std::lround(v)); }
 
 bool AnotherTeleporterFree(int tileIndex) {
   for (int i = 0; i < lists.teleporters.Count(); ++i) {
@@ -47,7 +47,7 @@ void DrawCentred(int picture, float x, float y, int size) {
     DrawQuad(picture, x - size / 2.0f, y - size / 2.0f);
     ZoomQuad(picture, w, h);
   } else {
-    DrawQuad(picture, static_cast<float>(Round(x - w / 2)), static_cast<float>(Round(y - h / 2)));
+    DrawQuad(picture, static_cast<float>(RoundToInt(x - w / 2)), static_cast<float>(RoundToInt(y - h / 2)));
   }
 }
 

@@ -57,7 +57,7 @@ TEST(TileAtPoint, TheTilesNearAPointAnswerAsAllTheTiles) {
     Tile* tile = AddTile(200 + 37.5f * (k % 10) + 0.25f * (k % 3), 150 + 10.5f * (k / 10) + 0.5f * (k % 2), tileBlue);
     tile->alive = k % 7 != 3;
   }
-  std::vector<int> near;
+  std::vector<TileBox> near;
   for (float cx : {190.0f, 300.5f, 377.25f, 520.0f}) {
     for (float cy : {140.0f, 170.5f, 201.25f}) {
       for (float reach : {4.0f, 8.0f, 16.5f}) {
