@@ -95,6 +95,22 @@ class OrderedList {
     return false;
   }
 
+  // A whole walk in one pass: `keep` sees every record in order and may change it; the records it answers
+  // false for are removed, the others keep their order. The position ends past the last record, as after
+  // Reset() and a walk of Next() that Delete()s the same records, for a fraction of the moves.
+  template <typename F>
+  void KeepIf(F&& keep) {
+    size_t kept = 0;
+    for (size_t i = 0; i < records_.size(); ++i) {
+      if (keep(*records_[i])) {
+        if (kept != i) records_[kept] = std::move(records_[i]);
+        ++kept;
+      }
+    }
+    records_.resize(kept);
+    current_ = Count();
+  }
+
   // Plain iteration that leaves the current position alone (for reading, drawing, digests).
   template <typename F>
   void ForEach(F&& f) const {

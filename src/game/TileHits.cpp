@@ -54,14 +54,11 @@ void DrawCentred(int picture, float x, float y, int size) {
 // An explosion shows picture `frame` of its run; it is made at its first picture.
 template <typename T>
 void AdvanceExplosions(OrderedList<T>& list, int lastFrame) {
-  list.Reset();
-  while (T* explosion = list.Next()) {
-    if (explosion->frame >= lastFrame) {
-      list.Delete();
-      continue;
-    }
-    explosion->frame += 1;
-  }
+  list.KeepIf([lastFrame](T& explosion) {
+    if (explosion.frame >= lastFrame) return false;
+    explosion.frame += 1;
+    return true;
+  });
 }
 
 void DrawExplosionList(const OrderedList<Explosion>& list) {

@@ -394,10 +394,12 @@ struct Plane {
   uint32_t Step() const { return Fixed(std::clamp(dx, -kLargestStep, kLargestStep)); }
 
   // Truncated: 1/65536 either way makes no difference, and a library call per value would. Held within the
-  // 16.16 range (only a wrapping texture's far-flung corners reach it).
+  // 16.16 range (only a wrapping texture's far-flung corners reach it); a corner that is not a number lands
+  // on the low end rather than on a conversion the machine leaves undefined.
   static uint32_t Fixed(double value) {
     constexpr double kMost = 2147483647.0 / kFixed;
-    return static_cast<uint32_t>(static_cast<int32_t>(std::clamp(value, -kMost, kMost) * kFixed));
+    double held = value >= -kMost && value <= kMost ? value : (value > 0 ? kMost : -kMost);
+    return static_cast<uint32_t>(static_cast<int32_t>(held * kFixed));
   }
 };
 

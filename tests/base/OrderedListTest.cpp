@@ -77,6 +77,30 @@ TEST(OrderedListTest, DeletingDuringAWalkVisitsEveryRecordOnce) {
   }
 }
 
+// A one-pass KeepIf leaves what a walk deleting the same records leaves: the same records in the same order,
+// the same position (past the end: an Add appends), the kept records changed on the way.
+TEST(OrderedListTest, KeepIfLeavesWhatAWalkDeletingTheSameRecordsLeaves) {
+  for (int mask = 0; mask < 64; ++mask) {
+    auto doomed = [&](const Item& item) { return (mask >> (item.id - 1) & 1) != 0; };
+    OrderedList<Item> walked = ListOf(6), kept = ListOf(6);
+    WalkDeleting(walked, doomed);
+    std::vector<int> seen;
+    kept.KeepIf([&](Item& item) {
+      seen.push_back(item.id);
+      item.hits += 1;
+      return !doomed(item);
+    });
+    EXPECT_EQ(seen, (std::vector<int>{1, 2, 3, 4, 5, 6}));
+    EXPECT_EQ(Ids(kept), Ids(walked)) << mask;
+    EXPECT_EQ(kept.Index(), walked.Index());
+    EXPECT_EQ(kept.Next(), nullptr);
+    kept.ForEach([](const Item& item) { EXPECT_EQ(item.hits, 1); });
+    kept.Add()->id = 7;
+    walked.Add()->id = 7;
+    EXPECT_EQ(Ids(kept), Ids(walked)) << "an Add after either lands at the end";
+  }
+}
+
 TEST(OrderedListTest, AddAfterAFinishedWalkAppendsAtTheEnd) {
   OrderedList<Item> list = ListOf(3);
   list.Reset();
