@@ -38,9 +38,22 @@ WIDE inline __m256i LaidFour(__m256i s, __m256i d, __m256i alphaLanes, __m256i c
   }
 }
 
+// Eight pixels, faded by `fade` when `faded`, laid on the eight beneath and packed back to bytes.
+template <FillBlend kBlend>
+WIDE inline __m256i LaidEight(__m256i s, __m256i d, bool faded, __m256i fade, __m256i alphaLanes, __m256i colourLanes) {
+  const __m256i zero = _mm256_setzero_si256();
+  __m256i sLow = _mm256_unpacklo_epi8(s, zero), sHigh = _mm256_unpackhi_epi8(s, zero);
+  if (faded) {
+    sLow = _mm256_srli_epi16(_mm256_mullo_epi16(sLow, fade), 8);
+    sHigh = _mm256_srli_epi16(_mm256_mullo_epi16(sHigh, fade), 8);
+  }
+  __m256i low = LaidFour<kBlend>(sLow, _mm256_unpacklo_epi8(d, zero), alphaLanes, colourLanes);
+  __m256i high = LaidFour<kBlend>(sHigh, _mm256_unpackhi_epi8(d, zero), alphaLanes, colourLanes);
+  return _mm256_packus_epi16(low, high);
+}
+
 template <FillBlend kBlend>
 WIDE int LayEight(uint32_t* out, const uint32_t* in, int count, const LayPaint& paint) {
-  const __m256i zero = _mm256_setzero_si256();
   const __m256i orMask = _mm256_set1_epi32(static_cast<int>(paint.orMask));
   const __m256i alphaMask = _mm256_set1_epi32(static_cast<int>(0xFF000000u));
   const __m256i alphaLanes = _mm256_set_epi16(-1, 0, 0, 0, -1, 0, 0, 0, -1, 0, 0, 0, -1, 0, 0, 0);
@@ -63,28 +76,16 @@ WIDE int LayEight(uint32_t* out, const uint32_t* in, int count, const LayPaint& 
       }
     }
     __m256i d = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(out + i));
-    __m256i sLow = _mm256_unpacklo_epi8(s, zero), sHigh = _mm256_unpackhi_epi8(s, zero);
-    if (faded) {
-      sLow = _mm256_srli_epi16(_mm256_mullo_epi16(sLow, fade), 8);
-      sHigh = _mm256_srli_epi16(_mm256_mullo_epi16(sHigh, fade), 8);
-    }
-    __m256i low = LaidFour<kBlend>(sLow, _mm256_unpacklo_epi8(d, zero), alphaLanes, colourLanes);
-    __m256i high = LaidFour<kBlend>(sHigh, _mm256_unpackhi_epi8(d, zero), alphaLanes, colourLanes);
-    _mm256_storeu_si256(reinterpret_cast<__m256i*>(out + i), _mm256_packus_epi16(low, high));
+    _mm256_storeu_si256(reinterpret_cast<__m256i*>(out + i),
+                        LaidEight<kBlend>(s, d, faded, fade, alphaLanes, colourLanes));
   }
   if (i < count) {
     // The last one to seven pixels through the same arithmetic, read and written under a mask.
     __m256i lanes = _mm256_cmpgt_epi32(_mm256_set1_epi32(count - i), _mm256_setr_epi32(0, 1, 2, 3, 4, 5, 6, 7));
     __m256i s = _mm256_or_si256(_mm256_maskload_epi32(reinterpret_cast<const int*>(in + i), lanes), orMask);
     __m256i d = _mm256_maskload_epi32(reinterpret_cast<const int*>(out + i), lanes);
-    __m256i sLow = _mm256_unpacklo_epi8(s, zero), sHigh = _mm256_unpackhi_epi8(s, zero);
-    if (faded) {
-      sLow = _mm256_srli_epi16(_mm256_mullo_epi16(sLow, fade), 8);
-      sHigh = _mm256_srli_epi16(_mm256_mullo_epi16(sHigh, fade), 8);
-    }
-    __m256i low = LaidFour<kBlend>(sLow, _mm256_unpacklo_epi8(d, zero), alphaLanes, colourLanes);
-    __m256i high = LaidFour<kBlend>(sHigh, _mm256_unpackhi_epi8(d, zero), alphaLanes, colourLanes);
-    _mm256_maskstore_epi32(reinterpret_cast<int*>(out + i), lanes, _mm256_packus_epi16(low, high));
+    _mm256_maskstore_epi32(reinterpret_cast<int*>(out + i), lanes,
+                           LaidEight<kBlend>(s, d, faded, fade, alphaLanes, colourLanes));
   }
   return count;
 }
