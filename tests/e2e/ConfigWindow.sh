@@ -16,7 +16,11 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
-fail() { echo "FAIL: $*"; exit 1; }
+fail() {  # with what the program said, for a failure that only comes on a loaded machine
+  echo "FAIL: $*"
+  for log in "$work"/run*.log "$work/xvfb.log"; do [ -s "$log" ] && { echo "--- $(basename "$log")"; tail -20 "$log"; }; done
+  exit 1
+}
 
 # The game runs from its own folder: the packs and the font beside a copy of the program, a config of its own.
 dir="$(dirname "$game")"
@@ -26,12 +30,15 @@ cp "$game" "$work/novabouncer"
 printf 'ingame_music = 0\nflip_method = 1\n[Someone]\nalpha = 0100-0200-0300-0400-0500\n' >"$work/config"
 
 exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
 xvfb=$!
 for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
 [ -s "$work/display" ] || fail "Xvfb did not start"
 export DISPLAY=":$(head -1 "$work/display")"
 export SDL_AUDIODRIVER=dummy
+# A loaded machine may name the display before it takes connections: the program is started once it answers.
+for _ in $(seq 100); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
+xdotool getdisplaygeometry >/dev/null 2>&1 || fail "the display $DISPLAY does not answer"
 
 window_up() {  # waits for the window, gives it the keyboard and prints its id
   local id=""

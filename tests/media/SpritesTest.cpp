@@ -124,6 +124,38 @@ TEST_P(Blits, KeyedAndOpaqueBlitsAreClippedToTheTargetAtEveryEdge) {
   EXPECT_EQ(Changed(), 0);
 }
 
+TEST_P(Blits, AFilledBoxIsCutToItsTargetAndXorTwiceLeavesThePixelsAsTheyWere) {
+  auto box = [&](int x, int y, int w, int h, int colour, int mode) {
+    if (IntoSprite()) BeginDraw(DrawTargetKind::Sprite, kTarget);
+    else BeginDraw(DrawTargetKind::Screen);
+    SetDrawMode(mode);
+    FillBox(x, y, w, h, colour);
+    SetDrawMode(0);
+    EndDraw();
+  };
+  // Over the top-left corner: the 6 x 4 inside part alone, its edges exact.
+  box(-4, -6, 10, 10, red, 0);
+  EXPECT_EQ(Changed(), 24);
+  EXPECT_EQ(At(5, 3), red);
+  EXPECT_EQ(At(6, 3), grey);
+  EXPECT_EQ(At(5, 4), grey);
+  // Wholly left of the target, or of no width: nothing.
+  Clear();
+  box(-20, 0, 20, 10, red, 0);
+  box(3, 3, 0, 10, red, 0);
+  EXPECT_EQ(Changed(), 0);
+  // Xor flips the colour bits and a second pass flips them back.
+  box(2, 2, 5, 5, blue, kDrawXor);
+  EXPECT_EQ(Changed(), 25);
+  EXPECT_EQ(At(2, 2), grey ^ blue);
+  box(2, 2, 5, 5, blue, kDrawXor);
+  EXPECT_EQ(Changed(), 0);
+  // An outline is the border alone: 2 * 5 + 2 * 3 pixels.
+  box(2, 2, 5, 5, red, kDrawOutline);
+  EXPECT_EQ(Changed(), 16);
+  EXPECT_EQ(At(4, 4), grey);
+}
+
 // Color channels within `slack` of each other.
 void ExpectNear(int got, int want, int slack, const char* what) {
   EXPECT_NEAR(ColorRed(got), ColorRed(want), slack) << what;
