@@ -200,7 +200,9 @@ bool OpenScreenOnce(int width, int height, const std::string& title) {
     // shared memory), scaled only when the player resized the window: one copy a present, less than any
     // renderer or OpenGL upload costs. Full screen, where the frame is always scaled, the default renderer
     // does the scaling (on the graphics card, if the machine has one).
-    bool plainCopy = !gpu && s.options.windowed && SDL_GetHint(SDL_HINT_RENDER_DRIVER) == nullptr;
+    // Asked for by name, the software renderer is the one that shows the window's surface anyway.
+    const char* driver = SDL_GetHint(SDL_HINT_RENDER_DRIVER);
+    bool plainCopy = !gpu && s.options.windowed && (driver == nullptr || SDL_strcasecmp(driver, "software") == 0);
     if (plainCopy) {
       // SDL's software renderer presents exactly the window's surface, which the frame is copied into.
       s.renderer = SoftwarePresenter(s.window);
