@@ -122,7 +122,20 @@ void CollideWithTiles(Ball& ball) {
   // touch, found once (with their boxes) for all the passes, before any tile is hit.
   static std::vector<TileBox> near;
   bool narrowed = r >= 0 && r < 1000;
-  if (narrowed) TilesNear(cx, cy, r + static_cast<float>(passes) + 1, near);
+  if (narrowed) {
+    TilesNear(cx, cy, r + static_cast<float>(passes) + 1, near);
+    // The first pass samples the centre and the rim, all within the ball's square: a ball whose square
+    // overlaps no tile's box touches nothing (the usual case, away from the tiles).
+    int x0 = RoundToInt(cx - r), x1 = RoundToInt(cx + r), y0 = RoundToInt(cy - r), y1 = RoundToInt(cy + r);
+    bool reachable = false;
+    for (const TileBox& box : near) {
+      if (box.left < x1 && x0 < box.right && box.top < y1 && y0 < box.bottom) {
+        reachable = true;
+        break;
+      }
+    }
+    if (!reachable) return;
+  }
   for (int pass = 0; pass < passes; ++pass) {
     int px = RoundToInt(cx), py = RoundToInt(cy);
     int centreHit = (narrowed ? TileAtPointAmong(near, px, py) : TileAtPoint(px, py)) != -1 ? 1 : 0;
