@@ -42,13 +42,6 @@ inline bool CanWrapTexture(int width, int height) {
   return power(width) && power(height);
 }
 
-// Fills indexed triangles (indices null: the vertices three by three) with the half-open top-left rule:
-// a pixel whose centre lies exactly on a left or top edge is drawn, on a right or bottom edge not, so
-// triangles that share an edge never both draw a pixel. u and v are clamped to 0..1, unless the texture
-// wraps: then whole numbers of u and v are whole repeats, and a triangle's corners may lie up to
-// kMostFillTexels texels apart (beyond that its texels are wrong, never out of bounds). A triangle with an index
-// outside the vertices, a coordinate that is not a number or lies beyond kFarthestFillPixel, or no area
-// draws nothing.
 // A second texture multiplied over what the first lays, with coordinates of its own (u, v for each vertex),
 // untinted: two layers drawn in one pass, as the first over all the triangles and then the second would draw
 // them, where the triangles do not cover one another.
@@ -64,6 +57,14 @@ struct FillCoverage {
   int top = 0, rows = 0, wordsPerRow = 0;
 };
 
+// Fills indexed triangles (indices null: the vertices three by three) with the half-open top-left rule:
+// a pixel whose centre lies exactly on a left or top edge is drawn, on a right or bottom edge not, so
+// triangles that share an edge never both draw a pixel. u and v are clamped to 0..1, unless the texture
+// wraps: then whole numbers of u and v are whole repeats, and a triangle's corners may lie up to
+// kMostFillTexels texels apart (beyond that its texels are wrong, never out of bounds). A triangle with an index
+// outside the vertices, a coordinate that is not a number or lies beyond kFarthestFillPixel, or no area
+// draws nothing. `second`, when given, is multiplied over the first layer; `coverage`, when given, is marked
+// with every pixel drawn.
 void FillTriangles(const PixelRows& target, const FillClip& clip, const FillTexture& texture, FillBlend blend,
                    const QuadVertex* vertices, int vertexCount, const int* indices, int indexCount,
                    const FillSecondLayer* second = nullptr, FillCoverage* coverage = nullptr);
