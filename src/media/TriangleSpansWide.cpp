@@ -162,40 +162,46 @@ WIDE inline void Store(uint32_t* out, __m256i laid, bool whole, __m128i mask) {
   }
 }
 
+// Four pixels of one layer laid by its blend (tinted or not). `kWhole`: all four lie in the span; else those of
+// `mask` (the frame read and written under it).
+template <bool kTint, FillBlend kBlend, Reach kReach, bool kWhole>
+WIDE inline void OneLayerFour(uint32_t* out, __m128i mask, Reader<kReach>& reader, Colours& colours) {
+  const __m256i alphaLanes = _mm256_setr_epi16(0, 0, 0, -1, 0, 0, 0, -1, 0, 0, 0, -1, 0, 0, 0, -1);
+  const __m256i colourLanes = _mm256_xor_si256(alphaLanes, _mm256_set1_epi16(-1));
+  __m256i upperA, lowerA, upperB, lowerB;
+  reader.Texels4(upperA, lowerA, upperB, lowerB);
+  bool clear = false;
+  if constexpr (kBlend == FillBlend::Blend || kBlend == FillBlend::Add) {
+    // Texels that are all clear (or, added, all black) lay nothing: the frame keeps its pixels.
+    __m256i any = _mm256_or_si256(_mm256_or_si256(upperA, lowerA), _mm256_or_si256(upperB, lowerB));
+    clear = reader.t->alpha == 0 && _mm256_testz_si256(any, alphaLanes);
+    if constexpr (kBlend == FillBlend::Add) clear = clear || _mm256_testz_si256(any, colourLanes);
+  }
+  if (!clear) {
+    // Multiplying leaves the alpha beneath: an opaque texture's alpha needs no setting.
+    __m256i source = reader.Filtered(upperA, lowerA, upperB, lowerB, kBlend != FillBlend::Modulate);
+    if constexpr (kTint) source = colours.Tinted(source);
+    __m256i laid = source;
+    if constexpr (kBlend != FillBlend::Replace) laid = Laid<kBlend>(source, Beneath(out, kWhole, mask));
+    Store(out, laid, kWhole, mask);
+  }
+  reader.Next();
+  if constexpr (kTint) colours.Next();
+}
+
 template <bool kTint, FillBlend kBlend, Reach kReach>
 WIDE void FillWide(uint32_t* out, int count, SpanStart at, const SpanSteps& steps, const Texels& texels) {
   const SpanSteps d = steps;
   const Texels t = texels;
-  const __m256i alphaLanes = _mm256_setr_epi16(0, 0, 0, -1, 0, 0, 0, -1, 0, 0, 0, -1, 0, 0, 0, -1);
-  const __m256i colourLanes = _mm256_xor_si256(alphaLanes, _mm256_set1_epi16(-1));
-  const bool opaque = t.alpha != 0;
   Reader<kReach> reader(t, at, d);
   Colours colours(at, d);
-  // A wrapping texture has texels for any position: the last one to three pixels take a step of their own,
-  // the frame read and written under a mask.
-  const int end = kReach == Reach::Wrap ? count : count & ~3;
-  for (int i = 0; i < end; i += 4) {
-    const bool whole = kReach != Reach::Wrap || end - i >= 4;
-    const __m128i pixelMask = _mm_cmpgt_epi32(_mm_set1_epi32(end - i), _mm_setr_epi32(0, 1, 2, 3));
-    __m256i upperA, lowerA, upperB, lowerB;
-    reader.Texels4(upperA, lowerA, upperB, lowerB);
-    bool clear = false;
-    if constexpr (kBlend == FillBlend::Blend || kBlend == FillBlend::Add) {
-      // Texels that are all clear (or, added, all black) lay nothing: the frame keeps its pixels.
-      __m256i any = _mm256_or_si256(_mm256_or_si256(upperA, lowerA), _mm256_or_si256(upperB, lowerB));
-      clear = !opaque && _mm256_testz_si256(any, alphaLanes);
-      if constexpr (kBlend == FillBlend::Add) clear = clear || _mm256_testz_si256(any, colourLanes);
-    }
-    if (!clear) {
-      // Multiplying leaves the alpha beneath: an opaque texture's alpha needs no setting.
-      __m256i source = reader.Filtered(upperA, lowerA, upperB, lowerB, kBlend != FillBlend::Modulate);
-      if constexpr (kTint) source = colours.Tinted(source);
-      __m256i laid = source;
-      if constexpr (kBlend != FillBlend::Replace) laid = Laid<kBlend>(source, Beneath(out + i, whole, pixelMask));
-      Store(out + i, laid, whole, pixelMask);
-    }
-    reader.Next();
-    if constexpr (kTint) colours.Next();
+  int i = 0;
+  for (; i + 4 <= count; i += 4) OneLayerFour<kTint, kBlend, kReach, true>(out + i, _mm_setzero_si128(), reader, colours);
+  // A wrapping texture has texels for any position: the last one to three pixels take a step of their own.
+  // Inside, the caller leaves them to the two-pixel loop.
+  if (kReach == Reach::Wrap && i < count) {
+    __m128i mask = _mm_cmpgt_epi32(_mm_set1_epi32(count - i), _mm_setr_epi32(0, 1, 2, 3));
+    OneLayerFour<kTint, kBlend, kReach, false>(out + i, mask, reader, colours);
   }
 }
 
