@@ -353,18 +353,27 @@ void AddFan(Batch& batch, const Polygon& p, const float* u, const float* v, bool
 
 // Adds one layer of a projected polygon to the batch, cut at the texture's repeats unless the media layer
 // repeats the texture itself (`wrap`).
-void AddLayer(const Polygon& polygon, const Layer& layer, int sprite, int mode, bool white, bool wrap) {
-  Scratch& s = scratch;
-  Batch& batch = s.batch;
+// The batch gathers triangles drawn alike: a change of picture, blend, repeating or second layer first draws
+// what it holds.
+Batch& BatchFor(int sprite, int mode, bool wrap, int secondSprite) {
+  Batch& batch = scratch.batch;
   int source = 5, destination = 6;
   BlendFactors(mode, source, destination);
-  if (batch.sprite != sprite || batch.source != source || batch.destination != destination || batch.wrap != wrap) {
+  if (batch.sprite != sprite || batch.source != source || batch.destination != destination || batch.wrap != wrap ||
+      batch.secondSprite != secondSprite) {
     Flush(batch);
     batch.sprite = sprite;
     batch.source = source;
     batch.destination = destination;
     batch.wrap = wrap;
+    batch.secondSprite = secondSprite;
   }
+  return batch;
+}
+
+void AddLayer(const Polygon& polygon, const Layer& layer, int sprite, int mode, bool white, bool wrap) {
+  Scratch& s = scratch;
+  Batch& batch = BatchFor(sprite, mode, wrap, -1);
   if (sprite >= 0 && wrap) {
     // Whole: only its coordinates are moved near the first repeat.
     float u[16], v[16];
@@ -391,19 +400,7 @@ void AddLayer(const Polygon& polygon, const Layer& layer, int sprite, int mode, 
 // textures and multiplies the second (a modulating layer) over the first in the same pass.
 void AddTwoLayers(const Polygon& polygon, const Layer& first, const Layer& second, int sprite, int secondSprite,
                   int mode) {
-  Scratch& s = scratch;
-  Batch& batch = s.batch;
-  int source = 5, destination = 6;
-  BlendFactors(mode, source, destination);
-  if (batch.sprite != sprite || batch.source != source || batch.destination != destination || !batch.wrap ||
-      batch.secondSprite != secondSprite) {
-    Flush(batch);
-    batch.sprite = sprite;
-    batch.source = source;
-    batch.destination = destination;
-    batch.wrap = true;
-    batch.secondSprite = secondSprite;
-  }
+  Batch& batch = BatchFor(sprite, mode, true, secondSprite);
   if (polygon.count < 3) return;
   float u[16], v[16], secondU[16], secondV[16];
   TransformCoordinates(first, polygon, u, v);

@@ -18,8 +18,8 @@ namespace {
 
 std::vector<uint8_t> Bytes(const std::string& text) { return {text.begin(), text.end()}; }
 
-// A 24-bit BMP, `w` x `h`, whose left half is red and right half blue.
-std::vector<uint8_t> HalvesBmp(int w, int h) {
+// A 24-bit BMP, `w` x `h`, whose left half is `left` and right half `right` (game colours).
+std::vector<uint8_t> TwoColourBmp(int w, int h, int left, int right) {
   int row = (w * 3 + 3) / 4 * 4, size = 54 + row * h;
   auto le = [](std::vector<uint8_t>& b, uint32_t v, int n) { n == 2 ? AppendLe16(b, v) : AppendLe32(b, v); };
   std::vector<uint8_t> b = {'B', 'M'};
@@ -27,13 +27,16 @@ std::vector<uint8_t> HalvesBmp(int w, int h) {
   le(b, 0, 4), le(b, row * h, 4), le(b, 2835, 4), le(b, 2835, 4), le(b, 0, 4), le(b, 0, 4);
   for (int y = 0; y < h; ++y) {
     for (int x = 0; x < w; ++x) {
-      bool left = x < w / 2;
-      b.push_back(left ? 0 : 255), b.push_back(0), b.push_back(left ? 255 : 0);  // blue, green, red
+      int colour = x < w / 2 ? left : right;
+      b.push_back(ColorBlue(colour)), b.push_back(ColorGreen(colour)), b.push_back(ColorRed(colour));
     }
     for (int pad = w * 3; pad < row; ++pad) b.push_back(0);
   }
   return b;
 }
+
+// Left half red, right half blue.
+std::vector<uint8_t> HalvesBmp(int w, int h) { return TwoColourBmp(w, h, ColorRGB(255, 0, 0), ColorRGB(0, 0, 255)); }
 
 const char* const kSquareObj =
     "v -1 -1 0\nv 1 -1 0\nv 1 1 0\nv -1 1 0\nvt 0 0\nvt 1 0\nvt 1 1\nvt 0 1\nf 1/1 2/2 3/3 4/4\n";
@@ -57,7 +60,9 @@ class Engine3D : public ::testing::Test {
     ASSERT_TRUE(WritePack(archive, {{"meshes/square.obj", Bytes(kSquareObj), true},
                                     {"triangle.obj", Bytes(kTriangleObj), true},
                                     {"broken.obj", Bytes("v 0 0 0\nf 1 2 3\n"), true},
-                                    {"halves.bmp", HalvesBmp(8, 8), true}}));
+                                    {"halves.bmp", HalvesBmp(8, 8), true},
+                                    {"grey.bmp", TwoColourBmp(8, 8, ColorRGB(128, 128, 128), ColorRGB(128, 128, 128)),
+                                     true}}));
     ASSERT_TRUE(Add3DArchive(dir.string() + "\\sub\\scene.zip", 1));
     AmbientColor(255, 255, 255);  // untextured materials show their ambient colour as it is
     QuadFiltering(0);
@@ -188,6 +193,30 @@ TEST_F(Engine3D, ScrolledAndScaledTexturesRepeat) {
   EXPECT_FALSE(HasSprite(kTextureSpriteBase + 1));
   EXPECT_FALSE(LoadTexture(2, "triangle.obj")) << "no picture";
   EXPECT_FALSE(LoadTexture(-1, "halves.bmp"));
+}
+
+TEST_F(Engine3D, AOneLayerMaterialAfterATwoLayerOneOfTheSameTextureKeepsItsOwnLayer) {
+  ASSERT_TRUE(LoadMesh(1, "square.obj"));
+  ASSERT_TRUE(LoadTexture(1, "halves.bmp"));
+  ASSERT_TRUE(LoadTexture(2, "grey.bmp"));
+  // Behind: the halves darkened by a grey layer multiplied over them.
+  ASSERT_TRUE(CreateMaterial(1, 1));
+  ASSERT_TRUE(AddMaterialLayer2(1, 2, kBlendModulate));
+  ASSERT_TRUE(CreateEntity(1, 1, 1));
+  EntityLocate(1, 0, 0, -400);
+  ResizeEntity(1, 150, 150, 1);
+  // In front, the same texture alone and drawn alike: it must not take the layer of the one before it.
+  ASSERT_TRUE(CreateMaterial(2, 1));
+  ASSERT_TRUE(CreateEntity(2, 1, 2));
+  EntityLocate(2, 0, 0, -200);
+  ResizeEntity(2, 50, 50, 1);
+  ASSERT_TRUE(CreateCamera(1, 0, 0, 100, 100));
+  ClearFrame(0);
+  RenderWorld();
+  const int red = ColorRGB(255, 0, 0), blue = ColorRGB(0, 0, 255);
+  EXPECT_EQ(ColorRed(ScreenAt(20, 100)), 128) << "the two layers behind";
+  EXPECT_EQ(ScreenAt(52, 100), red);
+  EXPECT_EQ(ScreenAt(142, 100), blue);
 }
 
 TEST_F(Engine3D, ArchivesAndDamagedMeshesAreRefusedCleanly) {
