@@ -67,21 +67,22 @@ void CutAll(const Polygon& in, bool alongU, std::vector<Polygon>& out) {
 }
 
 // Moves a piece's coordinates by whole repeats so that its middle lies in 0..1, and clamps the rounding.
-void IntoFirstRepeat(Polygon& p, bool clamp) {
+// Moves `count` pairs of coordinates by the whole repeats that bring their middle into 0..1.
+void ByWholeRepeats(float* u, float* v, int count) {
   float su = 0, sv = 0;
-  for (int i = 0; i < p.count; ++i) {
-    su += p.corners[i].u;
-    sv += p.corners[i].v;
-  }
-  float du = std::floor(su / p.count), dv = std::floor(sv / p.count);
+  for (int i = 0; i < count; ++i) su += u[i], sv += v[i];
+  float du = std::floor(su / count), dv = std::floor(sv / count);
+  for (int i = 0; i < count; ++i) u[i] -= du, v[i] -= dv;
+}
+
+void IntoFirstRepeat(Polygon& p, bool clamp) {
+  float u[16], v[16];
+  for (int i = 0; i < p.count; ++i) u[i] = p.corners[i].u, v[i] = p.corners[i].v;
+  ByWholeRepeats(u, v, p.count);
   for (int i = 0; i < p.count; ++i) {
     Corner3& c = p.corners[i];
-    c.u -= du;
-    c.v -= dv;
-    if (clamp) {
-      c.u = std::clamp(c.u, 0.0f, 1.0f);
-      c.v = std::clamp(c.v, 0.0f, 1.0f);
-    }
+    c.u = clamp ? std::clamp(u[i], 0.0f, 1.0f) : u[i];
+    c.v = clamp ? std::clamp(v[i], 0.0f, 1.0f) : v[i];
   }
 }
 
@@ -106,11 +107,7 @@ void MoveNearFirstRepeat(float* u, float* v, int count) {
     lowU = std::min(lowU, u[i]), highU = std::max(highU, u[i]);
     lowV = std::min(lowV, v[i]), highV = std::max(highV, v[i]);
   }
-  if (!std::isfinite(lowU + highU + lowV + highV)) return;
-  float su = 0, sv = 0;
-  for (int i = 0; i < count; ++i) su += u[i], sv += v[i];
-  float du = std::floor(su / count), dv = std::floor(sv / count);
-  for (int i = 0; i < count; ++i) u[i] -= du, v[i] -= dv;
+  if (std::isfinite(lowU + highU + lowV + highV)) ByWholeRepeats(u, v, count);
 }
 
 void SplitAtRepeats(const Polygon& in, std::vector<Polygon>& pieces) {
