@@ -14,7 +14,6 @@ namespace {
 
 constexpr int fireFrames = 900;  // a fire capsule burns this long; the trail fades in and out at its ends
 
-
 int Spread(int max) {
   int a = RandomUpTo(max);
   int b = RandomUpTo(max);

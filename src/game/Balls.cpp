@@ -1,10 +1,10 @@
 // The balls: creation, gluing, the order of a frame's motion, ball pairs, the ship, the walls, the watchdog, loss.
-#include "base/Rounding.h"
 #include "game/Balls.h"
 
 #include <cmath>
 
 #include "base/AssetNames.h"
+#include "base/Rounding.h"
 #include "media/Media.h"
 #include "game/BallSteps.h"
 #include "game/PlayState.h"
@@ -23,7 +23,6 @@ float RandomSpread(int max, float scale) {
   int b = RandomUpTo(max);
   return static_cast<float>(a - b) / scale;
 }
-
 
 template <typename F>
 void EachBall(F&& f) {

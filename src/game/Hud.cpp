@@ -95,21 +95,29 @@ bool InsetShowsLevelName(int levelFrames) {
   return levelFrames % 2 == 0 && levelFrames % 31 != 0 && levelFrames % 63 != 0;
 }
 
+namespace {
+
+// This frame the inset shows the level's name, not its rolling screen.
+bool TitleInInset() { return InsetShowsLevelName(play.levelFrames) && HasSprite(levelTitlePicture); }
+
+}  // namespace
+
 void DrawPanelInset() {
   // The frame round the playfield, with the background.
   BlitSprite(panelLeftPicture, 0, 0);
   BlitSprite(panelTopPicture, 80, 0);
   BlitSprite(panelRightPicture, 820, 0);
   BlitSpriteKeyed(insetFramePicture, 851, 600);
-  if (InsetShowsLevelName(play.levelFrames) && HasSprite(levelTitlePicture)) {
+  if (TitleInInset()) {
     BlitSprite(levelTitlePicture, 864, 630);
   } else {
     BlitSprite(insetScreenPicture, 864, 630);
   }
 }
 
+// The inset screen rolls on the frames it is shown.
 void StepPanelInset() {
-  if (!(InsetShowsLevelName(play.levelFrames) && HasSprite(levelTitlePicture))) RollInsetScreen();
+  if (!TitleInInset()) RollInsetScreen();
 }
 
 void DrawHud(const std::string& playerName, int64_t score, int letterMask, int levelIndex) {
