@@ -1,9 +1,9 @@
 // What a ball does to a tile, the explosions, the level-cleared check with its tile challenge, the won level.
-#include "base/Rounding.h"
 #include "game/TileHits.h"
 
 #include <cmath>
 
+#include "base/Rounding.h"
 #include "game/Capsules.h"
 #include "game/LevelWonPicture.h"
 #include "media/Media.h"
@@ -17,7 +17,6 @@ namespace {
 
 constexpr int tileExplosionLastFrame = 29, bigExplosionLastFrame = 23;
 constexpr int tilePoints = 10;
-
 
 bool AnotherTeleporterFree(int tileIndex) {
   for (int i = 0; i < lists.teleporters.Count(); ++i) {
