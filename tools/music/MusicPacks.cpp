@@ -1,4 +1,5 @@
 // The music packs: the six tracks rendered on two threads, encoded as Ogg Vorbis, checked, packed and pictured.
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <cmath>
@@ -133,7 +134,10 @@ std::string Describe(const BuiltTrack& b) {
 bool CatalogueTracks(const std::vector<BuiltTrack>& built, const std::string& kind, int volume) {
   const double gain = MusicVolumeGain(volume) * kMasterGain;
   for (const BuiltTrack& b : built) {
-    CatalogueSound listed{b.design->file, kind + ", volume " + std::to_string(volume), &b.heard, 2, kRate, gain};
+    // The track's loudness and true peak were measured when it was built: the sheet takes them as they are.
+    const double gainDb = 20 * std::log10(std::max(1e-9, gain));
+    CatalogueSound listed{b.design->file, kind + ", volume " + std::to_string(volume), &b.heard, 2, kRate, gain,
+                          b.lufs + gainDb, b.truePeakDb + gainDb, b.lufs};
     if (!AddToSoundCatalogue(listed)) return false;
   }
   return true;

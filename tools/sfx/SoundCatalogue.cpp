@@ -69,7 +69,6 @@ void SetSoundCatalogueDirectory(const std::string& directory) {
   c.rows.clear();
 }
 
-const std::string& SoundCatalogueDirectory() { return TheCatalogue().directory; }
 
 double SpectralCentroidHz(const std::vector<float>& mono, double rate) {
   constexpr size_t kSize = 4096;
@@ -106,7 +105,9 @@ bool AddToSoundCatalogue(const CatalogueSound& sound) {
   row.kind = sound.kind;
   row.seconds = static_cast<double>(frames) / sound.rate;
   // As made: the file's samples at the rate they were made for, from both speakers.
-  row.madeLufs = sound.channels == 1 ? PlayedLoudness(s, sound.rate) : IntegratedLoudness(s, sound.channels, sound.rate);
+  row.madeLufs = sound.madeLufs > -200   ? sound.madeLufs
+                 : sound.channels == 1 ? PlayedLoudness(s, sound.rate)
+                                       : IntegratedLoudness(s, sound.channels, sound.rate);
   const double gainDb = 20 * std::log10(std::max(1e-9, sound.playedGain));
   row.playedLufs = sound.playedLufs > -200 ? sound.playedLufs : row.madeLufs + gainDb;
   row.truePeakDb = sound.playedPeakDb > -200 ? sound.playedPeakDb : TruePeakDb(s, sound.channels, sound.rate) + gainDb;

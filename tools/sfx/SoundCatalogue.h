@@ -6,7 +6,6 @@
 
 // The folder the table and the spectrograms go to; empty (the default) writes none.
 void SetSoundCatalogueDirectory(const std::string& directory);
-const std::string& SoundCatalogueDirectory();
 
 // One sound as the game hears it: `samples` (interleaved `channels`) at `rate`, the rate it was made for, and
 // `playedGain`, what the mixer's law and master gain make of it at its usual volume.
@@ -19,6 +18,7 @@ struct CatalogueSound {
   double playedGain = 1;
   double playedLufs = -200;  // when the caller measured it as played (an effect resampled); else from the gain
   double playedPeakDb = -200;
+  double madeLufs = -200;    // when the caller measured it already (a track); else measured here
 };
 
 // Measures the sound, writes its spectrogram (spectrograms/NAME.png under the folder) and keeps its row for the
