@@ -5,6 +5,8 @@
 #include <cmath>
 #include <deque>
 
+#include "sfx/Synth.h"
+
 namespace music {
 
 namespace {
@@ -159,18 +161,14 @@ void OpenFilter(std::vector<float>& samples, size_t from, size_t count, double s
   // A resonant low-pass gliding open; short crossfades with the dry sound at both ends, so the drop into the
   // breakdown and the return of the full band do not click.
   const size_t fade = std::min(count / 4, static_cast<size_t>(0.03 * kRate));
-  double ic1 = 0, ic2 = 0;
+  Svf filter;
   for (size_t k = 0; k < count; ++k) {
     double x = static_cast<double>(k) / static_cast<double>(count);
-    double hz = startHz * std::pow(endHz / startHz, x * x);
-    double g = std::tan(kTau * 0.5 * std::min(hz, kRate * 0.45) / kRate), q = 1.4, kk = 1 / q;
-    double a1 = 1 / (1 + g * (g + kk)), a2 = g * a1, a3 = g * a2;
+    filter.Set(std::min(startHz * std::pow(endHz / startHz, x * x), kRate * 0.45), 1.4, kRate);
     float in = samples[from + k];
-    double v3 = in - ic2, v1 = a1 * ic1 + a2 * v3, v2 = ic2 + a2 * ic1 + a3 * v3;
-    ic1 = 2 * v1 - ic1;
-    ic2 = 2 * v2 - ic2;
+    filter.Process(in);
     double wet = k < fade ? static_cast<double>(k) / fade : k + fade > count ? static_cast<double>(count - k) / fade : 1;
-    samples[from + k] = static_cast<float>(in + (v2 - in) * wet);
+    samples[from + k] = static_cast<float>(in + (filter.low - in) * wet);
   }
 }
 
