@@ -1,6 +1,7 @@
-// The music routines: half a second of fade, in 51 steps of 10 ms, between silence and volume 50.
+// The music routines: half a second of fade, in 51 steps of 10 ms, between silence and the level music's volume.
 #include "runtime/Music.h"
 
+#include "base/SoundLevels.h"
 #include "runtime/NamedMedia.h"
 #include "runtime/Settings.h"
 
@@ -12,7 +13,7 @@ bool MusicLoaded() { return settings.musicEnabled && HasSound(Sound::Music); }
 
 void FadeOutMusic() {
   if (!MusicLoaded()) return;
-  for (int volume = 50; volume >= 0; --volume) {
+  for (int volume = kLevelMusicVolume; volume >= 0; --volume) {
     Sleep(10);
     SetSoundVolume(Sound::Music, volume);
   }
@@ -20,7 +21,7 @@ void FadeOutMusic() {
 
 void FadeInMusic() {
   if (!MusicLoaded()) return;
-  for (int volume = 0; volume <= 50; ++volume) {
+  for (int volume = 0; volume <= kLevelMusicVolume; ++volume) {
     Sleep(10);
     SetSoundVolume(Sound::Music, volume);
   }
