@@ -6,7 +6,8 @@
 // Each returns false after printing what went wrong; the builder then fails the build.
 bool BuildMainGraphicsPacks(const std::string& outDir);  // packs/maingfx.pak and packs/panel.pak
 bool BuildMiniLogoPack(const std::string& outDir);       // packs/minilogo.pak, the configuration window's banner
-bool BuildSoundPacks(const std::string& outDir);         // packs/sounds.pak
+// packs/sounds.pak; with a sheet folder, also the effects' contact sheet and files there
+bool BuildSoundPacks(const std::string& outDir, const std::string& sheetDir = "");
 bool BuildThemePacks(const std::string& outDir);         // packs/<theme>.pak and the level scene packs
 bool BuildLevelPacks(const std::string& levelSourceDir, const std::string& outDir);  // packs/normal, packs/hard
 bool BuildMusicPacks(const std::string& outDir);         // packs/<track>.pak for the six level tracks

@@ -8,7 +8,6 @@
 #include "art/ContactSheet.h"
 #include "levels/LevelPreview.h"
 #include "sfx/SoundCatalogue.h"
-#include "sfx/Sounds.h"
 
 int main(int argc, char** argv) {
   std::string outDir = "packs";
@@ -39,7 +38,7 @@ int main(int argc, char** argv) {
   SetContactSheetDirectory(sheetDir);  // the picture packs' contact sheets go there as well
   SetSoundCatalogueDirectory(soundSheetDir);
   if (only.empty() || only == "graphics") ok = BuildMainGraphicsPacks(outDir) && BuildMiniLogoPack(outDir) && ok;
-  if (only.empty() || only == "sounds") ok = BuildSoundPacks(outDir) && ok;
+  if (only.empty() || only == "sounds") ok = BuildSoundPacks(outDir, sheetDir) && ok;
   if (only.empty() || only == "levels") ok = BuildLevelPacks(levelDir, outDir) && ok;
   if (only.empty() || only == "music") ok = BuildMusicPacks(outDir) && ok;  // its sheets go to --sheets too
   if (only.empty() || only == "themes") ok = BuildThemePacks(outDir) && ok;
@@ -47,7 +46,6 @@ int main(int argc, char** argv) {
   if (only.empty() || only == "screens") ok = BuildScreenPacks(outDir) && ok;
   if (only.empty() || only == "minigames") ok = BuildMinigamePacks(outDir) && ok;
   if (!previewDir.empty()) ok = BuildLevelPreviews(levelDir, previewDir) && ok;
-  if (!sheetDir.empty() && (only.empty() || only == "sounds")) ok = WriteSoundSheets(sheetDir) && ok;
   ok = WriteSoundCatalogue() && ok;
   return ok ? 0 : 1;
 }

@@ -63,9 +63,34 @@ bool BuildAll(std::vector<BuiltEffect>& built) {
   return true;
 }
 
+// The sheet of the effects just built: DIR/sounds.png (waveform and spectrogram of every effect) and the effect
+// files themselves under DIR/sounds/ for listening. False after printing what went wrong.
+bool WriteSoundSheets(const std::vector<BuiltEffect>& built, const std::string& sheetDir) {
+  std::vector<SheetSound> sheet;
+  // The files themselves go beside the sheet, for listening on a machine that has speakers.
+  std::filesystem::path fileDir = std::filesystem::path(sheetDir) / "sounds";
+  std::error_code error;
+  std::filesystem::create_directories(fileDir, error);
+  for (const BuiltEffect& b : built) {
+    std::string name = b.effect->name;
+    std::filesystem::path file = fileDir / name.substr(name.rfind('/') + 1);
+    std::string writeError;
+    if (!WriteFileAtomically(file.string(), b.bytes, writeError)) {
+      std::fprintf(stderr, "packbuilder: %s\n", writeError.c_str());
+      return false;
+    }
+    sheet.push_back(SheetSound{std::to_string(SoundNumber(b.effect->sound)) + "  " + name, b.effect->what, Details(b),
+                               b.heard, static_cast<double>(PlayOf(*b.effect).frequencyHz)});
+  }
+  std::string path = (std::filesystem::path(sheetDir) / "sounds.png").string();
+  if (!WriteSoundSheet(path, sheet)) return false;
+  std::printf("sounds: contact sheet %s\n", path.c_str());
+  return true;
+}
+
 }  // namespace
 
-bool BuildSoundPacks(const std::string& outDir) {
+bool BuildSoundPacks(const std::string& outDir, const std::string& sheetDir) {
   auto start = std::chrono::steady_clock::now();
   std::vector<BuiltEffect> built;
   if (!BuildAll(built)) return false;
@@ -97,30 +122,6 @@ bool BuildSoundPacks(const std::string& outDir) {
   if (!WritePack(path, entries)) return false;
   double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   std::printf("sounds: %s written, %zu effects in %.2f s\n", path.c_str(), entries.size(), seconds);
-  return true;
+  return sheetDir.empty() || WriteSoundSheets(built, sheetDir);
 }
 
-bool WriteSoundSheets(const std::string& sheetDir) {
-  std::vector<BuiltEffect> built;
-  if (!BuildAll(built)) return false;
-  std::vector<SheetSound> sheet;
-  // The files themselves go beside the sheet, for listening on a machine that has speakers.
-  std::filesystem::path fileDir = std::filesystem::path(sheetDir) / "sounds";
-  std::error_code error;
-  std::filesystem::create_directories(fileDir, error);
-  for (const BuiltEffect& b : built) {
-    std::string name = b.effect->name;
-    std::filesystem::path file = fileDir / name.substr(name.rfind('/') + 1);
-    std::string writeError;
-    if (!WriteFileAtomically(file.string(), b.bytes, writeError)) {
-      std::fprintf(stderr, "packbuilder: %s\n", writeError.c_str());
-      return false;
-    }
-    sheet.push_back(SheetSound{std::to_string(SoundNumber(b.effect->sound)) + "  " + name, b.effect->what, Details(b),
-                               b.heard, static_cast<double>(PlayOf(*b.effect).frequencyHz)});
-  }
-  std::string path = (std::filesystem::path(sheetDir) / "sounds.png").string();
-  if (!WriteSoundSheet(path, sheet)) return false;
-  std::printf("sounds: contact sheet %s\n", path.c_str());
-  return true;
-}
