@@ -30,7 +30,9 @@ cp "$game" "$work/novabouncer"
 printf 'ingame_music = 0\nflip_method = 1\n[Someone]\nalpha = 0100-0200-0300-0400-0500\n' >"$work/config"
 
 exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+# -noreset: by default the server starts over each time its last client leaves, and a program that connects
+# while it does so is refused ("Can't open display"), which a loaded machine makes likely.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
 xvfb=$!
 for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
 [ -s "$work/display" ] || fail "Xvfb did not start"
@@ -40,11 +42,12 @@ export SDL_AUDIODRIVER=dummy
 for _ in $(seq 100); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
 xdotool getdisplaygeometry >/dev/null 2>&1 || fail "the display $DISPLAY does not answer"
 
-window_up() {  # waits for the window, gives it the keyboard and prints its id
-  local id=""
+window_up() {  # waits for the window of the game started as PID, gives it the keyboard and prints its id
+  local pid="$1" id=""
   for _ in $(seq 300); do  # up to 30 s: the other end-to-end runs share the machine
     id="$(xdotool search --name "Novabouncer 3 Meridian Prestige" 2>/dev/null | head -1)"
     [ -n "$id" ] && break
+    kill -0 "$pid" 2>/dev/null || return 1  # the game ended without a window: no use waiting
     sleep 0.1
   done
   [ -n "$id" ] || return 1
@@ -54,8 +57,8 @@ window_up() {  # waits for the window, gives it the keyboard and prints its id
 }
 
 # Typed into the boxes: the name keeps letters, digits, blanks and - ! ?; the password goes nowhere on disk.
-(cd "$work" && ./novabouncer >"$work/run1.log" 2>&1) &
-id="$(window_up)" || fail "no configuration window"
+(cd "$work" && exec ./novabouncer >"$work/run1.log" 2>&1) &
+id="$(window_up $!)" || fail "no configuration window"
 if [ -n "$artefacts" ] && command -v import >/dev/null; then
   mkdir -p "$artefacts" && import -window root "$artefacts/config-window.png" 2>/dev/null
 fi
@@ -74,7 +77,7 @@ grep -qx '\[Someone\]' "$work/config" || fail "another player's group was lost"
 # Escape (as the close box) ends the program at once and writes nothing.
 cp "$work/config" "$work/config.before"
 (cd "$work" && ./novabouncer >"$work/run2.log" 2>&1; echo $? >"$work/rc2") &
-id="$(window_up)" || fail "no configuration window the second time"
+id="$(window_up $!)" || fail "no configuration window the second time"
 xdotool key Escape
 for _ in $(seq 50); do [ -s "$work/rc2" ] && break; sleep 0.1; done
 [ "$(cat "$work/rc2" 2>/dev/null)" = 0 ] || fail "Escape did not end the program cleanly ($(cat "$work/rc2" 2>/dev/null))"
